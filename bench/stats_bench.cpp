@@ -1,0 +1,108 @@
+// Speed of the statistics file at its design limit of 32,767 records (4.7 MB), each operation
+// beside its floor: one read of the whole file, one copy of it.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <vector>
+
+#include "stats/names.h"
+#include "stats/stats_file.h"
+
+using namespace vella;
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int DesignLimit = 32767;
+
+fs::path BenchFolder() {
+    static const fs::path folder = [] {
+        fs::path p = fs::temp_directory_path() / ("vellacode-bench-" + std::to_string(std::random_device{}()));
+        fs::create_directories(p);
+        return p;
+    }();
+    return folder;
+}
+
+std::vector<unsigned char> FullFile() {
+    std::vector<unsigned char> bytes;
+    bytes.reserve(static_cast<std::size_t>(DesignLimit) * RecordSize);
+    for (int i = 0; i < DesignLimit; ++i) {
+        const RecordBytes rec = EncodeRecord(FreshRecord(StoredName("P" + std::to_string(i))));
+        bytes.insert(bytes.end(), rec.begin(), rec.end());
+    }
+    return bytes;
+}
+
+void Lay(const fs::path& path) {
+    static const std::vector<unsigned char> bytes = FullFile();
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+StatsFile& FullStats() {
+    static StatsFile stats(BenchFolder());
+    static const bool laid = (Lay(stats.DatPath()), true);
+    (void)laid;
+    return stats;
+}
+
+}  // namespace
+
+static void BM_FloorReadWholeFile(benchmark::State& state) {
+    const fs::path path = FullStats().DatPath();
+    for (auto _ : state) {
+        std::ifstream in(path, std::ios::binary);
+        std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        benchmark::DoNotOptimize(bytes.data());
+    }
+}
+BENCHMARK(BM_FloorReadWholeFile)->Unit(benchmark::kMillisecond);
+
+static void BM_FloorCopyFile(benchmark::State& state) {
+    const fs::path path = FullStats().DatPath();
+    for (auto _ : state) {
+        fs::copy_file(path, BenchFolder() / "copy.dat", fs::copy_options::overwrite_existing);
+    }
+}
+BENCHMARK(BM_FloorCopyFile)->Unit(benchmark::kMillisecond);
+
+static void BM_RecordCount(benchmark::State& state) {
+    StatsFile& stats = FullStats();
+    for (auto _ : state) benchmark::DoNotOptimize(stats.RecordCount().Value);
+}
+BENCHMARK(BM_RecordCount)->Unit(benchmark::kMillisecond);
+
+static void BM_ReadAllNames(benchmark::State& state) {
+    StatsFile& stats = FullStats();
+    for (auto _ : state) benchmark::DoNotOptimize(stats.ReadAll().Value.size());
+}
+BENCHMARK(BM_ReadAllNames)->Unit(benchmark::kMillisecond);
+
+static void BM_RecordGameFirstPlayer(benchmark::State& state) {
+    StatsFile& stats = FullStats();
+    const std::string name = StoredName("P0");
+    for (auto _ : state) stats.RecordGame(name, FinishedGame{0, 0, true, 4});
+}
+BENCHMARK(BM_RecordGameFirstPlayer)->Unit(benchmark::kMillisecond);
+
+static void BM_RecordGameLastPlayer(benchmark::State& state) {
+    StatsFile& stats = FullStats();
+    const std::string name = StoredName("P" + std::to_string(DesignLimit - 1));
+    for (auto _ : state) stats.RecordGame(name, FinishedGame{0, 0, true, 4});
+}
+BENCHMARK(BM_RecordGameLastPlayer)->Unit(benchmark::kMillisecond);
+
+static void BM_RemoveRecord(benchmark::State& state) {
+    StatsFile& stats = FullStats();
+    for (auto _ : state) {
+        state.PauseTiming();
+        Lay(stats.DatPath());
+        state.ResumeTiming();
+        stats.RemoveRecord(DesignLimit / 2);
+    }
+}
+BENCHMARK(BM_RemoveRecord)->Unit(benchmark::kMillisecond);

@@ -1,0 +1,39 @@
+// The vocabulary of a game: colour codes, the board's dimensions, the rule options and the
+// game type that the statistics file files every game under.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace vella {
+
+using ColorCode = std::int16_t;
+
+enum : ColorCode { Black = 0, Blue = 1, Red = 2, Green = 3, Cyan = 4, Magenta = 5, Yellow = 6 };
+
+// Held by every entry of the secret between a reset and the next draw.
+inline constexpr ColorCode NoSecret = -1;
+
+inline constexpr int RowCount = 10;
+inline constexpr int RowLength = 4;
+inline constexpr int HoleCount = RowCount * RowLength;
+inline constexpr int MaxColors = 7;
+
+using Pattern = std::array<ColorCode, RowLength>;
+
+// The two check-box options. The colour count is not an option of this kind: it is part of the
+// game state (ColorSetIdx), since it also decides the blank's code.
+struct GameOptions {
+    bool RepeatsAllowed = false;
+    bool BlanksAllowed = false;
+};
+
+// 0 = neither option, 1 = blanks only, 2 = repeats only, 3 = both.
+std::int16_t GetGameType(const GameOptions& options);
+
+// The empty hole is the code equal to the number of colours in play: 6 or 7.
+constexpr ColorCode BlankCodeFor(std::int16_t colorSetIdx) {
+    return static_cast<ColorCode>(6 + colorSetIdx);
+}
+
+}  // namespace vella

@@ -1,0 +1,33 @@
+// Player names: the stored form (Windows-1252, upper case, exactly 15 characters), the display
+// form, validity, and the conversion between the file's code page and UTF-8.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vella {
+
+// Windows-1252 text to UTF-8 and back. Every one of the 256 bytes round-trips (the five bytes the
+// code page leaves undefined map to the C1 controls of the same value); a character the code page
+// cannot hold becomes '?'.
+std::string AnsiToUtf8(std::string_view ansi);
+std::string Utf8ToAnsi(std::string_view utf8);
+
+// The code point of one Windows-1252 byte, and the byte of a code point ('?' if none).
+char32_t AnsiToCodePoint(unsigned char byte);
+unsigned char CodePointToAnsi(char32_t codePoint);
+
+char AnsiUpper(char c);
+char AnsiLower(char c);
+
+// Upper case, cut to its first 15 characters or padded with spaces to 15; leading spaces kept.
+std::string StoredName(std::string_view ansi);
+
+// First character unchanged, the rest in lower case without trailing spaces.
+std::string DisplayName(std::string_view stored);
+
+// Valid when at least one character is visible: ANSI code strictly between 32 and 127, or
+// strictly between 160 and 255.
+bool CheckName(std::string_view name);
+
+}  // namespace vella

@@ -1,0 +1,116 @@
+// The statistics file operations.
+#include "stats/stats_file.h"
+
+#include <span>
+
+#include "stats/file_io.h"
+
+namespace vella {
+namespace fs = std::filesystem;
+
+namespace {
+
+std::vector<PlayerRec> DecodeAll(const fileio::Bytes& bytes) {
+    const int count = StatsFile::CountFor(bytes.size());
+    std::vector<PlayerRec> records;
+    records.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        const std::size_t at = static_cast<std::size_t>(i) * RecordSize;
+        records.push_back(DecodeRecord(std::span(bytes).subspan(at)));
+    }
+    return records;
+}
+
+}  // namespace
+
+StatsFile::StatsFile(fs::path folder) : folder_(std::move(folder)) {}
+
+int StatsFile::CountFor(std::uint64_t length) {
+    return static_cast<int>((length + RecordSize / 2) / RecordSize);
+}
+
+Result<int> StatsFile::RecordCount() {
+    auto bytes = fileio::ReadAll(DatPath(), true);
+    if (!bytes.Ok()) return Result<int>::Failure(bytes);
+    return Result<int>{{}, CountFor(bytes.Value.size())};
+}
+
+Result<std::vector<PlayerRec>> StatsFile::ReadAll() {
+    auto bytes = fileio::ReadAll(DatPath(), true);
+    if (!bytes.Ok()) return Result<std::vector<PlayerRec>>::Failure(bytes);
+    return Result<std::vector<PlayerRec>>{{}, DecodeAll(bytes.Value)};
+}
+
+Result<PlayerRec> StatsFile::ReadRecord(int k) {
+    auto bytes = fileio::ReadAll(DatPath(), true);
+    if (!bytes.Ok()) return Result<PlayerRec>::Failure(bytes);
+    if (k < 1 || k > CountFor(bytes.Value.size())) {
+        return Result<PlayerRec>::Failure(
+            Status{"Record " + std::to_string(k) + " is not in \"stats.dat\"."});
+    }
+    const std::size_t at = static_cast<std::size_t>(k - 1) * RecordSize;
+    return Result<PlayerRec>{{}, DecodeRecord(std::span(bytes.Value).subspan(at))};
+}
+
+Status StatsFile::WriteRecord(int k, const PlayerRec& rec) {
+    const RecordBytes bytes = EncodeRecord(rec);
+    return fileio::WriteAt(DatPath(), static_cast<std::uint64_t>(k - 1) * RecordSize, bytes);
+}
+
+Status StatsFile::WriteAside(const std::vector<unsigned char>& bytes, const fs::path& to) {
+    Status written = fileio::WriteNew(TmpPath(), bytes);
+    if (written.Ok()) written = fileio::Replace(TmpPath(), to);
+    if (!written.Ok()) fileio::Remove(TmpPath());
+    return written;
+}
+
+Status StatsFile::RemoveRecord(int k) {
+    auto bytes = fileio::ReadAll(DatPath(), true);
+    if (!bytes.Ok()) return bytes;
+    const int count = CountFor(bytes.Value.size());
+    std::vector<unsigned char> kept;
+    kept.reserve(bytes.Value.size());
+    for (int i = 1; i <= count; ++i) {
+        if (i == k) continue;
+        const RecordBytes rec = EncodeRecord(
+            DecodeRecord(std::span(bytes.Value).subspan(static_cast<std::size_t>(i - 1) * RecordSize)));
+        kept.insert(kept.end(), rec.begin(), rec.end());
+    }
+    return WriteAside(kept, DatPath());
+}
+
+Status StatsFile::Delete() { return fileio::Remove(DatPath()); }
+
+Result<int> StatsFile::DeleteWhenEmpty() {
+    Result<int> count = RecordCount();
+    if (count.Ok() && count.Value == 0) {
+        Status removed = Delete();
+        if (!removed.Ok()) return Result<int>::Failure(removed);
+    }
+    return count;
+}
+
+Status StatsFile::Backup() {
+    auto bytes = fileio::ReadAll(DatPath(), false);
+    if (!bytes.Ok()) return bytes;
+    return WriteAside(bytes.Value, BakPath());
+}
+
+Status StatsFile::RecordGame(const std::string& storedName, const FinishedGame& game) {
+    auto bytes = fileio::ReadAll(DatPath(), true);
+    if (!bytes.Ok()) return bytes;
+    const int count = CountFor(bytes.Value.size());
+    for (int i = count; i >= 1; --i) {
+        const std::size_t at = static_cast<std::size_t>(i - 1) * RecordSize;
+        PlayerRec rec = DecodeRecord(std::span(bytes.Value).subspan(at));
+        if (rec.Name == storedName) {
+            AddGame(rec, game);
+            return WriteRecord(i, rec);
+        }
+    }
+    PlayerRec rec = FreshRecord(storedName);
+    AddGame(rec, game);
+    return WriteRecord(count + 1, rec);
+}
+
+}  // namespace vella

@@ -1,0 +1,62 @@
+// The statistics file stats.dat and its companions stats.bak and stats.tmp, in one folder.
+// The only module that reads or writes their bytes; every operation opens, works and closes,
+// and reports a failure with a sentence for the player. A failure never loses a record.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "stats/player_rec.h"
+#include "stats/recording.h"
+#include "stats/status.h"
+
+namespace vella {
+
+class StatsFile {
+public:
+    // The three files lie in `folder`; empty means the working directory.
+    explicit StatsFile(std::filesystem::path folder = {});
+
+    // File length / 143 rounded to the nearest whole number (a tail of 72..142 bytes counts).
+    static int CountFor(std::uint64_t length);
+
+    // The number of records; creates an empty stats.dat when there is none.
+    Result<int> RecordCount();
+
+    // Every record in file order (a short last record reads zero-filled); creates an empty file
+    // when there is none.
+    Result<std::vector<PlayerRec>> ReadAll();
+
+    // Record k, 1 ≤ k ≤ count.
+    Result<PlayerRec> ReadRecord(int k);
+
+    // Writes record k; k = count + 1 appends (over stray tail bytes).
+    Status WriteRecord(int k, const PlayerRec& rec);
+
+    // Rebuilds the file without record k: the others go in order to stats.tmp, which is flushed
+    // and renamed over stats.dat. On failure stats.dat is as it was and stats.tmp is gone.
+    Status RemoveRecord(int k);
+
+    Status Delete();
+
+    // RecordCount, then delete stats.dat when it holds no record. Value: the count.
+    Result<int> DeleteWhenEmpty();
+
+    // Copies stats.dat to stats.bak through stats.tmp, so stats.bak is old or new, never half.
+    Status Backup();
+
+    // Adds a finished game to the last record named `storedName`, or appends a fresh record.
+    Status RecordGame(const std::string& storedName, const FinishedGame& game);
+
+    std::filesystem::path DatPath() const { return folder_ / "stats.dat"; }
+    std::filesystem::path BakPath() const { return folder_ / "stats.bak"; }
+    std::filesystem::path TmpPath() const { return folder_ / "stats.tmp"; }
+
+private:
+    Status WriteAside(const std::vector<unsigned char>& bytes, const std::filesystem::path& to);
+
+    std::filesystem::path folder_;
+};
+
+}  // namespace vella

@@ -1,0 +1,235 @@
+// The statistics window.
+#include "stats/stats_frm.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <algorithm>
+
+#include "stats/player_session.h"
+#include "stats/stats_figures.h"
+#include "stats/stats_file.h"
+#include "ui/modal_host.h"
+#include "ui/pictures.h"
+#include "ui/text_codec.h"
+#include "ui/twips.h"
+
+namespace vella {
+namespace {
+
+QLabel* MakeLabel(QWidget* parent, const QString& text, QRect geometry,
+                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop) {
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(geometry);
+    label->setAlignment(alignment);
+    return label;
+}
+
+// A one-pixel line from (x1, y) to (x2, y), in twips.
+QFrame* MakeLine(QWidget* parent, int x1, int y, int x2) {
+    auto* line = new QFrame(parent);
+    line->setFrameStyle(QFrame::HLine | QFrame::Plain);
+    line->setLineWidth(1);
+    line->setGeometry(Twips(x1), Twips(y), Twips(x2) - Twips(x1) + 1, 1);
+    return line;
+}
+
+}  // namespace
+
+StatsFrm::StatsFrm(PlayerSession& session, StatsFile& stats, ModalHost& host, int gameType,
+                   QWidget* parent)
+    : QDialog(parent), session_(session), stats_(stats), host_(host) {
+    setWindowTitle(QStringLiteral("Player Stats"));
+    setWindowIcon(pictures::StatsIcon());
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(Twips(7065), Twips(3225));
+    BuildControls();
+    Form_Load(gameType);
+    move(Twips(1935), Twips(2130));
+}
+
+void StatsFrm::BuildControls() {
+    Label1 = MakeLabel(this, QStringLiteral("Select Player:"), TwipsRect(240, 165, 1095, 255));
+    Combo1 = new QComboBox(this);
+    Combo1->setGeometry(TwipsRect(1320, 120, 1575, 315));
+    QFont bold = Combo1->font();
+    bold.setPointSizeF(8.25);
+    bold.setBold(true);
+    Combo1->setFont(bold);
+    connect(Combo1, &QComboBox::currentIndexChanged, this, &StatsFrm::Combo1_Click);
+
+    RemPlayrBtn = new QPushButton(QStringLiteral("Delete Player"), this);
+    RemPlayrBtn->setGeometry(TwipsRect(240, 600, 1335, 270));
+    RemPlayrBtn->setAutoDefault(false);
+    connect(RemPlayrBtn, &QPushButton::clicked, this, &StatsFrm::RemPlayrBtn_Click);
+
+    SixLabel = MakeLabel(this, QStringLiteral("6 Colors"), TwipsRect(2160, 720, 855, 255), Qt::AlignHCenter | Qt::AlignTop);
+    TotalLabel = MakeLabel(this, QStringLiteral("Totals"), TwipsRect(2100, 720, 855, 255), Qt::AlignHCenter | Qt::AlignTop);
+    SevenLabel = MakeLabel(this, QStringLiteral("7 Colors"), TwipsRect(3240, 720, 855, 255), Qt::AlignHCenter | Qt::AlignTop);
+    Line2 = MakeLine(this, 2160, 960, 3000);
+    Line3 = MakeLine(this, 3240, 960, 4080);
+
+    Label2 = MakeLabel(this, QStringLiteral("Games Played"), TwipsRect(120, 1080, 1455, 255));
+    Label3 = MakeLabel(this, QStringLiteral("Games Won"), TwipsRect(120, 1440, 1575, 255));
+    Label4 = MakeLabel(this, QStringLiteral("Percent Games Won"), TwipsRect(120, 1800, 1695, 255));
+    Label7 = MakeLabel(this, QStringLiteral("Average Moves Per Game"), TwipsRect(120, 2160, 2055, 255));
+    Label5 = MakeLabel(this, QStringLiteral("Best Game (won)"), TwipsRect(120, 2520, 1695, 255));
+    Label6 = MakeLabel(this, QStringLiteral("Worst Game (won)"), TwipsRect(120, 2880, 1455, 255));
+
+    const std::array<std::pair<std::array<QLabel*, 2>*, int>, 6> rows{{{&NumGamesLbl, 1080},
+                                                                      {&WinsLbl, 1440},
+                                                                      {&PctLbl, 1800},
+                                                                      {&MvsPerGmLbl, 2160},
+                                                                      {&BestLbl, 2520},
+                                                                      {&WrstLbl, 2880}}};
+    for (const auto& [labels, top] : rows) {
+        for (int k = 0; k < 2; ++k) {
+            (*labels)[k] = MakeLabel(this, QStringLiteral("0"), TwipsRect(k == 0 ? 2280 : 3360, top, 615, 255));
+        }
+    }
+
+    Frame1 = new QGroupBox(QStringLiteral("Select Game Type"), this);
+    Frame1->setGeometry(TwipsRect(4200, 120, 2655, 2535));
+    const std::array<std::pair<const char*, QRect>, 6> options{{
+        {"Standard Game", TwipsRect(120, 240, 2055, 375)},
+        {"Blanks Allowed", TwipsRect(120, 600, 2055, 375)},
+        {"Repeats Allowed", TwipsRect(120, 960, 2295, 375)},
+        {"Blanks And Repeats Allowed", TwipsRect(120, 1320, 2415, 375)},
+        {"Totals For 6 && 7 Colors", TwipsRect(120, 1800, 2295, 315)},
+        {"Totals For All Game Types", TwipsRect(120, 2160, 2295, 255)},
+    }};
+    for (int i = 0; i < 6; ++i) {
+        // Radio buttons show an ampersand as it is; the caption's "&&" stands for one.
+        auto* option = new QRadioButton(QString::fromUtf8(options[i].first).replace("&&", "&"), Frame1);
+        option->setGeometry(options[i].second);
+        connect(option, &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on) GameTypeOpt_Click(i);
+        });
+        GameTypeOpt[i] = option;
+    }
+    Line1 = MakeLine(Frame1, 240, 1740, 2400);
+
+    Command1 = new QPushButton(QStringLiteral("Cool"), this);
+    Command1->setGeometry(TwipsRect(4200, 2760, 2655, 375));
+    Command1->setDefault(true);
+    connect(Command1, &QPushButton::clicked, this, &StatsFrm::Command1_Click);
+    setTabOrder(Combo1, RemPlayrBtn);
+}
+
+void StatsFrm::Form_Load(int gameType) {
+    GameTypeOpt[0]->setChecked(true);
+    FillPlayerList();
+    GameTypeOpt[std::clamp(gameType, 0, 3)]->setChecked(true);
+    ShowStats();
+}
+
+void StatsFrm::FillPlayerList() {
+    const auto records = stats_.ReadAll();
+    if (!records.Ok()) {
+        ShowError(records.Error);
+        return;
+    }
+    int selection = 0;
+    const QSignalBlocker quiet(Combo1);
+    for (std::size_t i = 0; i < records.Value.size(); ++i) {
+        if (records.Value[i].Name == session_.PlayerName) selection = static_cast<int>(i);
+        Combo1->addItem(FromAnsi(records.Value[i].Name));
+    }
+    Combo1->setCurrentIndex(Combo1->count() > 0 ? selection : -1);
+}
+
+void StatsFrm::ClearPlayerList() {
+    const QSignalBlocker quiet(Combo1);
+    Combo1->clear();
+}
+
+void StatsFrm::ShowStats() {
+    const int selected = Combo1->currentIndex();
+    if (selected < 0) return;
+    const auto record = stats_.ReadRecord(selected + 1);
+    if (!record.Ok()) {
+        ShowError(record.Error);
+        return;
+    }
+    int view = 0;
+    for (int i = 0; i < 6; ++i) {
+        if (GameTypeOpt[i]->isChecked()) view = i;
+    }
+    const StatsView figures = ComputeView(record.Value, view);
+    for (int k = 0; k < 2; ++k) {
+        const ColumnFigures& column = figures.Columns[k];
+        const bool shown = k == 0 || !figures.GrandTotal;
+        const std::array<std::pair<QLabel*, const std::string*>, 6> cells{{{NumGamesLbl[k], &column.Games},
+                                                                          {WinsLbl[k], &column.Wins},
+                                                                          {PctLbl[k], &column.Percent},
+                                                                          {MvsPerGmLbl[k], &column.Average},
+                                                                          {BestLbl[k], &column.Best},
+                                                                          {WrstLbl[k], &column.Worst}}};
+        for (const auto& [label, text] : cells) {
+            label->setVisible(shown);
+            if (shown) label->setText(QString::fromStdString(*text));
+        }
+    }
+    SixLabel->setVisible(!figures.GrandTotal);
+    SevenLabel->setVisible(!figures.GrandTotal);
+    Line3->setVisible(!figures.GrandTotal);
+    TotalLabel->setVisible(figures.GrandTotal);
+}
+
+void StatsFrm::Combo1_Click() { ShowStats(); }
+
+void StatsFrm::GameTypeOpt_Click(int) { ShowStats(); }
+
+void StatsFrm::Command1_Click() { accept(); }
+
+void StatsFrm::ShowError(const std::string& error) {
+    MessageRequest request{QString::fromStdString(error)};
+    request.Icon = MsgIcon::Exclamation;
+    host_.Message(request);
+}
+
+void StatsFrm::RemPlayrBtn_Click() {
+    const int selected = Combo1->currentIndex();
+    if (selected < 0) return;
+    const QString name = Combo1->currentText().replace(QRegularExpression(QStringLiteral(" +$")), QString());
+    MessageRequest question{QStringLiteral("Are you sure you want to do this?  Stats for ") + name +
+                            QStringLiteral(" will be permanently deleted!")};
+    question.Title = QStringLiteral("Woah!");
+    question.Buttons = MsgButtons::OkCancel;
+    question.Icon = MsgIcon::Exclamation;
+    question.Default = AnswerCancel;
+    if (host_.Message(question) != AnswerOk) {
+        Command1->setFocus();
+        return;
+    }
+    const Result<int> count = stats_.RecordCount();
+    if (!count.Ok()) {
+        ShowError(count.Error);
+        return;
+    }
+    if (count.Value <= 1) {
+        const Status deleted = stats_.Delete();
+        if (!deleted.Ok()) {
+            ShowError("The player could not be deleted. " + deleted.Error);
+            return;
+        }
+        accept();
+        return;
+    }
+    const Status removed = stats_.RemoveRecord(selected + 1);
+    if (!removed.Ok()) {
+        ShowError("The player could not be deleted. " + removed.Error);
+        Command1->setFocus();
+        return;
+    }
+    ClearPlayerList();
+    FillPlayerList();
+    ShowStats();
+    Command1->setFocus();
+}
+
+}  // namespace vella

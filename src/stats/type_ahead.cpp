@@ -1,0 +1,55 @@
+// The log-in window's type-ahead.
+#include "stats/type_ahead.h"
+
+#include <algorithm>
+
+#include "stats/names.h"
+
+namespace vella {
+namespace {
+
+bool IsControl(char32_t key) { return key < 0x20 || (key >= 0x7F && key < 0xA0); }
+
+std::string TrimRight(const std::string& s) {
+    const auto last = s.find_last_not_of(' ');
+    return last == std::string::npos ? std::string() : s.substr(0, last + 1);
+}
+
+}  // namespace
+
+TypeAhead::TypeAhead(std::vector<std::string> entries, int playerCount)
+    : entries_(std::move(entries)),
+      playerCount_(std::clamp(playerCount, 0, static_cast<int>(entries_.size()))) {}
+
+bool TypeAhead::KeyPress(char32_t key) {
+    const bool backspace = key == Backspace;
+    if (!backspace && IsControl(key)) return false;
+
+    matchFound_ = false;
+    if (backspace) {
+        if (!typedText_.empty()) typedText_.pop_back();
+    } else {
+        typedText_ += AnsiUpper(static_cast<char>(CodePointToAnsi(key)));
+    }
+
+    // An entry matches only when its text without the padding is at least as long as what was
+    // typed, so the completion never reaches past the end of the box.
+    std::string match;
+    for (int i = 0; i < playerCount_ && !matchFound_; ++i) {
+        const std::string trimmed = TrimRight(entries_[i]);
+        if (trimmed.size() >= typedText_.size() && trimmed.compare(0, typedText_.size(), typedText_) == 0) {
+            matchFound_ = true;
+            match = trimmed;
+        }
+    }
+
+    const int typed = static_cast<int>(typedText_.size());
+    if (backspace || !matchFound_) {
+        box_ = Box{typedText_, typed, 0};
+    } else {
+        box_ = Box{match, typed, static_cast<int>(match.size()) - typed};
+    }
+    return true;
+}
+
+}  // namespace vella

@@ -1,0 +1,41 @@
+// The log-in window's type-ahead: every key typed into the name box rebuilds the box from the
+// text typed so far, completed with the first listed name it begins.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vella {
+
+class TypeAhead {
+public:
+    // What the name box shows after a key: its text (Windows-1252) and the selection.
+    struct Box {
+        std::string Text;
+        int SelStart = 0;
+        int SelLength = 0;
+    };
+
+    // `entries`: the list as stored (15 characters, Windows-1252); only the first `playerCount`
+    // are searched (an entry appended for a player without a record is not).
+    TypeAhead(std::vector<std::string> entries, int playerCount);
+
+    static constexpr char32_t Backspace = 8;
+
+    // One key as a Unicode code point. Backspace edits; a printable character is appended in
+    // upper case; any other control character changes nothing and returns false.
+    bool KeyPress(char32_t key);
+
+    const std::string& TypedText() const { return typedText_; }
+    const Box& Shown() const { return box_; }
+    bool MatchFound() const { return matchFound_; }
+
+private:
+    std::vector<std::string> entries_;
+    int playerCount_;
+    std::string typedText_;
+    Box box_;
+    bool matchFound_ = false;
+};
+
+}  // namespace vella

@@ -1,0 +1,166 @@
+// The log-in window.
+#include "stats/user_frm.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "stats/player_session.h"
+#include "stats/stats_file.h"
+#include "ui/modal_host.h"
+#include "ui/pictures.h"
+#include "ui/text_codec.h"
+#include "ui/twips.h"
+
+namespace vella {
+
+UserFrm::UserFrm(PlayerSession& session, StatsFile& stats, ModalHost& host, QWidget* parent)
+    : QDialog(parent), session_(session), stats_(stats), host_(host) {
+    setWindowTitle(QStringLiteral("¿Quién Es Usted?"));
+    setWindowIcon(pictures::LoginIcon());
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(Twips(2910), Twips(1935));
+
+    Label2 = new QLabel(QStringLiteral("We need your name if you want us to keep stats on you."), this);
+    Label2->setGeometry(TwipsRect(120, 120, 2655, 495));
+    Label2->setAlignment(Qt::AlignCenter);
+    Label2->setWordWrap(true);
+    Label2->setFrameStyle(QFrame::Box | QFrame::Plain);
+
+    Label1 = new QLabel(QStringLiteral("Type your \"User ID\""), this);
+    Label1->setGeometry(TwipsRect(120, 720, 2655, 255));
+
+    Combo1 = new QComboBox(this);
+    Combo1->setGeometry(TwipsRect(120, 960, 2055, 315));
+    Combo1->setEditable(true);
+    Combo1->setInsertPolicy(QComboBox::NoInsert);
+    Combo1->setCompleter(nullptr);
+    // Every character goes through the type-ahead; paste by menu or drop would slip past it.
+    Combo1->lineEdit()->setContextMenuPolicy(Qt::NoContextMenu);
+    Combo1->lineEdit()->setAcceptDrops(false);
+    Combo1->lineEdit()->setAttribute(Qt::WA_InputMethodEnabled, false);
+    Combo1->lineEdit()->installEventFilter(this);
+
+    Command1 = new QPushButton(QStringLiteral("OK"), this);
+    Command1->setGeometry(TwipsRect(120, 1440, 1215, 375));
+    Command1->setDefault(true);
+    connect(Command1, &QPushButton::clicked, this, &UserFrm::Command1_Click);
+
+    CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelBtn->setGeometry(TwipsRect(1440, 1440, 1335, 375));
+    connect(CancelBtn, &QPushButton::clicked, this, &UserFrm::CancelBtn_Click);
+
+    NoStats = new QPushButton(QStringLiteral("No Keep Stats"), this);
+    NoStats->setGeometry(TwipsRect(1440, 1440, 1335, 375));
+    connect(NoStats, &QPushButton::clicked, this, &UserFrm::NoStats_Click);
+
+    for (QPushButton* button : {Command1, CancelBtn, NoStats}) button->setAutoDefault(false);
+    setTabOrder(Combo1, Command1);
+    setTabOrder(Command1, CancelBtn);
+    setTabOrder(CancelBtn, NoStats);
+
+    Form_Load();
+    Combo1->setFocus();
+    move(Twips(3525), Twips(2100));
+}
+
+UserFrm::~UserFrm() = default;
+
+void UserFrm::Form_Load() {
+    const bool offerNoStats = session_.KeepStats && !session_.LoggedIn();
+    NoStats->setVisible(offerNoStats);
+    NoStats->setEnabled(offerNoStats);
+    CancelBtn->setVisible(!offerNoStats);
+    CancelBtn->setEnabled(!offerNoStats);
+
+    std::vector<std::string> names;
+    const auto records = stats_.ReadAll();
+    if (!records.Ok()) {
+        MessageRequest error{QString::fromStdString(records.Error)};
+        error.Icon = MsgIcon::Exclamation;
+        host_.Message(error);
+    }
+    int matching = -1;
+    for (const PlayerRec& rec : records.Value) {
+        if (rec.Name == session_.PlayerName) matching = static_cast<int>(names.size());
+        names.push_back(rec.Name);
+        Combo1->addItem(FromAnsi(rec.Name));
+    }
+    PlayerCount = static_cast<int>(names.size());
+
+    if (session_.LoggedIn() && matching >= 0) {
+        Combo1->setCurrentIndex(matching);
+    } else if (session_.LoggedIn()) {
+        names.push_back(session_.PlayerName);
+        Combo1->addItem(FromAnsi(session_.PlayerName));
+        Combo1->setCurrentIndex(PlayerCount);
+    } else {
+        Combo1->setCurrentIndex(PlayerCount == 1 ? 0 : -1);
+    }
+    typeAhead_ = std::make_unique<TypeAhead>(std::move(names), PlayerCount);
+}
+
+bool UserFrm::Combo1_KeyPress(char32_t key) {
+    if (!typeAhead_->KeyPress(key)) return false;
+    const TypeAhead::Box& box = typeAhead_->Shown();
+    const QString text = FromAnsi(box.Text);
+    Combo1->setEditText(text);
+    Combo1->lineEdit()->setCursorPosition(box.SelStart);
+    if (box.SelLength > 0) Combo1->lineEdit()->setSelection(box.SelStart, box.SelLength);
+    return true;
+}
+
+bool UserFrm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != Combo1->lineEdit() || event->type() != QEvent::KeyPress) {
+        return QDialog::eventFilter(watched, event);
+    }
+    auto* key = static_cast<QKeyEvent*>(event);
+    switch (key->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            Command1->click();
+            return true;
+        case Qt::Key_Escape:
+            reject();
+            return true;
+        case Qt::Key_Backspace:
+            Combo1_KeyPress(TypeAhead::Backspace);
+            return true;
+        default:
+            break;
+    }
+    if (key->matches(QKeySequence::Paste)) {
+        for (char32_t c : QApplication::clipboard()->text().toStdU32String()) Combo1_KeyPress(c);
+        return true;
+    }
+    if (key->text().isEmpty()) return false;  // movement keys, Tab, Delete
+    for (char32_t c : key->text().toStdU32String()) Combo1_KeyPress(c);
+    return true;
+}
+
+void UserFrm::Command1_Click() {
+    const std::string refusal = LogIn(session_, ToAnsi(Combo1->currentText()));
+    if (!refusal.empty()) {
+        host_.Message(MessageRequest{QString::fromStdString(refusal)});
+        Combo1->setFocus();
+        return;
+    }
+    accept();
+}
+
+void UserFrm::CancelBtn_Click() {
+    CancelLogIn(session_);
+    reject();
+}
+
+void UserFrm::NoStats_Click() {
+    DeclineStats(session_);
+    reject();
+}
+
+}  // namespace vella

@@ -1,0 +1,137 @@
+#!/usr/bin/env python3
+"""Draws the program's pictures as XPM files in the standard 16-colour palette.
+
+Run it from any folder; it rewrites the .xpm files beside itself. Each picture is a grid of
+palette colours or None (transparent).
+"""
+import math
+import os
+
+PALETTE = {
+    "black": "#000000", "maroon": "#800000", "green": "#008000", "olive": "#808000",
+    "navy": "#000080", "purple": "#800080", "teal": "#008080", "silver": "#C0C0C0",
+    "gray": "#808080", "red": "#FF0000", "lime": "#00FF00", "yellow": "#FFFF00",
+    "blue": "#0000FF", "fuchsia": "#FF00FF", "aqua": "#00FFFF", "white": "#FFFFFF",
+}
+
+# Body colour and half-intensity rim of each colour code.
+PEGS = [
+    ("black", None), ("blue", "navy"), ("red", "maroon"), ("lime", "green"),
+    ("aqua", "teal"), ("fuchsia", "purple"), ("yellow", "olive"),
+]
+
+
+def blank(size):
+    return [[None] * size for _ in range(size)]
+
+
+def draw_peg(grid, cx, cy, radius, body, rim):
+    """A disc with a white highlight arc on its left and a darker crescent on its right."""
+    size = len(grid)
+    for y in range(size):
+        for x in range(size):
+            px, py = x + 0.5, y + 0.5
+            d = math.hypot(px - cx, py - cy)
+            if d > radius:
+                continue
+            grid[y][x] = body
+            if rim and math.hypot(px - (cx - radius / 6.0), py - cy) > radius:
+                grid[y][x] = rim
+            angle = math.degrees(math.atan2(-(py - cy), px - cx)) % 360
+            if radius * 0.55 <= d <= radius * 0.8 and 110 <= angle <= 200:
+                grid[y][x] = "white"
+
+
+def peg(code):
+    grid = blank(32)
+    body, rim = PEGS[code]
+    draw_peg(grid, 16, 16, 9, body, rim)
+    return grid
+
+
+def program_icon():
+    grid = blank(32)
+    for (cx, cy), code in (((9, 9), 2), ((23, 9), 5), ((9, 23), 3), ((23, 23), 1)):
+        body, rim = PEGS[code]
+        draw_peg(grid, cx, cy, 6, body, rim)
+    return grid
+
+
+def bar_chart(size):
+    grid = blank(size)
+    scale = size / 32.0
+    lo, hi = round(1 * scale), size - 1 - round(1 * scale)
+    for y in range(lo, hi + 1):
+        for x in range(lo, hi + 1):
+            grid[y][x] = "white"
+    step = max(3, round(6 * scale))
+    for v in range(hi, lo - 1, -step):
+        for x in range(lo, hi + 1):
+            grid[v][x] = "silver"
+            grid[x][v] = "silver"
+    axis_x, axis_y = lo + round(1 * scale), hi - round(1 * scale)
+    for x in range(axis_x, hi + 1):
+        grid[axis_y][x] = "black"
+    for y in range(lo, axis_y + 1):
+        grid[y][axis_x] = "black"
+    width = max(2, round(4 * scale))
+    for i, (colour, height) in enumerate((("red", 0.55), ("blue", 0.85), ("fuchsia", 0.4),
+                                          ("lime", 0.7))):
+        left = axis_x + 2 + i * (width + max(1, round(2 * scale)))
+        top = axis_y - max(2, round((axis_y - lo) * height))
+        for y in range(top, axis_y):
+            for x in range(left, min(left + width, hi + 1)):
+                grid[y][x] = colour
+    return grid
+
+
+def traffic_light(size):
+    grid = blank(size)
+    scale = size / 32.0
+    left, right = round(10 * scale), size - 1 - round(10 * scale)
+    top, bottom = round(1 * scale), size - 1 - round(1 * scale)
+    for y in range(top, bottom + 1):
+        for x in range(left, right + 1):
+            edge = x in (left, right) or y in (top, bottom)
+            grid[y][x] = "black" if edge else "gray"
+    cx = (left + right + 1) / 2.0
+    radius = (right - left - 1) / 2.0 - 0.5 * scale
+    for i, colour in enumerate(("red", "yellow", "lime")):
+        cy = top + (bottom - top + 1) * (2 * i + 1) / 6.0
+        for y in range(size):
+            for x in range(size):
+                if math.hypot(x + 0.5 - cx, y + 0.5 - cy) <= radius:
+                    grid[y][x] = colour
+    return grid
+
+
+def write_xpm(path, name, grid):
+    used = sorted({c for row in grid for c in row if c})
+    keys = " .#+@$%&*=-;:>,<"
+    symbol = {None: " "}
+    for i, colour in enumerate(used):
+        symbol[colour] = keys[i + 1]
+    size = len(grid)
+    lines = ["/* XPM */", "static const char *%s[] = {" % name,
+             '"%d %d %d 1",' % (size, size, len(used) + 1), '"  c None",']
+    lines += ['"%s c %s",' % (symbol[c], PALETTE[c]) for c in used]
+    rows = ['"%s"' % "".join(symbol[c] for c in row) for row in grid]
+    lines.append(",\n".join(rows))
+    lines.append("};")
+    with open(path, "w") as f:
+        f.write("\n".join(lines) + "\n")
+
+
+def main():
+    here = os.path.dirname(os.path.abspath(__file__))
+    pictures = {"program": program_icon(), "empty": blank(32),
+                "stats32": bar_chart(32), "stats16": bar_chart(16),
+                "login32": traffic_light(32), "login16": traffic_light(16)}
+    for code in range(7):
+        pictures["peg%d" % code] = peg(code)
+    for name, grid in pictures.items():
+        write_xpm(os.path.join(here, name + ".xpm"), name, grid)
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,209 @@
+// The game window's controls, menus, painting, start-up and shutdown.
+#include "ui/main_frm.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDrag>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QShortcut>
+
+#include "ui/help_viewer.h"
+#include "ui/peg_image.h"
+#include "ui/pictures.h"
+#include "ui/text_codec.h"
+#include "ui/twips.h"
+
+namespace vella {
+namespace {
+
+constexpr int SixColorFrameHeight = 3255;
+constexpr int SevenColorFrameHeight = 3735;
+
+QFrame* MakeFrame(QWidget* parent, QRect geometry) {
+    auto* frame = new QFrame(parent);
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    frame->setGeometry(geometry);
+    return frame;
+}
+
+}  // namespace
+
+MainFrm::MainFrm(ModalHost& host, RandomSource& random, StatsFile& stats, QWidget* parent)
+    : QMainWindow(parent), host_(host), stats_(stats), game_(random) {
+    StartDrag = [this](const DragSource& source, const QPixmap& image) { BeginDrag(source, image); };
+    setWindowIcon(pictures::ProgramIcon());
+    BuildControls();
+    BuildMenus();
+    Form_Initialize();
+
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // The client area below the menu bar starts at 2835, 1710 twips on the screen.
+    move(Twips(2835), Twips(1710) - menuBar()->sizeHint().height());
+    GuessBtn->setFocus();
+}
+
+MainFrm::~MainFrm() = default;
+
+void MainFrm::BuildControls() {
+    auto* client = new QWidget(this);
+    client->setFixedSize(Twips(4365), Twips(6780));
+    setCentralWidget(client);
+
+    BoardFrame = MakeFrame(client, TwipsRect(60, 120, 2595, 6255));
+    AnsFrame = MakeFrame(client, TwipsRect(2700, 120, 735, 6255));
+    for (int i = 0; i < HoleCount; ++i) {
+        const int r = i / RowLength;
+        const int k = i % RowLength;
+        auto* hole = new ImageControl(i, BoardFrame);
+        hole->setGeometry(TwipsRect(120 + 600 * k, 240 + 600 * (9 - r), 480, 480));
+        hole->setFrameStyle(QFrame::Box | QFrame::Plain);
+        hole->SetTakesDrops(true);
+        connect(hole, &ImageControl::MouseDown, this, &MainFrm::Row_MouseDown);
+        connect(hole, &ImageControl::DragDrop, this, &MainFrm::Row_DragDrop);
+        Row[i] = hole;
+
+        auto* indicator = new QLabel(AnsFrame);
+        const int left = k % 2 == 0 ? 120 : 360;
+        const int top = (k < 2 ? 480 : 240) + 600 * (9 - r);
+        indicator->setGeometry(TwipsRect(left, top, 255, 255));
+        indicator->setFrameStyle(QFrame::Box | QFrame::Plain);
+        indicator->setAutoFillBackground(true);
+        Peg[i] = indicator;
+    }
+
+    StatImg = new ImageControl(0, client);
+    StatImg->setGeometry(TwipsRect(3540, 300, 675, 480));
+    StatImg->setPixmap(pictures::StatsChart());
+    StatImg->setScaledContents(true);
+    connect(StatImg, &ImageControl::Click, this, &MainFrm::StatImg_Click);
+
+    Frame1 = MakeFrame(client, TwipsRect(3540, 840, 735, SevenColorFrameHeight));
+    for (int i = 0; i < MaxColors; ++i) {
+        auto* color = new ImageControl(i, Frame1);
+        color->setGeometry(TwipsRect(120, 240 + 480 * i, 480, 480));
+        color->setPixmap(pictures::Peg(i));
+        connect(color, &ImageControl::MouseDown, this, &MainFrm::ClrChoice_MouseDown);
+        ClrChoice[i] = color;
+    }
+
+    BlankImg = new QLabel(client);
+    BlankImg->setGeometry(TwipsRect(3660, 4800, 480, 480));
+    BlankImg->setPixmap(pictures::Empty());
+    BlankImg->hide();
+
+    GuessBtn = new QPushButton(QStringLiteral("?"), client);
+    GuessBtn->setGeometry(TwipsRect(3540, 5520, 735, 855));
+    QFont big = GuessBtn->font();
+    big.setPointSize(30);
+    big.setBold(true);
+    GuessBtn->setFont(big);
+    GuessBtn->setFocusPolicy(Qt::StrongFocus);
+    connect(GuessBtn, &QPushButton::clicked, this, &MainFrm::GuessBtn_Click);
+
+    RptChk = new QCheckBox(QStringLiteral("Allow Repeated Colors"), client);
+    RptChk->setGeometry(TwipsRect(120, 6480, 2295, 255));
+    connect(RptChk, &QCheckBox::clicked, this, &MainFrm::RptChk_Click);
+
+    BlnkChk = new QCheckBox(QStringLiteral("Allow Blanks"), client);
+    BlnkChk->setGeometry(TwipsRect(2640, 6480, 1575, 255));
+    connect(BlnkChk, &QCheckBox::clicked, this, &MainFrm::BlnkChk_Click);
+
+    setTabOrder(GuessBtn, BlnkChk);
+    setTabOrder(BlnkChk, RptChk);
+}
+
+void MainFrm::BuildMenus() {
+    File = menuBar()->addMenu(QStringLiteral("&Stuff"));
+    UserID = File->addAction(QStringLiteral("&Log In..."), this, &MainFrm::UserID_Click);
+    Exit = File->addAction(QStringLiteral("E&xit"), this, &MainFrm::Exit_Click);
+
+    Options = menuBar()->addMenu(QStringLiteral("&Options"));
+    SixColors = Options->addAction(QStringLiteral("&6 Colors"), this, &MainFrm::SixColors_Click);
+    SevenColors = Options->addAction(QStringLiteral("&7 Colors"), this, &MainFrm::SevenColors_Click);
+    Options->addSeparator();
+    DoStats = Options->addAction(QStringLiteral("&Keep Stats"), this, &MainFrm::DoStats_Click);
+    for (QAction* item : {SixColors, SevenColors, DoStats}) item->setCheckable(true);
+
+    Help = menuBar()->addMenu(QStringLiteral("&Help"));
+    HlpContents = Help->addAction(QStringLiteral("&Contents"), this, &MainFrm::HlpContents_Click);
+    About = Help->addAction(QStringLiteral("&About..."), this, &MainFrm::About_Click);
+
+    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
+    connect(f1, &QShortcut::activated, this, &MainFrm::HlpContents_Click);
+}
+
+void MainFrm::Form_Initialize() {
+    game_.StartUp(CurrentOptions());
+    session_ = PlayerSession{};
+    PaintPalette();
+    PaintBoard();
+    PaintSession();
+}
+
+GameOptions MainFrm::CurrentOptions() const {
+    GameOptions options;
+    options.RepeatsAllowed = RptChk->isChecked();
+    options.BlanksAllowed = BlnkChk->isChecked();
+    return options;
+}
+
+std::int16_t MainFrm::GetGameType() const { return vella::GetGameType(CurrentOptions()); }
+
+HelpViewer* MainFrm::HelpWindow() const { return help_; }
+
+QColor MainFrm::IndicatorColor(Indicator state) {
+    switch (state) {
+        case Indicator::Current: return QColor(255, 0, 0);
+        case Indicator::White: return QColor(255, 255, 255);
+        case Indicator::Black: return QColor(0, 0, 0);
+        case Indicator::Empty: break;
+    }
+    return QApplication::palette().color(QPalette::Button);
+}
+
+void MainFrm::PaintBoard() {
+    for (int i = 0; i < HoleCount; ++i) {
+        const ColorCode code = game_.Board[i];
+        Row[i]->setPixmap(code == game_.BlankCode ? pictures::Empty() : pictures::Peg(code));
+        QPalette palette = Peg[i]->palette();
+        palette.setColor(QPalette::Window, IndicatorColor(game_.Indicators[i]));
+        Peg[i]->setPalette(palette);
+    }
+}
+
+void MainFrm::PaintPalette() {
+    const bool seven = game_.ColorSetIdx == 1;
+    QRect frame = Frame1->geometry();
+    frame.setHeight(Twips(seven ? SevenColorFrameHeight : SixColorFrameHeight));
+    Frame1->setGeometry(frame);
+    ClrChoice[Yellow]->setVisible(seven);
+    SixColors->setChecked(!seven);
+    SevenColors->setChecked(seven);
+}
+
+void MainFrm::PaintSession() {
+    setWindowTitle(FromUtf8(MainCaption(session_)));
+    UserID->setText(FromUtf8(UserIdCaption(session_)));
+    DoStats->setChecked(session_.KeepStats);
+}
+
+void MainFrm::BeginDrag(const DragSource& source, const QPixmap& image) {
+    auto* drag = new QDrag(this);
+    drag->setMimeData(EncodeDrag(source));
+    drag->setPixmap(image);
+    drag->setHotSpot(QPoint(image.width() / 2, image.height() / 2));
+    drag->exec(Qt::MoveAction);
+}
+
+void MainFrm::closeEvent(QCloseEvent* event) {
+    Form_Terminate();
+    event->accept();
+}
+
+void MainFrm::Form_Terminate() { BackupStats(); }
+
+}  // namespace vella

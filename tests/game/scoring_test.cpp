@@ -1,0 +1,71 @@
+// Scoring and refusing rows.
+#include <gtest/gtest.h>
+
+#include "game/scoring.h"
+
+using namespace vella;
+
+namespace {
+
+struct ScoreCase {
+    const char* name;
+    Pattern secret, row;
+    bool repeats, blanks;
+    ColorCode blankCode;
+    int blacks, whites;
+};
+
+class ScoreTable : public ::testing::TestWithParam<ScoreCase> {};
+
+TEST_P(ScoreTable, BlacksThenWhitesPairedWithLeftmostFreeSecretPeg) {
+    const ScoreCase& c = GetParam();
+    const CheckOutcome outcome = CheckGuess(c.row, c.secret, GameOptions{c.repeats, c.blanks}, c.blankCode);
+    ASSERT_FALSE(outcome.Refused()) << outcome.Refusal;
+    EXPECT_EQ(outcome.Blacks, c.blacks);
+    EXPECT_EQ(outcome.Whites, c.whites);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Scores, ScoreTable,
+    ::testing::Values(
+        ScoreCase{"RepeatsInBoth", {2, 2, 1, 3}, {2, 1, 2, 2}, true, false, 6, 1, 2},
+        ScoreCase{"AllWhites", {0, 1, 2, 3}, {3, 2, 1, 0}, false, false, 6, 0, 4},
+        ScoreCase{"OneSecretColourFourTimes", {4, 4, 4, 4}, {4, 0, 0, 0}, true, false, 6, 1, 0},
+        ScoreCase{"BlanksScoredAsColours", {6, 0, 0, 1}, {0, 6, 6, 6}, true, true, 6, 0, 2},
+        ScoreCase{"AllEmptyRowAgainstBlanks", {7, 7, 2, 7}, {7, 7, 7, 7}, true, true, 7, 3, 0},
+        ScoreCase{"Win", {5, 4, 3, 0}, {5, 4, 3, 0}, false, false, 6, 4, 0},
+        ScoreCase{"Nothing", {0, 1, 2, 3}, {4, 5, 6, 5}, true, true, 7, 0, 0},
+        ScoreCase{"ExactBeatsWhite", {1, 2, 3, 4}, {1, 1, 5, 0}, true, false, 6, 1, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct RefusalCase {
+    const char* name;
+    Pattern row;
+    bool repeats, blanks;
+    std::string_view message;
+};
+
+class RefusalTable : public ::testing::TestWithParam<RefusalCase> {};
+
+TEST_P(RefusalTable, FirstFailingHoleDecidesBlankRuleBeforeRepeatRule) {
+    const RefusalCase& c = GetParam();
+    const CheckOutcome outcome = CheckGuess(c.row, {0, 1, 2, 3}, GameOptions{c.repeats, c.blanks}, 6);
+    EXPECT_EQ(outcome.Refusal, c.message);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Refusals, RefusalTable,
+    ::testing::Values(
+        RefusalCase{"TwoBlanksBreakRepeatRule", {6, 6, 1, 2}, false, true, RepeatsRefusal},
+        RefusalCase{"RepeatAtColumnOneFirst", {1, 1, 6, 2}, false, false, RepeatsRefusal},
+        RefusalCase{"BlankAtColumnOneFirst", {1, 6, 1, 2}, false, false, BlanksRefusal},
+        RefusalCase{"BlankBeforeRepeatAtSameHole", {6, 6, 1, 2}, false, false, BlanksRefusal},
+        RefusalCase{"BlankWithRepeatsAllowed", {1, 1, 6, 2}, true, false, BlanksRefusal}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Refusal, MessagesReadExactly) {
+    EXPECT_EQ(BlanksRefusal, "You left some blanks.  Try your guess again.");
+    EXPECT_EQ(RepeatsRefusal, "You repeated some colors.  Try your guess again");
+}
+
+}  // namespace

@@ -1,0 +1,158 @@
+// The statistics file operations, on real files in a scratch folder.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include "stats/names.h"
+#include "stats/stats_file.h"
+#include "temp_folder.h"
+
+using namespace vella;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::vector<unsigned char> Records(std::initializer_list<const char*> names) {
+    std::vector<unsigned char> bytes;
+    std::int16_t games = 1;
+    for (const char* name : names) {
+        PlayerRec rec = FreshRecord(StoredName(name));
+        rec.NumGames[0] = games++;
+        const RecordBytes b = EncodeRecord(rec);
+        bytes.insert(bytes.end(), b.begin(), b.end());
+    }
+    return bytes;
+}
+
+std::vector<unsigned char> Slice(const std::vector<unsigned char>& bytes, int record) {
+    return {bytes.begin() + (record - 1) * RecordSize, bytes.begin() + record * RecordSize};
+}
+
+class StatsFileTest : public ::testing::Test {
+protected:
+    TempFolder folder;
+    StatsFile stats{folder.Path()};
+};
+
+TEST_F(StatsFileTest, CountingAMissingFileCreatesItEmpty) {
+    const auto count = stats.RecordCount();
+    ASSERT_TRUE(count.Ok()) << count.Error;
+    EXPECT_EQ(count.Value, 0);
+    EXPECT_TRUE(fs::exists(stats.DatPath()));
+    EXPECT_EQ(fs::file_size(stats.DatPath()), 0u);
+}
+
+TEST_F(StatsFileTest, CountRoundsToTheNearestRecord) {
+    for (auto [length, count] : {std::pair{71, 0}, {72, 1}, {143 * 5 + 20, 5}, {143 * 5 + 100, 6}, {143 * 2, 2}}) {
+        WriteBytes(stats.DatPath(), std::vector<unsigned char>(length, 0x41));
+        EXPECT_EQ(stats.RecordCount().Value, count) << length;
+    }
+}
+
+TEST_F(StatsFileTest, AppendWritesOverStrayTailBytes) {
+    std::vector<unsigned char> bytes = Records({"A", "B", "C", "D", "E"});
+    bytes.insert(bytes.end(), 20, 0xEE);
+    WriteBytes(stats.DatPath(), bytes);
+    ASSERT_TRUE(stats.RecordGame(StoredName("F"), FinishedGame{0, 0, true, 4}).Ok());
+    const auto after = ReadBytes(stats.DatPath());
+    ASSERT_EQ(after.size(), 6u * RecordSize);
+    EXPECT_EQ(after[715], 'F');
+    EXPECT_EQ(std::vector(after.begin(), after.begin() + 715), std::vector(bytes.begin(), bytes.begin() + 715));
+}
+
+TEST_F(StatsFileTest, ShortLastRecordReadsZeroFilled) {
+    std::vector<unsigned char> bytes = Records({"A", "B"});
+    bytes.resize(RecordSize + 100);
+    WriteBytes(stats.DatPath(), bytes);
+    const auto all = stats.ReadAll();
+    ASSERT_EQ(all.Value.size(), 2u);
+    EXPECT_EQ(all.Value[1].Name, "B              ");
+    EXPECT_EQ(all.Value[1].Best[7], 0);
+    EXPECT_EQ(stats.ReadRecord(2).Value, all.Value[1]);
+    EXPECT_FALSE(stats.ReadRecord(3).Ok());
+}
+
+TEST_F(StatsFileTest, RemovingRecordTwoOfThreeKeepsTheOthersByteForByte) {
+    const auto bytes = Records({"ANN", "BOB", "CARL"});
+    WriteBytes(stats.DatPath(), bytes);
+    ASSERT_TRUE(stats.RemoveRecord(2).Ok());
+    const auto after = ReadBytes(stats.DatPath());
+    ASSERT_EQ(after.size(), 2u * RecordSize);
+    EXPECT_EQ(Slice(after, 1), Slice(bytes, 1));
+    EXPECT_EQ(Slice(after, 2), Slice(bytes, 3));
+    EXPECT_FALSE(fs::exists(stats.TmpPath()));
+}
+
+TEST_F(StatsFileTest, RecordingFindsTheLastRecordOfThePlayerOrAppends) {
+    ASSERT_TRUE(stats.RecordGame(StoredName("smith"), FinishedGame{0, 0, true, 5}).Ok());
+    ASSERT_TRUE(stats.RecordGame(StoredName("SMITH"), FinishedGame{1, 2, false, 10}).Ok());
+    ASSERT_TRUE(stats.RecordGame(StoredName("jones"), FinishedGame{0, 0, true, 2}).Ok());
+    auto all = stats.ReadAll().Value;
+    ASSERT_EQ(all.size(), 2u);
+    EXPECT_EQ(all[0].NumGames[CellIndex(0, 0)], 1);
+    EXPECT_EQ(all[0].Best[CellIndex(0, 0)], 5);
+    EXPECT_EQ(all[0].TotMoves[CellIndex(1, 2)], 10);
+    EXPECT_EQ(all[0].Best[CellIndex(1, 2)], 11);
+    EXPECT_EQ(all[1].Name, "JONES          ");
+
+    // A deleted player gets a fresh record at the end.
+    ASSERT_TRUE(stats.RemoveRecord(1).Ok());
+    ASSERT_TRUE(stats.RecordGame(StoredName("smith"), FinishedGame{0, 0, true, 3}).Ok());
+    all = stats.ReadAll().Value;
+    ASSERT_EQ(all.size(), 2u);
+    EXPECT_EQ(all[1].Name, "SMITH          ");
+    EXPECT_EQ(all[1].NumGames[CellIndex(0, 0)], 1);
+    EXPECT_EQ(all[1].NumGames[CellIndex(1, 2)], 0);
+}
+
+TEST_F(StatsFileTest, DeleteWhenEmptyAndBackup) {
+    auto count = stats.DeleteWhenEmpty();
+    ASSERT_TRUE(count.Ok());
+    EXPECT_FALSE(fs::exists(stats.DatPath()));
+
+    WriteBytes(stats.DatPath(), std::vector<unsigned char>(71, 1));
+    EXPECT_EQ(stats.DeleteWhenEmpty().Value, 0);
+    EXPECT_FALSE(fs::exists(stats.DatPath()));
+
+    const auto bytes = Records({"ANN"});
+    WriteBytes(stats.DatPath(), bytes);
+    WriteBytes(stats.BakPath(), {1, 2, 3});
+    EXPECT_EQ(stats.DeleteWhenEmpty().Value, 1);
+    ASSERT_TRUE(stats.Backup().Ok());
+    EXPECT_EQ(ReadBytes(stats.BakPath()), bytes);
+    EXPECT_FALSE(fs::exists(stats.TmpPath()));
+}
+
+TEST_F(StatsFileTest, ADirectoryNamedStatsDatIsReportedAndLeftAlone) {
+    fs::create_directory(stats.DatPath());
+    const auto count = stats.RecordCount();
+    EXPECT_FALSE(count.Ok());
+    EXPECT_NE(count.Error.find("stats.dat"), std::string::npos) << count.Error;
+    EXPECT_FALSE(stats.RecordGame(StoredName("A"), FinishedGame{0, 0, true, 1}).Ok());
+    EXPECT_FALSE(stats.Delete().Ok());
+    EXPECT_FALSE(stats.DeleteWhenEmpty().Ok());
+    EXPECT_TRUE(fs::is_directory(stats.DatPath()));
+}
+
+TEST_F(StatsFileTest, FailedRemovalLeavesStatsDatAsItWasAndNoTempFile) {
+    const auto bytes = Records({"ANN", "BOB", "CARL"});
+    WriteBytes(stats.DatPath(), bytes);
+    fs::create_directory(stats.TmpPath());  // stats.tmp cannot be created
+    const Status removed = stats.RemoveRecord(2);
+    EXPECT_FALSE(removed.Ok());
+    EXPECT_NE(removed.Error.find("stats.tmp"), std::string::npos) << removed.Error;
+    EXPECT_EQ(ReadBytes(stats.DatPath()), bytes);
+}
+
+TEST_F(StatsFileTest, ReadOnlyFolderReportsAndKeepsEveryRecord) {
+    if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
+    const auto bytes = Records({"ANN", "BOB"});
+    WriteBytes(stats.DatPath(), bytes);
+    fs::permissions(stats.DatPath(), fs::perms::owner_read);
+    fs::permissions(folder.Path(), fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_FALSE(stats.RecordGame(StoredName("ANN"), FinishedGame{0, 0, true, 1}).Ok());
+    EXPECT_FALSE(stats.RemoveRecord(1).Ok());
+    EXPECT_FALSE(stats.Backup().Ok());
+    EXPECT_EQ(ReadBytes(stats.DatPath()), bytes);
+}
+
+}  // namespace

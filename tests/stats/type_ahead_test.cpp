@@ -1,0 +1,77 @@
+// The log-in window's type-ahead.
+#include <gtest/gtest.h>
+
+#include "stats/type_ahead.h"
+
+using namespace vella;
+
+namespace {
+
+TEST(TypeAhead, CompletesToTheFirstMatchWithTheRemainderSelected) {
+    TypeAhead ahead({"BOB            ", "BORIS          "}, 2);
+    ASSERT_TRUE(ahead.KeyPress(U'b'));
+    EXPECT_EQ(ahead.Shown().Text, "BOB");
+    EXPECT_EQ(ahead.Shown().SelStart, 1);
+    EXPECT_EQ(ahead.Shown().SelLength, 2);
+    ASSERT_TRUE(ahead.KeyPress(U'o'));
+    EXPECT_EQ(ahead.TypedText(), "BO");
+    EXPECT_EQ(ahead.Shown().Text, "BOB");
+    EXPECT_EQ(ahead.Shown().SelStart, 2);
+    EXPECT_EQ(ahead.Shown().SelLength, 1);
+    ASSERT_TRUE(ahead.KeyPress(U'r'));
+    EXPECT_EQ(ahead.Shown().Text, "BORIS");
+    ASSERT_TRUE(ahead.KeyPress(U'x'));
+    EXPECT_FALSE(ahead.MatchFound());
+    EXPECT_EQ(ahead.Shown().Text, "BORX");
+    EXPECT_EQ(ahead.Shown().SelStart, 4);
+    EXPECT_EQ(ahead.Shown().SelLength, 0);
+}
+
+TEST(TypeAhead, BackspaceEditsTheTypedTextWithoutCompleting) {
+    TypeAhead ahead({"BOB            "}, 1);
+    ahead.KeyPress(U'b');
+    ahead.KeyPress(TypeAhead::Backspace);
+    EXPECT_EQ(ahead.TypedText(), "");
+    EXPECT_EQ(ahead.Shown().Text, "");
+    ahead.KeyPress(TypeAhead::Backspace);  // in an empty box
+    EXPECT_EQ(ahead.TypedText(), "");
+    EXPECT_EQ(ahead.Shown().Text, "");
+    ahead.KeyPress(U'b');
+    ahead.KeyPress(U'o');
+    ahead.KeyPress(TypeAhead::Backspace);
+    EXPECT_EQ(ahead.Shown().Text, "B");
+    EXPECT_EQ(ahead.Shown().SelStart, 1);
+    EXPECT_EQ(ahead.Shown().SelLength, 0);
+}
+
+TEST(TypeAhead, ControlCharactersAreIgnored) {
+    TypeAhead ahead({"BOB            "}, 1);
+    EXPECT_FALSE(ahead.KeyPress(0x1B));  // Escape
+    EXPECT_FALSE(ahead.KeyPress(0x16));  // Ctrl+V
+    EXPECT_FALSE(ahead.KeyPress(0x0D));  // Enter
+    EXPECT_FALSE(ahead.KeyPress(0x85));  // a C1 control
+    EXPECT_EQ(ahead.TypedText(), "");
+    EXPECT_TRUE(ahead.KeyPress(U'\u00e9'));  // é, upper-cased in the code page
+    EXPECT_EQ(ahead.TypedText(), "\xC9");
+    EXPECT_TRUE(ahead.KeyPress(U'\u4e2d'));  // outside the code page
+    EXPECT_EQ(ahead.TypedText(), "\xC9?");
+}
+
+TEST(TypeAhead, TypedTextLongerThanTheEntryDoesNotMatchIt) {
+    TypeAhead ahead({"BOB            ", "BOB SMITH      "}, 2);
+    for (char32_t c : U"bob ") {
+        if (c) ahead.KeyPress(c);
+    }
+    EXPECT_EQ(ahead.Shown().Text, "BOB SMITH");
+    EXPECT_EQ(ahead.Shown().SelStart, 4);
+    EXPECT_EQ(ahead.Shown().SelLength, 5);
+}
+
+TEST(TypeAhead, EntriesBeyondPlayerCountAreNeverMatched) {
+    TypeAhead ahead({"ANN            ", "ZED            "}, 1);
+    ahead.KeyPress(U'z');
+    EXPECT_FALSE(ahead.MatchFound());
+    EXPECT_EQ(ahead.Shown().Text, "Z");
+}
+
+}  // namespace
