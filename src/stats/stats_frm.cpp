@@ -49,7 +49,7 @@ StatsFrm::StatsFrm(PlayerSession& session, StatsFile& stats, ModalHost& host, in
     setFixedSize(Twips(7065), Twips(3225));
     BuildControls();
     Form_Load(gameType);
-    move(Twips(1935), Twips(2130));
+    PlaceClientArea(this, 1935, 2130);
 }
 
 void StatsFrm::BuildControls() {

@@ -66,7 +66,7 @@ UserFrm::UserFrm(PlayerSession& session, StatsFile& stats, ModalHost& host, QWid
 
     Form_Load();
     Combo1->setFocus();
-    move(Twips(3525), Twips(2100));
+    PlaceClientArea(this, 3525, 2100);
 }
 
 UserFrm::~UserFrm() = default;

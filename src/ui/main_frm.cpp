@@ -42,7 +42,7 @@ MainFrm::MainFrm(ModalHost& host, RandomSource& random, StatsFile& stats, QWidge
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     // The client area below the menu bar starts at 2835, 1710 twips on the screen.
-    move(Twips(2835), Twips(1710) - menuBar()->sizeHint().height());
+    PlaceClientArea(this, 2835, 1710, menuBar()->sizeHint().height());
     GuessBtn->setFocus();
 }
 

@@ -56,7 +56,7 @@ RealColorsFrm::RealColorsFrm(const ResultRequest& request, QWidget* parent) : QD
     Form_Load(request);
     OKBtn->setFocus();
     // The client area starts at 3300, 1455 twips on the screen.
-    move(Twips(3300), Twips(1455));
+    PlaceClientArea(this, 3300, 1455);
 }
 
 void RealColorsFrm::Form_Load(const ResultRequest& request) {

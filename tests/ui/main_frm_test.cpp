@@ -1,0 +1,269 @@
+// The game window as a player sees it: layout, menus, focus, placing pegs, scores, and whole
+// games driven through its handlers.
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QtTest>
+#include <memory>
+
+#include "scripted_host.h"
+#include "ui/main_frm.h"
+#include "ui/peg_image.h"
+#include "ui/pictures.h"
+
+using namespace vella;
+
+namespace {
+
+QColor Background(QLabel* indicator) { return indicator->palette().color(QPalette::Window); }
+
+bool SamePicture(const QPixmap& a, const QPixmap& b) { return a.toImage() == b.toImage(); }
+
+void Drop(QWidget* target, const DragSource& source) {
+    std::unique_ptr<QMimeData> data(EncodeDrag(source));
+    // As in a real drag, the target is entered before the peg is dropped on it.
+    QDragEnterEvent enter(QPoint(16, 16), Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QDropEvent drop(QPointF(16, 16), Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+}
+
+QStringList Captions(QMenu* menu) {
+    QStringList captions;
+    for (QAction* action : menu->actions()) captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    return captions;
+}
+
+}  // namespace
+
+class MainFrmTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir folder;
+    std::unique_ptr<StatsFile> stats;
+    std::unique_ptr<ScriptedHost> host;
+    std::unique_ptr<FixedSecrets> random;
+    std::unique_ptr<MainFrm> frm;
+    std::vector<DragSource> drags;
+
+    void Place(int color) { QTest::mouseClick(frm->ClrChoice[color], Qt::RightButton); }
+    void PlaceRow(std::initializer_list<int> colors) {
+        for (int c : colors) Place(c);
+    }
+    void Guess() { QTest::mouseClick(frm->GuessBtn, Qt::LeftButton); }
+
+private slots:
+    void init() {
+        stats = std::make_unique<StatsFile>(folder.path().toStdString());
+        host = std::make_unique<ScriptedHost>();
+        random = std::make_unique<FixedSecrets>();
+        random->Queue({0, 1, 2, 3}, 6);
+        frm = std::make_unique<MainFrm>(*host, *random, *stats);
+        drags.clear();
+        frm->StartDrag = [this](const DragSource& s, const QPixmap&) { drags.push_back(s); };
+        frm->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frm.get()));
+    }
+
+    void cleanup() {
+        frm.reset();
+        QDir(folder.path()).removeRecursively();
+        QDir().mkpath(folder.path());
+    }
+
+    void windowIsFixedAndPlacedAsDesigned() {
+        QCOMPARE(frm->windowTitle(), QStringLiteral("Vellacode"));
+        QCOMPARE(frm->centralWidget()->size(), QSize(291, 452));
+        QCOMPARE(frm->minimumSize(), frm->maximumSize());
+        QCOMPARE(frm->centralWidget()->mapToGlobal(QPoint(0, 0)), QPoint(189, 114));
+        QVERIFY(!frm->windowIcon().isNull());
+    }
+
+    void controlsSitWhereDesigned() {
+        QCOMPARE(frm->BoardFrame->geometry(), QRect(4, 8, 173, 417));
+        QCOMPARE(frm->AnsFrame->geometry(), QRect(180, 8, 49, 417));
+        QCOMPARE(frm->Row[0]->geometry(), QRect(8, 376, 32, 32));   // row 0 at the bottom left
+        QCOMPARE(frm->Row[39]->geometry(), QRect(128, 16, 32, 32)); // row 9 at the top right
+        QCOMPARE(frm->Peg[0]->geometry(), QRect(8, 392, 17, 17));   // lower pair first
+        QCOMPARE(frm->Peg[1]->geometry(), QRect(24, 392, 17, 17));
+        QCOMPARE(frm->Peg[2]->geometry(), QRect(8, 376, 17, 17));
+        QCOMPARE(frm->Peg[3]->geometry(), QRect(24, 376, 17, 17));
+        QCOMPARE(frm->StatImg->geometry(), QRect(236, 20, 45, 32));
+        QVERIFY(frm->StatImg->hasScaledContents());
+        QCOMPARE(frm->Frame1->geometry(), QRect(236, 56, 49, 217));
+        QCOMPARE(frm->ClrChoice[5]->geometry(), QRect(8, 176, 32, 32));
+        QCOMPARE(frm->GuessBtn->geometry(), QRect(236, 368, 49, 57));
+        QCOMPARE(frm->RptChk->geometry(), QRect(8, 432, 153, 17));
+        QCOMPARE(frm->BlnkChk->geometry(), QRect(176, 432, 105, 17));
+        QVERIFY(frm->BlankImg->isHidden());
+    }
+
+    void startUpStateIsWhatThePlayerFirstSees() {
+        for (int i = 0; i < 6; ++i) QVERIFY(frm->ClrChoice[i]->isVisible());
+        QVERIFY(!frm->ClrChoice[6]->isVisible());
+        for (int i = 0; i < HoleCount; ++i) {
+            QVERIFY(SamePicture(frm->Row[i]->pixmap(), pictures::Empty()));
+            QCOMPARE(Background(frm->Peg[i]), i < 4 ? QColor(255, 0, 0) : QApplication::palette().color(QPalette::Button));
+        }
+        QVERIFY(!frm->RptChk->isChecked() && frm->RptChk->isEnabled());
+        QVERIFY(!frm->BlnkChk->isChecked() && frm->BlnkChk->isEnabled());
+        QCOMPARE(frm->RptChk->text(), QStringLiteral("Allow Repeated Colors"));
+        QCOMPARE(frm->BlnkChk->text(), QStringLiteral("Allow Blanks"));
+        QCOMPARE(frm->GuessBtn->text(), QStringLiteral("?"));
+        QCOMPARE(frm->GuessBtn->font().pointSize(), 30);
+        QVERIFY(frm->GuessBtn->font().bold());
+        QCOMPARE(QApplication::focusWidget(), frm->GuessBtn);
+        QCOMPARE(frm->Game().Secret, (Pattern{0, 1, 2, 3}));
+    }
+
+    void menusReadAsDesigned() {
+        const QList<QAction*> menus = frm->menuBar()->actions();
+        QCOMPARE(menus.size(), 3);
+        QCOMPARE(menus[0]->text(), QStringLiteral("&Stuff"));
+        QCOMPARE(menus[1]->text(), QStringLiteral("&Options"));
+        QCOMPARE(menus[2]->text(), QStringLiteral("&Help"));
+        QCOMPARE(Captions(frm->File), (QStringList{"&Log In...", "E&xit"}));
+        QCOMPARE(Captions(frm->Options), (QStringList{"&6 Colors", "&7 Colors", "-", "&Keep Stats"}));
+        QCOMPARE(Captions(frm->Help), (QStringList{"&Contents", "&About..."}));
+        QVERIFY(frm->SixColors->isChecked());
+        QVERIFY(!frm->SevenColors->isChecked());
+        QVERIFY(frm->DoStats->isChecked());
+        for (QMenu* menu : {frm->File, frm->Options, frm->Help}) {
+            for (QAction* action : menu->actions()) QVERIFY(action->shortcut().isEmpty());
+        }
+    }
+
+    void tabCyclesGuessBlanksRepeatsOnly() {
+        QApplication::setActiveWindow(frm.get());
+        QVERIFY(QTest::qWaitForWindowActive(frm.get()));
+        frm->GuessBtn->setFocus();
+        QWidget* expected[] = {frm->BlnkChk, frm->RptChk, frm->GuessBtn, frm->BlnkChk};
+        for (QWidget* next : expected) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+    }
+
+    void secondaryClicksPlaceAndEmptyPegs() {
+        PlaceRow({2, 1, 3, 4});
+        QVERIFY(SamePicture(frm->Row[0]->pixmap(), pictures::Peg(2)));
+        QVERIFY(SamePicture(frm->Row[3]->pixmap(), pictures::Peg(4)));
+        Place(0);  // a full row: replaces column 0
+        QVERIFY(SamePicture(frm->Row[0]->pixmap(), pictures::Peg(0)));
+        QTest::mouseClick(frm->Row[1], Qt::RightButton);
+        QVERIFY(SamePicture(frm->Row[1]->pixmap(), pictures::Empty()));
+        QCOMPARE(frm->Game().Board[1], 6);
+        QTest::mouseClick(frm->Row[5], Qt::RightButton);  // another row: nothing
+        QCOMPARE(frm->Game().LastHole, 3);
+    }
+
+    void dropsFromMimeDataAlone() {
+        Drop(frm->Row[2], DragSource{DragSource::Kind::Palette, 5});
+        QVERIFY(SamePicture(frm->Row[2]->pixmap(), pictures::Peg(5)));
+        Drop(frm->Row[0], DragSource{DragSource::Kind::Hole, 2});
+        QVERIFY(SamePicture(frm->Row[0]->pixmap(), pictures::Peg(5)));
+        QVERIFY(SamePicture(frm->Row[2]->pixmap(), pictures::Empty()));
+        Drop(frm->Row[8], DragSource{DragSource::Kind::Palette, 1});  // outside the current row
+        QCOMPARE(frm->Game().Board[8], 6);
+        Drop(frm->Row[1], DragSource{DragSource::Kind::Palette, 6});  // yellow is not in play
+        QCOMPARE(frm->Game().Board[1], 6);
+        QVERIFY(!frm->ClrChoice[0]->acceptDrops());
+        QVERIFY(frm->Row[0]->acceptDrops());
+    }
+
+    void primaryPressStartsDragsOnlyFromPaletteAndFilledCurrentHoles() {
+        QTest::mousePress(frm->ClrChoice[3], Qt::LeftButton);
+        QTest::mousePress(frm->Row[0], Qt::LeftButton);  // empty hole
+        Place(3);
+        QTest::mousePress(frm->Row[0], Qt::LeftButton);
+        QCOMPARE(drags.size(), size_t(2));
+        QVERIFY(drags[0].kind == DragSource::Kind::Palette && drags[0].index == 3);
+        QVERIFY(drags[1].kind == DragSource::Kind::Hole && drags[1].index == 0);
+    }
+
+    void refusedRowShowsTheMessageAndLocksNothing() {
+        PlaceRow({1, 2});
+        Guess();
+        QCOMPARE(host->messages.size(), size_t(1));
+        const MessageRequest& m = host->messages[0];
+        QCOMPARE(m.Text, QStringLiteral("You left some blanks.  Try your guess again."));
+        QCOMPARE(m.Title, QStringLiteral("Vellacode"));
+        QVERIFY(m.Buttons == MsgButtons::Ok && m.Icon == MsgIcon::None);
+        QVERIFY(frm->RptChk->isEnabled());
+        QVERIFY(!frm->Game().InGame);
+    }
+
+    void scoreIsPaintedWhitesThenBlacksAndOptionsLock() {
+        PlaceRow({0, 2, 1, 4});  // against 0 1 2 3: 1 exact, 2 colour only
+        Guess();
+        QCOMPARE(Background(frm->Peg[0]), QColor(Qt::white));
+        QCOMPARE(Background(frm->Peg[1]), QColor(Qt::white));
+        QCOMPARE(Background(frm->Peg[2]), QColor(Qt::black));
+        QCOMPARE(Background(frm->Peg[3]), QApplication::palette().color(QPalette::Button));
+        for (int i = 4; i < 8; ++i) QCOMPARE(Background(frm->Peg[i]), QColor(Qt::red));
+        QVERIFY(!frm->RptChk->isEnabled() && !frm->BlnkChk->isEnabled());
+        frm->SevenColors->trigger();
+        QCOMPARE(host->LastText(), QStringLiteral("Please wait until this game is over."));
+        QVERIFY(frm->SixColors->isChecked() && !frm->SevenColors->isChecked());
+        QVERIFY(!frm->ClrChoice[6]->isVisible());
+    }
+
+    void colourCountAndOptionsChangeBetweenGames() {
+        Place(4);
+        frm->SevenColors->trigger();
+        QVERIFY(frm->SevenColors->isChecked() && !frm->SixColors->isChecked());
+        QVERIFY(frm->ClrChoice[6]->isVisible());
+        QCOMPARE(frm->Frame1->height(), 249);
+        QCOMPARE(frm->Game().BlankCode, 7);
+        QVERIFY(SamePicture(frm->Row[0]->pixmap(), pictures::Empty()));
+        QCOMPARE(Background(frm->Peg[0]), QColor(Qt::red));
+        frm->SevenColors->trigger();  // already in force
+        QVERIFY(frm->SevenColors->isChecked());
+        QVERIFY(host->messages.empty());
+
+        Place(6);
+        const Pattern before = frm->Game().Secret;
+        random->Queue({7, 6, 5, 4}, 8);
+        QTest::mouseClick(frm->BlnkChk, Qt::LeftButton);
+        QCOMPARE(frm->Game().Secret, (Pattern{7, 6, 5, 4}));
+        QVERIFY(frm->Game().Secret != before);
+        QCOMPARE(frm->Game().Board[0], 6);  // the peg stays
+        QCOMPARE(QApplication::focusWidget(), frm->GuessBtn);
+    }
+
+    void firstRowWinShowsTheResultAndStartsAFreshGame() {
+        frm->Session().KeepStats = false;
+        PlaceRow({0, 1, 2, 3});
+        Guess();
+        QCOMPARE(host->results.size(), size_t(1));
+        QVERIFY(host->results[0].Won);
+        QCOMPARE(host->results[0].Secret, (Pattern{0, 1, 2, 3}));
+        QCOMPARE(frm->Game().CurRow, 0);
+        QVERIFY(!frm->Game().InGame);
+        QVERIFY(frm->RptChk->isEnabled() && frm->BlnkChk->isEnabled());
+        QVERIFY(SamePicture(frm->Row[0]->pixmap(), pictures::Empty()));
+        QCOMPARE(Background(frm->Peg[0]), QColor(Qt::red));
+        QCOMPARE(host->logins, 0);
+    }
+
+    void tenthRowLosesAndRecordsTenMoves() {
+        host->loginScript.push_back(ScriptedHost::LogInAs("ann"));
+        for (int row = 0; row < RowCount; ++row) {
+            PlaceRow({3, 2, 1, 0});
+            Guess();
+        }
+        QCOMPARE(host->results.size(), size_t(1));
+        QVERIFY(!host->results[0].Won);
+        QCOMPARE(frm->windowTitle(), QStringLiteral("Current Player: Ann"));
+        const auto all = stats->ReadAll().Value;
+        QCOMPARE(all.size(), size_t(1));
+        QCOMPARE(all[0].NumGames[0], 1);
+        QCOMPARE(all[0].TotMoves[0], 10);
+        QCOMPARE(all[0].Wins[0], 0);
+    }
+};
+
+QTEST_MAIN(MainFrmTest)
+#include "main_frm_test.moc"
