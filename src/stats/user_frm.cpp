@@ -138,6 +138,10 @@ bool UserFrm::eventFilter(QObject* watched, QEvent* event) {
         for (char32_t c : QApplication::clipboard()->text().toStdU32String()) Combo1_KeyPress(c);
         return true;
     }
+    // A Ctrl chord is a shortcut, never a character, whatever text the platform attaches to it
+    // (Ctrl+Alt stays, since Windows reports AltGr that way).
+    const Qt::KeyboardModifiers mods = key->modifiers();
+    if ((mods & Qt::ControlModifier) && !(mods & Qt::AltModifier)) return true;
     if (key->text().isEmpty()) return false;  // movement keys, Tab, Delete
     for (char32_t c : key->text().toStdU32String()) Combo1_KeyPress(c);
     return true;
