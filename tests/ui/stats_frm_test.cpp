@@ -1,0 +1,180 @@
+// The statistics window: its layout, the figures of every view, which player it selects, and
+// deleting players.
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+#include "scripted_host.h"
+#include "stats/names.h"
+#include "stats/stats_frm.h"
+
+using namespace vella;
+
+class StatsFrmTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir folder;
+    std::unique_ptr<StatsFile> stats;
+    ScriptedHost host;
+    PlayerSession session;
+
+    void Record(const char* name, std::int16_t colorSet, std::int16_t type, bool won, std::int16_t moves) {
+        QVERIFY(stats->RecordGame(StoredName(name), FinishedGame{colorSet, type, won, moves}).Ok());
+    }
+    QByteArray FileBytes() {
+        QFile f(folder.filePath("stats.dat"));
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }
+    static QStringList Items(QComboBox* box) {
+        QStringList items;
+        for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
+        return items;
+    }
+    static QStringList Column(StatsFrm& frm, int k) {
+        return {frm.NumGamesLbl[k]->text(), frm.WinsLbl[k]->text(), frm.PctLbl[k]->text(),
+                frm.MvsPerGmLbl[k]->text(), frm.BestLbl[k]->text(), frm.WrstLbl[k]->text()};
+    }
+
+private slots:
+    void init() {
+        QDir(folder.path()).removeRecursively();
+        QDir().mkpath(folder.path());
+        stats = std::make_unique<StatsFile>(folder.path().toStdString());
+        host = ScriptedHost();
+        session = PlayerSession();
+    }
+
+    void captionsAndLayout() {
+        Record("ann", 0, 0, true, 4);
+        StatsFrm frm(session, *stats, host, 0);
+        QCOMPARE(frm.windowTitle(), QStringLiteral("Player Stats"));
+        QCOMPARE(frm.size(), QSize(471, 215));
+        QCOMPARE(frm.Label1->text(), QStringLiteral("Select Player:"));
+        QCOMPARE(frm.RemPlayrBtn->text(), QStringLiteral("Delete Player"));
+        QCOMPARE(frm.Command1->text(), QStringLiteral("Cool"));
+        QVERIFY(frm.Command1->isDefault());
+        QCOMPARE(frm.Frame1->title(), QStringLiteral("Select Game Type"));
+        const QStringList options{"Standard Game", "Blanks Allowed", "Repeats Allowed",
+                                  "Blanks And Repeats Allowed", "Totals For 6 & 7 Colors",
+                                  "Totals For All Game Types"};
+        for (int i = 0; i < 6; ++i) QCOMPARE(frm.GameTypeOpt[i]->text(), options[i]);
+        const QStringList rows{"Games Played", "Games Won", "Percent Games Won", "Average Moves Per Game",
+                               "Best Game (won)", "Worst Game (won)"};
+        QCOMPARE((QStringList{frm.Label2->text(), frm.Label3->text(), frm.Label4->text(), frm.Label7->text(),
+                              frm.Label5->text(), frm.Label6->text()}),
+                 rows);
+        QVERIFY(frm.Combo1->font().bold());
+        QVERIFY(!frm.Combo1->isEditable());
+        QCOMPARE(frm.Combo1->geometry(), QRect(88, 8, 105, 21));
+        QCOMPARE(frm.NumGamesLbl[1]->geometry(), QRect(224, 72, 41, 17));
+        QCOMPARE(frm.Frame1->geometry(), QRect(280, 8, 177, 169));
+        QCOMPARE(frm.Command1->geometry(), QRect(280, 184, 177, 25));
+        QVERIFY(!frm.windowIcon().isNull());
+    }
+
+    void viewsShowTheirFiguresAndHeaders() {
+        Record("ann", 0, 0, true, 4);
+        Record("ann", 0, 0, true, 6);
+        Record("ann", 0, 0, true, 5);
+        Record("ann", 0, 0, false, 7);  // 3 wins in 4 games, 22 moves
+        Record("ann", 1, 3, false, 10);
+        StatsFrm frm(session, *stats, host, 0);
+        frm.show();
+        QCOMPARE(Column(frm, 0), (QStringList{"4", "3", "75%", "5.5", "4", "6"}));
+        QCOMPARE(Column(frm, 1), (QStringList{"0", "-", "-", "-", "-", "-"}));
+        QVERIFY(frm.SixLabel->isVisible() && frm.SevenLabel->isVisible() && frm.Line3->isVisible());
+        QVERIFY(!frm.TotalLabel->isVisible());
+
+        frm.GameTypeOpt[3]->click();
+        QCOMPARE(Column(frm, 1), (QStringList{"1", "0", "0%", "10.0", "-", "-"}));
+
+        frm.GameTypeOpt[5]->click();
+        QCOMPARE(Column(frm, 0), (QStringList{"5", "3", "60%", "6.4", "4", "6"}));
+        QVERIFY(!frm.NumGamesLbl[1]->isVisible() && !frm.WrstLbl[1]->isVisible());
+        QVERIFY(!frm.SixLabel->isVisible() && !frm.SevenLabel->isVisible() && !frm.Line3->isVisible());
+        QVERIFY(frm.TotalLabel->isVisible() && frm.Line2->isVisible());
+
+        frm.GameTypeOpt[4]->click();
+        QCOMPARE(Column(frm, 1), (QStringList{"1", "0", "0%", "10.0", "-", "-"}));
+        QVERIFY(frm.NumGamesLbl[1]->isVisible() && frm.SixLabel->isVisible() && frm.Line3->isVisible());
+        QVERIFY(!frm.TotalLabel->isVisible());
+    }
+
+    void opensOnTheCurrentPlayerAndGameType() {
+        Record("ann", 0, 2, true, 3);
+        Record("bob", 0, 2, true, 8);
+        LogIn(session, "bob");
+        StatsFrm frm(session, *stats, host, 2);
+        QCOMPARE(frm.Combo1->currentIndex(), 1);
+        QVERIFY(frm.GameTypeOpt[2]->isChecked());
+        QCOMPARE(frm.BestLbl[0]->text(), QStringLiteral("8"));
+        frm.Combo1->setCurrentIndex(0);
+        QCOMPARE(frm.BestLbl[0]->text(), QStringLiteral("3"));
+
+        LogIn(session, "zed");  // no record: the first player
+        StatsFrm other(session, *stats, host, 0);
+        QCOMPARE(other.Combo1->currentIndex(), 0);
+        QCOMPARE(Items(other.Combo1), (QStringList{"ANN            ", "BOB            "}));
+    }
+
+    void deletingTheSecondOfThreeRewritesTheFileInOrder() {
+        Record("ann", 0, 0, true, 3);
+        Record("bob", 0, 0, true, 4);
+        Record("carl", 0, 0, true, 5);
+        const QByteArray before = FileBytes();
+        LogIn(session, "bob");
+        StatsFrm frm(session, *stats, host, 0);
+        frm.show();
+        host.answers.push_back(AnswerOk);
+        frm.RemPlayrBtn_Click();
+        const MessageRequest& q = host.messages.back();
+        QCOMPARE(q.Text, QStringLiteral("Are you sure you want to do this?  Stats for BOB will be permanently deleted!"));
+        QCOMPARE(q.Title, QStringLiteral("Woah!"));
+        QVERIFY(q.Buttons == MsgButtons::OkCancel && q.Icon == MsgIcon::Exclamation && q.Default == AnswerCancel);
+        QCOMPARE(FileBytes(), before.left(143) + before.mid(286));
+        QVERIFY(!QFileInfo::exists(folder.filePath("stats.tmp")));
+        QCOMPARE(Items(frm.Combo1), (QStringList{"ANN            ", "CARL           "}));
+        QCOMPARE(frm.Combo1->currentIndex(), 0);  // the logged-in player is gone: the first
+        QCOMPARE(frm.BestLbl[0]->text(), QStringLiteral("3"));
+        QCOMPARE(session.PlayerName, StoredName("bob"));
+        QVERIFY(frm.isVisible());
+    }
+
+    void cancelChangesNothingAndTheOnlyPlayerDeletesTheFile() {
+        Record("ann", 0, 0, true, 3);
+        const QByteArray before = FileBytes();
+        StatsFrm frm(session, *stats, host, 0);
+        frm.show();
+        host.answers.push_back(AnswerCancel);
+        frm.RemPlayrBtn_Click();
+        QCOMPARE(FileBytes(), before);
+        QCOMPARE(frm.Combo1->count(), 1);
+
+        host.answers.push_back(AnswerOk);
+        frm.RemPlayrBtn_Click();
+        QVERIFY(!QFileInfo::exists(folder.filePath("stats.dat")));
+        QVERIFY(!frm.isVisible());
+    }
+
+    void aFailedDeletionIsReportedAndLosesNothing() {
+        Record("ann", 0, 0, true, 3);
+        Record("bob", 0, 0, true, 4);
+        const QByteArray before = FileBytes();
+        QDir(folder.path()).mkdir(QStringLiteral("stats.tmp"));  // the rebuilt file cannot be made
+        StatsFrm frm(session, *stats, host, 0);
+        host.answers.push_back(AnswerOk);
+        frm.RemPlayrBtn_Click();
+        QVERIFY(host.LastText().startsWith(QStringLiteral("The player could not be deleted.")));
+        QVERIFY(host.LastText().contains(QStringLiteral("stats.tmp")));
+        QCOMPARE(FileBytes(), before);
+        QCOMPARE(frm.Combo1->count(), 2);
+    }
+};
+
+QTEST_MAIN(StatsFrmTest)
+#include "stats_frm_test.moc"
