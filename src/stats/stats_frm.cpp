@@ -47,6 +47,7 @@ StatsFrm::StatsFrm(PlayerSession& session, StatsFile& stats, ModalHost& host, in
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(Twips(7065), Twips(3225));
+    setFont(DialogFont());
     BuildControls();
     Form_Load(gameType);
     PlaceClientArea(this, 1935, 2130);
@@ -103,8 +104,8 @@ void StatsFrm::BuildControls() {
         {"Totals For All Game Types", TwipsRect(120, 2160, 2295, 255)},
     }};
     for (int i = 0; i < 6; ++i) {
-        // Radio buttons show an ampersand as it is; the caption's "&&" stands for one.
-        auto* option = new QRadioButton(QString::fromUtf8(options[i].first).replace("&&", "&"), Frame1);
+        // "&&" shows as one ampersand, not as a mnemonic.
+        auto* option = new QRadioButton(QString::fromUtf8(options[i].first), Frame1);
         option->setGeometry(options[i].second);
         connect(option, &QRadioButton::toggled, this, [this, i](bool on) {
             if (on) GameTypeOpt_Click(i);

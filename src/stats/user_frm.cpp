@@ -25,6 +25,7 @@ UserFrm::UserFrm(PlayerSession& session, StatsFile& stats, ModalHost& host, QWid
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(Twips(2910), Twips(1935));
+    setFont(DialogFont());
 
     Label2 = new QLabel(QStringLiteral("We need your name if you want us to keep stats on you."), this);
     Label2->setGeometry(TwipsRect(120, 120, 2655, 495));

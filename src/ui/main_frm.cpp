@@ -51,6 +51,7 @@ MainFrm::~MainFrm() = default;
 void MainFrm::BuildControls() {
     auto* client = new QWidget(this);
     client->setFixedSize(Twips(4365), Twips(6780));
+    client->setFont(DialogFont());
     setCentralWidget(client);
 
     BoardFrame = MakeFrame(client, TwipsRect(60, 120, 2595, 6255));

@@ -5,6 +5,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QtTest>
+
+#include "text_fits.h"
 #include <memory>
 
 #include "scripted_host.h"
@@ -98,6 +100,7 @@ private slots:
         QCOMPARE(frm->RptChk->geometry(), QRect(8, 432, 153, 17));
         QCOMPARE(frm->BlnkChk->geometry(), QRect(176, 432, 105, 17));
         QVERIFY(frm->BlankImg->isHidden());
+        QCOMPARE(ClippedCaptions(frm.get()).join(QStringLiteral("; ")), QString());
     }
 
     void startUpStateIsWhatThePlayerFirstSees() {

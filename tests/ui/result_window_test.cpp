@@ -5,6 +5,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "text_fits.h"
+
 #include "ui/pictures.h"
 #include "ui/real_colors_frm.h"
 
@@ -34,6 +36,7 @@ private slots:
         }
         QCOMPARE(frm.size(), QSize(229, 188));
         QCOMPARE(frm.OKBtn->geometry(), QRect(8, 144, 209, 33));
+        QCOMPARE(ClippedCaptions(&frm).join(QStringLiteral("; ")), QString());
     }
 
     void lostGameIsSteadyAndSmaller() {

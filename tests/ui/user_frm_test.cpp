@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "text_fits.h"
+
 #include "scripted_host.h"
 #include "stats/names.h"
 #include "stats/user_frm.h"
@@ -56,6 +58,7 @@ private slots:
         QCOMPARE(frm.Combo1->geometry(), QRect(8, 64, 137, 21));
         QCOMPARE(frm.NoStats->geometry(), frm.CancelBtn->geometry());
         QVERIFY(!frm.windowIcon().isNull());
+        QCOMPARE(ClippedCaptions(&frm).join(QStringLiteral("; ")), QString());
     }
 
     void emptyFileNobodyLoggedInOffersNoKeepStats() {
