@@ -4,19 +4,19 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <random>
 #include <vector>
 
+#include "bench_folder.h"
 #include "stats/names.h"
-#include "stats/stats_file.h"
 
 using namespace vella;
 namespace fs = std::filesystem;
 
-namespace {
+using bench::DesignLimit;
+using bench::FullStats;
 
-constexpr int DesignLimit = 32767;
+namespace {
 
 fs::path BenchFolder() {
     static const fs::path folder = [] {
@@ -43,20 +43,23 @@ void Lay(const fs::path& path) {
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
-StatsFile& FullStats() {
+}  // namespace
+
+StatsFile& bench::FullStats() {
     static StatsFile stats(BenchFolder());
     static const bool laid = (Lay(stats.DatPath()), true);
     (void)laid;
     return stats;
 }
 
-}  // namespace
+void bench::LayFullFile() { Lay(FullStats().DatPath()); }
 
 static void BM_FloorReadWholeFile(benchmark::State& state) {
     const fs::path path = FullStats().DatPath();
     for (auto _ : state) {
         std::ifstream in(path, std::ios::binary);
-        std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        std::vector<char> bytes(fs::file_size(path));
+        in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         benchmark::DoNotOptimize(bytes.data());
     }
 }
@@ -76,11 +79,11 @@ static void BM_RecordCount(benchmark::State& state) {
 }
 BENCHMARK(BM_RecordCount)->Unit(benchmark::kMillisecond);
 
-static void BM_ReadAllNames(benchmark::State& state) {
+static void BM_ReadNames(benchmark::State& state) {
     StatsFile& stats = FullStats();
-    for (auto _ : state) benchmark::DoNotOptimize(stats.ReadAll().Value.size());
+    for (auto _ : state) benchmark::DoNotOptimize(stats.ReadNames().Value.size());
 }
-BENCHMARK(BM_ReadAllNames)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadNames)->Unit(benchmark::kMillisecond);
 
 static void BM_RecordGameFirstPlayer(benchmark::State& state) {
     StatsFile& stats = FullStats();
@@ -100,7 +103,7 @@ static void BM_RemoveRecord(benchmark::State& state) {
     StatsFile& stats = FullStats();
     for (auto _ : state) {
         state.PauseTiming();
-        Lay(stats.DatPath());
+        bench::LayFullFile();
         state.ResumeTiming();
         stats.RemoveRecord(DesignLimit / 2);
     }

@@ -83,13 +83,37 @@ Result<Bytes> ReadAll(const fs::path& path, bool create) {
         return {};
     }
     Result<Bytes> result;
-    unsigned char buffer[65536];
-    std::size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, f.get())) > 0) {
+    const auto expected = fs::file_size(path, ec);
+    result.Value.resize(ec ? 0 : expected);
+    std::size_t got = std::fread(result.Value.data(), 1, result.Value.size(), f.get());
+    // The file may have grown since its length was taken; read on to its end.
+    unsigned char buffer[4096];
+    for (std::size_t n = 0; got == result.Value.size() && (n = std::fread(buffer, 1, sizeof buffer, f.get())) > 0;) {
         result.Value.insert(result.Value.end(), buffer, buffer + n);
+        got += n;
     }
     if (std::ferror(f.get())) return Result<Bytes>::Failure(Failure("read", path, errno));
+    result.Value.resize(got);
     return result;
+}
+
+Result<std::uint64_t> Length(const fs::path& path, bool create) {
+    std::error_code ec;
+    const auto status = fs::status(path, ec);
+    if (status.type() == fs::file_type::not_found) {
+        if (!create) return {};
+        errno = 0;
+        File made(std::fopen(path.string().c_str(), "ab"));
+        if (!made) return Result<std::uint64_t>::Failure(Failure("create", path, errno));
+        return {};
+    }
+    if (ec) return Result<std::uint64_t>::Failure(FailureFrom("open", path, ec));
+    if (status.type() == fs::file_type::directory) {
+        return Result<std::uint64_t>::Failure(Failure("open", path, EISDIR));
+    }
+    const auto length = fs::file_size(path, ec);
+    if (ec) return Result<std::uint64_t>::Failure(FailureFrom("open", path, ec));
+    return Result<std::uint64_t>{{}, length};
 }
 
 Status WriteAt(const fs::path& path, std::uint64_t offset, std::span<const unsigned char> bytes) {

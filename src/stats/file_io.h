@@ -16,6 +16,9 @@ using Bytes = std::vector<unsigned char>;
 // Reads the whole file; a missing file is created empty when `create` is set.
 Result<Bytes> ReadAll(const std::filesystem::path& path, bool create);
 
+// The file's length; a missing file is created empty when `create` is set (length 0).
+Result<std::uint64_t> Length(const std::filesystem::path& path, bool create);
+
 // Writes `bytes` at `offset` of an existing (or new) file, then flushes them to the disk.
 Status WriteAt(const std::filesystem::path& path, std::uint64_t offset,
                std::span<const unsigned char> bytes);

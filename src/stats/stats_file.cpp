@@ -21,6 +21,16 @@ std::vector<PlayerRec> DecodeAll(const fileio::Bytes& bytes) {
     return records;
 }
 
+// The whole 15-character name field equals `storedName` (a short record's missing bytes are 0).
+bool NameIs(std::span<const unsigned char> record, const std::string& storedName) {
+    if (storedName.size() != NameLength) return false;
+    for (int i = 0; i < NameLength; ++i) {
+        const unsigned char byte = i < static_cast<int>(record.size()) ? record[i] : 0;
+        if (byte != static_cast<unsigned char>(storedName[i])) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 StatsFile::StatsFile(fs::path folder) : folder_(std::move(folder)) {}
@@ -30,15 +40,29 @@ int StatsFile::CountFor(std::uint64_t length) {
 }
 
 Result<int> StatsFile::RecordCount() {
-    auto bytes = fileio::ReadAll(DatPath(), true);
-    if (!bytes.Ok()) return Result<int>::Failure(bytes);
-    return Result<int>{{}, CountFor(bytes.Value.size())};
+    auto length = fileio::Length(DatPath(), true);
+    if (!length.Ok()) return Result<int>::Failure(length);
+    return Result<int>{{}, CountFor(length.Value)};
 }
 
 Result<std::vector<PlayerRec>> StatsFile::ReadAll() {
     auto bytes = fileio::ReadAll(DatPath(), true);
     if (!bytes.Ok()) return Result<std::vector<PlayerRec>>::Failure(bytes);
     return Result<std::vector<PlayerRec>>{{}, DecodeAll(bytes.Value)};
+}
+
+Result<std::vector<std::string>> StatsFile::ReadNames() {
+    auto bytes = fileio::ReadAll(DatPath(), true);
+    if (!bytes.Ok()) return Result<std::vector<std::string>>::Failure(bytes);
+    const int count = CountFor(bytes.Value.size());
+    bytes.Value.resize(static_cast<std::size_t>(count) * RecordSize, 0);
+    Result<std::vector<std::string>> names;
+    names.Value.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        const auto first = bytes.Value.begin() + static_cast<std::ptrdiff_t>(i) * RecordSize;
+        names.Value.emplace_back(first, first + NameLength);
+    }
+    return names;
 }
 
 Result<PlayerRec> StatsFile::ReadRecord(int k) {
@@ -67,16 +91,15 @@ Status StatsFile::WriteAside(const std::vector<unsigned char>& bytes, const fs::
 Status StatsFile::RemoveRecord(int k) {
     auto bytes = fileio::ReadAll(DatPath(), true);
     if (!bytes.Ok()) return bytes;
+    // Records are copied whole, without interpretation; a short last record is completed with
+    // zero bytes, as it reads.
     const int count = CountFor(bytes.Value.size());
-    std::vector<unsigned char> kept;
-    kept.reserve(bytes.Value.size());
-    for (int i = 1; i <= count; ++i) {
-        if (i == k) continue;
-        const RecordBytes rec = EncodeRecord(
-            DecodeRecord(std::span(bytes.Value).subspan(static_cast<std::size_t>(i - 1) * RecordSize)));
-        kept.insert(kept.end(), rec.begin(), rec.end());
+    bytes.Value.resize(static_cast<std::size_t>(count) * RecordSize, 0);
+    if (k >= 1 && k <= count) {
+        const auto first = bytes.Value.begin() + static_cast<std::ptrdiff_t>(k - 1) * RecordSize;
+        bytes.Value.erase(first, first + RecordSize);
     }
-    return WriteAside(kept, DatPath());
+    return WriteAside(bytes.Value, DatPath());
 }
 
 Status StatsFile::Delete() { return fileio::Remove(DatPath()); }
@@ -101,9 +124,9 @@ Status StatsFile::RecordGame(const std::string& storedName, const FinishedGame& 
     if (!bytes.Ok()) return bytes;
     const int count = CountFor(bytes.Value.size());
     for (int i = count; i >= 1; --i) {
-        const std::size_t at = static_cast<std::size_t>(i - 1) * RecordSize;
-        PlayerRec rec = DecodeRecord(std::span(bytes.Value).subspan(at));
-        if (rec.Name == storedName) {
+        const auto record = std::span(bytes.Value).subspan(static_cast<std::size_t>(i - 1) * RecordSize);
+        if (NameIs(record, storedName)) {
+            PlayerRec rec = DecodeRecord(record);
             AddGame(rec, game);
             return WriteRecord(i, rec);
         }

@@ -28,6 +28,10 @@ public:
     // when there is none.
     Result<std::vector<PlayerRec>> ReadAll();
 
+    // The name field of every record in file order (stored form, 15 characters); creates an
+    // empty file when there is none.
+    Result<std::vector<std::string>> ReadNames();
+
     // Record k, 1 ≤ k ≤ count.
     Result<PlayerRec> ReadRecord(int k);
 

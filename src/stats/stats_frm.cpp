@@ -129,16 +129,16 @@ void StatsFrm::Form_Load(int gameType) {
 }
 
 void StatsFrm::FillPlayerList() {
-    const auto records = stats_.ReadAll();
-    if (!records.Ok()) {
-        ShowError(records.Error);
+    const auto names = stats_.ReadNames();
+    if (!names.Ok()) {
+        ShowError(names.Error);
         return;
     }
     int selection = 0;
     const QSignalBlocker quiet(Combo1);
-    for (std::size_t i = 0; i < records.Value.size(); ++i) {
-        if (records.Value[i].Name == session_.PlayerName) selection = static_cast<int>(i);
-        Combo1->addItem(FromAnsi(records.Value[i].Name));
+    for (std::size_t i = 0; i < names.Value.size(); ++i) {
+        if (names.Value[i] == session_.PlayerName) selection = static_cast<int>(i);
+        Combo1->addItem(FromAnsi(names.Value[i]));
     }
     Combo1->setCurrentIndex(Combo1->count() > 0 ? selection : -1);
 }

@@ -79,18 +79,17 @@ void UserFrm::Form_Load() {
     CancelBtn->setVisible(!offerNoStats);
     CancelBtn->setEnabled(!offerNoStats);
 
-    std::vector<std::string> names;
-    const auto records = stats_.ReadAll();
-    if (!records.Ok()) {
-        MessageRequest error{QString::fromStdString(records.Error)};
+    auto listed = stats_.ReadNames();
+    if (!listed.Ok()) {
+        MessageRequest error{QString::fromStdString(listed.Error)};
         error.Icon = MsgIcon::Exclamation;
         host_.Message(error);
     }
+    std::vector<std::string> names = std::move(listed.Value);
     int matching = -1;
-    for (const PlayerRec& rec : records.Value) {
-        if (rec.Name == session_.PlayerName) matching = static_cast<int>(names.size());
-        names.push_back(rec.Name);
-        Combo1->addItem(FromAnsi(rec.Name));
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (names[i] == session_.PlayerName) matching = static_cast<int>(i);
+        Combo1->addItem(FromAnsi(names[i]));
     }
     PlayerCount = static_cast<int>(names.size());
 

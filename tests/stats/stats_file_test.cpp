@@ -156,3 +156,18 @@ TEST_F(StatsFileTest, ReadOnlyFolderReportsAndKeepsEveryRecord) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(StatsFileTest, NamesAreListedInFileOrderAsStored) {
+    std::vector<unsigned char> bytes = Records({"ann", "bob"});
+    bytes.resize(RecordSize + 72);  // a damaged second record, just long enough to count
+    WriteBytes(stats.DatPath(), bytes);
+    EXPECT_EQ(stats.ReadNames().Value, (std::vector<std::string>{"ANN            ", "BOB            "}));
+    WriteBytes(stats.DatPath(), std::vector<unsigned char>(RecordSize + 80, 'Z'));
+    const auto names = stats.ReadNames().Value;
+    ASSERT_EQ(names.size(), 2u);
+    EXPECT_EQ(names[1], std::string(15, 'Z'));  // 80 bytes hold the whole name
+}
+
+}  // namespace

@@ -1,0 +1,35 @@
+// Opening the log-in window on 32,767 players, beside filling a bare combo box with the same
+// names.
+#include <benchmark/benchmark.h>
+
+#include <QComboBox>
+
+#include "bench_folder.h"
+#include "stats/player_session.h"
+#include "stats/user_frm.h"
+#include "ui/qt_modal_host.h"
+#include "ui/text_codec.h"
+
+static void BM_FloorFillComboBox(benchmark::State& state) {
+    QStringList names;
+    for (const auto& rec : bench::FullStats().ReadAll().Value) names << vella::FromAnsi(rec.Name);
+    for (auto _ : state) {
+        QComboBox box;  // set up as the log-in window's box is
+        box.setEditable(true);
+        box.setInsertPolicy(QComboBox::NoInsert);
+        box.setCompleter(nullptr);
+        for (const QString& name : names) box.addItem(name);
+        benchmark::DoNotOptimize(box.count());
+    }
+}
+BENCHMARK(BM_FloorFillComboBox)->Unit(benchmark::kMillisecond);
+
+static void BM_LoadLoginList(benchmark::State& state) {
+    vella::QtModalHost host;
+    vella::PlayerSession session;
+    for (auto _ : state) {
+        vella::UserFrm frm(session, bench::FullStats(), host);
+        benchmark::DoNotOptimize(frm.PlayerCount);
+    }
+}
+BENCHMARK(BM_LoadLoginList)->Unit(benchmark::kMillisecond);
