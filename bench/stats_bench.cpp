@@ -20,7 +20,8 @@ namespace {
 
 fs::path BenchFolder() {
     static const fs::path folder = [] {
-        fs::path p = fs::temp_directory_path() / ("vellacode-bench-" + std::to_string(std::random_device{}()));
+        fs::path p = fs::temp_directory_path() /
+                     ("vellacode-bench-" + std::to_string(std::random_device{}()));
         fs::create_directories(p);
         return p;
     }();
@@ -40,7 +41,8 @@ std::vector<unsigned char> FullFile() {
 void Lay(const fs::path& path) {
     static const std::vector<unsigned char> bytes = FullFile();
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
 }
 
 }  // namespace
@@ -52,7 +54,9 @@ StatsFile& bench::FullStats() {
     return stats;
 }
 
-void bench::LayFullFile() { Lay(FullStats().DatPath()); }
+void bench::LayFullFile() {
+    Lay(FullStats().DatPath());
+}
 
 static void BM_FloorReadWholeFile(benchmark::State& state) {
     const fs::path path = FullStats().DatPath();

@@ -27,7 +27,7 @@ struct SubmitResult {
 enum class ColorChange { Refused, Unchanged, Changed };
 
 class GameState {
-public:
+  public:
     explicit GameState(RandomSource& random);
 
     // The first state of a run: six colours, an empty board, row 0 marked, a fresh secret.
@@ -60,7 +60,7 @@ public:
     Pattern Secret{NoSecret, NoSecret, NoSecret, NoSecret};
     bool Won = false;
 
-private:
+  private:
     void MarkCurrentRow(int row);
     void ShowScore();
 

@@ -15,7 +15,8 @@ CheckOutcome CheckGuess(const Pattern& row, const Pattern& secret, const GameOpt
         if (!options.BlanksAllowed && row[k] == blankCode) {
             return CheckOutcome{std::string(BlanksRefusal)};
         }
-        if (!options.RepeatsAllowed && std::find(row.begin(), row.begin() + k, row[k]) != row.begin() + k) {
+        if (!options.RepeatsAllowed &&
+            std::find(row.begin(), row.begin() + k, row[k]) != row.begin() + k) {
             return CheckOutcome{std::string(RepeatsRefusal)};
         }
         if (row[k] == secret[k]) {

@@ -9,7 +9,8 @@
 namespace vella {
 
 inline constexpr std::string_view BlanksRefusal = "You left some blanks.  Try your guess again.";
-inline constexpr std::string_view RepeatsRefusal = "You repeated some colors.  Try your guess again";
+inline constexpr std::string_view RepeatsRefusal =
+    "You repeated some colors.  Try your guess again";
 
 struct CheckOutcome {
     std::string Refusal;  // the message to show; empty when the row was scored

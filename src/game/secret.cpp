@@ -28,8 +28,8 @@ Pattern DrawSecret(RandomSource& random, const GameOptions& options, ColorCode b
         assert(r >= 0.0 && r < 1.0);
         const auto candidate =
             static_cast<ColorCode>(std::clamp(static_cast<int>(range * r), 0, range - 1));
-        const bool repeated = std::find(secret.begin(), secret.begin() + k, candidate) !=
-                              secret.begin() + k;
+        const bool repeated =
+            std::find(secret.begin(), secret.begin() + k, candidate) != secret.begin() + k;
         if (repeated && !options.RepeatsAllowed) continue;
         secret[k++] = candidate;
     }

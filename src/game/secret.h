@@ -10,7 +10,7 @@
 namespace vella {
 
 class RandomSource {
-public:
+  public:
     virtual ~RandomSource() = default;
     // Called once at the start of every draw of a secret.
     virtual void Seed() = 0;
@@ -20,11 +20,11 @@ public:
 
 // The production source: a Mersenne Twister reseeded from the clock at every draw.
 class ClockRandom final : public RandomSource {
-public:
+  public:
     void Seed() override;
     double Next() override;
 
-private:
+  private:
     std::mt19937_64 engine_;
     std::uint64_t draws_ = 0;
 };

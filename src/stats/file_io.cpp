@@ -24,7 +24,9 @@ struct FileCloser {
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
-std::string Quoted(const fs::path& path) { return "\"" + path.filename().string() + "\""; }
+std::string Quoted(const fs::path& path) {
+    return "\"" + path.filename().string() + "\"";
+}
 
 Status Failure(const char* what, const fs::path& path, int error) {
     return Status{std::string("Could not ") + what + " " + Quoted(path) + ": " +
@@ -88,7 +90,8 @@ Result<Bytes> ReadAll(const fs::path& path, bool create) {
     std::size_t got = std::fread(result.Value.data(), 1, result.Value.size(), f.get());
     // The file may have grown since its length was taken; read on to its end.
     unsigned char buffer[4096];
-    for (std::size_t n = 0; got == result.Value.size() && (n = std::fread(buffer, 1, sizeof buffer, f.get())) > 0;) {
+    for (std::size_t n = 0;
+         got == result.Value.size() && (n = std::fread(buffer, 1, sizeof buffer, f.get())) > 0;) {
         result.Value.insert(result.Value.end(), buffer, buffer + n);
         got += n;
     }

@@ -28,8 +28,7 @@ void GetTable(const RecordBytes& in, std::size_t at, std::array<Int, N>& table) 
         std::make_unsigned_t<Int> value = 0;
         for (std::size_t b = 0; b < sizeof(Int); ++b) {
             value |= static_cast<std::make_unsigned_t<Int>>(
-                static_cast<std::make_unsigned_t<Int>>(in[at + cell * sizeof(Int) + b])
-                << (8 * b));
+                static_cast<std::make_unsigned_t<Int>>(in[at + cell * sizeof(Int) + b]) << (8 * b));
         }
         table[cell] = static_cast<Int>(value);
     }

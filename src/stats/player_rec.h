@@ -17,7 +17,9 @@ inline constexpr std::int16_t NoWinBest = 11;
 inline constexpr std::int16_t NoWinWorst = 0;
 
 // s = colour set (0 six colours, 1 seven), t = game type 0..3.
-constexpr int CellIndex(int s, int t) { return 2 * t + s; }
+constexpr int CellIndex(int s, int t) {
+    return 2 * t + s;
+}
 
 struct PlayerRec {
     std::string Name = std::string(NameLength, ' ');  // stored form, Windows-1252 bytes

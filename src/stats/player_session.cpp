@@ -28,7 +28,9 @@ void DeclineStats(PlayerSession& session) {
     session.StatsDeclined = true;
 }
 
-void CancelLogIn(PlayerSession& session) { session.LoginCancelled = true; }
+void CancelLogIn(PlayerSession& session) {
+    session.LoginCancelled = true;
+}
 
 std::string MainCaption(const PlayerSession& session) {
     if (!session.LoggedIn()) return "Vellacode";

@@ -38,12 +38,13 @@ ColumnFigures Fill(const Totals& t, bool singlePrecision) {
         column.Wins = column.Percent = column.Average = "-";
     } else {
         column.Wins = std::to_string(t.Wins);
-        const double ratio = singlePrecision
-                                 ? static_cast<double>(static_cast<float>(t.Wins) /
-                                                       static_cast<float>(t.Games))
-                                 : static_cast<double>(t.Wins) / static_cast<double>(t.Games);
+        const double ratio =
+            singlePrecision
+                ? static_cast<double>(static_cast<float>(t.Wins) / static_cast<float>(t.Games))
+                : static_cast<double>(t.Wins) / static_cast<double>(t.Games);
         column.Percent = FormatPercent(ratio);
-        column.Average = FormatOneDecimal(static_cast<double>(t.Moves) / static_cast<double>(t.Games));
+        column.Average =
+            FormatOneDecimal(static_cast<double>(t.Moves) / static_cast<double>(t.Games));
     }
     if (t.Wins == 0) {
         column.Best = column.Worst = "-";

@@ -102,7 +102,9 @@ Status StatsFile::RemoveRecord(int k) {
     return WriteAside(bytes.Value, DatPath());
 }
 
-Status StatsFile::Delete() { return fileio::Remove(DatPath()); }
+Status StatsFile::Delete() {
+    return fileio::Remove(DatPath());
+}
 
 Result<int> StatsFile::DeleteWhenEmpty() {
     Result<int> count = RecordCount();
@@ -124,7 +126,8 @@ Status StatsFile::RecordGame(const std::string& storedName, const FinishedGame& 
     if (!bytes.Ok()) return bytes;
     const int count = CountFor(bytes.Value.size());
     for (int i = count; i >= 1; --i) {
-        const auto record = std::span(bytes.Value).subspan(static_cast<std::size_t>(i - 1) * RecordSize);
+        const auto record =
+            std::span(bytes.Value).subspan(static_cast<std::size_t>(i - 1) * RecordSize);
         if (NameIs(record, storedName)) {
             PlayerRec rec = DecodeRecord(record);
             AddGame(rec, game);

@@ -14,7 +14,7 @@
 namespace vella {
 
 class StatsFile {
-public:
+  public:
     // The three files lie in `folder`; empty means the working directory.
     explicit StatsFile(std::filesystem::path folder = {});
 
@@ -57,7 +57,7 @@ public:
     std::filesystem::path BakPath() const { return folder_ / "stats.bak"; }
     std::filesystem::path TmpPath() const { return folder_ / "stats.tmp"; }
 
-private:
+  private:
     Status WriteAside(const std::vector<unsigned char>& bytes, const std::filesystem::path& to);
 
     std::filesystem::path folder_;

@@ -44,9 +44,7 @@ StatsFrm::StatsFrm(PlayerSession& session, StatsFile& stats, ModalHost& host, in
     : QDialog(parent), session_(session), stats_(stats), host_(host) {
     setWindowTitle(QStringLiteral("Player Stats"));
     setWindowIcon(pictures::StatsIcon());
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
-    setFixedSize(Twips(7065), Twips(3225));
+    FixDialog(this, 7065, 3225);
     setFont(DialogFont());
     BuildControls();
     Form_Load(gameType);
@@ -68,28 +66,33 @@ void StatsFrm::BuildControls() {
     RemPlayrBtn->setAutoDefault(false);
     connect(RemPlayrBtn, &QPushButton::clicked, this, &StatsFrm::RemPlayrBtn_Click);
 
-    SixLabel = MakeLabel(this, QStringLiteral("6 Colors"), TwipsRect(2160, 720, 855, 255), Qt::AlignHCenter | Qt::AlignTop);
-    TotalLabel = MakeLabel(this, QStringLiteral("Totals"), TwipsRect(2100, 720, 855, 255), Qt::AlignHCenter | Qt::AlignTop);
-    SevenLabel = MakeLabel(this, QStringLiteral("7 Colors"), TwipsRect(3240, 720, 855, 255), Qt::AlignHCenter | Qt::AlignTop);
+    SixLabel = MakeLabel(this, QStringLiteral("6 Colors"), TwipsRect(2160, 720, 855, 255),
+                         Qt::AlignHCenter | Qt::AlignTop);
+    TotalLabel = MakeLabel(this, QStringLiteral("Totals"), TwipsRect(2100, 720, 855, 255),
+                           Qt::AlignHCenter | Qt::AlignTop);
+    SevenLabel = MakeLabel(this, QStringLiteral("7 Colors"), TwipsRect(3240, 720, 855, 255),
+                           Qt::AlignHCenter | Qt::AlignTop);
     Line2 = MakeLine(this, 2160, 960, 3000);
     Line3 = MakeLine(this, 3240, 960, 4080);
 
     Label2 = MakeLabel(this, QStringLiteral("Games Played"), TwipsRect(120, 1080, 1455, 255));
     Label3 = MakeLabel(this, QStringLiteral("Games Won"), TwipsRect(120, 1440, 1575, 255));
     Label4 = MakeLabel(this, QStringLiteral("Percent Games Won"), TwipsRect(120, 1800, 1695, 255));
-    Label7 = MakeLabel(this, QStringLiteral("Average Moves Per Game"), TwipsRect(120, 2160, 2055, 255));
+    Label7 =
+        MakeLabel(this, QStringLiteral("Average Moves Per Game"), TwipsRect(120, 2160, 2055, 255));
     Label5 = MakeLabel(this, QStringLiteral("Best Game (won)"), TwipsRect(120, 2520, 1695, 255));
     Label6 = MakeLabel(this, QStringLiteral("Worst Game (won)"), TwipsRect(120, 2880, 1455, 255));
 
     const std::array<std::pair<std::array<QLabel*, 2>*, int>, 6> rows{{{&NumGamesLbl, 1080},
-                                                                      {&WinsLbl, 1440},
-                                                                      {&PctLbl, 1800},
-                                                                      {&MvsPerGmLbl, 2160},
-                                                                      {&BestLbl, 2520},
-                                                                      {&WrstLbl, 2880}}};
+                                                                       {&WinsLbl, 1440},
+                                                                       {&PctLbl, 1800},
+                                                                       {&MvsPerGmLbl, 2160},
+                                                                       {&BestLbl, 2520},
+                                                                       {&WrstLbl, 2880}}};
     for (const auto& [labels, top] : rows) {
         for (int k = 0; k < 2; ++k) {
-            (*labels)[k] = MakeLabel(this, QStringLiteral("0"), TwipsRect(k == 0 ? 2280 : 3360, top, 615, 255));
+            (*labels)[k] = MakeLabel(this, QStringLiteral("0"),
+                                     TwipsRect(k == 0 ? 2280 : 3360, top, 615, 255));
         }
     }
 
@@ -164,12 +167,13 @@ void StatsFrm::ShowStats() {
     for (int k = 0; k < 2; ++k) {
         const ColumnFigures& column = figures.Columns[k];
         const bool shown = k == 0 || !figures.GrandTotal;
-        const std::array<std::pair<QLabel*, const std::string*>, 6> cells{{{NumGamesLbl[k], &column.Games},
-                                                                          {WinsLbl[k], &column.Wins},
-                                                                          {PctLbl[k], &column.Percent},
-                                                                          {MvsPerGmLbl[k], &column.Average},
-                                                                          {BestLbl[k], &column.Best},
-                                                                          {WrstLbl[k], &column.Worst}}};
+        const std::array<std::pair<QLabel*, const std::string*>, 6> cells{
+            {{NumGamesLbl[k], &column.Games},
+             {WinsLbl[k], &column.Wins},
+             {PctLbl[k], &column.Percent},
+             {MvsPerGmLbl[k], &column.Average},
+             {BestLbl[k], &column.Best},
+             {WrstLbl[k], &column.Worst}}};
         for (const auto& [label, text] : cells) {
             label->setVisible(shown);
             if (shown) label->setText(QString::fromStdString(*text));
@@ -181,11 +185,17 @@ void StatsFrm::ShowStats() {
     TotalLabel->setVisible(figures.GrandTotal);
 }
 
-void StatsFrm::Combo1_Click() { ShowStats(); }
+void StatsFrm::Combo1_Click() {
+    ShowStats();
+}
 
-void StatsFrm::GameTypeOpt_Click(int) { ShowStats(); }
+void StatsFrm::GameTypeOpt_Click(int) {
+    ShowStats();
+}
 
-void StatsFrm::Command1_Click() { accept(); }
+void StatsFrm::Command1_Click() {
+    accept();
+}
 
 void StatsFrm::ShowError(const std::string& error) {
     MessageRequest request{QString::fromStdString(error)};
@@ -196,7 +206,8 @@ void StatsFrm::ShowError(const std::string& error) {
 void StatsFrm::RemPlayrBtn_Click() {
     const int selected = Combo1->currentIndex();
     if (selected < 0) return;
-    const QString name = Combo1->currentText().replace(QRegularExpression(QStringLiteral(" +$")), QString());
+    const QString name =
+        Combo1->currentText().replace(QRegularExpression(QStringLiteral(" +$")), QString());
     MessageRequest question{QStringLiteral("Are you sure you want to do this?  Stats for ") + name +
                             QStringLiteral(" will be permanently deleted!")};
     question.Title = QStringLiteral("Woah!");

@@ -21,7 +21,7 @@ struct PlayerSession;
 class StatsFrm : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     StatsFrm(PlayerSession& session, StatsFile& stats, ModalHost& host, int gameType,
              QWidget* parent = nullptr);
 
@@ -55,7 +55,7 @@ public:
     void Command1_Click();
     void RemPlayrBtn_Click();
 
-private:
+  private:
     void BuildControls();
     void Form_Load(int gameType);
     void FillPlayerList();

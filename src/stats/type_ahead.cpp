@@ -8,7 +8,9 @@
 namespace vella {
 namespace {
 
-bool IsControl(char32_t key) { return key < 0x20 || (key >= 0x7F && key < 0xA0); }
+bool IsControl(char32_t key) {
+    return key < 0x20 || (key >= 0x7F && key < 0xA0);
+}
 
 std::string TrimRight(const std::string& s) {
     const auto last = s.find_last_not_of(' ');
@@ -37,7 +39,8 @@ bool TypeAhead::KeyPress(char32_t key) {
     std::string match;
     for (int i = 0; i < playerCount_ && !matchFound_; ++i) {
         const std::string trimmed = TrimRight(entries_[i]);
-        if (trimmed.size() >= typedText_.size() && trimmed.compare(0, typedText_.size(), typedText_) == 0) {
+        if (trimmed.size() >= typedText_.size() &&
+            trimmed.compare(0, typedText_.size(), typedText_) == 0) {
             matchFound_ = true;
             match = trimmed;
         }

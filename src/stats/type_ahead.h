@@ -8,7 +8,7 @@
 namespace vella {
 
 class TypeAhead {
-public:
+  public:
     // What the name box shows after a key: its text (Windows-1252) and the selection.
     struct Box {
         std::string Text;
@@ -30,7 +30,7 @@ public:
     const Box& Shown() const { return box_; }
     bool MatchFound() const { return matchFound_; }
 
-private:
+  private:
     std::vector<std::string> entries_;
     int playerCount_;
     std::string typedText_;

@@ -22,12 +22,11 @@ UserFrm::UserFrm(PlayerSession& session, StatsFile& stats, ModalHost& host, QWid
     : QDialog(parent), session_(session), stats_(stats), host_(host) {
     setWindowTitle(QStringLiteral("¿Quién Es Usted?"));
     setWindowIcon(pictures::LoginIcon());
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
-    setFixedSize(Twips(2910), Twips(1935));
+    FixDialog(this, 2910, 1935);
     setFont(DialogFont());
 
-    Label2 = new QLabel(QStringLiteral("We need your name if you want us to keep stats on you."), this);
+    Label2 =
+        new QLabel(QStringLiteral("We need your name if you want us to keep stats on you."), this);
     Label2->setGeometry(TwipsRect(120, 120, 2655, 495));
     Label2->setAlignment(Qt::AlignCenter);
     Label2->setWordWrap(true);

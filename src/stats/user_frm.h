@@ -20,7 +20,7 @@ struct PlayerSession;
 class UserFrm : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     UserFrm(PlayerSession& session, StatsFile& stats, ModalHost& host, QWidget* parent = nullptr);
     ~UserFrm() override;
 
@@ -40,10 +40,10 @@ public:
     void NoStats_Click();
     const std::string& TypedText() const { return typeAhead_->TypedText(); }
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void Form_Load();
 
     PlayerSession& session_;

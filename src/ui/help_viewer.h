@@ -11,7 +11,7 @@ namespace vella {
 class HelpViewer : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit HelpViewer(QWidget* owner);
 
     // Opens the viewer on the contents page, or brings it to the front.
@@ -19,7 +19,7 @@ public:
 
     QTextBrowser* Browser() const { return browser_; }
 
-private:
+  private:
     QTextBrowser* browser_;
 };
 

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDrag>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -34,7 +35,9 @@ QFrame* MakeFrame(QWidget* parent, QRect geometry) {
 
 MainFrm::MainFrm(ModalHost& host, RandomSource& random, StatsFile& stats, QWidget* parent)
     : QMainWindow(parent), host_(host), stats_(stats), game_(random) {
-    StartDrag = [this](const DragSource& source, const QPixmap& image) { BeginDrag(source, image); };
+    StartDrag = [this](const DragSource& source, const QPixmap& image) {
+        BeginDrag(source, image);
+    };
     setWindowIcon(pictures::ProgramIcon());
     BuildControls();
     BuildMenus();
@@ -104,6 +107,7 @@ void MainFrm::BuildControls() {
     GuessBtn->setFont(big);
     GuessBtn->setFocusPolicy(Qt::StrongFocus);
     connect(GuessBtn, &QPushButton::clicked, this, &MainFrm::GuessBtn_Click);
+    GuessBtn->installEventFilter(this);
 
     RptChk = new QCheckBox(QStringLiteral("Allow Repeated Colors"), client);
     RptChk->setGeometry(TwipsRect(120, 6480, 2295, 255));
@@ -124,7 +128,8 @@ void MainFrm::BuildMenus() {
 
     Options = menuBar()->addMenu(QStringLiteral("&Options"));
     SixColors = Options->addAction(QStringLiteral("&6 Colors"), this, &MainFrm::SixColors_Click);
-    SevenColors = Options->addAction(QStringLiteral("&7 Colors"), this, &MainFrm::SevenColors_Click);
+    SevenColors =
+        Options->addAction(QStringLiteral("&7 Colors"), this, &MainFrm::SevenColors_Click);
     Options->addSeparator();
     DoStats = Options->addAction(QStringLiteral("&Keep Stats"), this, &MainFrm::DoStats_Click);
     for (QAction* item : {SixColors, SevenColors, DoStats}) item->setCheckable(true);
@@ -152,16 +157,24 @@ GameOptions MainFrm::CurrentOptions() const {
     return options;
 }
 
-std::int16_t MainFrm::GetGameType() const { return vella::GetGameType(CurrentOptions()); }
+std::int16_t MainFrm::GetGameType() const {
+    return vella::GetGameType(CurrentOptions());
+}
 
-HelpViewer* MainFrm::HelpWindow() const { return help_; }
+HelpViewer* MainFrm::HelpWindow() const {
+    return help_;
+}
 
 QColor MainFrm::IndicatorColor(Indicator state) {
     switch (state) {
-        case Indicator::Current: return QColor(255, 0, 0);
-        case Indicator::White: return QColor(255, 255, 255);
-        case Indicator::Black: return QColor(0, 0, 0);
-        case Indicator::Empty: break;
+        case Indicator::Current:
+            return QColor(255, 0, 0);
+        case Indicator::White:
+            return QColor(255, 255, 255);
+        case Indicator::Black:
+            return QColor(0, 0, 0);
+        case Indicator::Empty:
+            break;
     }
     return QApplication::palette().color(QPalette::Button);
 }
@@ -205,6 +218,20 @@ void MainFrm::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void MainFrm::Form_Terminate() { BackupStats(); }
+void MainFrm::Form_Terminate() {
+    BackupStats();
+}
+
+// Enter presses the focused "?" as Space does; outside a dialog a button would ignore it.
+bool MainFrm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == GuessBtn && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            GuessBtn->click();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
 
 }  // namespace vella

@@ -27,7 +27,7 @@ class StatsFile;
 class MainFrm : public QMainWindow {
     Q_OBJECT
 
-public:
+  public:
     MainFrm(ModalHost& host, RandomSource& random, StatsFile& stats, QWidget* parent = nullptr);
     ~MainFrm() override;
 
@@ -83,10 +83,11 @@ public:
     // The colour of an indicator in each state.
     static QColor IndicatorColor(Indicator state);
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void BuildControls();
     void BuildMenus();
     void Form_Initialize();

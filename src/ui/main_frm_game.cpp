@@ -36,7 +36,9 @@ void MainFrm::ResetGame() {
     PaintBoard();
 }
 
-void MainFrm::NewSecret() { game_.NewSecret(CurrentOptions()); }
+void MainFrm::NewSecret() {
+    game_.NewSecret(CurrentOptions());
+}
 
 void MainFrm::RptChk_Click() {
     NewSecret();
@@ -67,14 +69,19 @@ void MainFrm::Row_DragDrop(int index, const DragSource& source) {
     if (DropOnHole(game_, index, source)) PaintBoard();
 }
 
-void MainFrm::SixColors_Click() { ChangeColorSet(0); }
+void MainFrm::SixColors_Click() {
+    ChangeColorSet(0);
+}
 
-void MainFrm::SevenColors_Click() { ChangeColorSet(1); }
+void MainFrm::SevenColors_Click() {
+    ChangeColorSet(1);
+}
 
 void MainFrm::ChangeColorSet(std::int16_t colorSetIdx) {
     switch (game_.SetColorSet(colorSetIdx, CurrentOptions())) {
         case ColorChange::Refused:
-            host_.Message(MessageRequest{QString::fromUtf8(WaitRefusal.data(), WaitRefusal.size())});
+            host_.Message(
+                MessageRequest{QString::fromUtf8(WaitRefusal.data(), WaitRefusal.size())});
             break;
         case ColorChange::Changed:
             PaintBoard();

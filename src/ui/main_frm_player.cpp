@@ -12,7 +12,9 @@
 namespace vella {
 namespace {
 
-QString DisplayOf(const PlayerSession& session) { return FromAnsi(DisplayName(session.PlayerName)); }
+QString DisplayOf(const PlayerSession& session) {
+    return FromAnsi(DisplayName(session.PlayerName));
+}
 
 }  // namespace
 

@@ -32,7 +32,7 @@ struct ResultRequest {
 };
 
 class ModalHost {
-public:
+  public:
     virtual ~ModalHost() = default;
 
     // Shows a message box and returns the button pressed.

@@ -20,7 +20,7 @@ std::optional<DragSource> DecodeDrag(const QMimeData* data);
 class ImageControl : public QLabel {
     Q_OBJECT
 
-public:
+  public:
     ImageControl(int index, QWidget* parent);
 
     int Index() const { return index_; }
@@ -28,19 +28,19 @@ public:
     // Holes take drops of pegs; nothing else does.
     void SetTakesDrops(bool takesDrops) { setAcceptDrops(takesDrops); }
 
-signals:
+  signals:
     void MouseDown(int index, int button);
     void Click(int index);
     void DragDrop(int index, const vella::DragSource& source);
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
-private:
+  private:
     int index_;
     bool pressed_ = false;
 };

@@ -3,13 +3,21 @@
 
 namespace vella::pictures {
 
-QPixmap Peg(int colorCode) { return QPixmap(QStringLiteral(":/assets/peg%1.xpm").arg(colorCode)); }
+QPixmap Peg(int colorCode) {
+    return QPixmap(QStringLiteral(":/assets/peg%1.xpm").arg(colorCode));
+}
 
-QPixmap Empty() { return QPixmap(QStringLiteral(":/assets/empty.xpm")); }
+QPixmap Empty() {
+    return QPixmap(QStringLiteral(":/assets/empty.xpm"));
+}
 
-QPixmap StatsChart() { return QPixmap(QStringLiteral(":/assets/stats32.xpm")); }
+QPixmap StatsChart() {
+    return QPixmap(QStringLiteral(":/assets/stats32.xpm"));
+}
 
-QIcon ProgramIcon() { return QIcon(QStringLiteral(":/assets/program.xpm")); }
+QIcon ProgramIcon() {
+    return QIcon(QStringLiteral(":/assets/program.xpm"));
+}
 
 QIcon StatsIcon() {
     QIcon icon(QStringLiteral(":/assets/stats32.xpm"));

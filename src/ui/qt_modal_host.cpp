@@ -15,11 +15,11 @@ namespace {
 // A message box whose Yes/No question cannot be dismissed without an answer: Escape and the
 // title bar's close would otherwise count as No.
 class MessageBox final : public QMessageBox {
-public:
+  public:
     using QMessageBox::QMessageBox;
     bool mustAnswer = false;
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override {
         if (mustAnswer && event->key() == Qt::Key_Escape) {
             event->accept();
@@ -38,28 +38,37 @@ protected:
 
 QMessageBox::StandardButton ToStandard(MsgAnswer answer) {
     switch (answer) {
-        case AnswerCancel: return QMessageBox::Cancel;
-        case AnswerYes: return QMessageBox::Yes;
-        case AnswerNo: return QMessageBox::No;
-        case AnswerOk: break;
+        case AnswerCancel:
+            return QMessageBox::Cancel;
+        case AnswerYes:
+            return QMessageBox::Yes;
+        case AnswerNo:
+            return QMessageBox::No;
+        case AnswerOk:
+            break;
     }
     return QMessageBox::Ok;
 }
 
 int FromStandard(QMessageBox::StandardButton button) {
     switch (button) {
-        case QMessageBox::Cancel: return AnswerCancel;
-        case QMessageBox::Yes: return AnswerYes;
-        case QMessageBox::No: return AnswerNo;
-        default: return AnswerOk;
+        case QMessageBox::Cancel:
+            return AnswerCancel;
+        case QMessageBox::Yes:
+            return AnswerYes;
+        case QMessageBox::No:
+            return AnswerNo;
+        default:
+            return AnswerOk;
     }
 }
 
 }  // namespace
 
 int QtModalHost::Message(const MessageRequest& request) {
-    MessageBox box(request.Icon == MsgIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
-                   request.Title, request.Text, QMessageBox::NoButton, parent_);
+    MessageBox box(
+        request.Icon == MsgIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
+        request.Title, request.Text, QMessageBox::NoButton, parent_);
     switch (request.Buttons) {
         case MsgButtons::Ok:
             box.setStandardButtons(QMessageBox::Ok);

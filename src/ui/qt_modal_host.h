@@ -9,7 +9,7 @@
 namespace vella {
 
 class QtModalHost final : public ModalHost {
-public:
+  public:
     void SetParent(QWidget* parent) { parent_ = parent; }
 
     int Message(const MessageRequest& request) override;
@@ -17,7 +17,7 @@ public:
     void ShowLogin(PlayerSession& session, StatsFile& stats) override;
     void ShowStats(PlayerSession& session, StatsFile& stats, int gameType) override;
 
-private:
+  private:
     QPointer<QWidget> parent_;
 };
 

@@ -13,9 +13,7 @@ namespace vella {
 
 RealColorsFrm::RealColorsFrm(const ResultRequest& request, QWidget* parent) : QDialog(parent) {
     setWindowIcon(pictures::ProgramIcon());
-    setFixedSize(Twips(3435), Twips(2820));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
+    FixDialog(this, 3435, 2820);
 
     Label1 = new QLabel(QStringLiteral("You Won!!"), this);
     Label1->setGeometry(TwipsRect(240, 120, 2895, 615));

@@ -17,7 +17,7 @@ namespace vella {
 class RealColorsFrm : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit RealColorsFrm(const ResultRequest& request, QWidget* parent = nullptr);
 
     QLabel* Label1 = nullptr;
@@ -31,7 +31,7 @@ public:
     void Timer1_Timer();
     void OKBtn_Click();
 
-private:
+  private:
     void Form_Load(const ResultRequest& request);
 };
 

@@ -5,10 +5,16 @@
 
 namespace vella {
 
-QString FromAnsi(std::string_view ansi) { return QString::fromStdString(AnsiToUtf8(ansi)); }
+QString FromAnsi(std::string_view ansi) {
+    return QString::fromStdString(AnsiToUtf8(ansi));
+}
 
-std::string ToAnsi(const QString& text) { return Utf8ToAnsi(text.toStdString()); }
+std::string ToAnsi(const QString& text) {
+    return Utf8ToAnsi(text.toStdString());
+}
 
-QString FromUtf8(const std::string& utf8) { return QString::fromStdString(utf8); }
+QString FromUtf8(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
 
 }  // namespace vella

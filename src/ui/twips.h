@@ -1,6 +1,7 @@
 // Layout figures are kept in twips, as designed; 15 twips make one logical pixel.
 #pragma once
 
+#include <QDialog>
 #include <QFont>
 #include <QRect>
 #include <QWidget>
@@ -9,7 +10,9 @@ namespace vella {
 
 inline constexpr int TwipsPerPixel = 15;
 
-constexpr int Twips(int twips) { return (twips + TwipsPerPixel / 2) / TwipsPerPixel; }
+constexpr int Twips(int twips) {
+    return (twips + TwipsPerPixel / 2) / TwipsPerPixel;
+}
 
 constexpr QRect TwipsRect(int left, int top, int width, int height) {
     return QRect(Twips(left), Twips(top), Twips(width), Twips(height));
@@ -22,6 +25,13 @@ inline QFont DialogFont() {
     font.setPointSize(8);
     font.setStretch(QFont::SemiCondensed);
     return font;
+}
+
+// A fixed-size dialog without minimise and maximise boxes, its client area in twips.
+inline void FixDialog(QDialog* dialog, int width, int height) {
+    dialog->setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint);
+    dialog->setFixedSize(Twips(width), Twips(height));
 }
 
 // Puts the top left corner of a top-level window's client area (below its title bar, and for

@@ -1,7 +1,8 @@
 // The course of a game.
+#include "game/game_state.h"
+
 #include <gtest/gtest.h>
 
-#include "game/game_state.h"
 #include "game/scoring.h"
 #include "scripted_random.h"
 
@@ -10,7 +11,7 @@ using namespace vella;
 namespace {
 
 class GameFlow : public ::testing::Test {
-protected:
+  protected:
     // Start-up draws the secret 0, 1, 2, 3.
     void SetUp() override {
         random.Push({Draw(0, 6), Draw(1, 6), Draw(2, 6), Draw(3, 6)});

@@ -1,7 +1,8 @@
 // Placing pegs in the current row.
+#include "game/placement.h"
+
 #include <gtest/gtest.h>
 
-#include "game/placement.h"
 #include "scripted_random.h"
 
 using namespace vella;
@@ -9,7 +10,7 @@ using namespace vella;
 namespace {
 
 class Placement : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         random.Push({Draw(0, 6), Draw(1, 6), Draw(2, 6), Draw(3, 6)});
         game.StartUp(GameOptions{});
@@ -64,9 +65,9 @@ TEST_F(Placement, OnlyTheCurrentRowReacts) {
     game.Secret = {5, 4, 0, 1};
     ASSERT_FALSE(game.Submit(GameOptions{}).Refused());
     const auto board = game.Board;
-    EXPECT_FALSE(DropOnHole(game, 0, Palette(Black)));  // row 0 is done
+    EXPECT_FALSE(DropOnHole(game, 0, Palette(Black)));   // row 0 is done
     EXPECT_FALSE(DropOnHole(game, 12, Palette(Black)));  // row 3 is not yet
-    EXPECT_FALSE(DropOnHole(game, 4, Hole(0)));           // a peg of an earlier row
+    EXPECT_FALSE(DropOnHole(game, 4, Hole(0)));          // a peg of an earlier row
     EXPECT_FALSE(EmptyHole(game, 0));
     EXPECT_FALSE(CanDragHole(game, 0));
     EXPECT_EQ(game.Board, board);

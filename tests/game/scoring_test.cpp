@@ -1,7 +1,7 @@
 // Scoring and refusing rows.
-#include <gtest/gtest.h>
-
 #include "game/scoring.h"
+
+#include <gtest/gtest.h>
 
 using namespace vella;
 
@@ -19,7 +19,8 @@ class ScoreTable : public ::testing::TestWithParam<ScoreCase> {};
 
 TEST_P(ScoreTable, BlacksThenWhitesPairedWithLeftmostFreeSecretPeg) {
     const ScoreCase& c = GetParam();
-    const CheckOutcome outcome = CheckGuess(c.row, c.secret, GameOptions{c.repeats, c.blanks}, c.blankCode);
+    const CheckOutcome outcome =
+        CheckGuess(c.row, c.secret, GameOptions{c.repeats, c.blanks}, c.blankCode);
     ASSERT_FALSE(outcome.Refused()) << outcome.Refusal;
     EXPECT_EQ(outcome.Blacks, c.blacks);
     EXPECT_EQ(outcome.Whites, c.whites);
@@ -49,7 +50,8 @@ class RefusalTable : public ::testing::TestWithParam<RefusalCase> {};
 
 TEST_P(RefusalTable, FirstFailingHoleDecidesBlankRuleBeforeRepeatRule) {
     const RefusalCase& c = GetParam();
-    const CheckOutcome outcome = CheckGuess(c.row, {0, 1, 2, 3}, GameOptions{c.repeats, c.blanks}, 6);
+    const CheckOutcome outcome =
+        CheckGuess(c.row, {0, 1, 2, 3}, GameOptions{c.repeats, c.blanks}, 6);
     EXPECT_EQ(outcome.Refusal, c.message);
 }
 

@@ -8,10 +8,12 @@
 #include "game/secret.h"
 
 class ScriptedRandom final : public vella::RandomSource {
-public:
+  public:
     explicit ScriptedRandom(std::vector<double> values = {}) : values_(std::move(values)) {}
 
-    void Push(std::vector<double> values) { values_.insert(values_.end(), values.begin(), values.end()); }
+    void Push(std::vector<double> values) {
+        values_.insert(values_.end(), values.begin(), values.end());
+    }
     void Seed() override { ++seeds; }
     double Next() override {
         if (next_ >= values_.size()) throw std::logic_error("scripted random numbers used up");
@@ -21,10 +23,12 @@ public:
 
     int seeds = 0;
 
-private:
+  private:
     std::vector<double> values_;
     std::size_t next_ = 0;
 };
 
 // The r that draws `code` out of a range of n.
-inline double Draw(int code, int n) { return (code + 0.5) / n; }
+inline double Draw(int code, int n) {
+    return (code + 0.5) / n;
+}

@@ -1,10 +1,11 @@
 // Drawing the secret.
+#include "game/secret.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <set>
 
-#include "game/secret.h"
 #include "scripted_random.h"
 
 using namespace vella;
@@ -20,7 +21,8 @@ TEST(DrawSecret, TakesWholePartOfRangeTimesRInOrderAndReseedsEachDraw) {
 
 TEST(DrawSecret, DiscardsAndRedrawsADuplicateIncludingTheBlank) {
     // Blanks without repeats, six colours: range 7, blank = 6.
-    ScriptedRandom random({Draw(6, 7), Draw(6, 7), Draw(2, 7), Draw(2, 7), Draw(6, 7), Draw(0, 7), Draw(5, 7)});
+    ScriptedRandom random(
+        {Draw(6, 7), Draw(6, 7), Draw(2, 7), Draw(2, 7), Draw(6, 7), Draw(0, 7), Draw(5, 7)});
     const Pattern secret = DrawSecret(random, GameOptions{false, true}, 6);
     EXPECT_EQ(secret, (Pattern{6, 2, 0, 5}));
     EXPECT_EQ(random.Used(), 7u);
@@ -59,11 +61,12 @@ TEST_P(SecretRanges, ManyDrawsStayInRangeAndObeyRepeatRuleAndReachEveryCode) {
     EXPECT_EQ(static_cast<int>(seen.size()), c.range);
 }
 
-INSTANTIATE_TEST_SUITE_P(AllOptions, SecretRanges,
-                         ::testing::Values(RangeCase{false, false, 6, 6}, RangeCase{false, true, 6, 7},
-                                           RangeCase{true, false, 6, 6}, RangeCase{true, true, 6, 7},
-                                           RangeCase{false, false, 7, 7}, RangeCase{false, true, 7, 8},
-                                           RangeCase{true, false, 7, 7}, RangeCase{true, true, 7, 8}));
+INSTANTIATE_TEST_SUITE_P(
+    AllOptions, SecretRanges,
+    ::testing::Values(RangeCase{false, false, 6, 6}, RangeCase{false, true, 6, 7},
+                      RangeCase{true, false, 6, 6}, RangeCase{true, true, 6, 7},
+                      RangeCase{false, false, 7, 7}, RangeCase{false, true, 7, 8},
+                      RangeCase{true, false, 7, 7}, RangeCase{true, true, 7, 8}));
 
 TEST(ClockRandom, YieldsNumbersInUnitInterval) {
     ClockRandom random;

@@ -7,8 +7,8 @@ using namespace vella;
 
 namespace {
 
-ColumnFigures Col(std::string games, std::string wins, std::string pct, std::string avg, std::string best,
-                  std::string worst) {
+ColumnFigures Col(std::string games, std::string wins, std::string pct, std::string avg,
+                  std::string best, std::string worst) {
     return ColumnFigures{games, wins, pct, avg, best, worst};
 }
 
@@ -77,7 +77,8 @@ TEST(Figures, CountsBeyondSixteenBitsDoNotOverflow) {
         rec.Best[cell] = 2;
         rec.Worst[cell] = 10;
     }
-    ExpectColumn(ComputeView(rec, GrandTotalView).Columns[0], Col("320000", "160000", "50%", "5.0", "2", "10"));
+    ExpectColumn(ComputeView(rec, GrandTotalView).Columns[0],
+                 Col("320000", "160000", "50%", "5.0", "2", "10"));
 }
 
 TEST(Figures, FormatsRoundHalvesAwayFromZeroWithAFullStop) {

@@ -1,7 +1,7 @@
 // Name forms and the Windows-1252 code page.
-#include <gtest/gtest.h>
-
 #include "stats/names.h"
+
+#include <gtest/gtest.h>
 
 using namespace vella;
 
@@ -38,11 +38,11 @@ TEST(Names, CodePageRoundTripsEveryByteAndReplacesWhatItCannotHold) {
     std::string all;
     for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
     EXPECT_EQ(Utf8ToAnsi(AnsiToUtf8(all)), all);
-    EXPECT_EQ(AnsiToUtf8("\x80"), "\xE2\x82\xAC");                   // the euro sign
-    EXPECT_EQ(Utf8ToAnsi("Jos\xC3\xA9"), "Jos\xE9");                  // é
-    EXPECT_EQ(Utf8ToAnsi("\xE4\xB8\xAD"), "?");                       // a CJK character
-    EXPECT_EQ(Utf8ToAnsi("\xF0\x9F\x98\x80!"), "?!");                 // an emoji
-    EXPECT_EQ(Utf8ToAnsi("\xFF\x41"), "?A");                          // broken UTF-8
+    EXPECT_EQ(AnsiToUtf8("\x80"), "\xE2\x82\xAC");     // the euro sign
+    EXPECT_EQ(Utf8ToAnsi("Jos\xC3\xA9"), "Jos\xE9");   // é
+    EXPECT_EQ(Utf8ToAnsi("\xE4\xB8\xAD"), "?");        // a CJK character
+    EXPECT_EQ(Utf8ToAnsi("\xF0\x9F\x98\x80!"), "?!");  // an emoji
+    EXPECT_EQ(Utf8ToAnsi("\xFF\x41"), "?A");           // broken UTF-8
     EXPECT_EQ(StoredName(Utf8ToAnsi("jos\xC3\xA9")), "JOS\xC9           ");
     EXPECT_EQ(AnsiUpper('\x9A'), '\x8A');  // š
     EXPECT_EQ(AnsiLower('\x8A'), '\x9A');

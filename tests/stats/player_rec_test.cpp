@@ -1,9 +1,10 @@
 // The byte layout of the player record.
+#include "stats/player_rec.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "stats/player_rec.h"
 #include "stats/recording.h"
 
 using namespace vella;
@@ -49,8 +50,8 @@ TEST(PlayerRec, CellsLieAtTableOffsetPlusTwoTPlusSTimesSize) {
 }
 
 TEST(PlayerRec, ShortBytesDecodeZeroFilled) {
-    const std::vector<unsigned char> part = {'A', 'B', 'C', 0x20, 0x20, 0x20, 0x20, 0x20, 0x20, 0x20, 0x20, 0x20,
-                                             0x20, 0x20, 0x20, 0x05, 0x00};
+    const std::vector<unsigned char> part = {'A',  'B',  'C',  0x20, 0x20, 0x20, 0x20, 0x20, 0x20,
+                                             0x20, 0x20, 0x20, 0x20, 0x20, 0x20, 0x05, 0x00};
     const PlayerRec rec = DecodeRecord(part);
     EXPECT_EQ(rec.Name, "ABC            ");
     EXPECT_EQ(rec.NumGames[0], 5);

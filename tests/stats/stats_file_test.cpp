@@ -1,9 +1,10 @@
 // The statistics file operations, on real files in a scratch folder.
+#include "stats/stats_file.h"
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include "stats/names.h"
-#include "stats/stats_file.h"
 #include "temp_folder.h"
 
 using namespace vella;
@@ -28,7 +29,7 @@ std::vector<unsigned char> Slice(const std::vector<unsigned char>& bytes, int re
 }
 
 class StatsFileTest : public ::testing::Test {
-protected:
+  protected:
     TempFolder folder;
     StatsFile stats{folder.Path()};
 };
@@ -42,7 +43,8 @@ TEST_F(StatsFileTest, CountingAMissingFileCreatesItEmpty) {
 }
 
 TEST_F(StatsFileTest, CountRoundsToTheNearestRecord) {
-    for (auto [length, count] : {std::pair{71, 0}, {72, 1}, {143 * 5 + 20, 5}, {143 * 5 + 100, 6}, {143 * 2, 2}}) {
+    for (auto [length, count] :
+         {std::pair{71, 0}, {72, 1}, {143 * 5 + 20, 5}, {143 * 5 + 100, 6}, {143 * 2, 2}}) {
         WriteBytes(stats.DatPath(), std::vector<unsigned char>(length, 0x41));
         EXPECT_EQ(stats.RecordCount().Value, count) << length;
     }
@@ -56,7 +58,8 @@ TEST_F(StatsFileTest, AppendWritesOverStrayTailBytes) {
     const auto after = ReadBytes(stats.DatPath());
     ASSERT_EQ(after.size(), 6u * RecordSize);
     EXPECT_EQ(after[715], 'F');
-    EXPECT_EQ(std::vector(after.begin(), after.begin() + 715), std::vector(bytes.begin(), bytes.begin() + 715));
+    EXPECT_EQ(std::vector(after.begin(), after.begin() + 715),
+              std::vector(bytes.begin(), bytes.begin() + 715));
 }
 
 TEST_F(StatsFileTest, ShortLastRecordReadsZeroFilled) {
@@ -163,7 +166,8 @@ TEST_F(StatsFileTest, NamesAreListedInFileOrderAsStored) {
     std::vector<unsigned char> bytes = Records({"ann", "bob"});
     bytes.resize(RecordSize + 72);  // a damaged second record, just long enough to count
     WriteBytes(stats.DatPath(), bytes);
-    EXPECT_EQ(stats.ReadNames().Value, (std::vector<std::string>{"ANN            ", "BOB            "}));
+    EXPECT_EQ(stats.ReadNames().Value,
+              (std::vector<std::string>{"ANN            ", "BOB            "}));
     WriteBytes(stats.DatPath(), std::vector<unsigned char>(RecordSize + 80, 'Z'));
     const auto names = stats.ReadNames().Value;
     ASSERT_EQ(names.size(), 2u);

@@ -1,7 +1,7 @@
 // The log-in window's type-ahead.
-#include <gtest/gtest.h>
-
 #include "stats/type_ahead.h"
+
+#include <gtest/gtest.h>
 
 using namespace vella;
 

@@ -1,16 +1,16 @@
 // The game window as a player sees it: layout, menus, focus, placing pegs, scores, and whole
 // games driven through its handlers.
+#include "ui/main_frm.h"
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QtTest>
-
-#include "text_fits.h"
 #include <memory>
 
 #include "scripted_host.h"
-#include "ui/main_frm.h"
+#include "text_fits.h"
 #include "ui/peg_image.h"
 #include "ui/pictures.h"
 
@@ -18,14 +18,19 @@ using namespace vella;
 
 namespace {
 
-QColor Background(QLabel* indicator) { return indicator->palette().color(QPalette::Window); }
+QColor Background(QLabel* indicator) {
+    return indicator->palette().color(QPalette::Window);
+}
 
-bool SamePicture(const QPixmap& a, const QPixmap& b) { return a.toImage() == b.toImage(); }
+bool SamePicture(const QPixmap& a, const QPixmap& b) {
+    return a.toImage() == b.toImage();
+}
 
 void Drop(QWidget* target, const DragSource& source) {
     std::unique_ptr<QMimeData> data(EncodeDrag(source));
     // As in a real drag, the target is entered before the peg is dropped on it.
-    QDragEnterEvent enter(QPoint(16, 16), Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+    QDragEnterEvent enter(QPoint(16, 16), Qt::MoveAction, data.get(), Qt::LeftButton,
+                          Qt::NoModifier);
     QApplication::sendEvent(target, &enter);
     QDropEvent drop(QPointF(16, 16), Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target, &drop);
@@ -33,7 +38,8 @@ void Drop(QWidget* target, const DragSource& source) {
 
 QStringList Captions(QMenu* menu) {
     QStringList captions;
-    for (QAction* action : menu->actions()) captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    for (QAction* action : menu->actions())
+        captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
     return captions;
 }
 
@@ -42,7 +48,7 @@ QStringList Captions(QMenu* menu) {
 class MainFrmTest : public QObject {
     Q_OBJECT
 
-private:
+  private:
     QTemporaryDir folder;
     std::unique_ptr<StatsFile> stats;
     std::unique_ptr<ScriptedHost> host;
@@ -56,7 +62,7 @@ private:
     }
     void Guess() { QTest::mouseClick(frm->GuessBtn, Qt::LeftButton); }
 
-private slots:
+  private slots:
     void init() {
         stats = std::make_unique<StatsFile>(folder.path().toStdString());
         host = std::make_unique<ScriptedHost>();
@@ -86,9 +92,9 @@ private slots:
     void controlsSitWhereDesigned() {
         QCOMPARE(frm->BoardFrame->geometry(), QRect(4, 8, 173, 417));
         QCOMPARE(frm->AnsFrame->geometry(), QRect(180, 8, 49, 417));
-        QCOMPARE(frm->Row[0]->geometry(), QRect(8, 376, 32, 32));   // row 0 at the bottom left
-        QCOMPARE(frm->Row[39]->geometry(), QRect(128, 16, 32, 32)); // row 9 at the top right
-        QCOMPARE(frm->Peg[0]->geometry(), QRect(8, 392, 17, 17));   // lower pair first
+        QCOMPARE(frm->Row[0]->geometry(), QRect(8, 376, 32, 32));    // row 0 at the bottom left
+        QCOMPARE(frm->Row[39]->geometry(), QRect(128, 16, 32, 32));  // row 9 at the top right
+        QCOMPARE(frm->Peg[0]->geometry(), QRect(8, 392, 17, 17));    // lower pair first
         QCOMPARE(frm->Peg[1]->geometry(), QRect(24, 392, 17, 17));
         QCOMPARE(frm->Peg[2]->geometry(), QRect(8, 376, 17, 17));
         QCOMPARE(frm->Peg[3]->geometry(), QRect(24, 376, 17, 17));
@@ -108,7 +114,8 @@ private slots:
         QVERIFY(!frm->ClrChoice[6]->isVisible());
         for (int i = 0; i < HoleCount; ++i) {
             QVERIFY(SamePicture(frm->Row[i]->pixmap(), pictures::Empty()));
-            QCOMPARE(Background(frm->Peg[i]), i < 4 ? QColor(255, 0, 0) : QApplication::palette().color(QPalette::Button));
+            QCOMPARE(Background(frm->Peg[i]),
+                     i < 4 ? QColor(255, 0, 0) : QApplication::palette().color(QPalette::Button));
         }
         QVERIFY(!frm->RptChk->isChecked() && frm->RptChk->isEnabled());
         QVERIFY(!frm->BlnkChk->isChecked() && frm->BlnkChk->isEnabled());
@@ -128,7 +135,8 @@ private slots:
         QCOMPARE(menus[1]->text(), QStringLiteral("&Options"));
         QCOMPARE(menus[2]->text(), QStringLiteral("&Help"));
         QCOMPARE(Captions(frm->File), (QStringList{"&Log In...", "E&xit"}));
-        QCOMPARE(Captions(frm->Options), (QStringList{"&6 Colors", "&7 Colors", "-", "&Keep Stats"}));
+        QCOMPARE(Captions(frm->Options),
+                 (QStringList{"&6 Colors", "&7 Colors", "-", "&Keep Stats"}));
         QCOMPARE(Captions(frm->Help), (QStringList{"&Contents", "&About..."}));
         QVERIFY(frm->SixColors->isChecked());
         QVERIFY(!frm->SevenColors->isChecked());
@@ -184,6 +192,16 @@ private slots:
         QCOMPARE(drags.size(), size_t(2));
         QVERIFY(drags[0].kind == DragSource::Kind::Palette && drags[0].index == 3);
         QVERIFY(drags[1].kind == DragSource::Kind::Hole && drags[1].index == 0);
+    }
+
+    void enterAndSpacePressTheFocusedGuessButton() {
+        QApplication::setActiveWindow(frm.get());
+        QVERIFY(QTest::qWaitForWindowActive(frm.get()));
+        frm->GuessBtn->setFocus();
+        QTest::keyClick(frm->GuessBtn, Qt::Key_Return);
+        QTest::keyClick(frm->GuessBtn, Qt::Key_Space);
+        QCOMPARE(host->messages.size(), size_t(2));  // an empty row, refused twice
+        QCOMPARE(host->LastText(), QStringLiteral("You left some blanks.  Try your guess again."));
     }
 
     void refusedRowShowsTheMessageAndLocksNothing() {

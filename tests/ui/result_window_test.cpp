@@ -6,7 +6,6 @@
 #include <QtTest>
 
 #include "text_fits.h"
-
 #include "ui/pictures.h"
 #include "ui/real_colors_frm.h"
 
@@ -15,7 +14,7 @@ using namespace vella;
 class ResultWindowTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void wonGameCongratulatesAndShowsTheSecret() {
         RealColorsFrm frm(ResultRequest{true, {0, 6, 2, 5}, 7});
         QCOMPARE(frm.windowTitle(), QStringLiteral("Congratulations!"));

@@ -6,6 +6,7 @@
 #include <array>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "game/secret.h"
@@ -14,7 +15,7 @@
 #include "ui/modal_host.h"
 
 class ScriptedHost final : public vella::ModalHost {
-public:
+  public:
     using LoginAction = std::function<void(vella::PlayerSession&)>;
 
     int Message(const vella::MessageRequest& request) override {
@@ -47,9 +48,15 @@ public:
     static LoginAction LogInAs(const char* name) {
         return [name](vella::PlayerSession& s) { vella::LogIn(s, name); };
     }
-    static LoginAction Decline() { return [](vella::PlayerSession& s) { vella::DeclineStats(s); }; }
-    static LoginAction Cancel() { return [](vella::PlayerSession& s) { vella::CancelLogIn(s); }; }
-    static LoginAction CloseWindow() { return [](vella::PlayerSession&) {}; }
+    static LoginAction Decline() {
+        return [](vella::PlayerSession& s) { vella::DeclineStats(s); };
+    }
+    static LoginAction Cancel() {
+        return [](vella::PlayerSession& s) { vella::CancelLogIn(s); };
+    }
+    static LoginAction CloseWindow() {
+        return [](vella::PlayerSession&) {};
+    }
 
     std::vector<vella::MessageRequest> messages;
     std::deque<int> answers;
@@ -59,9 +66,21 @@ public:
     std::vector<int> statsGameTypes;
 };
 
+// A scratch folder for one window test's statistics files, emptied before each test.
+struct ScratchStats {
+    QTemporaryDir folder;
+    std::unique_ptr<vella::StatsFile> stats;
+
+    void Reset() {
+        QDir(folder.path()).removeRecursively();
+        QDir().mkpath(folder.path());
+        stats = std::make_unique<vella::StatsFile>(folder.path().toStdString());
+    }
+};
+
 // A random source that draws the codes a test names, so the secret is known.
 class FixedSecrets final : public vella::RandomSource {
-public:
+  public:
     void Seed() override {}
     double Next() override {
         if (codes.empty()) return Fallback[next_++ % Fallback.size()];
@@ -74,7 +93,7 @@ public:
     }
     std::deque<std::pair<int, int>> codes;
 
-private:
+  private:
     // Four numbers that draw four different codes from any range of six or more.
     static constexpr std::array<double, 4> Fallback{0.05, 0.3, 0.55, 0.8};
     std::size_t next_ = 0;

@@ -1,5 +1,7 @@
 // The statistics window: its layout, the figures of every view, which player it selects, and
 // deleting players.
+#include "stats/stats_frm.h"
+
 #include <QAccessible>
 #include <QComboBox>
 #include <QGroupBox>
@@ -8,24 +10,24 @@
 #include <QRadioButton>
 #include <QtTest>
 
-#include "text_fits.h"
-
 #include "scripted_host.h"
 #include "stats/names.h"
-#include "stats/stats_frm.h"
+#include "text_fits.h"
 
 using namespace vella;
 
 class StatsFrmTest : public QObject {
     Q_OBJECT
 
-private:
-    QTemporaryDir folder;
-    std::unique_ptr<StatsFile> stats;
+  private:
+    ScratchStats scratch;
+    QTemporaryDir& folder = scratch.folder;
+    std::unique_ptr<StatsFile>& stats = scratch.stats;
     ScriptedHost host;
     PlayerSession session;
 
-    void Record(const char* name, std::int16_t colorSet, std::int16_t type, bool won, std::int16_t moves) {
+    void Record(const char* name, std::int16_t colorSet, std::int16_t type, bool won,
+                std::int16_t moves) {
         QVERIFY(stats->RecordGame(StoredName(name), FinishedGame{colorSet, type, won, moves}).Ok());
     }
     QByteArray FileBytes() {
@@ -43,11 +45,9 @@ private:
                 frm.MvsPerGmLbl[k]->text(), frm.BestLbl[k]->text(), frm.WrstLbl[k]->text()};
     }
 
-private slots:
+  private slots:
     void init() {
-        QDir(folder.path()).removeRecursively();
-        QDir().mkpath(folder.path());
-        stats = std::make_unique<StatsFile>(folder.path().toStdString());
+        scratch.Reset();
         host = ScriptedHost();
         session = PlayerSession();
     }
@@ -62,18 +62,20 @@ private slots:
         QCOMPARE(frm.Command1->text(), QStringLiteral("Cool"));
         QVERIFY(frm.Command1->isDefault());
         QCOMPARE(frm.Frame1->title(), QStringLiteral("Select Game Type"));
-        const QStringList options{"Standard Game", "Blanks Allowed", "Repeats Allowed",
-                                  "Blanks And Repeats Allowed", "Totals For 6 & 7 Colors",
-                                  "Totals For All Game Types"};
+        const QStringList options{"Standard Game",           "Blanks Allowed",
+                                  "Repeats Allowed",         "Blanks And Repeats Allowed",
+                                  "Totals For 6 & 7 Colors", "Totals For All Game Types"};
         for (int i = 0; i < 6; ++i) {
             // What a screen reader reads, mnemonic markers resolved.
-            QCOMPARE(QAccessible::queryAccessibleInterface(frm.GameTypeOpt[i])->text(QAccessible::Name), options[i]);
+            QCOMPARE(
+                QAccessible::queryAccessibleInterface(frm.GameTypeOpt[i])->text(QAccessible::Name),
+                options[i]);
         }
         QCOMPARE(frm.font().pointSize(), 8);
-        const QStringList rows{"Games Played", "Games Won", "Percent Games Won", "Average Moves Per Game",
-                               "Best Game (won)", "Worst Game (won)"};
-        QCOMPARE((QStringList{frm.Label2->text(), frm.Label3->text(), frm.Label4->text(), frm.Label7->text(),
-                              frm.Label5->text(), frm.Label6->text()}),
+        const QStringList rows{"Games Played",           "Games Won",       "Percent Games Won",
+                               "Average Moves Per Game", "Best Game (won)", "Worst Game (won)"};
+        QCOMPARE((QStringList{frm.Label2->text(), frm.Label3->text(), frm.Label4->text(),
+                              frm.Label7->text(), frm.Label5->text(), frm.Label6->text()}),
                  rows);
         QVERIFY(frm.Combo1->font().bold());
         QVERIFY(!frm.Combo1->isEditable());
@@ -104,12 +106,14 @@ private slots:
         frm.GameTypeOpt[5]->click();
         QCOMPARE(Column(frm, 0), (QStringList{"5", "3", "60%", "6.4", "4", "6"}));
         QVERIFY(!frm.NumGamesLbl[1]->isVisible() && !frm.WrstLbl[1]->isVisible());
-        QVERIFY(!frm.SixLabel->isVisible() && !frm.SevenLabel->isVisible() && !frm.Line3->isVisible());
+        QVERIFY(!frm.SixLabel->isVisible() && !frm.SevenLabel->isVisible() &&
+                !frm.Line3->isVisible());
         QVERIFY(frm.TotalLabel->isVisible() && frm.Line2->isVisible());
 
         frm.GameTypeOpt[4]->click();
         QCOMPARE(Column(frm, 1), (QStringList{"1", "0", "0%", "10.0", "-", "-"}));
-        QVERIFY(frm.NumGamesLbl[1]->isVisible() && frm.SixLabel->isVisible() && frm.Line3->isVisible());
+        QVERIFY(frm.NumGamesLbl[1]->isVisible() && frm.SixLabel->isVisible() &&
+                frm.Line3->isVisible());
         QVERIFY(!frm.TotalLabel->isVisible());
     }
 
@@ -141,9 +145,13 @@ private slots:
         host.answers.push_back(AnswerOk);
         frm.RemPlayrBtn_Click();
         const MessageRequest& q = host.messages.back();
-        QCOMPARE(q.Text, QStringLiteral("Are you sure you want to do this?  Stats for BOB will be permanently deleted!"));
+        QCOMPARE(
+            q.Text,
+            QStringLiteral(
+                "Are you sure you want to do this?  Stats for BOB will be permanently deleted!"));
         QCOMPARE(q.Title, QStringLiteral("Woah!"));
-        QVERIFY(q.Buttons == MsgButtons::OkCancel && q.Icon == MsgIcon::Exclamation && q.Default == AnswerCancel);
+        QVERIFY(q.Buttons == MsgButtons::OkCancel && q.Icon == MsgIcon::Exclamation &&
+                q.Default == AnswerCancel);
         QCOMPARE(FileBytes(), before.left(143) + before.mid(286));
         QVERIFY(!QFileInfo::exists(folder.filePath("stats.tmp")));
         QCOMPARE(Items(frm.Combo1), (QStringList{"ANN            ", "CARL           "}));

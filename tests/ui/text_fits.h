@@ -11,7 +11,9 @@
 
 inline int NeededWidth(QWidget* w, const QString& caption) {
     QString text = caption;
-    text.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(QLatin1Char('&')).replace(QChar(1), QLatin1Char('&'));
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"))
+        .remove(QLatin1Char('&'))
+        .replace(QChar(1), QLatin1Char('&'));
     const int textWidth = w->fontMetrics().horizontalAdvance(text);
     QStyle* style = w->style();
     if (qobject_cast<QCheckBox*>(w)) {
@@ -29,11 +31,13 @@ inline QStringList ClippedCaptions(QWidget* window) {
     QStringList clipped;
     for (QWidget* w : window->findChildren<QWidget*>()) {
         QString caption;
-        if (auto* label = qobject_cast<QLabel*>(w); label && !label->wordWrap()) caption = label->text();
+        if (auto* label = qobject_cast<QLabel*>(w); label && !label->wordWrap())
+            caption = label->text();
         if (auto* button = qobject_cast<QAbstractButton*>(w)) caption = button->text();
         if (caption.isEmpty()) continue;
         const int needed = NeededWidth(w, caption);
-        if (needed > w->width()) clipped << QStringLiteral("%1 (%2 > %3)").arg(caption).arg(needed).arg(w->width());
+        if (needed > w->width())
+            clipped << QStringLiteral("%1 (%2 > %3)").arg(caption).arg(needed).arg(w->width());
     }
     return clipped;
 }

@@ -1,30 +1,32 @@
 // The log-in window: what it offers, what it preselects, the type-ahead as typed, and each way
 // of leaving it.
+#include "stats/user_frm.h"
+
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
 
-#include "text_fits.h"
-
 #include "scripted_host.h"
 #include "stats/names.h"
-#include "stats/user_frm.h"
+#include "text_fits.h"
 
 using namespace vella;
 
 class UserFrmTest : public QObject {
     Q_OBJECT
 
-private:
-    QTemporaryDir folder;
-    std::unique_ptr<StatsFile> stats;
+  private:
+    ScratchStats scratch;
+    QTemporaryDir& folder = scratch.folder;
+    std::unique_ptr<StatsFile>& stats = scratch.stats;
     ScriptedHost host;
     PlayerSession session;
 
     void Players(std::initializer_list<const char*> names) {
-        for (const char* name : names) stats->RecordGame(StoredName(name), FinishedGame{0, 0, true, 5});
+        for (const char* name : names)
+            stats->RecordGame(StoredName(name), FinishedGame{0, 0, true, 5});
     }
     QLineEdit* Edit(UserFrm& frm) { return frm.Combo1->lineEdit(); }
 
@@ -36,11 +38,9 @@ private:
         }
     }
 
-private slots:
+  private slots:
     void init() {
-        QDir(folder.path()).removeRecursively();
-        QDir().mkpath(folder.path());
-        stats = std::make_unique<StatsFile>(folder.path().toStdString());
+        scratch.Reset();
         host = ScriptedHost();
         session = PlayerSession();
     }
@@ -48,7 +48,8 @@ private slots:
     void captionsAndLayout() {
         UserFrm frm(session, *stats, host);
         QCOMPARE(frm.windowTitle(), QStringLiteral("¿Quién Es Usted?"));
-        QCOMPARE(frm.Label2->text(), QStringLiteral("We need your name if you want us to keep stats on you."));
+        QCOMPARE(frm.Label2->text(),
+                 QStringLiteral("We need your name if you want us to keep stats on you."));
         QCOMPARE(frm.Label1->text(), QStringLiteral("Type your \"User ID\""));
         QCOMPARE(frm.Command1->text(), QStringLiteral("OK"));
         QCOMPARE(frm.CancelBtn->text(), QStringLiteral("Cancel"));
@@ -123,7 +124,8 @@ private slots:
         UserFrm frm(session, *stats, host);
         frm.Combo1->setEditText(QStringLiteral("   "));
         frm.Command1_Click();
-        QCOMPARE(host.LastText(), QStringLiteral("Please enter a valid name, 15 characters or less"));
+        QCOMPARE(host.LastText(),
+                 QStringLiteral("Please enter a valid name, 15 characters or less"));
         QCOMPARE(host.messages.back().Title, QStringLiteral("Vellacode"));
         QVERIFY(host.messages.back().Icon == MsgIcon::None);
         QVERIFY(!session.LoggedIn());
@@ -154,7 +156,8 @@ private slots:
         QTest::keyClicks(Edit(second), "bob");
         QTest::keyClick(Edit(second), Qt::Key_Escape);
         QVERIFY(!second.isVisible());
-        QVERIFY(!other.LoggedIn() && !other.LoginCancelled && !other.StatsDeclined && other.KeepStats);
+        QVERIFY(!other.LoggedIn() && !other.LoginCancelled && !other.StatsDeclined &&
+                other.KeepStats);
     }
 
     void noKeepStatsAndCancel() {

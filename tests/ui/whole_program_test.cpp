@@ -19,7 +19,7 @@ using namespace vella;
 class WholeProgramTest : public QObject {
     Q_OBJECT
 
-private:
+  private:
     QTemporaryDir folder;
     QString home;
     std::unique_ptr<StatsFile> stats;
@@ -49,7 +49,7 @@ private:
         f.write(bytes);
     }
 
-private slots:
+  private slots:
     void initTestCase() { home = QDir::currentPath(); }
 
     void init() {
@@ -79,7 +79,7 @@ private slots:
 
     void wonGameLogInLostGameExit() {
         host->loginScript = {ScriptedHost::CloseWindow(), ScriptedHost::LogInAs("smith")};
-        Win();  // on the first row
+        Win();                      // on the first row
         QCOMPARE(host->logins, 2);  // closed without a choice: asked again
         QCOMPARE(frm->windowTitle(), QStringLiteral("Current Player: Smith"));
         QCOMPARE(frm->UserID->text(), QStringLiteral("&New Player..."));
@@ -117,7 +117,8 @@ private slots:
         PlayRow(Wrong());
         host->answers.push_back(AnswerOk);
         frm->DoStats->trigger();
-        QCOMPARE(host->LastText(), QStringLiteral("Are you sure you want to do this Ann?  Stats for current game will be discarded!"));
+        QCOMPARE(host->LastText(), QStringLiteral("Are you sure you want to do this Ann?  Stats "
+                                                  "for current game will be discarded!"));
         QCOMPARE(host->messages.back().Title, QStringLiteral("Woah!"));
         QVERIFY(host->messages.back().Default == AnswerCancel);
         QVERIFY(!frm->DoStats->isChecked());
@@ -132,7 +133,10 @@ private slots:
         PlayRow(Wrong());
         host->answers.push_back(AnswerCancel);
         frm->DoStats->trigger();
-        QCOMPARE(host->LastText(), QStringLiteral("Are you sure you want to do this ?  Stats for current game will be discarded!"));
+        QCOMPARE(
+            host->LastText(),
+            QStringLiteral(
+                "Are you sure you want to do this ?  Stats for current game will be discarded!"));
         QVERIFY(frm->DoStats->isChecked());
     }
 
@@ -141,7 +145,9 @@ private slots:
         frm->UserID->trigger();
         PlayRow(Wrong());
         frm->UserID->trigger();  // a game that counts for Smith
-        QCOMPARE(host->LastText(), QStringLiteral("Please finish your game first--we are keeping stats on you Smith!"));
+        QCOMPARE(
+            host->LastText(),
+            QStringLiteral("Please finish your game first--we are keeping stats on you Smith!"));
         QCOMPARE(host->messages.back().Title, QStringLiteral("Not So Fast!"));
         QCOMPARE(host->logins, 1);
 
@@ -173,7 +179,8 @@ private slots:
         frm->Exit->trigger();
         const MessageRequest q = host->messages.back();
         QCOMPARE(q.Text, QStringLiteral("Wouldn't you like to finish your game first?"));
-        QVERIFY(q.Title == QStringLiteral("Woah!") && q.Buttons == MsgButtons::YesNo && q.Default == AnswerYes);
+        QVERIFY(q.Title == QStringLiteral("Woah!") && q.Buttons == MsgButtons::YesNo &&
+                q.Default == AnswerYes);
         QVERIFY(frm->isVisible());
         QCOMPARE(frm->Game().CurRow, 1);
 
@@ -210,13 +217,17 @@ private slots:
         QVERIFY(host->LastText().contains(QStringLiteral("stats.dat")));
         QCOMPARE(frm->Game().CurRow, 0);  // the program goes on
         frm->Exit->trigger();
-        QVERIFY(host->LastText().startsWith(QStringLiteral("The statistics could not be backed up.")));
+        QVERIFY(
+            host->LastText().startsWith(QStringLiteral("The statistics could not be backed up.")));
         QVERIFY(QFileInfo("stats.dat").isDir());
     }
 
     void helpAndAbout() {
         frm->About->trigger();
-        QCOMPARE(host->LastText(), QStringLiteral("Vellacode " VELLACODE_VERSION " by the Vellacode developers, published by the Vellacode project, 2026"));
+        QCOMPARE(host->LastText(),
+                 QStringLiteral(
+                     "Vellacode " VELLACODE_VERSION
+                     " by the Vellacode developers, published by the Vellacode project, 2026"));
         QVERIFY(host->messages.back().Icon == MsgIcon::None);
 
         frm->HlpContents->trigger();
@@ -242,7 +253,9 @@ private slots:
         program.kill();
         program.waitForFinished();
         const QString errors = QString::fromLocal8Bit(program.readAllStandardError());
-        QVERIFY2(!errors.contains(QStringLiteral("rror")) && !errors.contains(QStringLiteral("annot")), qPrintable(errors));
+        QVERIFY2(
+            !errors.contains(QStringLiteral("rror")) && !errors.contains(QStringLiteral("annot")),
+            qPrintable(errors));
     }
 };
 
