@@ -2,15 +2,20 @@
 // (fsync on POSIX, _commit on Windows) before the program relies on it.
 #include "stats/file_io.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
-#include <memory>
+#include <string>
 #include <system_error>
+#include <thread>
 
 #ifdef _WIN32
 #include <io.h>
+#include <windows.h>
 #else
 #include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 #endif
 
@@ -24,9 +29,14 @@ struct FileCloser {
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
-std::string Quoted(const fs::path& path) {
-    return "\"" + path.filename().string() + "\"";
+FaultHook& Hook() {
+    static FaultHook hook;
+    return hook;
 }
+
+int Fault(Step step, const fs::path& path) { return Hook() ? Hook()(step, path) : 0; }
+
+std::string Quoted(const fs::path& path) { return "\"" + path.filename().string() + "\""; }
 
 Status Failure(const char* what, const fs::path& path, int error) {
     return Status{std::string("Could not ") + what + " " + Quoted(path) + ": " +
@@ -59,28 +69,49 @@ void SyncFolder([[maybe_unused]] const fs::path& file) {
 #endif
 }
 
+File Open(const fs::path& path, const char* mode, Step step, int& error) {
+    errno = 0;
+    if ((error = Fault(step, path)) != 0) return nullptr;
+    File f(std::fopen(path.string().c_str(), mode));
+    error = f ? 0 : errno;
+    return f;
+}
+
 Status WriteAndSync(std::FILE* f, const fs::path& path, std::span<const unsigned char> bytes) {
-    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size()) {
+    if (const int error = Fault(Step::Write, path)) {
+        std::fwrite(bytes.data(), 1, bytes.size() / 2, f);
+        std::fflush(f);
+        return Failure("write", path, error);
+    }
+    if ((!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size()) ||
+        std::fflush(f) != 0) {
         return Failure("write", path, errno);
     }
-    if (std::fflush(f) != 0 || SyncToDisk(f) != 0) return Failure("write", path, errno);
+    if (const int error = Fault(Step::Sync, path)) return Failure("write", path, error);
+    if (SyncToDisk(f) != 0) return Failure("write", path, errno);
     return {};
+}
+
+Status CreateEmpty(const fs::path& path) {
+    int error = 0;
+    File made = Open(path, "ab", Step::Create, error);
+    return made ? Status{} : Failure("create", path, error);
 }
 
 }  // namespace
 
+void SetFaultHook(FaultHook hook) { Hook() = std::move(hook); }
+
 Result<Bytes> ReadAll(const fs::path& path, bool create) {
     std::error_code ec;
-    if (fs::is_directory(path, ec)) {
-        return Result<Bytes>::Failure(Failure("open", path, EISDIR));
-    }
+    if (fs::is_directory(path, ec)) return Result<Bytes>::Failure(Failure("open", path, EISDIR));
     errno = 0;
     File f(std::fopen(path.string().c_str(), "rb"));
     if (!f) {
         if (errno != ENOENT) return Result<Bytes>::Failure(Failure("open", path, errno));
         if (create) {
-            File made(std::fopen(path.string().c_str(), "ab"));
-            if (!made) return Result<Bytes>::Failure(Failure("create", path, errno));
+            Status made = CreateEmpty(path);
+            if (!made.Ok()) return Result<Bytes>::Failure(made);
         }
         return {};
     }
@@ -105,9 +136,8 @@ Result<std::uint64_t> Length(const fs::path& path, bool create) {
     const auto status = fs::status(path, ec);
     if (status.type() == fs::file_type::not_found) {
         if (!create) return {};
-        errno = 0;
-        File made(std::fopen(path.string().c_str(), "ab"));
-        if (!made) return Result<std::uint64_t>::Failure(Failure("create", path, errno));
+        Status made = CreateEmpty(path);
+        if (!made.Ok()) return Result<std::uint64_t>::Failure(made);
         return {};
     }
     if (ec) return Result<std::uint64_t>::Failure(FailureFrom("open", path, ec));
@@ -120,24 +150,39 @@ Result<std::uint64_t> Length(const fs::path& path, bool create) {
 }
 
 Status WriteAt(const fs::path& path, std::uint64_t offset, std::span<const unsigned char> bytes) {
-    errno = 0;
-    File f(std::fopen(path.string().c_str(), "r+b"));
-    if (!f && errno == ENOENT) f.reset(std::fopen(path.string().c_str(), "w+b"));
-    if (!f) return Failure("open", path, errno);
-    if (std::fseek(f.get(), static_cast<long>(offset), SEEK_SET) != 0) {
+    std::error_code ec;
+    const bool existed = fs::exists(path, ec);
+    const std::uint64_t oldLength = existed ? fs::file_size(path, ec) : 0;
+    int error = 0;
+    File f = Open(path, existed ? "r+b" : "w+b", Step::OpenForWrite, error);
+    if (!f) return Failure("open", path, error);
+    // Keep what the write covers, to put it back if the write fails part-way.
+    Bytes old(oldLength > offset ? std::min<std::uint64_t>(oldLength - offset, bytes.size()) : 0);
+    if (std::fseek(f.get(), static_cast<long>(offset), SEEK_SET) != 0 ||
+        std::fread(old.data(), 1, old.size(), f.get()) != old.size() ||
+        std::fseek(f.get(), static_cast<long>(offset), SEEK_SET) != 0) {
         return Failure("write", path, errno);
     }
-    return WriteAndSync(f.get(), path, bytes);
+    Status written = WriteAndSync(f.get(), path, bytes);
+    if (!written.Ok()) {
+        std::fseek(f.get(), static_cast<long>(offset), SEEK_SET);
+        std::fwrite(old.data(), 1, old.size(), f.get());
+        std::fflush(f.get());
+        f.reset();
+        fs::resize_file(path, oldLength, ec);
+    }
+    return written;
 }
 
 Status WriteNew(const fs::path& path, std::span<const unsigned char> bytes) {
-    errno = 0;
-    File f(std::fopen(path.string().c_str(), "wb"));
-    if (!f) return Failure("create", path, errno);
+    int error = 0;
+    File f = Open(path, "wb", Step::Create, error);
+    if (!f) return Failure("create", path, error);
     return WriteAndSync(f.get(), path, bytes);
 }
 
 Status Replace(const fs::path& from, const fs::path& to) {
+    if (const int error = Fault(Step::Rename, to)) return Failure("replace", to, error);
     std::error_code ec;
     fs::rename(from, to, ec);
     if (ec) return FailureFrom("replace", to, ec);
@@ -148,9 +193,66 @@ Status Replace(const fs::path& from, const fs::path& to) {
 Status Remove(const fs::path& path) {
     std::error_code ec;
     if (fs::is_directory(path, ec)) return Failure("delete", path, EISDIR);
+    if (!fs::exists(path, ec)) return {};
+    if (const int error = Fault(Step::Remove, path)) return Failure("delete", path, error);
     fs::remove(path, ec);
     if (ec) return FailureFrom("delete", path, ec);
+    SyncFolder(path);
     return {};
+}
+
+// The lock is taken on the folder itself (POSIX) or on a mutex named after it (Windows): the
+// statistics file may be missing, or be replaced by a rename, while the lock is held.
+Result<std::shared_ptr<FolderLock>> FolderLock::Acquire(const fs::path& folder,
+                                                        const fs::path& shownFile,
+                                                        std::chrono::milliseconds patience) {
+    const fs::path where = folder.empty() ? fs::path(".") : folder;
+    std::shared_ptr<FolderLock> lock(new FolderLock);
+    const auto deadline = std::chrono::steady_clock::now() + patience;
+#ifdef _WIN32
+    std::error_code ec;
+    std::wstring name = L"Local\\Vellacode-" +
+                        std::to_wstring(std::hash<std::wstring>{}(fs::weakly_canonical(where, ec).wstring()));
+    HANDLE mutex = CreateMutexW(nullptr, FALSE, name.c_str());
+    if (!mutex) return Result<std::shared_ptr<FolderLock>>::Failure(Failure("open", shownFile, EACCES));
+    const DWORD waited = WaitForSingleObject(mutex, static_cast<DWORD>(patience.count()));
+    if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED) {
+        CloseHandle(mutex);
+        return Result<std::shared_ptr<FolderLock>>::Failure(Status{
+            "Could not open " + Quoted(shownFile) + ": it is in use by another copy of Vellacode."});
+    }
+    lock->handle_ = reinterpret_cast<std::intptr_t>(mutex);
+    (void)deadline;
+#else
+    const int fd = ::open(where.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return Result<std::shared_ptr<FolderLock>>::Failure(Failure("open", shownFile, errno));
+    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        if (errno != EWOULDBLOCK && errno != EINTR) {
+            const int error = errno;
+            ::close(fd);
+            return Result<std::shared_ptr<FolderLock>>::Failure(Failure("open", shownFile, error));
+        }
+        if (std::chrono::steady_clock::now() >= deadline) {
+            ::close(fd);
+            return Result<std::shared_ptr<FolderLock>>::Failure(Status{
+                "Could not open " + Quoted(shownFile) + ": it is in use by another copy of Vellacode."});
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    lock->handle_ = fd;
+#endif
+    return Result<std::shared_ptr<FolderLock>>{{}, lock};
+}
+
+FolderLock::~FolderLock() {
+#ifdef _WIN32
+    if (handle_ != -1) {
+        ReleaseMutex(reinterpret_cast<HANDLE>(handle_));
+        CloseHandle(reinterpret_cast<HANDLE>(handle_));
+    }
+#else
+    if (handle_ >= 0) ::close(static_cast<int>(handle_));  // closing releases the flock
+#endif
 }
 
 }  // namespace vella::fileio

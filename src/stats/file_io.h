@@ -1,9 +1,13 @@
 // The one file layer: whole-file reads, positioned writes, durable new files, replacing renames,
-// removal. Every platform-specific call of the program lives in file_io.cpp.
+// removal, and the lock that keeps two copies of the program from interleaving. Every
+// platform-specific call of the program lives in file_io.cpp.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -19,7 +23,8 @@ Result<Bytes> ReadAll(const std::filesystem::path& path, bool create);
 // The file's length; a missing file is created empty when `create` is set (length 0).
 Result<std::uint64_t> Length(const std::filesystem::path& path, bool create);
 
-// Writes `bytes` at `offset` of an existing (or new) file, then flushes them to the disk.
+// Writes `bytes` at `offset` of an existing (or new) file, then flushes them to the disk. If
+// the write fails part-way, the bytes it covered and the file's length are put back.
 Status WriteAt(const std::filesystem::path& path, std::uint64_t offset,
                std::span<const unsigned char> bytes);
 
@@ -31,5 +36,31 @@ Status Replace(const std::filesystem::path& from, const std::filesystem::path& t
 
 // Removes the file; a file that is already gone is not an error.
 Status Remove(const std::filesystem::path& path);
+
+// An exclusive lock on the statistics files of one folder, shared by every copy of the program
+// that uses that folder. Held for the duration of one operation.
+class FolderLock {
+public:
+    // Waits up to `patience` for another copy of the program to finish its operation.
+    static Result<std::shared_ptr<FolderLock>> Acquire(
+        const std::filesystem::path& folder, const std::filesystem::path& shownFile,
+        std::chrono::milliseconds patience = std::chrono::milliseconds(5000));
+    ~FolderLock();
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+
+private:
+    FolderLock() = default;
+    std::intptr_t handle_ = -1;
+};
+
+// The steps that change a file, in the order an operation takes them.
+enum class Step { Create, OpenForWrite, Write, Sync, Rename, Remove };
+
+// For tests only: called before every step that changes a file. A non-zero result makes the
+// step fail with that error number (a failing Write first writes half its bytes, as a full
+// disk does); the hook may also end the process to stand for a crash. Empty: no faults.
+using FaultHook = std::function<int(Step step, const std::filesystem::path& path)>;
+void SetFaultHook(FaultHook hook);
 
 }  // namespace vella::fileio

@@ -2,6 +2,7 @@
 #include "stats/stats_file.h"
 
 #include <span>
+#include <utility>
 
 #include "stats/file_io.h"
 
@@ -39,46 +40,67 @@ int StatsFile::CountFor(std::uint64_t length) {
     return static_cast<int>((length + RecordSize / 2) / RecordSize);
 }
 
+template <class Operation>
+auto StatsFile::Locked(Operation operation) -> decltype(operation()) {
+    const auto lock = fileio::FolderLock::Acquire(folder_, DatPath());
+    if (!lock.Ok()) {
+        decltype(operation()) failed{};
+        failed.Error = lock.Error;
+        return failed;
+    }
+    return operation();
+}
+
 Result<int> StatsFile::RecordCount() {
-    auto length = fileio::Length(DatPath(), true);
-    if (!length.Ok()) return Result<int>::Failure(length);
-    return Result<int>{{}, CountFor(length.Value)};
+    return Locked([&] {
+        auto length = fileio::Length(DatPath(), true);
+        if (!length.Ok()) return Result<int>::Failure(length);
+        return Result<int>{{}, CountFor(length.Value)};
+    });
 }
 
 Result<std::vector<PlayerRec>> StatsFile::ReadAll() {
-    auto bytes = fileio::ReadAll(DatPath(), true);
-    if (!bytes.Ok()) return Result<std::vector<PlayerRec>>::Failure(bytes);
-    return Result<std::vector<PlayerRec>>{{}, DecodeAll(bytes.Value)};
+    return Locked([&] {
+        auto bytes = fileio::ReadAll(DatPath(), true);
+        if (!bytes.Ok()) return Result<std::vector<PlayerRec>>::Failure(bytes);
+        return Result<std::vector<PlayerRec>>{{}, DecodeAll(bytes.Value)};
+    });
 }
 
 Result<std::vector<std::string>> StatsFile::ReadNames() {
-    auto bytes = fileio::ReadAll(DatPath(), true);
-    if (!bytes.Ok()) return Result<std::vector<std::string>>::Failure(bytes);
-    const int count = CountFor(bytes.Value.size());
-    bytes.Value.resize(static_cast<std::size_t>(count) * RecordSize, 0);
-    Result<std::vector<std::string>> names;
-    names.Value.reserve(count);
-    for (int i = 0; i < count; ++i) {
-        const auto first = bytes.Value.begin() + static_cast<std::ptrdiff_t>(i) * RecordSize;
-        names.Value.emplace_back(first, first + NameLength);
-    }
-    return names;
+    return Locked([&] {
+        auto bytes = fileio::ReadAll(DatPath(), true);
+        if (!bytes.Ok()) return Result<std::vector<std::string>>::Failure(bytes);
+        const int count = CountFor(bytes.Value.size());
+        bytes.Value.resize(static_cast<std::size_t>(count) * RecordSize, 0);
+        Result<std::vector<std::string>> names;
+        names.Value.reserve(count);
+        for (int i = 0; i < count; ++i) {
+            const auto first = bytes.Value.begin() + static_cast<std::ptrdiff_t>(i) * RecordSize;
+            names.Value.emplace_back(first, first + NameLength);
+        }
+        return names;
+    });
 }
 
 Result<PlayerRec> StatsFile::ReadRecord(int k) {
-    auto bytes = fileio::ReadAll(DatPath(), true);
-    if (!bytes.Ok()) return Result<PlayerRec>::Failure(bytes);
-    if (k < 1 || k > CountFor(bytes.Value.size())) {
-        return Result<PlayerRec>::Failure(
-            Status{"Record " + std::to_string(k) + " is not in \"stats.dat\"."});
-    }
-    const std::size_t at = static_cast<std::size_t>(k - 1) * RecordSize;
-    return Result<PlayerRec>{{}, DecodeRecord(std::span(bytes.Value).subspan(at))};
+    return Locked([&] {
+        auto bytes = fileio::ReadAll(DatPath(), true);
+        if (!bytes.Ok()) return Result<PlayerRec>::Failure(bytes);
+        if (k < 1 || k > CountFor(bytes.Value.size())) {
+            return Result<PlayerRec>::Failure(
+                Status{"Record " + std::to_string(k) + " is not in \"stats.dat\"."});
+        }
+        const std::size_t at = static_cast<std::size_t>(k - 1) * RecordSize;
+        return Result<PlayerRec>{{}, DecodeRecord(std::span(bytes.Value).subspan(at))};
+    });
 }
 
 Status StatsFile::WriteRecord(int k, const PlayerRec& rec) {
-    const RecordBytes bytes = EncodeRecord(rec);
-    return fileio::WriteAt(DatPath(), static_cast<std::uint64_t>(k - 1) * RecordSize, bytes);
+    return Locked([&] {
+        const RecordBytes bytes = EncodeRecord(rec);
+        return fileio::WriteAt(DatPath(), static_cast<std::uint64_t>(k - 1) * RecordSize, bytes);
+    });
 }
 
 Status StatsFile::WriteAside(const std::vector<unsigned char>& bytes, const fs::path& to) {
@@ -89,54 +111,70 @@ Status StatsFile::WriteAside(const std::vector<unsigned char>& bytes, const fs::
 }
 
 Status StatsFile::RemoveRecord(int k) {
-    auto bytes = fileio::ReadAll(DatPath(), true);
-    if (!bytes.Ok()) return bytes;
-    // Records are copied whole, without interpretation; a short last record is completed with
-    // zero bytes, as it reads.
-    const int count = CountFor(bytes.Value.size());
-    bytes.Value.resize(static_cast<std::size_t>(count) * RecordSize, 0);
-    if (k >= 1 && k <= count) {
-        const auto first = bytes.Value.begin() + static_cast<std::ptrdiff_t>(k - 1) * RecordSize;
-        bytes.Value.erase(first, first + RecordSize);
-    }
-    return WriteAside(bytes.Value, DatPath());
+    return Locked([&] {
+        auto bytes = fileio::ReadAll(DatPath(), true);
+        if (!bytes.Ok()) return Status(bytes);
+        // Records are copied whole, without interpretation; a short last record is completed
+        // with zero bytes, as it reads.
+        const int count = CountFor(bytes.Value.size());
+        bytes.Value.resize(static_cast<std::size_t>(count) * RecordSize, 0);
+        if (k >= 1 && k <= count) {
+            const auto first = bytes.Value.begin() + static_cast<std::ptrdiff_t>(k - 1) * RecordSize;
+            bytes.Value.erase(first, first + RecordSize);
+        }
+        return WriteAside(bytes.Value, DatPath());
+    });
 }
 
 Status StatsFile::Delete() {
-    return fileio::Remove(DatPath());
+    return Locked([&] { return fileio::Remove(DatPath()); });
 }
 
 Result<int> StatsFile::DeleteWhenEmpty() {
-    Result<int> count = RecordCount();
-    if (count.Ok() && count.Value == 0) {
-        Status removed = Delete();
-        if (!removed.Ok()) return Result<int>::Failure(removed);
-    }
-    return count;
+    return Locked([&] {
+        auto length = fileio::Length(DatPath(), false);
+        if (!length.Ok()) return Result<int>::Failure(length);
+        const int count = CountFor(length.Value);
+        if (count == 0) {
+            Status removed = fileio::Remove(DatPath());
+            if (!removed.Ok()) return Result<int>::Failure(removed);
+        }
+        return Result<int>{{}, count};
+    });
 }
 
 Status StatsFile::Backup() {
-    auto bytes = fileio::ReadAll(DatPath(), false);
-    if (!bytes.Ok()) return bytes;
-    return WriteAside(bytes.Value, BakPath());
+    return Locked([&] {
+        auto bytes = fileio::ReadAll(DatPath(), false);
+        if (!bytes.Ok()) return Status(bytes);
+        return WriteAside(bytes.Value, BakPath());
+    });
 }
 
 Status StatsFile::RecordGame(const std::string& storedName, const FinishedGame& game) {
-    auto bytes = fileio::ReadAll(DatPath(), true);
-    if (!bytes.Ok()) return bytes;
-    const int count = CountFor(bytes.Value.size());
-    for (int i = count; i >= 1; --i) {
-        const auto record =
-            std::span(bytes.Value).subspan(static_cast<std::size_t>(i - 1) * RecordSize);
-        if (NameIs(record, storedName)) {
-            PlayerRec rec = DecodeRecord(record);
-            AddGame(rec, game);
-            return WriteRecord(i, rec);
+    return Locked([&] {
+        std::error_code ec;
+        const bool existed = fs::exists(DatPath(), ec);
+        auto bytes = fileio::ReadAll(DatPath(), false);
+        if (!bytes.Ok()) return Status(bytes);
+        const int count = CountFor(bytes.Value.size());
+        PlayerRec rec = FreshRecord(storedName);
+        int at = count + 1;
+        for (int i = count; i >= 1; --i) {
+            const auto record =
+                std::span(bytes.Value).subspan(static_cast<std::size_t>(i - 1) * RecordSize);
+            if (NameIs(record, storedName)) {
+                rec = DecodeRecord(record);
+                at = i;
+                break;
+            }
         }
-    }
-    PlayerRec rec = FreshRecord(storedName);
-    AddGame(rec, game);
-    return WriteRecord(count + 1, rec);
+        AddGame(rec, game);
+        const RecordBytes encoded = EncodeRecord(rec);
+        // The first record of all arrives whole: stats.dat appears with it or not at all.
+        if (!existed) return WriteAside({encoded.begin(), encoded.end()}, DatPath());
+        return fileio::WriteAt(DatPath(), static_cast<std::uint64_t>(at - 1) * RecordSize, encoded);
+    });
 }
 
 }  // namespace vella

@@ -1,6 +1,7 @@
 // The statistics file stats.dat and its companions stats.bak and stats.tmp, in one folder.
-// The only module that reads or writes their bytes; every operation opens, works and closes,
-// and reports a failure with a sentence for the player. A failure never loses a record.
+// The only module that reads or writes their bytes; every operation opens, works and closes
+// under a lock that other copies of the program respect, and reports a failure with a sentence
+// for the player. Neither a failure nor a crash at any step loses a record.
 #pragma once
 
 #include <filesystem>
@@ -44,7 +45,7 @@ class StatsFile {
 
     Status Delete();
 
-    // RecordCount, then delete stats.dat when it holds no record. Value: the count.
+    // Deletes stats.dat when it holds no record (a missing file stays missing). Value: the count.
     Result<int> DeleteWhenEmpty();
 
     // Copies stats.dat to stats.bak through stats.tmp, so stats.bak is old or new, never half.
@@ -58,6 +59,10 @@ class StatsFile {
     std::filesystem::path TmpPath() const { return folder_ / "stats.tmp"; }
 
   private:
+    // Runs `operation` while holding the folder's lock; a lock that cannot be had fails it.
+    template <class Operation>
+    auto Locked(Operation operation) -> decltype(operation());
+
     Status WriteAside(const std::vector<unsigned char>& bytes, const std::filesystem::path& to);
 
     std::filesystem::path folder_;
