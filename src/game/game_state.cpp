@@ -29,6 +29,17 @@ void GameState::ResetGame() {
 void GameState::ClearBoard() {
     Board.fill(BlankCode);
     Indicators.fill(Indicator::Empty);
+    FillOrder.fill(0);
+}
+
+void GameState::Fill(int hole, ColorCode color) {
+    Board[hole] = color;
+    FillOrder[hole] = ++fills_;
+}
+
+void GameState::Empty(int hole) {
+    Board[hole] = BlankCode;
+    FillOrder[hole] = 0;
 }
 
 void GameState::NewSecret(const GameOptions& options) {

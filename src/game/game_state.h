@@ -44,12 +44,18 @@ class GameState {
     // Switches between six (0) and seven (1) colours; refused while a game is under way.
     ColorChange SetColorSet(std::int16_t colorSetIdx, const GameOptions& options);
 
+    // Puts a colour into a hole, or empties it, keeping the order in which holes were filled.
+    void Fill(int hole, ColorCode color);
+    void Empty(int hole);
+
     bool InCurrentRow(int hole) const;
     Pattern RowPattern(int row) const;
     int ColorCount() const { return BlankCode; }
 
     std::array<ColorCode, HoleCount> Board{};
     std::array<Indicator, HoleCount> Indicators{};
+    // When each hole was last filled (a running count; 0 while empty).
+    std::array<std::uint32_t, HoleCount> FillOrder{};
     std::int16_t CurRow = 0;
     std::int16_t LastHole = -1;
     bool InGame = false;
@@ -65,6 +71,7 @@ class GameState {
     void ShowScore();
 
     RandomSource& random_;
+    std::uint32_t fills_ = 0;
 };
 
 }  // namespace vella

@@ -17,7 +17,7 @@ int PlaceColor(GameState& state, ColorCode color) {
         // full row with LastHole elsewhere must still fill a hole of this row.
         if (!state.InCurrentRow(hole)) hole = first;
     }
-    state.Board[hole] = color;
+    state.Fill(hole, color);
     state.LastHole = static_cast<std::int16_t>(hole);
     return hole;
 }
@@ -27,20 +27,20 @@ bool DropOnHole(GameState& state, int target, const DragSource& source) {
     if (source.kind == DragSource::Kind::Palette) {
         if (source.index < 0 || source.index >= state.ColorCount()) return false;
         state.LastHole = static_cast<std::int16_t>(target);
-        state.Board[target] = static_cast<ColorCode>(source.index);
+        state.Fill(target, static_cast<ColorCode>(source.index));
         return true;
     }
     if (!CanDragHole(state, source.index)) return false;
     state.LastHole = static_cast<std::int16_t>(target);
     if (source.index == target) return true;
-    state.Board[target] = state.Board[source.index];
-    state.Board[source.index] = state.BlankCode;
+    state.Fill(target, state.Board[source.index]);
+    state.Empty(source.index);
     return true;
 }
 
 bool EmptyHole(GameState& state, int hole) {
     if (hole < 0 || hole >= HoleCount || !state.InCurrentRow(hole)) return false;
-    state.Board[hole] = state.BlankCode;
+    state.Empty(hole);
     state.LastHole = static_cast<std::int16_t>(state.CurRow * RowLength + RowLength - 1);
     return true;
 }
@@ -48,6 +48,16 @@ bool EmptyHole(GameState& state, int hole) {
 bool CanDragHole(const GameState& state, int hole) {
     return hole >= 0 && hole < HoleCount && state.InCurrentRow(hole) &&
            state.Board[hole] != state.BlankCode;
+}
+
+int LastFilledHole(const GameState& state) {
+    int latest = -1;
+    for (int i = state.CurRow * RowLength; i < (state.CurRow + 1) * RowLength && i < HoleCount; ++i) {
+        if (state.Board[i] != state.BlankCode && (latest < 0 || state.FillOrder[i] > state.FillOrder[latest])) {
+            latest = i;
+        }
+    }
+    return latest;
 }
 
 }  // namespace vella

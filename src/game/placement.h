@@ -28,4 +28,7 @@ bool EmptyHole(GameState& state, int hole);
 // Only a filled hole of the current row can be dragged.
 bool CanDragHole(const GameState& state, int hole);
 
+// The filled hole of the current row that was filled last, or -1 when the row is empty.
+int LastFilledHole(const GameState& state);
+
 }  // namespace vella

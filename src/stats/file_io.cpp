@@ -79,7 +79,7 @@ File Open(const fs::path& path, const char* mode, Step step, int& error) {
 
 Status WriteAndSync(std::FILE* f, const fs::path& path, std::span<const unsigned char> bytes) {
     if (const int error = Fault(Step::Write, path)) {
-        std::fwrite(bytes.data(), 1, bytes.size() / 2, f);
+        if (bytes.size() > 1) std::fwrite(bytes.data(), 1, bytes.size() / 2, f);
         std::fflush(f);
         return Failure("write", path, error);
     }
@@ -118,7 +118,8 @@ Result<Bytes> ReadAll(const fs::path& path, bool create) {
     Result<Bytes> result;
     const auto expected = fs::file_size(path, ec);
     result.Value.resize(ec ? 0 : expected);
-    std::size_t got = std::fread(result.Value.data(), 1, result.Value.size(), f.get());
+    std::size_t got =
+        result.Value.empty() ? 0 : std::fread(result.Value.data(), 1, result.Value.size(), f.get());
     // The file may have grown since its length was taken; read on to its end.
     unsigned char buffer[4096];
     for (std::size_t n = 0;
@@ -159,14 +160,14 @@ Status WriteAt(const fs::path& path, std::uint64_t offset, std::span<const unsig
     // Keep what the write covers, to put it back if the write fails part-way.
     Bytes old(oldLength > offset ? std::min<std::uint64_t>(oldLength - offset, bytes.size()) : 0);
     if (std::fseek(f.get(), static_cast<long>(offset), SEEK_SET) != 0 ||
-        std::fread(old.data(), 1, old.size(), f.get()) != old.size() ||
+        (!old.empty() && std::fread(old.data(), 1, old.size(), f.get()) != old.size()) ||
         std::fseek(f.get(), static_cast<long>(offset), SEEK_SET) != 0) {
         return Failure("write", path, errno);
     }
     Status written = WriteAndSync(f.get(), path, bytes);
     if (!written.Ok()) {
         std::fseek(f.get(), static_cast<long>(offset), SEEK_SET);
-        std::fwrite(old.data(), 1, old.size(), f.get());
+        if (!old.empty()) std::fwrite(old.data(), 1, old.size(), f.get());
         std::fflush(f.get());
         f.reset();
         fs::resize_file(path, oldLength, ec);

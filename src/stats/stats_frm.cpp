@@ -12,6 +12,7 @@
 #include "stats/player_session.h"
 #include "stats/stats_figures.h"
 #include "stats/stats_file.h"
+#include "ui/accessible_names.h"
 #include "ui/modal_host.h"
 #include "ui/pictures.h"
 #include "ui/text_codec.h"
@@ -60,6 +61,7 @@ void StatsFrm::BuildControls() {
     bold.setBold(true);
     Combo1->setFont(bold);
     connect(Combo1, &QComboBox::currentIndexChanged, this, &StatsFrm::Combo1_Click);
+    Combo1->setAccessibleName(QStringLiteral("Select Player"));
 
     RemPlayrBtn = new QPushButton(QStringLiteral("Delete Player"), this);
     RemPlayrBtn->setGeometry(TwipsRect(240, 600, 1335, 270));
@@ -174,9 +176,15 @@ void StatsFrm::ShowStats() {
              {MvsPerGmLbl[k], &column.Average},
              {BestLbl[k], &column.Best},
              {WrstLbl[k], &column.Worst}}};
-        for (const auto& [label, text] : cells) {
+        const QString header = figures.GrandTotal ? TotalLabel->text() : k == 0 ? SixLabel->text() : SevenLabel->text();
+        const std::array<QLabel*, 6> captions{Label2, Label3, Label4, Label7, Label5, Label6};
+        for (std::size_t row = 0; row < cells.size(); ++row) {
+            const auto& [label, text] = cells[row];
             label->setVisible(shown);
-            if (shown) label->setText(QString::fromStdString(*text));
+            if (!shown) continue;
+            label->setText(QString::fromStdString(*text));
+            Rename(label, captions[row]->text() + QStringLiteral(", ") + header + QStringLiteral(": ") +
+                              label->text());
         }
     }
     SixLabel->setVisible(!figures.GrandTotal);

@@ -45,6 +45,8 @@ UserFrm::UserFrm(PlayerSession& session, StatsFile& stats, ModalHost& host, QWid
     Combo1->lineEdit()->setAcceptDrops(false);
     Combo1->lineEdit()->setAttribute(Qt::WA_InputMethodEnabled, false);
     Combo1->lineEdit()->installEventFilter(this);
+    Combo1->setAccessibleName(QStringLiteral("User ID"));
+    Combo1->setAccessibleDescription(Label2->text());
 
     Command1 = new QPushButton(QStringLiteral("OK"), this);
     Command1->setGeometry(TwipsRect(120, 1440, 1215, 375));

@@ -41,6 +41,7 @@ MainFrm::MainFrm(ModalHost& host, RandomSource& random, StatsFile& stats, QWidge
     setWindowIcon(pictures::ProgramIcon());
     BuildControls();
     BuildMenus();
+    BuildKeyboard();
     Form_Initialize();
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -187,6 +188,7 @@ void MainFrm::PaintBoard() {
         palette.setColor(QPalette::Window, IndicatorColor(game_.Indicators[i]));
         Peg[i]->setPalette(palette);
     }
+    NameBoard();
 }
 
 void MainFrm::PaintPalette() {

@@ -90,6 +90,8 @@ class MainFrm : public QMainWindow {
   private:
     void BuildControls();
     void BuildMenus();
+    void BuildKeyboard();
+    void NameBoard();
     void Form_Initialize();
     void Form_Terminate();
 

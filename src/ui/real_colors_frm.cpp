@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "ui/accessible_names.h"
 #include "ui/pictures.h"
 #include "ui/twips.h"
 
@@ -76,6 +77,8 @@ void RealColorsFrm::Form_Load(const ResultRequest& request) {
     for (int i = 0; i < RowLength; ++i) {
         const ColorCode code = request.Secret[i];
         AnsImg[i]->setPixmap(code == request.BlankCode ? pictures::Empty() : pictures::Peg(code));
+        AnsImg[i]->setAccessibleName(
+            QStringLiteral("secret peg %1: %2").arg(i + 1).arg(ColorName(code, request.BlankCode)));
     }
 }
 

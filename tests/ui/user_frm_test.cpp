@@ -2,6 +2,7 @@
 // of leaving it.
 #include "stats/user_frm.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,8 +33,8 @@ class UserFrmTest : public QObject {
 
     // Types characters that have no key of their own on a test keyboard.
     static void TypeText(QWidget* target, const QString& text) {
-        for (QChar c : text) {
-            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        for (char32_t c : text.toStdU32String()) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromUcs4(&c, 1));
             QApplication::sendEvent(target, &press);
         }
     }
@@ -171,6 +172,23 @@ class UserFrmTest : public QObject {
         frm.CancelBtn->click();
         QVERIFY(session.LoginCancelled);
         QCOMPARE(session.PlayerName, std::string("ANN            "));
+    }
+
+    void oddInputIsShownAsItWillBeStored() {
+        UserFrm frm(session, *stats, host);
+        TypeText(Edit(frm), QStringLiteral("Zo\U0001F600\u05E9\u05DC"));  // an emoji, Hebrew letters
+        QCOMPARE(frm.Combo1->currentText(), QStringLiteral("ZO???"));
+        QTest::keyClick(Edit(frm), Qt::Key_Backspace);
+        QCOMPARE(frm.Combo1->currentText(), QStringLiteral("ZO??"));
+
+        QApplication::clipboard()->setText(QStringLiteral("ann\n\tlee\u0007"));
+        QTest::keyClick(Edit(frm), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(frm.Combo1->currentText(), QStringLiteral("ZO??ANNLEE"));
+
+        TypeText(Edit(frm), QString(1000, QLatin1Char('x')));
+        QCOMPARE(frm.Combo1->currentText().size(), 1010);
+        frm.Command1_Click();
+        QCOMPARE(session.PlayerName, std::string("ZO??ANNLEEXXXXX"));
     }
 
     void unreadableFileIsReportedAndTheListIsEmpty() {

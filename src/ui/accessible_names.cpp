@@ -1,0 +1,54 @@
+// What assistive technology reads for the board.
+#include "ui/accessible_names.h"
+
+#include <QAccessible>
+#include <QWidget>
+#include <array>
+
+namespace vella {
+
+QString ColorName(ColorCode code, ColorCode blankCode) {
+    static const std::array<const char*, MaxColors> names = {"black", "blue",    "red",   "green",
+                                                              "cyan",  "magenta", "yellow"};
+    if (code == blankCode || code < 0 || code >= MaxColors) return QStringLiteral("empty");
+    return QString::fromLatin1(names[code]);
+}
+
+QString HoleName(int hole, ColorCode code, ColorCode blankCode) {
+    return QStringLiteral("row %1, hole %2: %3")
+        .arg(hole / RowLength + 1)
+        .arg(hole % RowLength + 1)
+        .arg(ColorName(code, blankCode));
+}
+
+QString PaletteName(int code) { return ColorName(static_cast<ColorCode>(code), -2) + QStringLiteral(" peg"); }
+
+QString ScoreName(const GameState& state, int row) {
+    const QString name = QStringLiteral("row %1: ").arg(row + 1);
+    if (row >= state.CurRow) {
+        return name + (row == state.CurRow ? QStringLiteral("current row") : QStringLiteral("not played yet"));
+    }
+    int exact = 0, colourOnly = 0;
+    for (int k = 0; k < RowLength; ++k) {
+        const Indicator shown = state.Indicators[row * RowLength + k];
+        exact += shown == Indicator::Black;
+        colourOnly += shown == Indicator::White;
+    }
+    return name + QStringLiteral("%1 exact, %2 colour only").arg(exact).arg(colourOnly);
+}
+
+namespace {
+AnnouncementObserver observer = nullptr;
+}  // namespace
+
+void ObserveAnnouncements(AnnouncementObserver seen) { observer = seen; }
+
+void Rename(QWidget* widget, const QString& name) {
+    if (widget->accessibleName() == name) return;
+    widget->setAccessibleName(name);
+    QAccessibleEvent changed(widget, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
+    if (observer) observer(widget);
+}
+
+}  // namespace vella

@@ -1,0 +1,45 @@
+// The game window for people who do not use a mouse or do not see the colours: names that say
+// what each control is and holds, and keys that place and remove pegs.
+#include <QAccessible>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+
+#include "ui/accessible_names.h"
+#include "ui/main_frm.h"
+#include "ui/peg_image.h"
+
+namespace vella {
+
+void MainFrm::BuildKeyboard() {
+    GuessBtn->setAccessibleName(QStringLiteral("Check this row"));
+    StatImg->setAccessibleName(QStringLiteral("Statistics"));
+    StatImg->setAccessibleDescription(QStringLiteral("Shows the players' statistics"));
+    for (int i = 0; i < MaxColors; ++i) {
+        ClrChoice[i]->setAccessibleName(PaletteName(i));
+        ClrChoice[i]->setAccessibleDescription(QStringLiteral("Key %1 places this colour").arg(i + 1));
+        // Keys 1 to 7 place a colour as a secondary click on the palette peg does.
+        auto* key = new QShortcut(QKeySequence(Qt::Key_1 + i), this);
+        connect(key, &QShortcut::activated, this, [this, i] {
+            if (ClrChoice[i]->isVisible()) ClrChoice_MouseDown(i, 2);
+        });
+    }
+    auto* backspace = new QShortcut(QKeySequence(Qt::Key_Backspace), this);
+    connect(backspace, &QShortcut::activated, this, [this] {
+        const int hole = LastFilledHole(game_);
+        if (hole >= 0) Row_MouseDown(hole, 2);
+    });
+}
+
+// Called with every repaint of the board; a name that changes is announced by Qt.
+void MainFrm::NameBoard() {
+    for (int i = 0; i < HoleCount; ++i) {
+        Rename(Row[i], HoleName(i, game_.Board[i], game_.BlankCode));
+    }
+    for (int row = 0; row < RowCount; ++row) {
+        const QString score = ScoreName(game_, row);
+        for (int k = 0; k < RowLength; ++k) Rename(Peg[row * RowLength + k], score);
+    }
+}
+
+}  // namespace vella

@@ -1,0 +1,121 @@
+// Damaged statistics files and odd names: no crash, a clear message where something cannot be
+// done, and nothing lost.
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "stats/names.h"
+#include "stats/stats_figures.h"
+#include "stats/stats_file.h"
+#include "stats/type_ahead.h"
+#include "temp_folder.h"
+
+using namespace vella;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::vector<unsigned char> ManyRecords(int count) {
+    std::vector<unsigned char> bytes;
+    bytes.reserve(static_cast<std::size_t>(count) * RecordSize);
+    for (int i = 0; i < count; ++i) {
+        const RecordBytes rec = EncodeRecord(FreshRecord(StoredName("P" + std::to_string(i))));
+        bytes.insert(bytes.end(), rec.begin(), rec.end());
+    }
+    return bytes;
+}
+
+TEST(DamagedFiles, TailsOfEveryLengthCountReadAndRepairOnRemoval) {
+    TempFolder folder;
+    StatsFile stats(folder.Path());
+    const auto two = ManyRecords(2);
+    for (auto [tail, count] : {std::pair{1, 2}, {71, 2}, {72, 3}, {142, 3}}) {
+        std::vector<unsigned char> bytes = two;
+        bytes.insert(bytes.end(), tail, 0xAB);
+        WriteBytes(stats.DatPath(), bytes);
+        EXPECT_EQ(stats.RecordCount().Value, count) << tail;
+        EXPECT_EQ(stats.ReadNames().Value.size(), static_cast<std::size_t>(count)) << tail;
+        ASSERT_TRUE(stats.RecordGame(StoredName("P0"), FinishedGame{0, 0, true, 2}).Ok());
+        ASSERT_TRUE(stats.RemoveRecord(2).Ok());
+        const auto after = ReadBytes(stats.DatPath());
+        EXPECT_EQ(after.size(), static_cast<std::size_t>(count - 1) * RecordSize) << tail;
+        EXPECT_EQ(std::vector(after.begin(), after.begin() + 15), std::vector(two.begin(), two.begin() + 15));
+    }
+}
+
+TEST(DamagedFiles, ImpossibleCountsShowAsTheyAreAndNeverOverflow) {
+    PlayerRec rec = FreshRecord("X              ");
+    rec.NumGames = {2, -5, INT32_MAX, INT32_MAX, INT32_MIN, 0, 0, 0};
+    rec.Wins = {3, -1, INT32_MAX, 7, INT32_MIN, 0, 0, 0};
+    rec.TotMoves = {-4, 9, INT32_MAX, INT32_MAX, INT32_MIN, 0, 0, 0};
+    rec.Best = {0, -3, 1, 11, 32767, 11, 11, 11};
+    rec.Worst = {99, 0, 10, 0, -32768, 0, 0, 0};
+    const StatsView standard = ComputeView(rec, 0);
+    EXPECT_EQ(standard.Columns[0].Percent, "150%");  // more wins than games
+    EXPECT_EQ(standard.Columns[0].Best, "0");
+    EXPECT_EQ(standard.Columns[0].Worst, "99");
+    EXPECT_EQ(standard.Columns[1].Games, "-5");
+    for (int view = 0; view <= GrandTotalView; ++view) ComputeView(rec, view);  // no overflow
+    EXPECT_EQ(ComputeView(rec, GrandTotalView).Columns[0].Games, std::to_string(2LL - 5 + 2LL * INT32_MAX + INT32_MIN));
+
+    PlayerRec full = FreshRecord("X              ");
+    full.NumGames[0] = full.Wins[0] = full.TotMoves[0] = INT32_MAX;
+    AddGame(full, FinishedGame{0, 0, true, 4});
+    EXPECT_EQ(full.NumGames[0], INT32_MAX);
+    EXPECT_EQ(full.TotMoves[0], INT32_MAX);
+}
+
+TEST(DamagedFiles, NamesWithControlBytesAndUnusedCodesAreListedAndMatchedExactly) {
+    TempFolder folder;
+    StatsFile stats(folder.Path());
+    std::string odd("A\0B\x01\x1B\x80\x81\x9F\x7F      ", 15);
+    PlayerRec rec = FreshRecord(odd);
+    const RecordBytes b = EncodeRecord(rec);
+    WriteBytes(stats.DatPath(), {b.begin(), b.end()});
+    ASSERT_EQ(stats.ReadNames().Value.at(0), odd);
+    ASSERT_TRUE(stats.RecordGame(odd, FinishedGame{0, 0, true, 3}).Ok());
+    EXPECT_EQ(stats.RecordCount().Value, 1);
+    EXPECT_EQ(Utf8ToAnsi(AnsiToUtf8(odd)), odd);
+    EXPECT_EQ(DisplayName(odd).substr(0, 3), std::string("A\0b", 3));
+    TypeAhead ahead({odd}, 1);
+    ahead.KeyPress(U'a');
+    EXPECT_EQ(ahead.Shown().Text, std::string("A\0B\x01\x1B\x80\x81\x9F\x7F", 9));
+}
+
+TEST(DamagedFiles, MoreRecordsThanSixteenBitsCanCount) {
+    TempFolder folder;
+    StatsFile stats(folder.Path());
+    constexpr int Count = 40000;
+    WriteBytes(stats.DatPath(), ManyRecords(Count));
+    EXPECT_EQ(stats.RecordCount().Value, Count);
+    ASSERT_TRUE(stats.RecordGame(StoredName("P39999"), FinishedGame{0, 0, true, 3}).Ok());
+    ASSERT_TRUE(stats.RecordGame(StoredName("NEW"), FinishedGame{0, 0, true, 3}).Ok());
+    EXPECT_EQ(stats.RecordCount().Value, Count + 1);
+    EXPECT_EQ(stats.ReadRecord(Count).Value.NumGames[0], 1);
+    EXPECT_EQ(stats.ReadRecord(Count + 1).Value.Name, StoredName("NEW"));
+    ASSERT_TRUE(stats.RemoveRecord(Count).Ok());
+    EXPECT_EQ(stats.ReadRecord(Count).Value.Name, StoredName("NEW"));
+}
+
+TEST(DamagedFiles, CompanionFilesInTheWayAreReportedAndLoseNothing) {
+    TempFolder folder;
+    StatsFile stats(folder.Path());
+    const auto bytes = ManyRecords(2);
+    WriteBytes(stats.DatPath(), bytes);
+
+    fs::create_directory(stats.BakPath());
+    const Status backup = stats.Backup();
+    EXPECT_FALSE(backup.Ok());
+    EXPECT_NE(backup.Error.find("stats.bak"), std::string::npos) << backup.Error;
+    EXPECT_FALSE(fs::exists(stats.TmpPath()));
+    fs::remove(stats.BakPath());
+
+    WriteBytes(stats.TmpPath(), {1, 2, 3});  // left over from an earlier crash
+    ASSERT_TRUE(stats.Backup().Ok());
+    EXPECT_EQ(ReadBytes(stats.BakPath()), bytes);
+    EXPECT_FALSE(fs::exists(stats.TmpPath()));
+    ASSERT_TRUE(stats.RemoveRecord(1).Ok());
+    EXPECT_EQ(ReadBytes(stats.DatPath()), std::vector(bytes.begin() + RecordSize, bytes.end()));
+}
+
+}  // namespace

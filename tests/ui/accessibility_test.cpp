@@ -1,0 +1,125 @@
+// What assistive technology reads, and a whole game played with the keyboard alone.
+#include <QAccessible>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+#include "scripted_host.h"
+#include "stats/names.h"
+#include "stats/stats_frm.h"
+#include "stats/user_frm.h"
+#include "ui/accessible_names.h"
+#include "ui/main_frm.h"
+#include "ui/peg_image.h"
+#include "ui/real_colors_frm.h"
+
+using namespace vella;
+
+namespace {
+
+// Every name in the accessibility tree below `object`.
+void CollectNames(QAccessibleInterface* node, QStringList& names, int depth = 0) {
+    if (!node || depth > 12) return;
+    names << node->text(QAccessible::Name);
+    for (int i = 0; i < node->childCount(); ++i) CollectNames(node->child(i), names, depth + 1);
+}
+
+QStringList TreeNames(QObject* object) {
+    QStringList names;
+    CollectNames(QAccessible::queryAccessibleInterface(object), names);
+    return names;
+}
+
+QList<QObject*> nameChanges;
+void RecordNameChange(QWidget* widget) { nameChanges << widget; }
+
+}  // namespace
+
+class AccessibilityTest : public QObject {
+    Q_OBJECT
+
+private:
+    ScratchStats scratch;
+    std::unique_ptr<ScriptedHost> host;
+    std::unique_ptr<FixedSecrets> random;
+    std::unique_ptr<MainFrm> frm;
+
+    void Key(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
+
+private slots:
+    void init() {
+        scratch.Reset();
+        host = std::make_unique<ScriptedHost>();
+        random = std::make_unique<FixedSecrets>();
+        random->Queue({2, 1, 3, 4}, 6);  // red, blue, green, cyan
+        frm = std::make_unique<MainFrm>(*host, *random, *scratch.stats);
+        frm->Session().KeepStats = false;
+        frm->show();
+        QApplication::setActiveWindow(frm.get());
+        QVERIFY(QTest::qWaitForWindowActive(frm.get()));
+    }
+
+    void cleanup() { frm.reset(); }
+
+    void theTreeSaysWhatEachControlIsAndHolds() {
+        const QStringList names = TreeNames(frm.get());
+        for (const char* expected : {"row 1, hole 1: empty", "row 10, hole 4: empty", "red peg", "magenta peg",
+                                     "Check this row", "Statistics", "row 1: current row", "row 2: not played yet",
+                                     "Allow Repeated Colors", "Allow Blanks"}) {
+            QVERIFY2(names.contains(QString::fromLatin1(expected)), expected);
+        }
+    }
+
+    void aWholeGameWithTheKeyboardAlone() {
+        QCOMPARE(QApplication::focusWidget(), frm->GuessBtn);
+        Key(Qt::Key_3);  // red
+        Key(Qt::Key_1);  // black
+        Key(Qt::Key_2);  // blue
+        Key(Qt::Key_7);  // yellow is not in play with six colours
+        QCOMPARE(frm->Row[3]->accessibleName(), QStringLiteral("row 1, hole 4: empty"));
+        Key(Qt::Key_4);  // green
+        QCOMPARE(frm->Row[0]->accessibleName(), QStringLiteral("row 1, hole 1: red"));
+        Key(Qt::Key_Backspace);  // the green just placed
+        QCOMPARE(frm->Game().Board[3], 6);
+        Key(Qt::Key_4);
+        Key(Qt::Key_Return);  // red black blue green against red blue green cyan
+        QCOMPARE(frm->Peg[0]->accessibleName(), QStringLiteral("row 1: 1 exact, 2 colour only"));
+        QCOMPARE(frm->Peg[4]->accessibleName(), QStringLiteral("row 2: current row"));
+
+        for (Qt::Key key : {Qt::Key_3, Qt::Key_2, Qt::Key_4, Qt::Key_5}) Key(key);
+        Key(Qt::Key_Space);
+        QCOMPARE(host->results.size(), size_t(1));
+        QVERIFY(host->results[0].Won);
+        QCOMPARE(frm->Game().CurRow, 0);  // a fresh game
+        QCOMPARE(QApplication::focusWidget(), frm->GuessBtn);
+    }
+
+    void changesAreAnnounced() {
+        nameChanges.clear();
+        ObserveAnnouncements(RecordNameChange);
+        Key(Qt::Key_6);  // magenta into hole 1
+        ObserveAnnouncements(nullptr);
+        QVERIFY(nameChanges.contains(frm->Row[0]));
+        QVERIFY(!nameChanges.contains(frm->Row[1]));  // unchanged names stay quiet
+    }
+
+    void secondaryWindowsNameTheirControls() {
+        RealColorsFrm result(ResultRequest{false, {2, 6, 0, 5}, 6});
+        QCOMPARE(result.AnsImg[0]->accessibleName(), QStringLiteral("secret peg 1: red"));
+        QCOMPARE(result.AnsImg[1]->accessibleName(), QStringLiteral("secret peg 2: empty"));
+
+        PlayerSession session;
+        UserFrm login(session, *scratch.stats, *host);
+        QCOMPARE(login.Combo1->accessibleName(), QStringLiteral("User ID"));
+
+        scratch.stats->RecordGame(StoredName("ann"), FinishedGame{0, 0, true, 4});
+        StatsFrm stats(session, *scratch.stats, *host, 0);
+        QCOMPARE(stats.Combo1->accessibleName(), QStringLiteral("Select Player"));
+        QCOMPARE(stats.NumGamesLbl[0]->accessibleName(), QStringLiteral("Games Played, 6 Colors: 1"));
+        QCOMPARE(stats.BestLbl[1]->accessibleName(), QStringLiteral("Best Game (won), 7 Colors: -"));
+    }
+};
+
+QTEST_MAIN(AccessibilityTest)
+#include "accessibility_test.moc"
