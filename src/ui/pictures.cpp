@@ -1,34 +1,42 @@
-// The program's pictures. QPixmap caches what it loads, so asking again costs nothing.
+// The program's pictures. Each exists at 32 pixels and, drawn from the same design, at 64 for
+// screens of more than one device pixel per logical pixel. QPixmap caches what it loads.
 #include "ui/pictures.h"
 
+#include <QGuiApplication>
+
 namespace vella::pictures {
+namespace {
 
-QPixmap Peg(int colorCode) {
-    return QPixmap(QStringLiteral(":/assets/peg%1.xpm").arg(colorCode));
+QPixmap Load(const QString& name) {
+    if (qApp && qApp->devicePixelRatio() > 1.0) {
+        QPixmap sharp(QStringLiteral(":/assets/%1@2x.xpm").arg(name));
+        sharp.setDevicePixelRatio(2.0);
+        return sharp;
+    }
+    return QPixmap(QStringLiteral(":/assets/%1.xpm").arg(name));
 }
 
-QPixmap Empty() {
-    return QPixmap(QStringLiteral(":/assets/empty.xpm"));
-}
-
-QPixmap StatsChart() {
-    return QPixmap(QStringLiteral(":/assets/stats32.xpm"));
-}
-
-QIcon ProgramIcon() {
-    return QIcon(QStringLiteral(":/assets/program.xpm"));
-}
-
-QIcon StatsIcon() {
-    QIcon icon(QStringLiteral(":/assets/stats32.xpm"));
-    icon.addFile(QStringLiteral(":/assets/stats16.xpm"), QSize(16, 16));
+QIcon Icon(std::initializer_list<const char*> names) {
+    QIcon icon;
+    for (const char* name : names) {
+        icon.addFile(QStringLiteral(":/assets/%1.xpm").arg(QLatin1String(name)));
+        icon.addFile(QStringLiteral(":/assets/%1@2x.xpm").arg(QLatin1String(name)));
+    }
     return icon;
 }
 
-QIcon LoginIcon() {
-    QIcon icon(QStringLiteral(":/assets/login32.xpm"));
-    icon.addFile(QStringLiteral(":/assets/login16.xpm"), QSize(16, 16));
-    return icon;
-}
+}  // namespace
+
+QPixmap Peg(int colorCode) { return Load(QStringLiteral("peg%1").arg(colorCode)); }
+
+QPixmap Empty() { return Load(QStringLiteral("empty")); }
+
+QPixmap StatsChart() { return Load(QStringLiteral("stats32")); }
+
+QIcon ProgramIcon() { return Icon({"program"}); }
+
+QIcon StatsIcon() { return Icon({"stats32", "stats16"}); }
+
+QIcon LoginIcon() { return Icon({"login32", "login16"}); }
 
 }  // namespace vella::pictures

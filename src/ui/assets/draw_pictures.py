@@ -1,11 +1,16 @@
 #!/usr/bin/env python3
 """Draws the program's pictures as XPM files in the standard 16-colour palette.
 
-Run it from any folder; it rewrites the .xpm files beside itself. Each picture is a grid of
-palette colours or None (transparent).
+Run it from any folder; it rewrites the .xpm files beside itself, each also at twice the size
+(name@2x.xpm) for high-density screens, and the program icon as PNG files at the icon theme's
+usual sizes (../../../data/icons). Each picture is a grid of palette colours or None
+(transparent), drawn from its geometry at the size asked for, so no size is a blurred copy of
+another.
 """
 import math
 import os
+import struct
+import zlib
 
 PALETTE = {
     "black": "#000000", "maroon": "#800000", "green": "#008000", "olive": "#808000",
@@ -42,18 +47,19 @@ def draw_peg(grid, cx, cy, radius, body, rim):
                 grid[y][x] = "white"
 
 
-def peg(code):
-    grid = blank(32)
+def peg(code, scale=1):
+    grid = blank(32 * scale)
     body, rim = PEGS[code]
-    draw_peg(grid, 16, 16, 9, body, rim)
+    draw_peg(grid, 16 * scale, 16 * scale, 9 * scale, body, rim)
     return grid
 
 
-def program_icon():
-    grid = blank(32)
+def program_icon(size=32):
+    scale = size / 32.0
+    grid = blank(size)
     for (cx, cy), code in (((9, 9), 2), ((23, 9), 5), ((9, 23), 3), ((23, 23), 1)):
         body, rim = PEGS[code]
-        draw_peg(grid, cx, cy, 6, body, rim)
+        draw_peg(grid, cx * scale, cy * scale, 6 * scale, body, rim)
     return grid
 
 
@@ -122,15 +128,44 @@ def write_xpm(path, name, grid):
         f.write("\n".join(lines) + "\n")
 
 
+def write_png(path, grid):
+    size = len(grid)
+    raw = b""
+    for row in grid:
+        raw += b"\x00"
+        for colour in row:
+            if colour is None:
+                raw += b"\x00\x00\x00\x00"
+            else:
+                raw += bytes.fromhex(PALETTE[colour][1:]) + b"\xff"
+
+    def chunk(kind, data):
+        body = kind + data
+        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xffffffff)
+
+    png = b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0))
+    png += chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b"")
+    with open(path, "wb") as f:
+        f.write(png)
+
+
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
     pictures = {"program": program_icon(), "empty": blank(32),
                 "stats32": bar_chart(32), "stats16": bar_chart(16),
-                "login32": traffic_light(32), "login16": traffic_light(16)}
+                "login32": traffic_light(32), "login16": traffic_light(16),
+                "program@2x": program_icon(64), "empty@2x": blank(64),
+                "stats32@2x": bar_chart(64), "stats16@2x": bar_chart(32),
+                "login32@2x": traffic_light(64), "login16@2x": traffic_light(32)}
     for code in range(7):
         pictures["peg%d" % code] = peg(code)
+        pictures["peg%d@2x" % code] = peg(code, 2)
     for name, grid in pictures.items():
-        write_xpm(os.path.join(here, name + ".xpm"), name, grid)
+        write_xpm(os.path.join(here, name + ".xpm"), name.replace("@", "_at_"), grid)
+    icons = os.path.normpath(os.path.join(here, "..", "..", "..", "data", "icons"))
+    os.makedirs(icons, exist_ok=True)
+    for size in (16, 32, 48, 64, 128, 256):
+        write_png(os.path.join(icons, "vellacode-%d.png" % size), program_icon(size))
 
 
 if __name__ == "__main__":
