@@ -6,7 +6,7 @@ FUZZ_SECONDS ?= 60
 CI_FUZZ_SECONDS ?= 20
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build run check test test-sanitize fuzz fuzz-ci bench clean
+.PHONY: all deps configure build run check test test-sanitize fuzz fuzz-ci bench package screenshot clean
 
 all: build
 
@@ -46,6 +46,12 @@ fuzz: deps
 
 fuzz-ci:
 	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=$(CI_FUZZ_SECONDS)
+
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
+
+screenshot: build
+	scripts/screenshot.sh $(BUILD_DIR)/src/vellacode docs/screenshot.png
 
 bench: build
 	$(BUILD_DIR)/bench/vellacode_bench

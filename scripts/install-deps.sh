@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
   clang-14 libclang-rt-14-dev
+  desktop-file-utils appstream dpkg-dev
 )
 
 missing=()

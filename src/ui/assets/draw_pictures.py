@@ -37,10 +37,10 @@ def draw_peg(grid, cx, cy, radius, body, rim):
         for x in range(size):
             px, py = x + 0.5, y + 0.5
             d = math.hypot(px - cx, py - cy)
-            if d > radius:
+            if d >= radius:  # a pixel exactly on the circle would stand out as a bump
                 continue
             grid[y][x] = body
-            if rim and math.hypot(px - (cx - radius / 6.0), py - cy) > radius:
+            if rim and px > cx and math.hypot(px - (cx - radius / 6.0), py - cy) > radius:
                 grid[y][x] = rim
             angle = math.degrees(math.atan2(-(py - cy), px - cx)) % 360
             if radius * 0.55 <= d <= radius * 0.8 and 110 <= angle <= 200:

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs the program into a scratch prefix, validates what it installed, and starts it there.
+set -euo pipefail
+build=$1
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+for f in bin/vellacode \
+         share/applications/org.vellacode.Vellacode.desktop \
+         share/metainfo/org.vellacode.Vellacode.metainfo.xml \
+         share/man/man6/vellacode.6; do
+    [ -f "$prefix/$f" ] || { echo "not installed: $f"; exit 1; }
+done
+for size in 16 32 48 64 128 256; do
+    icon="$prefix/share/icons/hicolor/${size}x${size}/apps/org.vellacode.Vellacode.png"
+    [ -f "$icon" ] || { echo "no ${size}px icon"; exit 1; }
+    # The PNG header holds the width and height, big-endian, at bytes 16 to 23.
+    read -r w0 w1 w2 w3 h0 h1 h2 h3 < <(od -An -tu1 -j16 -N8 "$icon")
+    width=$(( (w0 << 24) | (w1 << 16) | (w2 << 8) | w3 ))
+    height=$(( (h0 << 24) | (h1 << 16) | (h2 << 8) | h3 ))
+    [ "$width" -eq "$size" ] && [ "$height" -eq "$size" ] ||
+        { echo "the ${size}px icon is ${width}x${height}"; exit 1; }
+done
+desktop-file-validate "$prefix/share/applications/org.vellacode.Vellacode.desktop"
+appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/org.vellacode.Vellacode.metainfo.xml" >/dev/null
+grep -q '^\.TH VELLACODE 6' "$prefix/share/man/man6/vellacode.6"
+
+# It comes up from the installed place, in a folder of its own, and keeps running.
+work=$(mktemp -d)
+status=0
+(cd "$work" && timeout 2 "$prefix/bin/vellacode" 2>"$work/errors") || status=$?
+[ "$status" -eq 124 ] || { echo "the installed program ended with $status"; cat "$work/errors"; exit 1; }
+rm -rf "$work"
+echo "install: ok"
