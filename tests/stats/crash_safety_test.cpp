@@ -14,7 +14,7 @@
 #include "stats/file_io.h"
 #include "stats/names.h"
 #include "stats/stats_file.h"
-#include "temp_folder.h"
+#include "stats_files.h"
 
 using namespace vella;
 namespace fs = std::filesystem;
@@ -33,18 +33,6 @@ void Lay(const fs::path& path, const Content& content) {
     if (content) WriteBytes(path, *content);
 }
 
-std::vector<unsigned char> Players(std::initializer_list<const char*> names) {
-    std::vector<unsigned char> bytes;
-    std::int32_t games = 3;
-    for (const char* name : names) {
-        PlayerRec rec = FreshRecord(StoredName(name));
-        rec.NumGames[0] = games++;
-        const RecordBytes b = EncodeRecord(rec);
-        bytes.insert(bytes.end(), b.begin(), b.end());
-    }
-    return bytes;
-}
-
 struct Operation {
     const char* name;
     Content dat, bak;
@@ -52,7 +40,7 @@ struct Operation {
 };
 
 std::vector<Operation> WritingOperations() {
-    const auto three = Players({"ann", "bob", "carl"});
+    const auto three = RecordsOf({"ann", "bob", "carl"});
     const FinishedGame won{1, 2, true, 6};
     const auto backup = [](StatsFile& s) {  // the shutdown step: delete when empty, else back up
         auto count = s.DeleteWhenEmpty();
@@ -64,11 +52,11 @@ std::vector<Operation> WritingOperations() {
         {"RecordNewPlayer", three, std::nullopt, [=](StatsFile& s) { return s.RecordGame(StoredName("dora"), won); }},
         {"RecordFirstEver", std::nullopt, std::nullopt, [=](StatsFile& s) { return s.RecordGame(StoredName("ann"), won); }},
         {"RemoveAmongSeveral", three, std::nullopt, [](StatsFile& s) { return s.RemoveRecord(2); }},
-        {"RemoveTheOnlyOne", Players({"ann"}), std::nullopt, [](StatsFile& s) { return s.Delete(); }},
-        {"BackupOverOldBackup", three, Players({"old"}), backup},
+        {"RemoveTheOnlyOne", RecordsOf({"ann"}), std::nullopt, [](StatsFile& s) { return s.Delete(); }},
+        {"BackupOverOldBackup", three, RecordsOf({"old"}), backup},
         {"BackupFirstTime", three, std::nullopt, backup},
-        {"DeleteWhenEmpty", std::vector<unsigned char>(71, 7), Players({"old"}), backup},
-        {"DeleteWhenEmptyNoFile", std::nullopt, Players({"old"}), backup},
+        {"DeleteWhenEmpty", std::vector<unsigned char>(71, 7), RecordsOf({"old"}), backup},
+        {"DeleteWhenEmptyNoFile", std::nullopt, RecordsOf({"old"}), backup},
     };
 }
 

@@ -8,7 +8,7 @@
 #include "stats/stats_figures.h"
 #include "stats/stats_file.h"
 #include "stats/type_ahead.h"
-#include "temp_folder.h"
+#include "stats_files.h"
 
 using namespace vella;
 namespace fs = std::filesystem;
@@ -16,13 +16,9 @@ namespace fs = std::filesystem;
 namespace {
 
 std::vector<unsigned char> ManyRecords(int count) {
-    std::vector<unsigned char> bytes;
-    bytes.reserve(static_cast<std::size_t>(count) * RecordSize);
-    for (int i = 0; i < count; ++i) {
-        const RecordBytes rec = EncodeRecord(FreshRecord(StoredName("P" + std::to_string(i))));
-        bytes.insert(bytes.end(), rec.begin(), rec.end());
-    }
-    return bytes;
+    std::vector<std::string> names;
+    for (int i = 0; i < count; ++i) names.push_back("P" + std::to_string(i));
+    return RecordsOf(names);
 }
 
 TEST(DamagedFiles, TailsOfEveryLengthCountReadAndRepairOnRemoval) {
@@ -91,7 +87,7 @@ TEST(DamagedFiles, MoreRecordsThanSixteenBitsCanCount) {
     ASSERT_TRUE(stats.RecordGame(StoredName("P39999"), FinishedGame{0, 0, true, 3}).Ok());
     ASSERT_TRUE(stats.RecordGame(StoredName("NEW"), FinishedGame{0, 0, true, 3}).Ok());
     EXPECT_EQ(stats.RecordCount().Value, Count + 1);
-    EXPECT_EQ(stats.ReadRecord(Count).Value.NumGames[0], 1);
+    EXPECT_EQ(stats.ReadRecord(Count).Value.NumGames[0], Count + 1);  // it held Count games
     EXPECT_EQ(stats.ReadRecord(Count + 1).Value.Name, StoredName("NEW"));
     ASSERT_TRUE(stats.RemoveRecord(Count).Ok());
     EXPECT_EQ(stats.ReadRecord(Count).Value.Name, StoredName("NEW"));

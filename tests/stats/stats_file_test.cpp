@@ -5,24 +5,12 @@
 #include <unistd.h>
 
 #include "stats/names.h"
-#include "temp_folder.h"
+#include "stats_files.h"
 
 using namespace vella;
 namespace fs = std::filesystem;
 
 namespace {
-
-std::vector<unsigned char> Records(std::initializer_list<const char*> names) {
-    std::vector<unsigned char> bytes;
-    std::int16_t games = 1;
-    for (const char* name : names) {
-        PlayerRec rec = FreshRecord(StoredName(name));
-        rec.NumGames[0] = games++;
-        const RecordBytes b = EncodeRecord(rec);
-        bytes.insert(bytes.end(), b.begin(), b.end());
-    }
-    return bytes;
-}
 
 std::vector<unsigned char> Slice(const std::vector<unsigned char>& bytes, int record) {
     return {bytes.begin() + (record - 1) * RecordSize, bytes.begin() + record * RecordSize};
@@ -51,7 +39,7 @@ TEST_F(StatsFileTest, CountRoundsToTheNearestRecord) {
 }
 
 TEST_F(StatsFileTest, AppendWritesOverStrayTailBytes) {
-    std::vector<unsigned char> bytes = Records({"A", "B", "C", "D", "E"});
+    std::vector<unsigned char> bytes = RecordsOf({"A", "B", "C", "D", "E"});
     bytes.insert(bytes.end(), 20, 0xEE);
     WriteBytes(stats.DatPath(), bytes);
     ASSERT_TRUE(stats.RecordGame(StoredName("F"), FinishedGame{0, 0, true, 4}).Ok());
@@ -63,7 +51,7 @@ TEST_F(StatsFileTest, AppendWritesOverStrayTailBytes) {
 }
 
 TEST_F(StatsFileTest, ShortLastRecordReadsZeroFilled) {
-    std::vector<unsigned char> bytes = Records({"A", "B"});
+    std::vector<unsigned char> bytes = RecordsOf({"A", "B"});
     bytes.resize(RecordSize + 100);
     WriteBytes(stats.DatPath(), bytes);
     const auto all = stats.ReadAll();
@@ -75,7 +63,7 @@ TEST_F(StatsFileTest, ShortLastRecordReadsZeroFilled) {
 }
 
 TEST_F(StatsFileTest, RemovingRecordTwoOfThreeKeepsTheOthersByteForByte) {
-    const auto bytes = Records({"ANN", "BOB", "CARL"});
+    const auto bytes = RecordsOf({"ANN", "BOB", "CARL"});
     WriteBytes(stats.DatPath(), bytes);
     ASSERT_TRUE(stats.RemoveRecord(2).Ok());
     const auto after = ReadBytes(stats.DatPath());
@@ -116,7 +104,7 @@ TEST_F(StatsFileTest, DeleteWhenEmptyAndBackup) {
     EXPECT_EQ(stats.DeleteWhenEmpty().Value, 0);
     EXPECT_FALSE(fs::exists(stats.DatPath()));
 
-    const auto bytes = Records({"ANN"});
+    const auto bytes = RecordsOf({"ANN"});
     WriteBytes(stats.DatPath(), bytes);
     WriteBytes(stats.BakPath(), {1, 2, 3});
     EXPECT_EQ(stats.DeleteWhenEmpty().Value, 1);
@@ -137,7 +125,7 @@ TEST_F(StatsFileTest, ADirectoryNamedStatsDatIsReportedAndLeftAlone) {
 }
 
 TEST_F(StatsFileTest, FailedRemovalLeavesStatsDatAsItWasAndNoTempFile) {
-    const auto bytes = Records({"ANN", "BOB", "CARL"});
+    const auto bytes = RecordsOf({"ANN", "BOB", "CARL"});
     WriteBytes(stats.DatPath(), bytes);
     fs::create_directory(stats.TmpPath());  // stats.tmp cannot be created
     const Status removed = stats.RemoveRecord(2);
@@ -148,7 +136,7 @@ TEST_F(StatsFileTest, FailedRemovalLeavesStatsDatAsItWasAndNoTempFile) {
 
 TEST_F(StatsFileTest, ReadOnlyFolderReportsAndKeepsEveryRecord) {
     if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
-    const auto bytes = Records({"ANN", "BOB"});
+    const auto bytes = RecordsOf({"ANN", "BOB"});
     WriteBytes(stats.DatPath(), bytes);
     fs::permissions(stats.DatPath(), fs::perms::owner_read);
     fs::permissions(folder.Path(), fs::perms::owner_read | fs::perms::owner_exec);
@@ -163,7 +151,7 @@ TEST_F(StatsFileTest, ReadOnlyFolderReportsAndKeepsEveryRecord) {
 namespace {
 
 TEST_F(StatsFileTest, NamesAreListedInFileOrderAsStored) {
-    std::vector<unsigned char> bytes = Records({"ann", "bob"});
+    std::vector<unsigned char> bytes = RecordsOf({"ann", "bob"});
     bytes.resize(RecordSize + 72);  // a damaged second record, just long enough to count
     WriteBytes(stats.DatPath(), bytes);
     EXPECT_EQ(stats.ReadNames().Value,

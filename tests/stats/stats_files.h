@@ -1,4 +1,4 @@
-// A fresh folder for one test's statistics files, removed afterwards.
+// Scratch folders and ready-made statistics files for the core tests.
 #pragma once
 
 #include <filesystem>
@@ -7,6 +7,9 @@
 #include <random>
 #include <string>
 #include <vector>
+
+#include "stats/names.h"
+#include "stats/player_rec.h"
 
 class TempFolder {
   public:
@@ -37,4 +40,18 @@ inline void WriteBytes(const std::filesystem::path& path, const std::vector<unsi
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()),
               static_cast<std::streamsize>(bytes.size()));
+}
+
+// Fresh records for `names` in order, told apart by their standard-game counts 1, 2, 3 …
+inline std::vector<unsigned char> RecordsOf(const std::vector<std::string>& names) {
+    std::vector<unsigned char> bytes;
+    bytes.reserve(names.size() * vella::RecordSize);
+    std::int32_t games = 1;
+    for (const std::string& name : names) {
+        vella::PlayerRec rec = vella::FreshRecord(vella::StoredName(name));
+        rec.NumGames[0] = games++;
+        const vella::RecordBytes b = vella::EncodeRecord(rec);
+        bytes.insert(bytes.end(), b.begin(), b.end());
+    }
+    return bytes;
 }
