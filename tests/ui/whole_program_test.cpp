@@ -237,6 +237,17 @@ class WholeProgramTest : public QObject {
         QVERIFY(help->Browser()->toPlainText().contains(QStringLiteral("Playing a game")));
         frm->HlpContents->trigger();  // brought to the front, not opened twice
         QCOMPARE(frm->HelpWindow(), help);
+        help->Browser()->setSource(QUrl(QStringLiteral("qrc:/assets/help/playing.html")));
+        QVERIFY(help->Browser()->toPlainText().contains(QStringLiteral("Backspace takes out the peg")));
+        help->close();
+        QTRY_VERIFY(frm->HelpWindow() == nullptr);
+
+        frm->activateWindow();
+        QApplication::setActiveWindow(frm.get());
+        QVERIFY(QTest::qWaitForWindowActive(frm.get()));
+        QTest::keyClick(frm.get(), Qt::Key_F1);  // F1 opens it too, on the contents page
+        QVERIFY(frm->HelpWindow() && frm->HelpWindow()->isVisible());
+        QVERIFY(frm->HelpWindow()->Browser()->source().toString().endsWith(QStringLiteral("contents.html")));
         frm->close();
         QTRY_VERIFY(frm->HelpWindow() == nullptr);
     }
