@@ -136,7 +136,7 @@ void StatsFrm::Form_Load(int gameType) {
 void StatsFrm::FillPlayerList() {
     const auto names = stats_.ReadNames();
     if (!names.Ok()) {
-        ShowError(names.Error);
+        ReportFailure(host_, names.Error);
         return;
     }
     int selection = 0;
@@ -158,7 +158,7 @@ void StatsFrm::ShowStats() {
     if (selected < 0) return;
     const auto record = stats_.ReadRecord(selected + 1);
     if (!record.Ok()) {
-        ShowError(record.Error);
+        ReportFailure(host_, record.Error);
         return;
     }
     int view = 0;
@@ -176,15 +176,17 @@ void StatsFrm::ShowStats() {
              {MvsPerGmLbl[k], &column.Average},
              {BestLbl[k], &column.Best},
              {WrstLbl[k], &column.Worst}}};
-        const QString header = figures.GrandTotal ? TotalLabel->text() : k == 0 ? SixLabel->text() : SevenLabel->text();
+        const QString header = figures.GrandTotal ? TotalLabel->text()
+                               : k == 0           ? SixLabel->text()
+                                                  : SevenLabel->text();
         const std::array<QLabel*, 6> captions{Label2, Label3, Label4, Label7, Label5, Label6};
         for (std::size_t row = 0; row < cells.size(); ++row) {
             const auto& [label, text] = cells[row];
             label->setVisible(shown);
             if (!shown) continue;
             label->setText(QString::fromStdString(*text));
-            Rename(label, captions[row]->text() + QStringLiteral(", ") + header + QStringLiteral(": ") +
-                              label->text());
+            Rename(label, captions[row]->text() + QStringLiteral(", ") + header +
+                              QStringLiteral(": ") + label->text());
         }
     }
     SixLabel->setVisible(!figures.GrandTotal);
@@ -205,36 +207,26 @@ void StatsFrm::Command1_Click() {
     accept();
 }
 
-void StatsFrm::ShowError(const std::string& error) {
-    MessageRequest request{QString::fromStdString(error)};
-    request.Icon = MsgIcon::Exclamation;
-    host_.Message(request);
-}
-
 void StatsFrm::RemPlayrBtn_Click() {
     const int selected = Combo1->currentIndex();
     if (selected < 0) return;
     const QString name =
         Combo1->currentText().replace(QRegularExpression(QStringLiteral(" +$")), QString());
-    MessageRequest question{QStringLiteral("Are you sure you want to do this?  Stats for ") + name +
-                            QStringLiteral(" will be permanently deleted!")};
-    question.Title = QStringLiteral("Woah!");
-    question.Buttons = MsgButtons::OkCancel;
-    question.Icon = MsgIcon::Exclamation;
-    question.Default = AnswerCancel;
-    if (host_.Message(question) != AnswerOk) {
+    const QString question = QStringLiteral("Are you sure you want to do this?  Stats for ") +
+                             name + QStringLiteral(" will be permanently deleted!");
+    if (AskWoah(host_, question, MsgButtons::OkCancel, AnswerCancel) != AnswerOk) {
         Command1->setFocus();
         return;
     }
     const Result<int> count = stats_.RecordCount();
     if (!count.Ok()) {
-        ShowError(count.Error);
+        ReportFailure(host_, count.Error);
         return;
     }
     if (count.Value <= 1) {
         const Status deleted = stats_.Delete();
         if (!deleted.Ok()) {
-            ShowError("The player could not be deleted. " + deleted.Error);
+            ReportFailure(host_, "The player could not be deleted. " + deleted.Error);
             return;
         }
         accept();
@@ -242,7 +234,7 @@ void StatsFrm::RemPlayrBtn_Click() {
     }
     const Status removed = stats_.RemoveRecord(selected + 1);
     if (!removed.Ok()) {
-        ShowError("The player could not be deleted. " + removed.Error);
+        ReportFailure(host_, "The player could not be deleted. " + removed.Error);
         Command1->setFocus();
         return;
     }

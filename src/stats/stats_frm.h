@@ -61,7 +61,6 @@ class StatsFrm : public QDialog {
     void FillPlayerList();
     void ClearPlayerList();
     void ShowStats();
-    void ShowError(const std::string& error);
 
     PlayerSession& session_;
     StatsFile& stats_;

@@ -81,11 +81,7 @@ void UserFrm::Form_Load() {
     CancelBtn->setEnabled(!offerNoStats);
 
     auto listed = stats_.ReadNames();
-    if (!listed.Ok()) {
-        MessageRequest error{QString::fromStdString(listed.Error)};
-        error.Icon = MsgIcon::Exclamation;
-        host_.Message(error);
-    }
+    if (!listed.Ok()) ReportFailure(host_, listed.Error);
     std::vector<std::string> names = std::move(listed.Value);
     int matching = -1;
     for (std::size_t i = 0; i < names.size(); ++i) {

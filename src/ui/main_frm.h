@@ -101,7 +101,6 @@ class MainFrm : public QMainWindow {
     void FinishGameStats();
     void RecordGame();
     void BackupStats();
-    void ShowError(const std::string& error);
 
     void PaintBoard();
     void PaintPalette();

@@ -31,7 +31,7 @@ void MainFrm::FinishGameStats() {
 void MainFrm::RecordGame() {
     const FinishedGame game{game_.ColorSetIdx, GetGameType(), game_.Won, game_.CurRow};
     const Status recorded = stats_.RecordGame(session_.PlayerName, game);
-    if (!recorded.Ok()) ShowError("This game was not recorded. " + recorded.Error);
+    if (!recorded.Ok()) ReportFailure(host_, "This game was not recorded. " + recorded.Error);
 }
 
 void MainFrm::BackupStats() {
@@ -39,24 +39,19 @@ void MainFrm::BackupStats() {
     backedUp_ = true;
     const Result<int> count = stats_.DeleteWhenEmpty();
     if (!count.Ok()) {
-        ShowError("The statistics could not be backed up. " + count.Error);
+        ReportFailure(host_, "The statistics could not be backed up. " + count.Error);
     } else if (count.Value > 0) {
         const Status backup = stats_.Backup();
-        if (!backup.Ok()) ShowError("The statistics could not be backed up. " + backup.Error);
+        if (!backup.Ok())
+            ReportFailure(host_, "The statistics could not be backed up. " + backup.Error);
     }
     if (help_) help_->close();
-}
-
-void MainFrm::ShowError(const std::string& error) {
-    MessageRequest request{QString::fromStdString(error)};
-    request.Icon = MsgIcon::Exclamation;
-    host_.Message(request);
 }
 
 void MainFrm::StatImg_Click() {
     const Result<int> count = stats_.DeleteWhenEmpty();
     if (!count.Ok()) {
-        ShowError(count.Error);
+        ReportFailure(host_, count.Error);
     } else if (count.Value == 0) {
         host_.Message(MessageRequest{QStringLiteral("No stats to show!")});
     } else {
@@ -95,12 +90,8 @@ void MainFrm::UserID_Click() {
 
 void MainFrm::Exit_Click() {
     if (game_.InGame) {
-        MessageRequest question{QStringLiteral("Wouldn't you like to finish your game first?")};
-        question.Title = QStringLiteral("Woah!");
-        question.Buttons = MsgButtons::YesNo;
-        question.Icon = MsgIcon::Exclamation;
-        question.Default = AnswerYes;
-        if (host_.Message(question) == AnswerYes) return;
+        const QString question = QStringLiteral("Wouldn't you like to finish your game first?");
+        if (AskWoah(host_, question, MsgButtons::YesNo, AnswerYes) == AnswerYes) return;
     }
     BackupStats();
     close();
@@ -110,14 +101,11 @@ void MainFrm::DoStats_Click() {
     if (!session_.KeepStats) {
         session_.KeepStats = true;
     } else if (game_.InGame) {
-        MessageRequest question{QStringLiteral("Are you sure you want to do this ") +
-                                DisplayOf(session_) +
-                                QStringLiteral("?  Stats for current game will be discarded!")};
-        question.Title = QStringLiteral("Woah!");
-        question.Buttons = MsgButtons::OkCancel;
-        question.Icon = MsgIcon::Exclamation;
-        question.Default = AnswerCancel;
-        if (host_.Message(question) == AnswerOk) session_.KeepStats = false;
+        const QString question = QStringLiteral("Are you sure you want to do this ") +
+                                 DisplayOf(session_) +
+                                 QStringLiteral("?  Stats for current game will be discarded!");
+        if (AskWoah(host_, question, MsgButtons::OkCancel, AnswerCancel) == AnswerOk)
+            session_.KeepStats = false;
     } else {
         session_.KeepStats = false;
     }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <string>
 
 #include "game/colors.h"
 
@@ -47,5 +48,18 @@ class ModalHost {
     // The statistics window, opened on game type `gameType`.
     virtual void ShowStats(PlayerSession& session, StatsFile& stats, int gameType) = 0;
 };
+
+// A "Woah!" question, with the exclamation icon; returns the button pressed.
+inline int AskWoah(ModalHost& host, const QString& text, MsgButtons buttons,
+                   MsgAnswer defaultButton) {
+    return host.Message(MessageRequest{text, QStringLiteral("Woah!"), buttons, MsgIcon::Exclamation,
+                                       defaultButton});
+}
+
+// Something the program could not do, and why: OK only, with the exclamation icon.
+inline void ReportFailure(ModalHost& host, const std::string& reason) {
+    host.Message(MessageRequest{QString::fromStdString(reason), QStringLiteral("Vellacode"),
+                                MsgButtons::Ok, MsgIcon::Exclamation, AnswerOk});
+}
 
 }  // namespace vella
