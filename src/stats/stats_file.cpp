@@ -110,19 +110,41 @@ Status StatsFile::WriteAside(const std::vector<unsigned char>& bytes, const fs::
     return written;
 }
 
+Status StatsFile::RemoveLocked(std::vector<unsigned char>& bytes, int k) {
+    // Records are copied whole, without interpretation; a short last record is completed with
+    // zero bytes, as it reads.
+    const int count = CountFor(bytes.size());
+    bytes.resize(static_cast<std::size_t>(count) * RecordSize, 0);
+    if (k >= 1 && k <= count) {
+        const auto first = bytes.begin() + static_cast<std::ptrdiff_t>(k - 1) * RecordSize;
+        bytes.erase(first, first + RecordSize);
+    }
+    return WriteAside(bytes, DatPath());
+}
+
 Status StatsFile::RemoveRecord(int k) {
     return Locked([&] {
         auto bytes = fileio::ReadAll(DatPath(), true);
         if (!bytes.Ok()) return Status(bytes);
-        // Records are copied whole, without interpretation; a short last record is completed
-        // with zero bytes, as it reads.
+        return RemoveLocked(bytes.Value, k);
+    });
+}
+
+Result<int> StatsFile::RemovePlayer(int k, const std::string& storedName) {
+    return Locked([&] {
+        auto bytes = fileio::ReadAll(DatPath(), false);
+        if (!bytes.Ok()) return Result<int>::Failure(bytes);
         const int count = CountFor(bytes.Value.size());
-        bytes.Value.resize(static_cast<std::size_t>(count) * RecordSize, 0);
-        if (k >= 1 && k <= count) {
-            const auto first = bytes.Value.begin() + static_cast<std::ptrdiff_t>(k - 1) * RecordSize;
-            bytes.Value.erase(first, first + RecordSize);
+        if (k < 1 || k > count ||
+            !NameIs(std::span(bytes.Value).subspan(static_cast<std::size_t>(k - 1) * RecordSize),
+                    storedName)) {
+            return Result<int>::Failure(Status{
+                "\"stats.dat\" was changed by another copy of Vellacode; nothing was deleted."});
         }
-        return WriteAside(bytes.Value, DatPath());
+        const Status removed =
+            count == 1 ? fileio::Remove(DatPath()) : RemoveLocked(bytes.Value, k);
+        if (!removed.Ok()) return Result<int>::Failure(removed);
+        return Result<int>{{}, count - 1};
     });
 }
 

@@ -43,6 +43,11 @@ class StatsFile {
     // and renamed over stats.dat. On failure stats.dat is as it was and stats.tmp is gone.
     Status RemoveRecord(int k);
 
+    // Removes the player at record k, which must still be `storedName` (another copy of the
+    // program may have changed the file); the only player's removal deletes the file. Value:
+    // the records left.
+    Result<int> RemovePlayer(int k, const std::string& storedName);
+
     Status Delete();
 
     // Deletes stats.dat when it holds no record (a missing file stays missing). Value: the count.
@@ -64,6 +69,7 @@ class StatsFile {
     auto Locked(Operation operation) -> decltype(operation());
 
     Status WriteAside(const std::vector<unsigned char>& bytes, const std::filesystem::path& to);
+    Status RemoveLocked(std::vector<unsigned char>& bytes, int k);
 
     std::filesystem::path folder_;
 };

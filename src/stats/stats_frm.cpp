@@ -218,24 +218,14 @@ void StatsFrm::RemPlayrBtn_Click() {
         Command1->setFocus();
         return;
     }
-    const Result<int> count = stats_.RecordCount();
-    if (!count.Ok()) {
-        ReportFailure(host_, count.Error);
-        return;
-    }
-    if (count.Value <= 1) {
-        const Status deleted = stats_.Delete();
-        if (!deleted.Ok()) {
-            ReportFailure(host_, "The player could not be deleted. " + deleted.Error);
-            return;
-        }
-        accept();
-        return;
-    }
-    const Status removed = stats_.RemoveRecord(selected + 1);
-    if (!removed.Ok()) {
-        ReportFailure(host_, "The player could not be deleted. " + removed.Error);
+    const Result<int> left = stats_.RemovePlayer(selected + 1, ToAnsi(Combo1->currentText()));
+    if (!left.Ok()) {
+        ReportFailure(host_, "The player could not be deleted. " + left.Error);
         Command1->setFocus();
+        return;
+    }
+    if (left.Value == 0) {  // the only player: the file is gone, and so is this window
+        accept();
         return;
     }
     ClearPlayerList();

@@ -48,11 +48,16 @@ std::vector<Operation> WritingOperations() {
         return s.Backup();
     };
     return {
-        {"RecordKnownPlayer", three, std::nullopt, [=](StatsFile& s) { return s.RecordGame(StoredName("bob"), won); }},
-        {"RecordNewPlayer", three, std::nullopt, [=](StatsFile& s) { return s.RecordGame(StoredName("dora"), won); }},
-        {"RecordFirstEver", std::nullopt, std::nullopt, [=](StatsFile& s) { return s.RecordGame(StoredName("ann"), won); }},
-        {"RemoveAmongSeveral", three, std::nullopt, [](StatsFile& s) { return s.RemoveRecord(2); }},
-        {"RemoveTheOnlyOne", RecordsOf({"ann"}), std::nullopt, [](StatsFile& s) { return s.Delete(); }},
+        {"RecordKnownPlayer", three, std::nullopt,
+         [=](StatsFile& s) { return s.RecordGame(StoredName("bob"), won); }},
+        {"RecordNewPlayer", three, std::nullopt,
+         [=](StatsFile& s) { return s.RecordGame(StoredName("dora"), won); }},
+        {"RecordFirstEver", std::nullopt, std::nullopt,
+         [=](StatsFile& s) { return s.RecordGame(StoredName("ann"), won); }},
+        {"RemoveAmongSeveral", three, std::nullopt,
+         [](StatsFile& s) { return Status(s.RemovePlayer(2, StoredName("bob"))); }},
+        {"RemoveTheOnlyOne", RecordsOf({"ann"}), std::nullopt,
+         [](StatsFile& s) { return Status(s.RemovePlayer(1, StoredName("ann"))); }},
         {"BackupOverOldBackup", three, RecordsOf({"old"}), backup},
         {"BackupFirstTime", three, std::nullopt, backup},
         {"DeleteWhenEmpty", std::vector<unsigned char>(71, 7), RecordsOf({"old"}), backup},
@@ -61,7 +66,7 @@ std::vector<Operation> WritingOperations() {
 }
 
 class FileSteps : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override { fileio::SetFaultHook(nullptr); }
 
     void LayOld(const Operation& op) {
@@ -132,7 +137,8 @@ TEST_F(FileSteps, AnErrorAtAnyStepIsReportedWithFileAndReasonAndKeepsEverything)
             for (int k = 1; k <= steps; ++k) {
                 LayOld(op);
                 int step = 0;
-                fileio::SetFaultHook([&](fileio::Step, const fs::path&) { return ++step == k ? error : 0; });
+                fileio::SetFaultHook(
+                    [&](fileio::Step, const fs::path&) { return ++step == k ? error : 0; });
                 const Status done = op.run(stats);
                 fileio::SetFaultHook(nullptr);
                 ++cases;
@@ -141,8 +147,10 @@ TEST_F(FileSteps, AnErrorAtAnyStepIsReportedWithFileAndReasonAndKeepsEverything)
                 EXPECT_NE(done.Error.find(reason), std::string::npos) << done.Error;
                 EXPECT_TRUE(done.Error.find("stats.") != std::string::npos) << done.Error;
                 // The shutdown step deletes an empty file; a failure to delete it loses nothing.
-                EXPECT_EQ(Read(stats.DatPath()), op.dat) << op.name << " step " << k << " " << reason;
-                EXPECT_EQ(Read(stats.BakPath()), op.bak) << op.name << " step " << k << " " << reason;
+                EXPECT_EQ(Read(stats.DatPath()), op.dat)
+                    << op.name << " step " << k << " " << reason;
+                EXPECT_EQ(Read(stats.BakPath()), op.bak)
+                    << op.name << " step " << k << " " << reason;
                 EXPECT_FALSE(fs::exists(stats.TmpPath())) << op.name << " step " << k;
             }
         }
@@ -162,12 +170,15 @@ TEST(FolderLock, TwoCopiesOfTheProgramNeverInterleave) {
             const std::string own = StoredName(c == 0 ? "first" : "second");
             for (int i = 0; i < Games; ++i) {
                 if (!stats.RecordGame(own, FinishedGame{0, 0, true, 3}).Ok()) _exit(1);
-                if (!stats.RecordGame(StoredName("shared"), FinishedGame{0, 0, false, 10}).Ok()) _exit(1);
+                if (!stats.RecordGame(StoredName("shared"), FinishedGame{0, 0, false, 10}).Ok())
+                    _exit(1);
                 if (i % 10 == 9) {  // a removal and a fresh append of a passing player
-                    if (!stats.RecordGame(StoredName("passing"), FinishedGame{1, 3, true, 5}).Ok()) _exit(1);
+                    if (!stats.RecordGame(StoredName("passing"), FinishedGame{1, 3, true, 5}).Ok())
+                        _exit(1);
                     const auto names = stats.ReadNames();
                     for (std::size_t n = 0; n < names.Value.size(); ++n) {
-                        if (names.Value[n] == StoredName("passing")) stats.RemoveRecord(static_cast<int>(n) + 1);
+                        if (names.Value[n] == StoredName("passing"))
+                            stats.RemoveRecord(static_cast<int>(n) + 1);
                     }
                 }
             }
@@ -201,7 +212,8 @@ TEST(FolderLock, AnotherCopyHoldingTheFolderTooLongIsReported) {
         auto other = fileio::FolderLock::Acquire(folder.Path(), folder.Path() / "stats.dat",
                                                  std::chrono::milliseconds(100));
         const char verdict = other.Ok() ? 'y' : 'n';
-        const bool named = !other.Ok() && other.Error.find("in use by another copy of Vellacode") != std::string::npos;
+        const bool named = !other.Ok() && other.Error.find("in use by another copy of Vellacode") !=
+                                              std::string::npos;
         const char answer[2] = {verdict, named ? 'y' : 'n'};
         (void)!write(pipe_fds[1], answer, 2);
         _exit(0);

@@ -35,7 +35,8 @@ TEST(DamagedFiles, TailsOfEveryLengthCountReadAndRepairOnRemoval) {
         ASSERT_TRUE(stats.RemoveRecord(2).Ok());
         const auto after = ReadBytes(stats.DatPath());
         EXPECT_EQ(after.size(), static_cast<std::size_t>(count - 1) * RecordSize) << tail;
-        EXPECT_EQ(std::vector(after.begin(), after.begin() + 15), std::vector(two.begin(), two.begin() + 15));
+        EXPECT_EQ(std::vector(after.begin(), after.begin() + 15),
+                  std::vector(two.begin(), two.begin() + 15));
     }
 }
 
@@ -52,7 +53,8 @@ TEST(DamagedFiles, ImpossibleCountsShowAsTheyAreAndNeverOverflow) {
     EXPECT_EQ(standard.Columns[0].Worst, "99");
     EXPECT_EQ(standard.Columns[1].Games, "-5");
     for (int view = 0; view <= GrandTotalView; ++view) ComputeView(rec, view);  // no overflow
-    EXPECT_EQ(ComputeView(rec, GrandTotalView).Columns[0].Games, std::to_string(2LL - 5 + 2LL * INT32_MAX + INT32_MIN));
+    EXPECT_EQ(ComputeView(rec, GrandTotalView).Columns[0].Games,
+              std::to_string(2LL - 5 + 2LL * INT32_MAX + INT32_MIN));
 
     PlayerRec full = FreshRecord("X              ");
     full.NumGames[0] = full.Wins[0] = full.TotMoves[0] = INT32_MAX;

@@ -163,3 +163,22 @@ TEST_F(StatsFileTest, NamesAreListedInFileOrderAsStored) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(StatsFileTest, RemovingAPlayerChecksItIsStillThereAndDeletesTheLastOne) {
+    const auto bytes = RecordsOf({"ANN", "BOB"});
+    WriteBytes(stats.DatPath(), bytes);
+    const auto moved = stats.RemovePlayer(2, StoredName("carl"));  // another copy changed the file
+    EXPECT_FALSE(moved.Ok());
+    EXPECT_NE(moved.Error.find("another copy of Vellacode"), std::string::npos) << moved.Error;
+    EXPECT_EQ(ReadBytes(stats.DatPath()), bytes);
+    EXPECT_FALSE(stats.RemovePlayer(3, StoredName("bob")).Ok());
+
+    EXPECT_EQ(stats.RemovePlayer(1, StoredName("ann")).Value, 1);
+    EXPECT_EQ(ReadBytes(stats.DatPath()), std::vector(bytes.begin() + RecordSize, bytes.end()));
+    EXPECT_EQ(stats.RemovePlayer(1, StoredName("bob")).Value, 0);
+    EXPECT_FALSE(fs::exists(stats.DatPath()));
+}
+
+}  // namespace
