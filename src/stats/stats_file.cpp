@@ -22,6 +22,13 @@ std::vector<PlayerRec> DecodeAll(const fileio::Bytes& bytes) {
     return records;
 }
 
+// Completes a short last record with zero bytes, as it reads; returns the number of records.
+int WholeRecords(fileio::Bytes& bytes) {
+    const int count = StatsFile::CountFor(bytes.size());
+    bytes.resize(static_cast<std::size_t>(count) * RecordSize, 0);
+    return count;
+}
+
 // The whole 15-character name field equals `storedName` (a short record's missing bytes are 0).
 bool NameIs(std::span<const unsigned char> record, const std::string& storedName) {
     if (storedName.size() != NameLength) return false;
@@ -71,8 +78,7 @@ Result<std::vector<std::string>> StatsFile::ReadNames() {
     return Locked([&] {
         auto bytes = fileio::ReadAll(DatPath(), true);
         if (!bytes.Ok()) return Result<std::vector<std::string>>::Failure(bytes);
-        const int count = CountFor(bytes.Value.size());
-        bytes.Value.resize(static_cast<std::size_t>(count) * RecordSize, 0);
+        const int count = WholeRecords(bytes.Value);
         Result<std::vector<std::string>> names;
         names.Value.reserve(count);
         for (int i = 0; i < count; ++i) {
@@ -97,10 +103,12 @@ Result<PlayerRec> StatsFile::ReadRecord(int k) {
 }
 
 Status StatsFile::WriteRecord(int k, const PlayerRec& rec) {
-    return Locked([&] {
-        const RecordBytes bytes = EncodeRecord(rec);
-        return fileio::WriteAt(DatPath(), static_cast<std::uint64_t>(k - 1) * RecordSize, bytes);
-    });
+    return Locked([&] { return WriteLocked(k, rec); });
+}
+
+Status StatsFile::WriteLocked(int k, const PlayerRec& rec) {
+    const RecordBytes bytes = EncodeRecord(rec);
+    return fileio::WriteAt(DatPath(), static_cast<std::uint64_t>(k - 1) * RecordSize, bytes);
 }
 
 Status StatsFile::WriteAside(const std::vector<unsigned char>& bytes, const fs::path& to) {
@@ -111,10 +119,8 @@ Status StatsFile::WriteAside(const std::vector<unsigned char>& bytes, const fs::
 }
 
 Status StatsFile::RemoveLocked(std::vector<unsigned char>& bytes, int k) {
-    // Records are copied whole, without interpretation; a short last record is completed with
-    // zero bytes, as it reads.
-    const int count = CountFor(bytes.size());
-    bytes.resize(static_cast<std::size_t>(count) * RecordSize, 0);
+    // Records are copied whole, without interpretation.
+    const int count = WholeRecords(bytes);
     if (k >= 1 && k <= count) {
         const auto first = bytes.begin() + static_cast<std::ptrdiff_t>(k - 1) * RecordSize;
         bytes.erase(first, first + RecordSize);
@@ -165,11 +171,15 @@ Result<int> StatsFile::DeleteWhenEmpty() {
     });
 }
 
-Status StatsFile::Backup() {
+Result<int> StatsFile::Backup() {
     return Locked([&] {
         auto bytes = fileio::ReadAll(DatPath(), false);
-        if (!bytes.Ok()) return Status(bytes);
-        return WriteAside(bytes.Value, BakPath());
+        if (!bytes.Ok()) return Result<int>::Failure(bytes);
+        const int count = CountFor(bytes.Value.size());
+        const Status done =
+            count == 0 ? fileio::Remove(DatPath()) : WriteAside(bytes.Value, BakPath());
+        if (!done.Ok()) return Result<int>::Failure(done);
+        return Result<int>{{}, count};
     });
 }
 
@@ -192,10 +202,10 @@ Status StatsFile::RecordGame(const std::string& storedName, const FinishedGame& 
             }
         }
         AddGame(rec, game);
-        const RecordBytes encoded = EncodeRecord(rec);
+        if (existed) return WriteLocked(at, rec);
         // The first record of all arrives whole: stats.dat appears with it or not at all.
-        if (!existed) return WriteAside({encoded.begin(), encoded.end()}, DatPath());
-        return fileio::WriteAt(DatPath(), static_cast<std::uint64_t>(at - 1) * RecordSize, encoded);
+        const RecordBytes encoded = EncodeRecord(rec);
+        return WriteAside({encoded.begin(), encoded.end()}, DatPath());
     });
 }
 

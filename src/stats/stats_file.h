@@ -53,8 +53,10 @@ class StatsFile {
     // Deletes stats.dat when it holds no record (a missing file stays missing). Value: the count.
     Result<int> DeleteWhenEmpty();
 
-    // Copies stats.dat to stats.bak through stats.tmp, so stats.bak is old or new, never half.
-    Status Backup();
+    // The step at shutdown, as one operation: deletes stats.dat when it holds no record (an
+    // older stats.bak is left alone), otherwise copies it to stats.bak through stats.tmp, so
+    // stats.bak is old or new, never half. Value: the records found.
+    Result<int> Backup();
 
     // Adds a finished game to the last record named `storedName`, or appends a fresh record.
     Status RecordGame(const std::string& storedName, const FinishedGame& game);
@@ -70,6 +72,7 @@ class StatsFile {
 
     Status WriteAside(const std::vector<unsigned char>& bytes, const std::filesystem::path& to);
     Status RemoveLocked(std::vector<unsigned char>& bytes, int k);
+    Status WriteLocked(int k, const PlayerRec& rec);
 
     std::filesystem::path folder_;
 };

@@ -15,7 +15,6 @@
 #include "ui/help_viewer.h"
 #include "ui/peg_image.h"
 #include "ui/pictures.h"
-#include "ui/text_codec.h"
 #include "ui/twips.h"
 
 namespace vella {
@@ -202,8 +201,8 @@ void MainFrm::PaintPalette() {
 }
 
 void MainFrm::PaintSession() {
-    setWindowTitle(FromUtf8(MainCaption(session_)));
-    UserID->setText(FromUtf8(UserIdCaption(session_)));
+    setWindowTitle(QString::fromStdString(MainCaption(session_)));
+    UserID->setText(QString::fromStdString(UserIdCaption(session_)));
     DoStats->setChecked(session_.KeepStats);
 }
 

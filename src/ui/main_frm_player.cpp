@@ -37,14 +37,9 @@ void MainFrm::RecordGame() {
 void MainFrm::BackupStats() {
     if (backedUp_) return;
     backedUp_ = true;
-    const Result<int> count = stats_.DeleteWhenEmpty();
-    if (!count.Ok()) {
-        ReportFailure(host_, "The statistics could not be backed up. " + count.Error);
-    } else if (count.Value > 0) {
-        const Status backup = stats_.Backup();
-        if (!backup.Ok())
-            ReportFailure(host_, "The statistics could not be backed up. " + backup.Error);
-    }
+    const Result<int> backup = stats_.Backup();
+    if (!backup.Ok())
+        ReportFailure(host_, "The statistics could not be backed up. " + backup.Error);
     if (help_) help_->close();
 }
 

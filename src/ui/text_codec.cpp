@@ -13,8 +13,4 @@ std::string ToAnsi(const QString& text) {
     return Utf8ToAnsi(text.toStdString());
 }
 
-QString FromUtf8(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
-
 }  // namespace vella

@@ -10,6 +10,5 @@ namespace vella {
 
 QString FromAnsi(std::string_view ansi);
 std::string ToAnsi(const QString& text);
-QString FromUtf8(const std::string& utf8);
 
 }  // namespace vella

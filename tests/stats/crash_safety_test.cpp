@@ -42,11 +42,7 @@ struct Operation {
 std::vector<Operation> WritingOperations() {
     const auto three = RecordsOf({"ann", "bob", "carl"});
     const FinishedGame won{1, 2, true, 6};
-    const auto backup = [](StatsFile& s) {  // the shutdown step: delete when empty, else back up
-        auto count = s.DeleteWhenEmpty();
-        if (!count.Ok() || count.Value == 0) return Status(count);
-        return s.Backup();
-    };
+    const auto backup = [](StatsFile& s) { return Status(s.Backup()); };  // the shutdown step
     return {
         {"RecordKnownPlayer", three, std::nullopt,
          [=](StatsFile& s) { return s.RecordGame(StoredName("bob"), won); }},

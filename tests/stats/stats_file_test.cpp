@@ -104,11 +104,17 @@ TEST_F(StatsFileTest, DeleteWhenEmptyAndBackup) {
     EXPECT_EQ(stats.DeleteWhenEmpty().Value, 0);
     EXPECT_FALSE(fs::exists(stats.DatPath()));
 
+    // An emptied file is deleted at shutdown and never copied over a good backup.
+    WriteBytes(stats.BakPath(), {1, 2, 3});
+    WriteBytes(stats.DatPath(), std::vector<unsigned char>(40, 1));
+    EXPECT_EQ(stats.Backup().Value, 0);
+    EXPECT_FALSE(fs::exists(stats.DatPath()));
+    EXPECT_EQ(ReadBytes(stats.BakPath()), (std::vector<unsigned char>{1, 2, 3}));
+
     const auto bytes = RecordsOf({"ANN"});
     WriteBytes(stats.DatPath(), bytes);
-    WriteBytes(stats.BakPath(), {1, 2, 3});
     EXPECT_EQ(stats.DeleteWhenEmpty().Value, 1);
-    ASSERT_TRUE(stats.Backup().Ok());
+    EXPECT_EQ(stats.Backup().Value, 1);
     EXPECT_EQ(ReadBytes(stats.BakPath()), bytes);
     EXPECT_FALSE(fs::exists(stats.TmpPath()));
 }
