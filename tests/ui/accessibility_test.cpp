@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "scripted_host.h"
+#include "rigs.h"
 #include "stats/names.h"
 #include "stats/stats_frm.h"
 #include "stats/user_frm.h"
@@ -32,30 +32,26 @@ QStringList TreeNames(QObject* object) {
 }
 
 QList<QObject*> nameChanges;
-void RecordNameChange(QWidget* widget) { nameChanges << widget; }
+void RecordNameChange(QWidget* widget) {
+    nameChanges << widget;
+}
 
 }  // namespace
 
-class AccessibilityTest : public QObject {
+class AccessibilityTest : public QObject, private GameRig {
     Q_OBJECT
 
-private:
+  private:
     ScratchStats scratch;
-    std::unique_ptr<ScriptedHost> host;
-    std::unique_ptr<FixedSecrets> random;
-    std::unique_ptr<MainFrm> frm;
 
     void Key(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
 
-private slots:
+  private slots:
     void init() {
         scratch.Reset();
-        host = std::make_unique<ScriptedHost>();
-        random = std::make_unique<FixedSecrets>();
-        random->Queue({2, 1, 3, 4}, 6);  // red, blue, green, cyan
-        frm = std::make_unique<MainFrm>(*host, *random, *scratch.stats);
+        OpenWindow(std::make_unique<StatsFile>(scratch.folder.path().toStdString()),
+                   Pattern{2, 1, 3, 4});  // red, blue, green, cyan
         frm->Session().KeepStats = false;
-        frm->show();
         QApplication::setActiveWindow(frm.get());
         QVERIFY(QTest::qWaitForWindowActive(frm.get()));
     }
@@ -64,9 +60,10 @@ private slots:
 
     void theTreeSaysWhatEachControlIsAndHolds() {
         const QStringList names = TreeNames(frm.get());
-        for (const char* expected : {"row 1, hole 1: empty", "row 10, hole 4: empty", "red peg", "magenta peg",
-                                     "Check this row", "Statistics", "row 1: current row", "row 2: not played yet",
-                                     "Allow Repeated Colors", "Allow Blanks"}) {
+        for (const char* expected :
+             {"row 1, hole 1: empty", "row 10, hole 4: empty", "red peg", "magenta peg",
+              "Check this row", "Statistics", "row 1: current row", "row 2: not played yet",
+              "Allow Repeated Colors", "Allow Blanks"}) {
             QVERIFY2(names.contains(QString::fromLatin1(expected)), expected);
         }
     }
@@ -110,14 +107,16 @@ private slots:
         QCOMPARE(result.AnsImg[1]->accessibleName(), QStringLiteral("secret peg 2: empty"));
 
         PlayerSession session;
-        UserFrm login(session, *scratch.stats, *host);
+        UserFrm login(session, *stats, *host);
         QCOMPARE(login.Combo1->accessibleName(), QStringLiteral("User ID"));
 
-        scratch.stats->RecordGame(StoredName("ann"), FinishedGame{0, 0, true, 4});
-        StatsFrm stats(session, *scratch.stats, *host, 0);
-        QCOMPARE(stats.Combo1->accessibleName(), QStringLiteral("Select Player"));
-        QCOMPARE(stats.NumGamesLbl[0]->accessibleName(), QStringLiteral("Games Played, 6 Colors: 1"));
-        QCOMPARE(stats.BestLbl[1]->accessibleName(), QStringLiteral("Best Game (won), 7 Colors: -"));
+        stats->RecordGame(StoredName("ann"), FinishedGame{0, 0, true, 4});
+        StatsFrm window(session, *stats, *host, 0);
+        QCOMPARE(window.Combo1->accessibleName(), QStringLiteral("Select Player"));
+        QCOMPARE(window.NumGamesLbl[0]->accessibleName(),
+                 QStringLiteral("Games Played, 6 Colors: 1"));
+        QCOMPARE(window.BestLbl[1]->accessibleName(),
+                 QStringLiteral("Best Game (won), 7 Colors: -"));
     }
 };
 

@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "scripted_host.h"
+#include "rigs.h"
 #include "ui/main_frm.h"
 #include "ui/peg_image.h"
 #include "ui/pictures.h"
@@ -12,37 +12,35 @@
 
 using namespace vella;
 
-class HiDpiTest : public QObject {
+class HiDpiTest : public QObject, private GameRig {
     Q_OBJECT
 
-private slots:
+  private slots:
     void picturesAreDrawnAtDoubleResolution() {
         QCOMPARE(qApp->devicePixelRatio(), 2.0);
         ScratchStats scratch;
         scratch.Reset();
-        ScriptedHost host;
-        FixedSecrets random;
-        MainFrm frm(host, random, *scratch.stats);
-        frm.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&frm));
-        QCOMPARE(frm.centralWidget()->size(), QSize(291, 452));
-        QCOMPARE(frm.Row[0]->geometry(), QRect(8, 376, 32, 32));
+        OpenWindow(std::make_unique<StatsFile>(scratch.folder.path().toStdString()));
+        QCOMPARE(frm->centralWidget()->size(), QSize(291, 452));
+        QCOMPARE(frm->Row[0]->geometry(), QRect(8, 376, 32, 32));
 
-        QTest::mouseClick(frm.ClrChoice[2], Qt::RightButton);
-        const QPixmap hole = frm.Row[0]->pixmap();
+        QTest::mouseClick(frm->ClrChoice[2], Qt::RightButton);
+        const QPixmap hole = frm->Row[0]->pixmap();
         QCOMPARE(hole.devicePixelRatio(), 2.0);
         QCOMPARE(hole.size(), QSize(64, 64));
-        QCOMPARE(hole.toImage(), QImage(QStringLiteral(":/assets/peg2@2x.xpm")).convertToFormat(hole.toImage().format()));
-        QCOMPARE(frm.ClrChoice[5]->pixmap().size(), QSize(64, 64));
-        QCOMPARE(frm.StatImg->pixmap().size(), QSize(64, 64));
+        QCOMPARE(hole.toImage(), QImage(QStringLiteral(":/assets/peg2@2x.xpm"))
+                                     .convertToFormat(hole.toImage().format()));
+        QCOMPARE(frm->ClrChoice[5]->pixmap().size(), QSize(64, 64));
+        QCOMPARE(frm->StatImg->pixmap().size(), QSize(64, 64));
 
         // On screen the peg is drawn one device pixel for one: no colour appears that the
         // design, the hole's background or its border does not have (scaling up would blend
         // new ones in), and the body keeps every pixel of the double-size design.
-        const QImage shot = frm.Row[0]->grab().toImage();
+        const QImage shot = frm->Row[0]->grab().toImage();
         QCOMPARE(shot.size(), QSize(64, 64));
         const QImage design(QStringLiteral(":/assets/peg2@2x.xpm"));
-        QSet<QRgb> allowed{frm.Row[0]->palette().color(QPalette::Window).rgb(), QColor(Qt::black).rgb()};
+        QSet<QRgb> allowed{frm->Row[0]->palette().color(QPalette::Window).rgb(),
+                           QColor(Qt::black).rgb()};
         int designRed = 0, shotRed = 0;
         for (int y = 0; y < 64; ++y) {
             for (int x = 0; x < 64; ++x) {
@@ -52,7 +50,8 @@ private slots:
         }
         for (int y = 0; y < 64; ++y) {
             for (int x = 0; x < 64; ++x) {
-                QVERIFY2(allowed.contains(shot.pixelColor(x, y).rgb()), qPrintable(shot.pixelColor(x, y).name()));
+                QVERIFY2(allowed.contains(shot.pixelColor(x, y).rgb()),
+                         qPrintable(shot.pixelColor(x, y).name()));
                 shotRed += shot.pixelColor(x, y) == QColor(255, 0, 0);
             }
         }
@@ -60,7 +59,7 @@ private slots:
 
         RealColorsFrm result(ResultRequest{true, {0, 1, 6, 3}, 6});
         QCOMPARE(result.AnsImg[0]->pixmap().size(), QSize(64, 64));
-        QVERIFY(!frm.windowIcon().pixmap(QSize(32, 32)).isNull());
+        QVERIFY(!frm->windowIcon().pixmap(QSize(32, 32)).isNull());
     }
 };
 

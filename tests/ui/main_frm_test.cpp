@@ -9,7 +9,7 @@
 #include <QtTest>
 #include <memory>
 
-#include "scripted_host.h"
+#include "rigs.h"
 #include "text_fits.h"
 #include "ui/peg_image.h"
 #include "ui/pictures.h"
@@ -45,15 +45,11 @@ QStringList Captions(QMenu* menu) {
 
 }  // namespace
 
-class MainFrmTest : public QObject {
+class MainFrmTest : public QObject, private GameRig {
     Q_OBJECT
 
   private:
     QTemporaryDir folder;
-    std::unique_ptr<StatsFile> stats;
-    std::unique_ptr<ScriptedHost> host;
-    std::unique_ptr<FixedSecrets> random;
-    std::unique_ptr<MainFrm> frm;
     std::vector<DragSource> drags;
 
     void Place(int color) { QTest::mouseClick(frm->ClrChoice[color], Qt::RightButton); }
@@ -64,15 +60,9 @@ class MainFrmTest : public QObject {
 
   private slots:
     void init() {
-        stats = std::make_unique<StatsFile>(folder.path().toStdString());
-        host = std::make_unique<ScriptedHost>();
-        random = std::make_unique<FixedSecrets>();
-        random->Queue({0, 1, 2, 3}, 6);
-        frm = std::make_unique<MainFrm>(*host, *random, *stats);
+        OpenWindow(std::make_unique<StatsFile>(folder.path().toStdString()), Pattern{0, 1, 2, 3});
         drags.clear();
         frm->StartDrag = [this](const DragSource& s, const QPixmap&) { drags.push_back(s); };
-        frm->show();
-        QVERIFY(QTest::qWaitForWindowExposed(frm.get()));
     }
 
     void cleanup() {

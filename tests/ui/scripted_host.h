@@ -66,18 +66,6 @@ class ScriptedHost final : public vella::ModalHost {
     std::vector<int> statsGameTypes;
 };
 
-// A scratch folder for one window test's statistics files, emptied before each test.
-struct ScratchStats {
-    QTemporaryDir folder;
-    std::unique_ptr<vella::StatsFile> stats;
-
-    void Reset() {
-        QDir(folder.path()).removeRecursively();
-        QDir().mkpath(folder.path());
-        stats = std::make_unique<vella::StatsFile>(folder.path().toStdString());
-    }
-};
-
 // A random source that draws the codes a test names, so the secret is known.
 class FixedSecrets final : public vella::RandomSource {
   public:

@@ -10,22 +10,16 @@
 #include <QRadioButton>
 #include <QtTest>
 
-#include "scripted_host.h"
+#include "rigs.h"
 #include "stats/names.h"
 #include "text_fits.h"
 
 using namespace vella;
 
-class StatsFrmTest : public QObject {
+class StatsFrmTest : public QObject, private DialogRig {
     Q_OBJECT
 
   private:
-    ScratchStats scratch;
-    QTemporaryDir& folder = scratch.folder;
-    std::unique_ptr<StatsFile>& stats = scratch.stats;
-    ScriptedHost host;
-    PlayerSession session;
-
     void Record(const char* name, std::int16_t colorSet, std::int16_t type, bool won,
                 std::int16_t moves) {
         QVERIFY(stats->RecordGame(StoredName(name), FinishedGame{colorSet, type, won, moves}).Ok());
@@ -46,11 +40,7 @@ class StatsFrmTest : public QObject {
     }
 
   private slots:
-    void init() {
-        scratch.Reset();
-        host = ScriptedHost();
-        session = PlayerSession();
-    }
+    void init() { ResetDialogRig(); }
 
     void captionsAndLayout() {
         Record("ann", 0, 0, true, 4);

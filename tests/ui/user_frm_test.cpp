@@ -9,22 +9,16 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "scripted_host.h"
+#include "rigs.h"
 #include "stats/names.h"
 #include "text_fits.h"
 
 using namespace vella;
 
-class UserFrmTest : public QObject {
+class UserFrmTest : public QObject, private DialogRig {
     Q_OBJECT
 
   private:
-    ScratchStats scratch;
-    QTemporaryDir& folder = scratch.folder;
-    std::unique_ptr<StatsFile>& stats = scratch.stats;
-    ScriptedHost host;
-    PlayerSession session;
-
     void Players(std::initializer_list<const char*> names) {
         for (const char* name : names)
             stats->RecordGame(StoredName(name), FinishedGame{0, 0, true, 5});
@@ -34,17 +28,14 @@ class UserFrmTest : public QObject {
     // Types characters that have no key of their own on a test keyboard.
     static void TypeText(QWidget* target, const QString& text) {
         for (char32_t c : text.toStdU32String()) {
-            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromUcs4(&c, 1));
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier,
+                            QString::fromUcs4(&c, 1));
             QApplication::sendEvent(target, &press);
         }
     }
 
   private slots:
-    void init() {
-        scratch.Reset();
-        host = ScriptedHost();
-        session = PlayerSession();
-    }
+    void init() { ResetDialogRig(); }
 
     void captionsAndLayout() {
         UserFrm frm(session, *stats, host);
@@ -176,7 +167,8 @@ class UserFrmTest : public QObject {
 
     void oddInputIsShownAsItWillBeStored() {
         UserFrm frm(session, *stats, host);
-        TypeText(Edit(frm), QStringLiteral("Zo\U0001F600\u05E9\u05DC"));  // an emoji, Hebrew letters
+        TypeText(Edit(frm),
+                 QStringLiteral("Zo\U0001F600\u05E9\u05DC"));  // an emoji, Hebrew letters
         QCOMPARE(frm.Combo1->currentText(), QStringLiteral("ZO???"));
         QTest::keyClick(Edit(frm), Qt::Key_Backspace);
         QCOMPARE(frm.Combo1->currentText(), QStringLiteral("ZO??"));

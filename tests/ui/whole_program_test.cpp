@@ -7,7 +7,7 @@
 #include <QTextBrowser>
 #include <QtTest>
 
-#include "scripted_host.h"
+#include "rigs.h"
 #include "stats/names.h"
 #include "stats/player_rec.h"
 #include "ui/help_viewer.h"
@@ -16,16 +16,12 @@
 
 using namespace vella;
 
-class WholeProgramTest : public QObject {
+class WholeProgramTest : public QObject, private GameRig {
     Q_OBJECT
 
   private:
     QTemporaryDir folder;
     QString home;
-    std::unique_ptr<StatsFile> stats;
-    std::unique_ptr<ScriptedHost> host;
-    std::unique_ptr<FixedSecrets> random;
-    std::unique_ptr<MainFrm> frm;
 
     void PlayRow(Pattern row) {
         for (ColorCode c : row) QTest::mouseClick(frm->ClrChoice[c], Qt::RightButton);
@@ -56,11 +52,7 @@ class WholeProgramTest : public QObject {
         QDir(folder.path()).removeRecursively();
         QDir().mkpath(folder.path());
         QVERIFY(QDir::setCurrent(folder.path()));
-        stats = std::make_unique<StatsFile>();  // the working directory, as in the program
-        host = std::make_unique<ScriptedHost>();
-        random = std::make_unique<FixedSecrets>();
-        frm = std::make_unique<MainFrm>(*host, *random, *stats);
-        frm->show();
+        OpenWindow(std::make_unique<StatsFile>());  // the working directory, as in the program
     }
 
     void cleanup() {
@@ -238,7 +230,8 @@ class WholeProgramTest : public QObject {
         frm->HlpContents->trigger();  // brought to the front, not opened twice
         QCOMPARE(frm->HelpWindow(), help);
         help->Browser()->setSource(QUrl(QStringLiteral("qrc:/assets/help/playing.html")));
-        QVERIFY(help->Browser()->toPlainText().contains(QStringLiteral("Backspace takes out the peg")));
+        QVERIFY(
+            help->Browser()->toPlainText().contains(QStringLiteral("Backspace takes out the peg")));
         help->close();
         QTRY_VERIFY(frm->HelpWindow() == nullptr);
 
@@ -247,7 +240,8 @@ class WholeProgramTest : public QObject {
         QVERIFY(QTest::qWaitForWindowActive(frm.get()));
         QTest::keyClick(frm.get(), Qt::Key_F1);  // F1 opens it too, on the contents page
         QVERIFY(frm->HelpWindow() && frm->HelpWindow()->isVisible());
-        QVERIFY(frm->HelpWindow()->Browser()->source().toString().endsWith(QStringLiteral("contents.html")));
+        QVERIFY(frm->HelpWindow()->Browser()->source().toString().endsWith(
+            QStringLiteral("contents.html")));
         frm->close();
         QTRY_VERIFY(frm->HelpWindow() == nullptr);
     }

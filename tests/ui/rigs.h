@@ -1,0 +1,54 @@
+// Ready-made surroundings for the window tests: a scratch statistics file, scripted modal
+// windows, and the real game window over them.
+#pragma once
+
+#include <QtTest>
+#include <memory>
+#include <optional>
+
+#include "scripted_host.h"
+#include "ui/main_frm.h"
+
+// A scratch folder for one window test's statistics files, emptied before each test.
+struct ScratchStats {
+    QTemporaryDir folder;
+    std::unique_ptr<vella::StatsFile> stats;
+
+    void Reset() {
+        QDir(folder.path()).removeRecursively();
+        QDir().mkpath(folder.path());
+        stats = std::make_unique<vella::StatsFile>(folder.path().toStdString());
+    }
+};
+
+// The dialogs' surroundings: a scratch statistics file, a scripted host, a fresh session.
+struct DialogRig : ScratchStats {
+    ScriptedHost host;
+    vella::PlayerSession session;
+
+    void ResetDialogRig() {
+        Reset();
+        host = ScriptedHost();
+        session = vella::PlayerSession();
+    }
+};
+
+// The real game window over scripted modal windows, with a known first secret.
+struct GameRig {
+    std::unique_ptr<vella::StatsFile> stats;
+    std::unique_ptr<ScriptedHost> host;
+    std::unique_ptr<FixedSecrets> random;
+    std::unique_ptr<vella::MainFrm> frm;
+
+    void OpenWindow(std::unique_ptr<vella::StatsFile> file,
+                    std::optional<vella::Pattern> firstSecret = std::nullopt) {
+        frm.reset();
+        stats = std::move(file);
+        host = std::make_unique<ScriptedHost>();
+        random = std::make_unique<FixedSecrets>();
+        if (firstSecret) random->Queue(*firstSecret, 6);
+        frm = std::make_unique<vella::MainFrm>(*host, *random, *stats);
+        frm->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frm.get()));
+    }
+};
