@@ -65,7 +65,6 @@ void StatsFrm::BuildControls() {
 
     RemPlayrBtn = new QPushButton(QStringLiteral("Delete Player"), this);
     RemPlayrBtn->setGeometry(TwipsRect(240, 600, 1335, 270));
-    RemPlayrBtn->setAutoDefault(false);
     connect(RemPlayrBtn, &QPushButton::clicked, this, &StatsFrm::RemPlayrBtn_Click);
 
     SixLabel = MakeLabel(this, QStringLiteral("6 Colors"), TwipsRect(2160, 720, 855, 255),

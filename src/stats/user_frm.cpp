@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 
 #include "stats/player_session.h"
@@ -44,6 +45,7 @@ UserFrm::UserFrm(PlayerSession& session, StatsFile& stats, ModalHost& host, QWid
     Combo1->lineEdit()->setContextMenuPolicy(Qt::NoContextMenu);
     Combo1->lineEdit()->setAcceptDrops(false);
     Combo1->lineEdit()->setAttribute(Qt::WA_InputMethodEnabled, false);
+    Combo1->installEventFilter(this);
     Combo1->lineEdit()->installEventFilter(this);
     Combo1->setAccessibleName(QStringLiteral("User ID"));
     Combo1->setAccessibleDescription(Label2->text());
@@ -61,7 +63,6 @@ UserFrm::UserFrm(PlayerSession& session, StatsFile& stats, ModalHost& host, QWid
     NoStats->setGeometry(TwipsRect(1440, 1440, 1335, 375));
     connect(NoStats, &QPushButton::clicked, this, &UserFrm::NoStats_Click);
 
-    for (QPushButton* button : {Command1, CancelBtn, NoStats}) button->setAutoDefault(false);
     setTabOrder(Combo1, Command1);
     setTabOrder(Command1, CancelBtn);
     setTabOrder(CancelBtn, NoStats);
@@ -112,11 +113,39 @@ bool UserFrm::Combo1_KeyPress(char32_t key) {
     return true;
 }
 
+void UserFrm::TypeText(const QString& text) {
+    for (char32_t c : text.toStdU32String()) Combo1_KeyPress(c);
+}
+
+// Keys reach the combo box (which keeps the focus) or, after a click, its line edit; the box
+// hands keys and input-method commits on to the line edit by a direct call, so both are watched.
 bool UserFrm::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != Combo1->lineEdit() || event->type() != QEvent::KeyPress) {
+    if (watched != Combo1 && watched != Combo1->lineEdit()) {
         return QDialog::eventFilter(watched, event);
     }
-    auto* key = static_cast<QKeyEvent*>(event);
+    switch (event->type()) {
+        case QEvent::KeyPress:
+            return NameKey(static_cast<QKeyEvent*>(event));
+        case QEvent::InputMethod:
+            TypeText(static_cast<QInputMethodEvent*>(event)->commitString());
+            return true;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick: {
+            // The middle button pastes the selection, through the type-ahead like every paste.
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() != Qt::MiddleButton) return false;
+            if (event->type() == QEvent::MouseButtonRelease) {
+                TypeText(QApplication::clipboard()->text(QClipboard::Selection));
+            }
+            return true;
+        }
+        default:
+            return false;
+    }
+}
+
+bool UserFrm::NameKey(QKeyEvent* key) {
     switch (key->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
@@ -128,19 +157,22 @@ bool UserFrm::eventFilter(QObject* watched, QEvent* event) {
         case Qt::Key_Backspace:
             Combo1_KeyPress(TypeAhead::Backspace);
             return true;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            return false;  // focus movement, never a character
         default:
             break;
     }
     if (key->matches(QKeySequence::Paste)) {
-        for (char32_t c : QApplication::clipboard()->text().toStdU32String()) Combo1_KeyPress(c);
+        TypeText(QApplication::clipboard()->text());
         return true;
     }
     // A Ctrl chord is a shortcut, never a character, whatever text the platform attaches to it
     // (Ctrl+Alt stays, since Windows reports AltGr that way).
     const Qt::KeyboardModifiers mods = key->modifiers();
     if ((mods & Qt::ControlModifier) && !(mods & Qt::AltModifier)) return true;
-    if (key->text().isEmpty()) return false;  // movement keys, Tab, Delete
-    for (char32_t c : key->text().toStdU32String()) Combo1_KeyPress(c);
+    if (key->text().isEmpty()) return false;  // movement keys, Delete
+    TypeText(key->text());
     return true;
 }
 

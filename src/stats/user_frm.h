@@ -8,6 +8,7 @@
 #include "stats/type_ahead.h"
 
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 
@@ -45,6 +46,8 @@ class UserFrm : public QDialog {
 
   private:
     void Form_Load();
+    bool NameKey(QKeyEvent* key);
+    void TypeText(const QString& text);
 
     PlayerSession& session_;
     StatsFile& stats_;

@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "input.h"
+
 #include "rigs.h"
 #include "stats/names.h"
 #include "stats/stats_frm.h"
@@ -44,7 +46,7 @@ class AccessibilityTest : public QObject, private GameRig {
   private:
     ScratchStats scratch;
 
-    void Key(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
+    void Key(Qt::Key key) { input::Key(frm.get(), key); }
 
   private slots:
     void init() {

@@ -4,6 +4,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "input.h"
+
 #include "rigs.h"
 #include "ui/main_frm.h"
 #include "ui/peg_image.h"
@@ -24,7 +26,7 @@ class HiDpiTest : public QObject, private GameRig {
         QCOMPARE(frm->centralWidget()->size(), QSize(291, 452));
         QCOMPARE(frm->Row[0]->geometry(), QRect(8, 376, 32, 32));
 
-        QTest::mouseClick(frm->ClrChoice[2], Qt::RightButton);
+        input::Click(frm->ClrChoice[2], Qt::RightButton);
         const QPixmap hole = frm->Row[0]->pixmap();
         QCOMPARE(hole.devicePixelRatio(), 2.0);
         QCOMPARE(hole.size(), QSize(64, 64));

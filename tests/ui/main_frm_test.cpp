@@ -7,6 +7,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QtTest>
+
+#include "input.h"
 #include <memory>
 
 #include "rigs.h"
@@ -52,11 +54,11 @@ class MainFrmTest : public QObject, private GameRig {
     QTemporaryDir folder;
     std::vector<DragSource> drags;
 
-    void Place(int color) { QTest::mouseClick(frm->ClrChoice[color], Qt::RightButton); }
+    void Place(int color) { input::Click(frm->ClrChoice[color], Qt::RightButton); }
     void PlaceRow(std::initializer_list<int> colors) {
         for (int c : colors) Place(c);
     }
-    void Guess() { QTest::mouseClick(frm->GuessBtn, Qt::LeftButton); }
+    void Guess() { input::Click(frm->GuessBtn, Qt::LeftButton); }
 
   private slots:
     void init() {
@@ -142,7 +144,7 @@ class MainFrmTest : public QObject, private GameRig {
         frm->GuessBtn->setFocus();
         QWidget* expected[] = {frm->BlnkChk, frm->RptChk, frm->GuessBtn, frm->BlnkChk};
         for (QWidget* next : expected) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            input::Key(frm.get(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), next);
         }
     }
@@ -153,10 +155,10 @@ class MainFrmTest : public QObject, private GameRig {
         QVERIFY(SamePicture(frm->Row[3]->pixmap(), pictures::Peg(4)));
         Place(0);  // a full row: replaces column 0
         QVERIFY(SamePicture(frm->Row[0]->pixmap(), pictures::Peg(0)));
-        QTest::mouseClick(frm->Row[1], Qt::RightButton);
+        input::Click(frm->Row[1], Qt::RightButton);
         QVERIFY(SamePicture(frm->Row[1]->pixmap(), pictures::Empty()));
         QCOMPARE(frm->Game().Board[1], 6);
-        QTest::mouseClick(frm->Row[5], Qt::RightButton);  // another row: nothing
+        input::Click(frm->Row[5], Qt::RightButton);  // another row: nothing
         QCOMPARE(frm->Game().LastHole, 3);
     }
 
@@ -175,10 +177,10 @@ class MainFrmTest : public QObject, private GameRig {
     }
 
     void primaryPressStartsDragsOnlyFromPaletteAndFilledCurrentHoles() {
-        QTest::mousePress(frm->ClrChoice[3], Qt::LeftButton);
-        QTest::mousePress(frm->Row[0], Qt::LeftButton);  // empty hole
+        input::Click(frm->ClrChoice[3], Qt::LeftButton);
+        input::Click(frm->Row[0], Qt::LeftButton);  // empty hole
         Place(3);
-        QTest::mousePress(frm->Row[0], Qt::LeftButton);
+        input::Click(frm->Row[0], Qt::LeftButton);
         QCOMPARE(drags.size(), size_t(2));
         QVERIFY(drags[0].kind == DragSource::Kind::Palette && drags[0].index == 3);
         QVERIFY(drags[1].kind == DragSource::Kind::Hole && drags[1].index == 0);
@@ -188,8 +190,8 @@ class MainFrmTest : public QObject, private GameRig {
         QApplication::setActiveWindow(frm.get());
         QVERIFY(QTest::qWaitForWindowActive(frm.get()));
         frm->GuessBtn->setFocus();
-        QTest::keyClick(frm->GuessBtn, Qt::Key_Return);
-        QTest::keyClick(frm->GuessBtn, Qt::Key_Space);
+        input::Key(frm.get(), Qt::Key_Return);
+        input::Key(frm.get(), Qt::Key_Space);
         QCOMPARE(host->messages.size(), size_t(2));  // an empty row, refused twice
         QCOMPARE(host->LastText(), QStringLiteral("You left some blanks.  Try your guess again."));
     }
@@ -237,7 +239,7 @@ class MainFrmTest : public QObject, private GameRig {
         Place(6);
         const Pattern before = frm->Game().Secret;
         random->Queue({7, 6, 5, 4}, 8);
-        QTest::mouseClick(frm->BlnkChk, Qt::LeftButton);
+        input::Click(frm->BlnkChk, Qt::LeftButton);
         QCOMPARE(frm->Game().Secret, (Pattern{7, 6, 5, 4}));
         QVERIFY(frm->Game().Secret != before);
         QCOMPARE(frm->Game().Board[0], 6);  // the peg stays

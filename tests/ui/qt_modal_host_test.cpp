@@ -5,6 +5,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
+
+#include "input.h"
 #include <functional>
 
 using namespace vella;
@@ -42,7 +44,7 @@ class QtModalHostTest : public QObject {
                 QCOMPARE(box->text(), QStringLiteral("Text  with two spaces"));
                 QCOMPARE(box->icon(), QMessageBox::NoIcon);
                 QCOMPARE(box->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
-                QTest::keyClick(box, Qt::Key_Escape);
+                input::Key(box, Qt::Key_Escape);
             });
         QCOMPARE(answer, 1);
     }
@@ -53,11 +55,11 @@ class QtModalHostTest : public QObject {
                             [](QMessageBox* box) {
                                 QCOMPARE(box->icon(), QMessageBox::Warning);
                                 QCOMPARE(box->defaultButton(), box->button(QMessageBox::Cancel));
-                                QTest::keyClick(box, Qt::Key_Escape);
+                                input::Key(box, Qt::Key_Escape);
                             });
         QCOMPARE(answer, 2);
         answer = Answer(host, Request(MsgButtons::OkCancel, MsgIcon::Exclamation, AnswerCancel),
-                        [](QMessageBox* box) { box->button(QMessageBox::Ok)->click(); });
+                        [](QMessageBox* box) { input::Click(box->button(QMessageBox::Ok)); });
         QCOMPARE(answer, 1);
     }
 
@@ -66,15 +68,15 @@ class QtModalHostTest : public QObject {
         int answer = Answer(host, Request(MsgButtons::YesNo, MsgIcon::Exclamation, AnswerYes),
                             [](QMessageBox* box) {
                                 QCOMPARE(box->defaultButton(), box->button(QMessageBox::Yes));
-                                QTest::keyClick(box, Qt::Key_Escape);
+                                input::Key(box, Qt::Key_Escape);
                                 QVERIFY(box->isVisible());
                                 box->close();
                                 QVERIFY(box->isVisible());
-                                box->button(QMessageBox::No)->click();
+                                input::Click(box->button(QMessageBox::No));
                             });
         QCOMPARE(answer, 7);
         answer = Answer(host, Request(MsgButtons::YesNo, MsgIcon::Exclamation, AnswerYes),
-                        [](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Return); });
+                        [](QMessageBox* box) { input::Key(box, Qt::Key_Return); });
         QCOMPARE(answer, 6);
     }
 };

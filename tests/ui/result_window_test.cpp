@@ -5,6 +5,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "input.h"
+
 #include "text_fits.h"
 #include "ui/pictures.h"
 #include "ui/real_colors_frm.h"
@@ -73,7 +75,7 @@ class ResultWindowTest : public QObject {
             QApplication::setActiveWindow(&frm);
             QVERIFY(QTest::qWaitForWindowActive(&frm));
             QCOMPARE(QApplication::focusWidget(), frm.OKBtn);
-            QTest::keyClick(frm.OKBtn, key);
+            input::Key(&frm, key);
             QTRY_VERIFY(!frm.isVisible());
             QCOMPARE(frm.result(), int(QDialog::Accepted));
             QVERIFY(!frm.Timer1->isActive());

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QtTest>
 
+#include "input.h"
 #include "rigs.h"
 #include "stats/names.h"
 #include "text_fits.h"
@@ -90,17 +91,17 @@ class StatsFrmTest : public QObject, private DialogRig {
         QVERIFY(frm.SixLabel->isVisible() && frm.SevenLabel->isVisible() && frm.Line3->isVisible());
         QVERIFY(!frm.TotalLabel->isVisible());
 
-        frm.GameTypeOpt[3]->click();
+        input::Click(frm.GameTypeOpt[3]);
         QCOMPARE(Column(frm, 1), (QStringList{"1", "0", "0%", "10.0", "-", "-"}));
 
-        frm.GameTypeOpt[5]->click();
+        input::Click(frm.GameTypeOpt[5]);
         QCOMPARE(Column(frm, 0), (QStringList{"5", "3", "60%", "6.4", "4", "6"}));
         QVERIFY(!frm.NumGamesLbl[1]->isVisible() && !frm.WrstLbl[1]->isVisible());
         QVERIFY(!frm.SixLabel->isVisible() && !frm.SevenLabel->isVisible() &&
                 !frm.Line3->isVisible());
         QVERIFY(frm.TotalLabel->isVisible() && frm.Line2->isVisible());
 
-        frm.GameTypeOpt[4]->click();
+        input::Click(frm.GameTypeOpt[4]);
         QCOMPARE(Column(frm, 1), (QStringList{"1", "0", "0%", "10.0", "-", "-"}));
         QVERIFY(frm.NumGamesLbl[1]->isVisible() && frm.SixLabel->isVisible() &&
                 frm.Line3->isVisible());
@@ -115,7 +116,10 @@ class StatsFrmTest : public QObject, private DialogRig {
         QCOMPARE(frm.Combo1->currentIndex(), 1);
         QVERIFY(frm.GameTypeOpt[2]->isChecked());
         QCOMPARE(frm.BestLbl[0]->text(), QStringLiteral("8"));
-        frm.Combo1->setCurrentIndex(0);
+        frm.show();
+        input::Click(frm.Combo1);  // the list opens on the selected entry; Up picks ann
+        input::Key(QApplication::activePopupWidget(), Qt::Key_Up);
+        input::Key(QApplication::activePopupWidget(), Qt::Key_Return);
         QCOMPARE(frm.BestLbl[0]->text(), QStringLiteral("3"));
 
         LogIn(session, "zed");  // no record: the first player
@@ -133,7 +137,7 @@ class StatsFrmTest : public QObject, private DialogRig {
         StatsFrm frm(session, *stats, host, 0);
         frm.show();
         host.answers.push_back(AnswerOk);
-        frm.RemPlayrBtn_Click();
+        input::Click(frm.RemPlayrBtn);
         const MessageRequest& q = host.messages.back();
         QCOMPARE(
             q.Text,
@@ -157,13 +161,35 @@ class StatsFrmTest : public QObject, private DialogRig {
         StatsFrm frm(session, *stats, host, 0);
         frm.show();
         host.answers.push_back(AnswerCancel);
-        frm.RemPlayrBtn_Click();
+        input::Click(frm.RemPlayrBtn);
         QCOMPARE(FileBytes(), before);
         QCOMPARE(frm.Combo1->count(), 1);
 
         host.answers.push_back(AnswerOk);
-        frm.RemPlayrBtn_Click();
+        input::Click(frm.RemPlayrBtn);
         QVERIFY(!QFileInfo::exists(folder.filePath("stats.dat")));
+        QVERIFY(!frm.isVisible());
+    }
+
+    // Enter presses the focused button; with the focus on the list it answers "Cool".
+    void enterPressesTheFocusedButton() {
+        Record("ann", 0, 0, true, 3);
+        Record("bob", 0, 0, true, 4);
+        StatsFrm frm(session, *stats, host, 0);
+        frm.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frm));
+        frm.Combo1->setFocus();
+        input::Key(&frm, Qt::Key_Tab);
+        QCOMPARE(frm.focusWidget(), frm.RemPlayrBtn);
+        host.answers.push_back(AnswerCancel);
+        input::Key(&frm, Qt::Key_Return);
+        QCOMPARE(host.messages.size(), size_t(1));
+        QCOMPARE(host.messages[0].Title, QStringLiteral("Woah!"));
+        QVERIFY(frm.isVisible());
+
+        frm.Combo1->setFocus();
+        input::Key(&frm, Qt::Key_Enter);
+        QCOMPARE(host.messages.size(), size_t(1));
         QVERIFY(!frm.isVisible());
     }
 
@@ -173,8 +199,9 @@ class StatsFrmTest : public QObject, private DialogRig {
         const QByteArray before = FileBytes();
         QDir(folder.path()).mkdir(QStringLiteral("stats.tmp"));  // the rebuilt file cannot be made
         StatsFrm frm(session, *stats, host, 0);
+        frm.show();
         host.answers.push_back(AnswerOk);
-        frm.RemPlayrBtn_Click();
+        input::Click(frm.RemPlayrBtn);
         QVERIFY(host.LastText().startsWith(QStringLiteral("The player could not be deleted.")));
         QVERIFY(host.LastText().contains(QStringLiteral("stats.tmp")));
         QCOMPARE(FileBytes(), before);

@@ -1,5 +1,5 @@
 // The log-in window: what it offers, what it preselects, the type-ahead as typed, and each way
-// of leaving it.
+// of leaving it. Keys and clicks reach it through its window, as a person's do.
 #include "stats/user_frm.h"
 
 #include <QClipboard>
@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "input.h"
 #include "rigs.h"
 #include "stats/names.h"
 #include "text_fits.h"
@@ -23,16 +24,12 @@ class UserFrmTest : public QObject, private DialogRig {
         for (const char* name : names)
             stats->RecordGame(StoredName(name), FinishedGame{0, 0, true, 5});
     }
-    QLineEdit* Edit(UserFrm& frm) { return frm.Combo1->lineEdit(); }
-
-    // Types characters that have no key of their own on a test keyboard.
-    static void TypeText(QWidget* target, const QString& text) {
-        for (char32_t c : text.toStdU32String()) {
-            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier,
-                            QString::fromUcs4(&c, 1));
-            QApplication::sendEvent(target, &press);
-        }
+    static QLineEdit* Edit(UserFrm& frm) { return frm.Combo1->lineEdit(); }
+    static void Open(UserFrm& frm) {
+        frm.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frm));
     }
+    static QString Shown(UserFrm& frm) { return frm.Combo1->currentText(); }
 
   private slots:
     void init() { ResetDialogRig(); }
@@ -82,105 +79,174 @@ class UserFrmTest : public QObject, private DialogRig {
         }
         LogIn(session, "zed");  // no record yet: appended and selected, never matched
         UserFrm frm(session, *stats, host);
+        Open(frm);
         QCOMPARE(frm.Combo1->count(), 3);
         QCOMPARE(frm.Combo1->currentIndex(), 2);
         QCOMPARE(frm.PlayerCount, 2);
-        QTest::keyClicks(Edit(frm), "z");
-        QCOMPARE(frm.Combo1->currentText(), QStringLiteral("Z"));
+        input::Type(&frm, QStringLiteral("z"));
+        QCOMPARE(Shown(frm), QStringLiteral("Z"));
     }
 
     void typeAheadAsTyped() {
         Players({"bob", "boris"});
         UserFrm frm(session, *stats, host);
-        QTest::keyClicks(Edit(frm), "b");
-        QCOMPARE(frm.Combo1->currentText(), QStringLiteral("BOB"));
+        Open(frm);
+        input::Type(&frm, QStringLiteral("b"));
+        QCOMPARE(Shown(frm), QStringLiteral("BOB"));
         QCOMPARE(Edit(frm)->selectedText(), QStringLiteral("OB"));
-        QTest::keyClicks(Edit(frm), "o");
-        QCOMPARE(frm.Combo1->currentText(), QStringLiteral("BOB"));
+        input::Type(&frm, QStringLiteral("o"));
+        QCOMPARE(Shown(frm), QStringLiteral("BOB"));
         QCOMPARE(Edit(frm)->selectedText(), QStringLiteral("B"));
         QCOMPARE(frm.TypedText(), std::string("BO"));
-        QTest::keyClick(Edit(frm), Qt::Key_Backspace);
-        QCOMPARE(frm.Combo1->currentText(), QStringLiteral("B"));
-        QTest::keyClick(Edit(frm), Qt::Key_Backspace);
-        QTest::keyClick(Edit(frm), Qt::Key_Backspace);
-        QCOMPARE(frm.Combo1->currentText(), QString());
-        // Control keys never reach the name.
-        QTest::keyClick(Edit(frm), Qt::Key_V, Qt::ControlModifier);
-        QTest::keyClick(Edit(frm), Qt::Key_X, Qt::ControlModifier);
+        input::Key(&frm, Qt::Key_Backspace);
+        QCOMPARE(Shown(frm), QStringLiteral("B"));
+        input::Key(&frm, Qt::Key_Backspace);
+        input::Key(&frm, Qt::Key_Backspace);
+        QCOMPARE(Shown(frm), QString());
+        // Chords and editing keys never reach the name.
+        for (auto [key, mods] : {std::pair{Qt::Key_V, Qt::ControlModifier},
+                                 std::pair{Qt::Key_X, Qt::ControlModifier},
+                                 std::pair{Qt::Key_A, Qt::ControlModifier},
+                                 std::pair{Qt::Key_Z, Qt::ControlModifier}}) {
+            input::Key(&frm, key, mods);
+        }
         QCOMPARE(frm.TypedText(), std::string());
-        TypeText(Edit(frm), QStringLiteral("josé"));
-        QCOMPARE(frm.Combo1->currentText(), QStringLiteral("JOSÉ"));
+        QCOMPARE(Shown(frm), QString());
+        input::Type(&frm, QStringLiteral("josé"));
+        QCOMPARE(Shown(frm), QStringLiteral("JOSÉ"));
     }
 
-    void okLogsInOrRefusesAnInvalidName() {
+    void tabMovesTheFocusAndTypesNothing() {
         UserFrm frm(session, *stats, host);
-        frm.Combo1->setEditText(QStringLiteral("   "));
-        frm.Command1_Click();
-        QCOMPARE(host.LastText(),
-                 QStringLiteral("Please enter a valid name, 15 characters or less"));
-        QCOMPARE(host.messages.back().Title, QStringLiteral("Vellacode"));
-        QVERIFY(host.messages.back().Icon == MsgIcon::None);
-        QVERIFY(!session.LoggedIn());
-        QCOMPARE(frm.result(), int(QDialog::Rejected));
+        Open(frm);
+        input::Type(&frm, QStringLiteral("a"));
+        input::Key(&frm, Qt::Key_Tab);
+        QCOMPARE(frm.focusWidget(), frm.Command1);
+        input::Key(&frm, Qt::Key_Tab);
+        QCOMPARE(frm.focusWidget(), frm.NoStats);  // "Cancel" is not offered
+        input::Key(&frm, Qt::Key_Backtab, Qt::ShiftModifier);
+        input::Key(&frm, Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(frm.focusWidget(), frm.Combo1);
+        QCOMPARE(frm.TypedText(), std::string("A"));
+        QCOMPARE(Shown(frm), QStringLiteral("A"));
+    }
 
-        frm.Combo1->setEditText(QStringLiteral("               Bob"));
-        frm.Command1_Click();
-        QCOMPARE(host.messages.size(), size_t(2));
-
-        frm.Combo1->setEditText(QStringLiteral("mary-ann wilkinson"));
-        frm.Command1_Click();
-        QCOMPARE(frm.result(), int(QDialog::Accepted));
-        QCOMPARE(session.PlayerName, std::string("MARY-ANN WILKIN"));
-        QVERIFY(session.KeepStats);
+    void okLogsInOrRefusesAnInvalidName_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored");  // empty: refused
+        QTest::newRow("blanks") << "   " << "";
+        QTest::newRow("blanks past the fifteenth") << "               bob" << "";
+        QTest::newRow("long") << "mary-ann wilkinson" << "MARY-ANN WILKIN";
+        QTest::newRow("leading space") << " ann" << " ANN           ";
+    }
+    void okLogsInOrRefusesAnInvalidName() {
+        QFETCH(QString, typed);
+        QFETCH(QString, stored);
+        UserFrm frm(session, *stats, host);
+        Open(frm);
+        input::Type(&frm, typed);
+        input::Click(frm.Command1);
+        if (stored.isEmpty()) {
+            QCOMPARE(host.LastText(),
+                     QStringLiteral("Please enter a valid name, 15 characters or less"));
+            QCOMPARE(host.messages.back().Title, QStringLiteral("Vellacode"));
+            QVERIFY(host.messages.back().Icon == MsgIcon::None);
+            QVERIFY(!session.LoggedIn());
+            QVERIFY(frm.isVisible());
+            QCOMPARE(frm.focusWidget(), frm.Combo1);
+        } else {
+            QVERIFY(host.messages.empty());
+            QCOMPARE(frm.result(), int(QDialog::Accepted));
+            QCOMPARE(QString::fromStdString(session.PlayerName), stored);
+            QVERIFY(session.KeepStats);
+        }
     }
 
     void enterPressesOkEscapeChangesNothing() {
         UserFrm frm(session, *stats, host);
-        frm.show();
-        QTest::keyClicks(Edit(frm), "ann");
-        QTest::keyClick(Edit(frm), Qt::Key_Return);
+        Open(frm);
+        input::Type(&frm, QStringLiteral("ann"));
+        input::Key(&frm, Qt::Key_Return);
         QCOMPARE(frm.result(), int(QDialog::Accepted));
         QCOMPARE(session.PlayerName, std::string("ANN            "));
 
         PlayerSession other;
         UserFrm second(other, *stats, host);
-        second.show();
-        QTest::keyClicks(Edit(second), "bob");
-        QTest::keyClick(Edit(second), Qt::Key_Escape);
+        Open(second);
+        input::Type(&second, QStringLiteral("bob"));
+        input::Key(&second, Qt::Key_Escape);
         QVERIFY(!second.isVisible());
         QVERIFY(!other.LoggedIn() && !other.LoginCancelled && !other.StatsDeclined &&
                 other.KeepStats);
     }
 
-    void noKeepStatsAndCancel() {
+    // Enter and Space press the button that has the focus, not the default one.
+    void theFocusedButtonAnswersEnterAndSpace_data() {
+        QTest::addColumn<bool>("loggedIn");
+        QTest::addColumn<int>("key");
+        QTest::newRow("No Keep Stats, Enter") << false << int(Qt::Key_Return);
+        QTest::newRow("No Keep Stats, Space") << false << int(Qt::Key_Space);
+        QTest::newRow("Cancel, Enter") << true << int(Qt::Key_Enter);
+        QTest::newRow("Cancel, Space") << true << int(Qt::Key_Space);
+    }
+    void theFocusedButtonAnswersEnterAndSpace() {
+        QFETCH(bool, loggedIn);
+        QFETCH(int, key);
+        if (loggedIn) LogIn(session, "ann");
+        UserFrm frm(session, *stats, host);
+        Open(frm);
+        input::Type(&frm, QStringLiteral("bob"));
+        input::Key(&frm, Qt::Key_Tab);
+        input::Key(&frm, Qt::Key_Tab);
+        QCOMPARE(frm.focusWidget(), loggedIn ? frm.CancelBtn : frm.NoStats);
+        input::Key(&frm, Qt::Key(key));
+        QVERIFY(!frm.isVisible());
+        QCOMPARE(session.LoginCancelled, loggedIn);
+        QCOMPARE(session.StatsDeclined, !loggedIn);
+        QCOMPARE(session.KeepStats, loggedIn);
+        QCOMPARE(session.PlayerName, loggedIn ? StoredName("ann") : std::string());
+    }
+
+    void clicksOnNoKeepStatsAndCancel() {
         {
             UserFrm frm(session, *stats, host);
-            frm.NoStats->click();
+            Open(frm);
+            input::Click(frm.NoStats);
             QVERIFY(!session.KeepStats && session.StatsDeclined);
         }
         LogIn(session, "ann");
         UserFrm frm(session, *stats, host);
-        frm.CancelBtn->click();
+        Open(frm);
+        input::Click(frm.CancelBtn);
         QVERIFY(session.LoginCancelled);
         QCOMPARE(session.PlayerName, std::string("ANN            "));
     }
 
     void oddInputIsShownAsItWillBeStored() {
         UserFrm frm(session, *stats, host);
-        TypeText(Edit(frm),
-                 QStringLiteral("Zo\U0001F600\u05E9\u05DC"));  // an emoji, Hebrew letters
-        QCOMPARE(frm.Combo1->currentText(), QStringLiteral("ZO???"));
-        QTest::keyClick(Edit(frm), Qt::Key_Backspace);
-        QCOMPARE(frm.Combo1->currentText(), QStringLiteral("ZO??"));
+        Open(frm);
+        input::Type(&frm, QStringLiteral("Zo\U0001F600\u05E9\u05DC"));  // an emoji, Hebrew
+        QCOMPARE(Shown(frm), QStringLiteral("ZO???"));
+        input::Key(&frm, Qt::Key_Backspace);
+        QCOMPARE(Shown(frm), QStringLiteral("ZO??"));
 
         QApplication::clipboard()->setText(QStringLiteral("ann\n\tlee\u0007"));
-        QTest::keyClick(Edit(frm), Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(frm.Combo1->currentText(), QStringLiteral("ZO??ANNLEE"));
+        input::Key(&frm, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(Shown(frm), QStringLiteral("ZO??ANNLEE"));
+        QApplication::clipboard()->setText(QStringLiteral("x"));
+        input::Key(&frm, Qt::Key_Insert, Qt::ShiftModifier);
+        QCOMPARE(Shown(frm), QStringLiteral("ZO??ANNLEEX"));
 
-        TypeText(Edit(frm), QString(1000, QLatin1Char('x')));
-        QCOMPARE(frm.Combo1->currentText().size(), 1010);
-        frm.Command1_Click();
-        QCOMPARE(session.PlayerName, std::string("ZO??ANNLEEXXXXX"));
+        // An input method's commit is typed like keys; it cannot bypass the type-ahead.
+        QInputMethodEvent commit;
+        commit.setCommitString(QStringLiteral("é"));
+        QApplication::sendEvent(QApplication::focusObject(), &commit);
+        QCOMPARE(Shown(frm), QStringLiteral("ZO??ANNLEEXÉ"));
+
+        input::Type(&frm, QString(1000, QLatin1Char('x')));
+        QCOMPARE(Shown(frm).size(), 1012);
+        input::Click(frm.Command1);
+        QCOMPARE(session.PlayerName, std::string("ZO??ANNLEEX\xC9XXX"));
     }
 
     void unreadableFileIsReportedAndTheListIsEmpty() {

@@ -7,6 +7,8 @@
 #include <QTextBrowser>
 #include <QtTest>
 
+#include "input.h"
+
 #include "rigs.h"
 #include "stats/names.h"
 #include "stats/player_rec.h"
@@ -24,8 +26,8 @@ class WholeProgramTest : public QObject, private GameRig {
     QString home;
 
     void PlayRow(Pattern row) {
-        for (ColorCode c : row) QTest::mouseClick(frm->ClrChoice[c], Qt::RightButton);
-        QTest::mouseClick(frm->GuessBtn, Qt::LeftButton);
+        for (ColorCode c : row) input::Click(frm->ClrChoice[c], Qt::RightButton);
+        input::Click(frm->GuessBtn, Qt::LeftButton);
     }
     void Win() { PlayRow(frm->Game().Secret); }
     void Lose() {
@@ -76,7 +78,7 @@ class WholeProgramTest : public QObject, private GameRig {
         QCOMPARE(frm->windowTitle(), QStringLiteral("Current Player: Smith"));
         QCOMPARE(frm->UserID->text(), QStringLiteral("&New Player..."));
         frm->SevenColors->trigger();
-        QTest::mouseClick(frm->RptChk, Qt::LeftButton);
+        input::Click(frm->RptChk, Qt::LeftButton);
         Lose();
         frm->Exit->trigger();
 
@@ -189,15 +191,15 @@ class WholeProgramTest : public QObject, private GameRig {
     }
 
     void statisticsPictureOnAFirstRun() {
-        QTest::mouseClick(frm->StatImg, Qt::LeftButton);
+        input::Click(frm->StatImg, Qt::LeftButton);
         QCOMPARE(host->LastText(), QStringLiteral("No stats to show!"));
         QVERIFY(!QFileInfo::exists("stats.dat"));
         QVERIFY(host->statsGameTypes.empty());
 
         host->loginScript = {ScriptedHost::LogInAs("ann")};
         Win();
-        QTest::mouseClick(frm->BlnkChk, Qt::LeftButton);
-        QTest::mouseClick(frm->StatImg, Qt::LeftButton);
+        input::Click(frm->BlnkChk, Qt::LeftButton);
+        input::Click(frm->StatImg, Qt::LeftButton);
         QCOMPARE(host->statsGameTypes, std::vector<int>{1});
     }
 
@@ -238,7 +240,7 @@ class WholeProgramTest : public QObject, private GameRig {
         frm->activateWindow();
         QApplication::setActiveWindow(frm.get());
         QVERIFY(QTest::qWaitForWindowActive(frm.get()));
-        QTest::keyClick(frm.get(), Qt::Key_F1);  // F1 opens it too, on the contents page
+        input::Key(frm.get(), Qt::Key_F1);  // F1 opens it too, on the contents page
         QVERIFY(frm->HelpWindow() && frm->HelpWindow()->isVisible());
         QVERIFY(frm->HelpWindow()->Browser()->source().toString().endsWith(
             QStringLiteral("contents.html")));
