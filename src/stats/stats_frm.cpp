@@ -16,6 +16,7 @@
 #include "ui/modal_host.h"
 #include "ui/pictures.h"
 #include "ui/text_codec.h"
+#include "ui/dialog_style.h"
 #include "ui/twips.h"
 
 namespace vella {
@@ -46,7 +47,6 @@ StatsFrm::StatsFrm(PlayerSession& session, StatsFile& stats, ModalHost& host, in
     setWindowTitle(QStringLiteral("Player Stats"));
     setWindowIcon(pictures::StatsIcon());
     FixDialog(this, 7065, 3225);
-    setFont(DialogFont());
     BuildControls();
     Form_Load(gameType);
     PlaceClientArea(this, 1935, 2130);
@@ -56,10 +56,7 @@ void StatsFrm::BuildControls() {
     Label1 = MakeLabel(this, QStringLiteral("Select Player:"), TwipsRect(240, 165, 1095, 255));
     Combo1 = new QComboBox(this);
     Combo1->setGeometry(TwipsRect(1320, 120, 1575, 315));
-    QFont bold = Combo1->font();
-    bold.setPointSizeF(8.25);
-    bold.setBold(true);
-    Combo1->setFont(bold);
+    SetFont(Combo1, 8.25, true);
     connect(Combo1, &QComboBox::currentIndexChanged, this, &StatsFrm::Combo1_Click);
     Combo1->setAccessibleName(QStringLiteral("Select Player"));
 

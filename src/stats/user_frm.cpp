@@ -15,6 +15,7 @@
 #include "ui/modal_host.h"
 #include "ui/pictures.h"
 #include "ui/text_codec.h"
+#include "ui/dialog_style.h"
 #include "ui/twips.h"
 
 namespace vella {
@@ -24,7 +25,6 @@ UserFrm::UserFrm(PlayerSession& session, StatsFile& stats, ModalHost& host, QWid
     setWindowTitle(QStringLiteral("¿Quién Es Usted?"));
     setWindowIcon(pictures::LoginIcon());
     FixDialog(this, 2910, 1935);
-    setFont(DialogFont());
 
     Label2 =
         new QLabel(QStringLiteral("We need your name if you want us to keep stats on you."), this);

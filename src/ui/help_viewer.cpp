@@ -1,28 +1,60 @@
 // The help viewer.
 #include "ui/help_viewer.h"
 
+#include <QScreen>
 #include <QTextBrowser>
-#include <QVBoxLayout>
+#include <algorithm>
 
 #include "ui/pictures.h"
 
 namespace vella {
+namespace {
 
-HelpViewer::HelpViewer(QWidget* owner) : QWidget(owner, Qt::Window) {
+constexpr int Gap = 8;  // between the game's frame and the viewer's
+
+}  // namespace
+
+HelpViewer::HelpViewer(QWidget* owner) : QMainWindow(owner, Qt::Window) {
     setWindowTitle(QStringLiteral("Vellacode Help"));
     setWindowIcon(pictures::ProgramIcon());
     setAttribute(Qt::WA_DeleteOnClose);
     browser_ = new QTextBrowser(this);
     browser_->setOpenLinks(true);
     browser_->setSearchPaths({QStringLiteral(":/assets/help")});
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(browser_);
+    browser_->setAccessibleName(QStringLiteral("Help text"));
+    setCentralWidget(browser_);
     resize(480, 520);
+}
+
+QRect HelpViewer::Beside(const QRect& owner, const QSize& size, const QRect& screen) {
+    const int roomRight = screen.right() - owner.right() - Gap;
+    const int roomLeft = owner.left() - screen.left() - Gap;
+    int left;
+    if (roomRight >= size.width()) {
+        left = owner.right() + 1 + Gap;
+    } else if (roomLeft >= size.width()) {
+        left = owner.left() - Gap - size.width();
+    } else if (roomRight >= roomLeft) {
+        left = screen.right() + 1 - size.width();
+    } else {
+        left = screen.left();
+    }
+    const int lowest = std::max(screen.top(), screen.bottom() + 1 - size.height());
+    const int top = std::clamp(owner.top(), screen.top(), lowest);
+    return QRect(QPoint(std::max(left, screen.left()), top), size);
 }
 
 void HelpViewer::ShowContents() {
     browser_->setSource(QUrl(QStringLiteral("qrc:/assets/help/contents.html")));
+    if (!placed_) {
+        placed_ = true;
+        QWidget* owner = parentWidget();
+        const QScreen* screen = owner ? owner->screen() : this->screen();
+        if (owner && screen) {
+            const QRect frame = Beside(owner->frameGeometry(), size(), screen->availableGeometry());
+            move(frame.topLeft());
+        }
+    }
     show();
     raise();
     activateWindow();

@@ -1,14 +1,14 @@
-// The help viewer: a window beside the game (not modal) showing the help text compiled into
-// the program, opened on its contents page.
+// The help viewer: a window of its own beside the game (not modal) showing the help text
+// compiled into the program, opened on its contents page.
 #pragma once
 
-#include <QWidget>
+#include <QMainWindow>
 
 class QTextBrowser;
 
 namespace vella {
 
-class HelpViewer : public QWidget {
+class HelpViewer : public QMainWindow {
     Q_OBJECT
 
   public:
@@ -19,8 +19,14 @@ class HelpViewer : public QWidget {
 
     QTextBrowser* Browser() const { return browser_; }
 
+    // Where a window of `size` goes beside `owner` on `screen`: to its right, else to its left,
+    // else on the side with more room, as far from the owner as the screen allows; top edges
+    // level where the screen allows.
+    static QRect Beside(const QRect& owner, const QSize& size, const QRect& screen);
+
   private:
     QTextBrowser* browser_;
+    bool placed_ = false;
 };
 
 }  // namespace vella

@@ -15,6 +15,7 @@
 #include "ui/help_viewer.h"
 #include "ui/peg_image.h"
 #include "ui/pictures.h"
+#include "ui/dialog_style.h"
 #include "ui/twips.h"
 
 namespace vella {
@@ -101,10 +102,7 @@ void MainFrm::BuildControls() {
 
     GuessBtn = new QPushButton(QStringLiteral("?"), client);
     GuessBtn->setGeometry(TwipsRect(3540, 5520, 735, 855));
-    QFont big = GuessBtn->font();
-    big.setPointSize(30);
-    big.setBold(true);
-    GuessBtn->setFont(big);
+    SetFont(GuessBtn, 30, true);
     GuessBtn->setFocusPolicy(Qt::StrongFocus);
     connect(GuessBtn, &QPushButton::clicked, this, &MainFrm::GuessBtn_Click);
     GuessBtn->installEventFilter(this);
@@ -210,7 +208,7 @@ void MainFrm::BeginDrag(const DragSource& source, const QPixmap& image) {
     auto* drag = new QDrag(this);
     drag->setMimeData(EncodeDrag(source));
     drag->setPixmap(image);
-    drag->setHotSpot(QPoint(image.width() / 2, image.height() / 2));
+    drag->setHotSpot(DragHotSpot(image));
     drag->exec(Qt::MoveAction);
 }
 

@@ -4,6 +4,8 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMouseEvent>
+#include <QPixmap>
+#include <QUuid>
 
 namespace vella {
 namespace {
@@ -21,26 +23,39 @@ int ButtonCode(Qt::MouseButton button) {
     }
 }
 
+// Tells this run of the program from any other that takes part in the same drag and drop.
+const QByteArray& DragOrigin() {
+    static const QByteArray origin = QUuid::createUuid().toByteArray(QUuid::WithoutBraces);
+    return origin;
+}
+
 }  // namespace
 
 QMimeData* EncodeDrag(const DragSource& source) {
     auto* data = new QMimeData;
     const QString kind = source.kind == DragSource::Kind::Palette ? QStringLiteral("palette")
                                                                   : QStringLiteral("hole");
-    data->setData(PegMimeType, QStringLiteral("%1:%2").arg(kind).arg(source.index).toLatin1());
+    data->setData(PegMimeType,
+                  QStringLiteral("%1:%2:").arg(kind).arg(source.index).toLatin1() + DragOrigin());
     return data;
 }
 
 std::optional<DragSource> DecodeDrag(const QMimeData* data) {
     if (!data || !data->hasFormat(PegMimeType)) return std::nullopt;
     const QList<QByteArray> parts = data->data(PegMimeType).split(':');
-    if (parts.size() != 2) return std::nullopt;
+    if (parts.size() != 3) return std::nullopt;
     bool ok = false;
     const int index = parts[1].toInt(&ok);
     if (!ok) return std::nullopt;
     if (parts[0] == "palette") return DragSource{DragSource::Kind::Palette, index};
-    if (parts[0] == "hole") return DragSource{DragSource::Kind::Hole, index};
+    if (parts[0] == "hole" && parts[2] == DragOrigin())
+        return DragSource{DragSource::Kind::Hole, index};
     return std::nullopt;
+}
+
+QPoint DragHotSpot(const QPixmap& image) {
+    const QSizeF size = image.deviceIndependentSize();
+    return QPoint(qRound(size.width() / 2), qRound(size.height() / 2));
 }
 
 ImageControl::ImageControl(int index, QWidget* parent) : QLabel(parent), index_(index) {

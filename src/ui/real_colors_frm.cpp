@@ -8,6 +8,7 @@
 
 #include "ui/accessible_names.h"
 #include "ui/pictures.h"
+#include "ui/dialog_style.h"
 #include "ui/twips.h"
 
 namespace vella {
@@ -23,10 +24,7 @@ RealColorsFrm::RealColorsFrm(const ResultRequest& request, QWidget* parent) : QD
     QPalette yellow = Label1->palette();
     yellow.setColor(QPalette::WindowText, QColor(255, 255, 0));
     Label1->setPalette(yellow);
-    QFont big = Label1->font();
-    big.setPointSize(24);
-    big.setBold(true);
-    Label1->setFont(big);
+    SetFont(Label1, 24, true);
 
     Frame1 = new QGroupBox(QStringLiteral("The Secret Pattern"), this);
     Frame1->setGeometry(TwipsRect(120, 840, 3135, 1095));
@@ -40,10 +38,7 @@ RealColorsFrm::RealColorsFrm(const ResultRequest& request, QWidget* parent) : QD
 
     OKBtn = new QPushButton(this);
     OKBtn->setGeometry(TwipsRect(120, 2160, 3135, 495));
-    QFont buttonFont = OKBtn->font();
-    buttonFont.setPointSizeF(13.5);
-    buttonFont.setBold(false);
-    OKBtn->setFont(buttonFont);
+    SetFont(OKBtn, 13.5, false);
     OKBtn->setDefault(true);
     OKBtn->setFocusPolicy(Qt::StrongFocus);
     connect(OKBtn, &QPushButton::clicked, this, &RealColorsFrm::OKBtn_Click);
@@ -65,10 +60,7 @@ void RealColorsFrm::Form_Load(const ResultRequest& request) {
         Timer1->start();
         OKBtn->setText(QStringLiteral("I'm Cool"));
     } else {
-        QFont small = Label1->font();
-        small.setPointSize(10);
-        small.setBold(true);
-        Label1->setFont(small);
+        SetFont(Label1, 10, true);
         Label1->setText(QStringLiteral("I'm Sorry.  You Didn't Win This Time."));
         setWindowTitle(QStringLiteral("Better Luck Next Time"));
         Timer1->stop();

@@ -5,7 +5,6 @@
 #include <QtTest>
 
 #include "input.h"
-
 #include "rigs.h"
 #include "ui/main_frm.h"
 #include "ui/peg_image.h"
@@ -34,6 +33,7 @@ class HiDpiTest : public QObject, private GameRig {
                                      .convertToFormat(hole.toImage().format()));
         QCOMPARE(frm->ClrChoice[5]->pixmap().size(), QSize(64, 64));
         QCOMPARE(frm->StatImg->pixmap().size(), QSize(64, 64));
+        QCOMPARE(DragHotSpot(hole), QPoint(16, 16));  // the peg's centre, in logical pixels
 
         // On screen the peg is drawn one device pixel for one: no colour appears that the
         // design, the hole's background or its border does not have (scaling up would blend

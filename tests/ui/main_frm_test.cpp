@@ -28,14 +28,25 @@ bool SamePicture(const QPixmap& a, const QPixmap& b) {
     return a.toImage() == b.toImage();
 }
 
-void Drop(QWidget* target, const DragSource& source) {
-    std::unique_ptr<QMimeData> data(EncodeDrag(source));
+void Drop(QWidget* target, QMimeData* mime) {
+    std::unique_ptr<QMimeData> data(mime);
     // As in a real drag, the target is entered before the peg is dropped on it.
     QDragEnterEvent enter(QPoint(16, 16), Qt::MoveAction, data.get(), Qt::LeftButton,
                           Qt::NoModifier);
     QApplication::sendEvent(target, &enter);
     QDropEvent drop(QPointF(16, 16), Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target, &drop);
+}
+
+void Drop(QWidget* target, const DragSource& source) {
+    Drop(target, EncodeDrag(source));
+}
+
+// A drag as another running copy of the program would start it.
+QMimeData* ForeignDrag(const char* source) {
+    auto* data = new QMimeData;
+    data->setData(PegMimeType, QByteArray(source) + ":0b0a8f59-other-copy");
+    return data;
 }
 
 QStringList Captions(QMenu* menu) {
@@ -172,6 +183,12 @@ class MainFrmTest : public QObject, private GameRig {
         QCOMPARE(frm->Game().Board[8], 6);
         Drop(frm->Row[1], DragSource{DragSource::Kind::Palette, 6});  // yellow is not in play
         QCOMPARE(frm->Game().Board[1], 6);
+        // Another copy's hole is not this board's to move; its palette is as good as ours.
+        Drop(frm->Row[3], ForeignDrag("hole:0"));
+        QCOMPARE(frm->Game().Board[0], 5);
+        QCOMPARE(frm->Game().Board[3], 6);
+        Drop(frm->Row[3], ForeignDrag("palette:2"));
+        QCOMPARE(frm->Game().Board[3], 2);
         QVERIFY(!frm->ClrChoice[0]->acceptDrops());
         QVERIFY(frm->Row[0]->acceptDrops());
     }

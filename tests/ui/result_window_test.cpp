@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "input.h"
+#include "ui/dialog_style.h"
 
 #include "text_fits.h"
 #include "ui/pictures.h"
@@ -28,6 +29,13 @@ class ResultWindowTest : public QObject {
         QCOMPARE(frm.OKBtn->text(), QStringLiteral("I'm Cool"));
         QCOMPARE(frm.OKBtn->font().pointSizeF(), 13.5);
         QCOMPARE(frm.Frame1->title(), QStringLiteral("The Secret Pattern"));
+        // Every text in the dialogs' one family and width; only sizes and weights differ.
+        for (QWidget* text : {static_cast<QWidget*>(frm.Label1), static_cast<QWidget*>(frm.OKBtn),
+                              static_cast<QWidget*>(frm.Frame1)}) {
+            QCOMPARE(text->font().family(), DialogFont().family());
+            QCOMPARE(text->font().stretch(), DialogFont().stretch());
+        }
+        QCOMPARE(frm.Frame1->font().pointSize(), 8);
         QVERIFY(frm.Timer1->isActive());
         QCOMPARE(frm.Timer1->interval(), 500);
         const int codes[] = {0, 6, 2, 5};

@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <QAccessible>
 #include <QtTest>
 
 #include "input.h"
@@ -227,6 +228,10 @@ class WholeProgramTest : public QObject, private GameRig {
         frm->HlpContents->trigger();
         HelpViewer* help = frm->HelpWindow();
         QVERIFY(help && help->isVisible() && !help->isModal());
+        // A window to assistive technology, titled with its caption.
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(help);
+        QCOMPARE(window->role(), QAccessible::Window);
+        QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Vellacode Help"));
         QVERIFY(help->Browser()->toPlainText().contains(QStringLiteral("Vellacode Help")));
         QVERIFY(help->Browser()->toPlainText().contains(QStringLiteral("Playing a game")));
         frm->HlpContents->trigger();  // brought to the front, not opened twice
@@ -246,6 +251,24 @@ class WholeProgramTest : public QObject, private GameRig {
             QStringLiteral("contents.html")));
         frm->close();
         QTRY_VERIFY(frm->HelpWindow() == nullptr);
+    }
+
+    // The game's frame is 300 x 480 at 100, 50; the help window is 480 x 520.
+    void helpOpensBesideTheGame_data() {
+        QTest::addColumn<QRect>("screen");
+        QTest::addColumn<QRect>("expected");
+        QTest::newRow("room on the right") << QRect(0, 0, 1280, 1024) << QRect(408, 50, 480, 520);
+        QTest::newRow("room on the left only")
+            << QRect(-600, 0, 1000, 1024) << QRect(-388, 50, 480, 520);
+        QTest::newRow("no room: the wider side, kept on the screen")
+            << QRect(0, 0, 800, 600) << QRect(320, 50, 480, 520);
+        QTest::newRow("a short screen lifts it") << QRect(0, 0, 1280, 540)
+                                                 << QRect(408, 20, 480, 520);
+    }
+    void helpOpensBesideTheGame() {
+        QFETCH(QRect, screen);
+        QFETCH(QRect, expected);
+        QCOMPARE(HelpViewer::Beside(QRect(100, 50, 300, 480), QSize(480, 520), screen), expected);
     }
 
     void theBuiltProgramComesUp() {

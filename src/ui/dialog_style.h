@@ -1,0 +1,25 @@
+// The one look of the program's windows: the designed 8-point font and its larger variants, the
+// fixed dialog frame, and placing a window by its client area.
+#pragma once
+
+class QDialog;
+class QFont;
+class QWidget;
+
+namespace vella {
+
+// The dialogs' font: the platform's sans-serif family at the designed 8 points, narrowed a
+// little, since the layout was drawn for a narrower face than today's sans-serif defaults.
+QFont DialogFont();
+
+// Gives `control` the dialogs' font at `points`, bold or regular.
+void SetFont(QWidget* control, double points, bool bold);
+
+// A fixed-size dialog without minimise and maximise boxes, its client area in twips.
+void FixDialog(QDialog* dialog, int width, int height);
+
+// Puts the top left corner of a top-level window's client area (below its title bar, and for
+// the main window below its menu bar: `above` pixels) at the given screen position in twips.
+void PlaceClientArea(QWidget* window, int left, int top, int above = 0);
+
+}  // namespace vella
