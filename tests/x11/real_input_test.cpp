@@ -1,0 +1,171 @@
+// The real windows on a real X server, driven by keys and pointer moves that the server itself
+// delivers: the log-in type-ahead, Tab, Enter and Escape as the platform sends them, Enter on a
+// focused button, real drags and secondary clicks on the board, and the help window's role.
+#include <QAccessible>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "rigs.h"
+#include "stats/names.h"
+#include "stats/stats_frm.h"
+#include "stats/user_frm.h"
+#include "ui/help_viewer.h"
+#include "ui/main_frm.h"
+#include "ui/peg_image.h"
+#include "xtest_input.h"
+
+using namespace vella;
+
+namespace {
+
+QPoint Centre(QWidget* control) {
+    return control->mapToGlobal(control->rect().center());
+}
+
+// Shows `window` and waits until it has the keyboard.
+void Activate(QWidget* window) {
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+}
+
+}  // namespace
+
+class RealInputTest : public QObject, private DialogRig {
+    Q_OBJECT
+
+  private:
+    void Players(std::initializer_list<const char*> names) {
+        for (const char* name : names)
+            QVERIFY(stats->RecordGame(StoredName(name), FinishedGame{0, 0, true, 5}).Ok());
+    }
+
+    // Runs `script` and lets the program handle what it sends until it is done.
+    static void Send(std::function<void(XTestInput&)> script) {
+        bool done = false;
+        InputScript input([&](XTestInput& x) {
+            script(x);
+            done = true;
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(done, 10000);
+        input.Join();
+        QTest::qWait(50);
+    }
+
+  private slots:
+    void initTestCase() {
+        QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
+        QVERIFY2(XTestInput().Ready(), "the X server offers no XTest extension");
+    }
+    void init() { ResetDialogRig(); }
+
+    void logInTypeAheadTabEnterAndEscape() {
+        Players({"bob", "boris"});
+        UserFrm frm(session, *stats, host);
+        Activate(&frm);
+        Send([](XTestInput& x) { x.Type("b"); });
+        QCOMPARE(frm.Combo1->currentText(), QStringLiteral("BOB"));
+        QCOMPARE(frm.Combo1->lineEdit()->selectedText(), QStringLiteral("OB"));
+        Send([](XTestInput& x) { x.Type("o"); });
+        QCOMPARE(frm.Combo1->currentText(), QStringLiteral("BOB"));
+        QCOMPARE(frm.Combo1->lineEdit()->selectedText(), QStringLiteral("B"));
+
+        Send([](XTestInput& x) { x.Tap(XK_Tab); });
+        QCOMPARE(frm.focusWidget(), frm.Command1);
+        Send([](XTestInput& x) { x.Tap(XK_Tab, {XK_Shift_L}); });
+        QCOMPARE(frm.focusWidget(), frm.Combo1);
+        QCOMPARE(frm.TypedText(), std::string("BO"));
+
+        Send([](XTestInput& x) { x.Tap(XK_Return); });
+        QVERIFY(!frm.isVisible());
+        QCOMPARE(session.PlayerName, StoredName("bob"));
+
+        UserFrm again(session, *stats, host);
+        Activate(&again);
+        Send([](XTestInput& x) {
+            x.Type("z");
+            x.Tap(XK_Escape);
+        });
+        QVERIFY(!again.isVisible());
+        QCOMPARE(session.PlayerName, StoredName("bob"));
+        QVERIFY(!session.LoginCancelled);
+    }
+
+    void enterOnAFocusedNoKeepStatsDeclines() {
+        UserFrm frm(session, *stats, host);
+        Activate(&frm);
+        Send([](XTestInput& x) {
+            x.Type("ann");
+            x.Tap(XK_Tab);
+            x.Tap(XK_Tab);
+            x.Tap(XK_Return);
+        });
+        QVERIFY(!frm.isVisible());
+        QVERIFY(session.StatsDeclined && !session.KeepStats && !session.LoggedIn());
+    }
+
+    void enterOnAFocusedDeletePlayerAsksFirst() {
+        Players({"ann", "bob"});
+        StatsFrm frm(session, *stats, host, 0);
+        Activate(&frm);
+        frm.Combo1->setFocus();
+        host.answers.push_back(AnswerCancel);
+        Send([](XTestInput& x) {
+            x.Tap(XK_Tab);
+            x.Tap(XK_Return);
+        });
+        QCOMPARE(host.messages.size(), size_t(1));
+        QCOMPARE(host.messages[0].Title, QStringLiteral("Woah!"));
+        QVERIFY(frm.isVisible());
+    }
+
+    void dragsAndSecondaryClicksOnTheBoard() {
+        GameRig game;
+        game.OpenWindow(std::make_unique<StatsFile>(folder.path().toStdString()));
+        MainFrm& frm = *game.frm;
+        Activate(&frm);
+
+        const QPoint blue = Centre(frm.ClrChoice[Blue]);
+        const QPoint hole1 = Centre(frm.Row[1]);
+        const QPoint hole3 = Centre(frm.Row[3]);
+        Send([&](XTestInput& x) {
+            x.MoveTo(blue);
+            x.Button(1, true);  // the drag starts at the press
+            x.GlideTo(blue, hole1);
+            x.Button(1, false);
+        });
+        QCOMPARE(frm.Game().Board[1], Blue);
+
+        Send([&](XTestInput& x) {
+            x.MoveTo(hole1);
+            x.Button(1, true);
+            x.GlideTo(hole1, hole3);
+            x.Button(1, false);
+        });
+        QCOMPARE(frm.Game().Board[1], frm.Game().BlankCode);
+        QCOMPARE(frm.Game().Board[3], Blue);
+
+        Send([&](XTestInput& x) { x.Click(Centre(frm.ClrChoice[Red]), 3); });
+        QCOMPARE(frm.Game().Board[0], Red);
+    }
+
+    void helpIsAWindowBesideTheGame() {
+        GameRig game;
+        game.OpenWindow(std::make_unique<StatsFile>(folder.path().toStdString()));
+        Activate(game.frm.get());
+        Send([](XTestInput& x) { x.Tap(XK_F1); });
+        HelpViewer* help = game.frm->HelpWindow();
+        QVERIFY(help);
+        QTRY_VERIFY(help->isVisible());
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(help);
+        QCOMPARE(window->role(), QAccessible::Window);
+        QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Vellacode Help"));
+        QTRY_VERIFY(!help->frameGeometry().intersects(game.frm->frameGeometry()));
+    }
+};
+
+QTEST_MAIN(RealInputTest)
+#include "real_input_test.moc"

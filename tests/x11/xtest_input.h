@@ -1,0 +1,88 @@
+// Input synthesised in the X server through the XTest extension: the server delivers it to the
+// program as it delivers a person's keyboard and mouse, so the platform's own key and pointer
+// handling runs. A script of steps runs on its own thread with its own connection, since a drag
+// holds the program's thread in a loop of its own until the button is released.
+#pragma once
+
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+
+#include <QPoint>
+#include <chrono>
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <thread>
+
+class XTestInput {
+  public:
+    XTestInput() : display_(XOpenDisplay(nullptr)) {}
+    ~XTestInput() {
+        if (display_) XCloseDisplay(display_);
+    }
+    XTestInput(const XTestInput&) = delete;
+    XTestInput& operator=(const XTestInput&) = delete;
+
+    bool Ready() const {
+        int event, error, major, minor;
+        return display_ && XTestQueryExtension(display_, &event, &error, &major, &minor);
+    }
+
+    void MoveTo(QPoint global) {
+        XTestFakeMotionEvent(display_, -1, global.x(), global.y(), CurrentTime);
+        Settle();
+    }
+    // A pointer move in small steps, as a hand makes it.
+    void GlideTo(QPoint from, QPoint to, int steps = 12) {
+        for (int i = 1; i <= steps; ++i) MoveTo(from + (to - from) * i / steps);
+    }
+    void Button(unsigned button, bool down) {
+        XTestFakeButtonEvent(display_, button, down, CurrentTime);
+        Settle();
+    }
+    void Click(QPoint global, unsigned button) {
+        MoveTo(global);
+        Button(button, true);
+        Button(button, false);
+    }
+    // A key, with any modifier keys held down around it.
+    void Tap(KeySym key, std::initializer_list<KeySym> held = {}) {
+        for (KeySym m : held) Key(m, true);
+        Key(key, true);
+        Key(key, false);
+        for (KeySym m : held) Key(m, false);
+    }
+    void Type(const char* letters) {
+        for (const char* c = letters; *c; ++c) Tap(XStringToKeysym(std::string(1, *c).c_str()));
+    }
+
+  private:
+    void Key(KeySym key, bool down) {
+        XTestFakeKeyEvent(display_, XKeysymToKeycode(display_, key), down, CurrentTime);
+        Settle();
+    }
+    void Settle() {
+        XSync(display_, False);
+        std::this_thread::sleep_for(std::chrono::milliseconds(15));
+    }
+
+    Display* display_;
+};
+
+// Runs `script` with a fresh XTest connection on a thread of its own; Join() waits for it.
+class InputScript {
+  public:
+    explicit InputScript(std::function<void(XTestInput&)> script)
+        : thread_([script = std::move(script)] {
+              XTestInput input;
+              script(input);
+          }) {}
+    ~InputScript() { Join(); }
+    void Join() {
+        if (thread_.joinable()) thread_.join();
+    }
+
+  private:
+    std::thread thread_;
+};
