@@ -6,7 +6,7 @@
 
 #include "bench_folder.h"
 #include "stats/player_session.h"
-#include "stats/user_frm.h"
+#include "ui/user_frm.h"
 #include "ui/qt_modal_host.h"
 #include "ui/text_codec.h"
 

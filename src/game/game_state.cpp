@@ -54,7 +54,6 @@ SubmitResult GameState::Submit(const GameOptions& options) {
     Whites = outcome.Whites;
     InGame = true;
     SubmitResult result;
-    result.ScoredRow = CurRow;
     ShowScore();
     ++CurRow;
     LastHole = static_cast<std::int16_t>(CurRow * RowLength - 1);

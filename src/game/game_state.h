@@ -18,7 +18,6 @@ enum class Indicator { Empty, Current, White, Black };
 
 struct SubmitResult {
     std::string Refusal;  // non-empty: the row was refused and nothing changed
-    int ScoredRow = -1;
     bool GameOver = false;  // the result window is due, then ResetGame and NewSecret
 
     bool Refused() const { return !Refusal.empty(); }

@@ -102,10 +102,6 @@ Result<PlayerRec> StatsFile::ReadRecord(int k) {
     });
 }
 
-Status StatsFile::WriteRecord(int k, const PlayerRec& rec) {
-    return Locked([&] { return WriteLocked(k, rec); });
-}
-
 Status StatsFile::WriteLocked(int k, const PlayerRec& rec) {
     const RecordBytes bytes = EncodeRecord(rec);
     return fileio::WriteAt(DatPath(), static_cast<std::uint64_t>(k - 1) * RecordSize, bytes);

@@ -36,9 +36,6 @@ class StatsFile {
     // Record k, 1 ≤ k ≤ count.
     Result<PlayerRec> ReadRecord(int k);
 
-    // Writes record k; k = count + 1 appends (over stray tail bytes).
-    Status WriteRecord(int k, const PlayerRec& rec);
-
     // Rebuilds the file without record k: the others go in order to stats.tmp, which is flushed
     // and renamed over stats.dat. On failure stats.dat is as it was and stats.tmp is gone.
     Status RemoveRecord(int k);

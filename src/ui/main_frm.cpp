@@ -13,7 +13,7 @@
 #include <QShortcut>
 
 #include "ui/help_viewer.h"
-#include "ui/peg_image.h"
+#include "ui/image_control.h"
 #include "ui/pictures.h"
 #include "ui/dialog_style.h"
 #include "ui/twips.h"

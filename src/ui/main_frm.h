@@ -10,6 +10,7 @@
 #include "game/game_state.h"
 #include "game/placement.h"
 #include "stats/player_session.h"
+#include "ui/image_control.h"
 #include "ui/modal_host.h"
 
 class QCheckBox;
@@ -21,7 +22,6 @@ class QPushButton;
 namespace vella {
 
 class HelpViewer;
-class ImageControl;
 class StatsFile;
 
 class MainFrm : public QMainWindow {
@@ -59,8 +59,8 @@ class MainFrm : public QMainWindow {
     void GuessBtn_Click();
     void RptChk_Click();
     void BlnkChk_Click();
-    void ClrChoice_MouseDown(int index, int button);
-    void Row_MouseDown(int index, int button);
+    void ClrChoice_MouseDown(int index, MouseButton button);
+    void Row_MouseDown(int index, MouseButton button);
     void Row_DragDrop(int index, const DragSource& source);
     void StatImg_Click();
     void UserID_Click();

@@ -7,7 +7,7 @@
 
 #include "ui/accessible_names.h"
 #include "ui/main_frm.h"
-#include "ui/peg_image.h"
+#include "ui/image_control.h"
 
 namespace vella {
 
@@ -21,13 +21,13 @@ void MainFrm::BuildKeyboard() {
         // Keys 1 to 7 place a colour as a secondary click on the palette peg does.
         auto* key = new QShortcut(QKeySequence(Qt::Key_1 + i), this);
         connect(key, &QShortcut::activated, this, [this, i] {
-            if (ClrChoice[i]->isVisible()) ClrChoice_MouseDown(i, 2);
+            if (ClrChoice[i]->isVisible()) ClrChoice_MouseDown(i, MouseButton::Secondary);
         });
     }
     auto* backspace = new QShortcut(QKeySequence(Qt::Key_Backspace), this);
     connect(backspace, &QShortcut::activated, this, [this] {
         const int hole = LastFilledHole(game_);
-        if (hole >= 0) Row_MouseDown(hole, 2);
+        if (hole >= 0) Row_MouseDown(hole, MouseButton::Secondary);
     });
 }
 

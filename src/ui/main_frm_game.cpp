@@ -5,7 +5,7 @@
 
 #include "game/scoring.h"
 #include "ui/main_frm.h"
-#include "ui/peg_image.h"
+#include "ui/image_control.h"
 #include "ui/pictures.h"
 
 namespace vella {
@@ -50,17 +50,17 @@ void MainFrm::BlnkChk_Click() {
     GuessBtn->setFocus();
 }
 
-void MainFrm::ClrChoice_MouseDown(int index, int button) {
-    if (button == 1) {
+void MainFrm::ClrChoice_MouseDown(int index, MouseButton button) {
+    if (button == MouseButton::Primary) {
         StartDrag(DragSource{DragSource::Kind::Palette, index}, pictures::Peg(index));
-    } else if (button == 2 && PlaceColor(game_, static_cast<ColorCode>(index)) >= 0) {
+    } else if (button == MouseButton::Secondary && PlaceColor(game_, static_cast<ColorCode>(index)) >= 0) {
         PaintBoard();
     }
 }
 
-void MainFrm::Row_MouseDown(int index, int button) {
-    if (button == 2 && EmptyHole(game_, index)) PaintBoard();
-    if (button == 1 && CanDragHole(game_, index)) {
+void MainFrm::Row_MouseDown(int index, MouseButton button) {
+    if (button == MouseButton::Secondary && EmptyHole(game_, index)) PaintBoard();
+    if (button == MouseButton::Primary && CanDragHole(game_, index)) {
         StartDrag(DragSource{DragSource::Kind::Hole, index}, Row[index]->pixmap());
     }
 }

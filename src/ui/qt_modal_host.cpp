@@ -5,8 +5,8 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 
-#include "stats/stats_frm.h"
-#include "stats/user_frm.h"
+#include "ui/stats_frm.h"
+#include "ui/user_frm.h"
 #include "ui/real_colors_frm.h"
 
 namespace vella {

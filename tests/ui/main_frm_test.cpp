@@ -13,7 +13,7 @@
 
 #include "rigs.h"
 #include "text_fits.h"
-#include "ui/peg_image.h"
+#include "ui/image_control.h"
 #include "ui/pictures.h"
 
 using namespace vella;

@@ -1,6 +1,6 @@
 // The statistics window: its layout, the figures of every view, which player it selects, and
 // deleting players.
-#include "stats/stats_frm.h"
+#include "ui/stats_frm.h"
 
 #include <QAccessible>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 // The log-in window: what it offers, what it preselects, the type-ahead as typed, and each way
 // of leaving it. Keys and clicks reach it through its window, as a person's do.
-#include "stats/user_frm.h"
+#include "ui/user_frm.h"
 
 #include <QClipboard>
 #include <QComboBox>

@@ -15,7 +15,7 @@
 #include "stats/player_rec.h"
 #include "ui/help_viewer.h"
 #include "ui/main_frm.h"
-#include "ui/peg_image.h"
+#include "ui/image_control.h"
 
 using namespace vella;
 

@@ -1,5 +1,5 @@
 // The statistics window.
-#include "stats/stats_frm.h"
+#include "ui/stats_frm.h"
 
 #include <QComboBox>
 #include <QGroupBox>

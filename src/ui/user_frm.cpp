@@ -1,5 +1,5 @@
 // The log-in window.
-#include "stats/user_frm.h"
+#include "ui/user_frm.h"
 
 #include <QApplication>
 #include <QClipboard>

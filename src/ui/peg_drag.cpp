@@ -1,0 +1,44 @@
+// Dragging a peg.
+#include "ui/peg_drag.h"
+
+#include <QUuid>
+
+namespace vella {
+namespace {
+
+// Tells this run of the program from any other that takes part in the same drag and drop.
+const QByteArray& DragOrigin() {
+    static const QByteArray origin = QUuid::createUuid().toByteArray(QUuid::WithoutBraces);
+    return origin;
+}
+
+}  // namespace
+
+QMimeData* EncodeDrag(const DragSource& source) {
+    auto* data = new QMimeData;
+    const QString kind = source.kind == DragSource::Kind::Palette ? QStringLiteral("palette")
+                                                                  : QStringLiteral("hole");
+    data->setData(PegMimeType,
+                  QStringLiteral("%1:%2:").arg(kind).arg(source.index).toLatin1() + DragOrigin());
+    return data;
+}
+
+std::optional<DragSource> DecodeDrag(const QMimeData* data) {
+    if (!data || !data->hasFormat(PegMimeType)) return std::nullopt;
+    const QList<QByteArray> parts = data->data(PegMimeType).split(':');
+    if (parts.size() != 3) return std::nullopt;
+    bool ok = false;
+    const int index = parts[1].toInt(&ok);
+    if (!ok) return std::nullopt;
+    if (parts[0] == "palette") return DragSource{DragSource::Kind::Palette, index};
+    if (parts[0] == "hole" && parts[2] == DragOrigin())
+        return DragSource{DragSource::Kind::Hole, index};
+    return std::nullopt;
+}
+
+QPoint DragHotSpot(const QPixmap& image) {
+    const QSizeF size = image.deviceIndependentSize();
+    return QPoint(qRound(size.width() / 2), qRound(size.height() / 2));
+}
+
+}  // namespace vella
