@@ -4,8 +4,8 @@
 namespace vella {
 
 std::int16_t GetGameType(const GameOptions& options) {
-    return static_cast<std::int16_t>((options.BlanksAllowed ? 1 : 0) +
-                                     (options.RepeatsAllowed ? 2 : 0));
+    return static_cast<std::int16_t>((options.BlanksAllowed ? GameTypeBit::Blanks : 0) +
+                                     (options.RepeatsAllowed ? GameTypeBit::Repeats : 0));
 }
 
 }  // namespace vella

@@ -28,12 +28,24 @@ struct GameOptions {
     bool BlanksAllowed = false;
 };
 
-// 0 = neither option, 1 = blanks only, 2 = repeats only, 3 = both.
+// The colour sets, as ColorSetIdx numbers them.
+struct ColorSet {
+    static constexpr std::int16_t Six = 0;
+    static constexpr std::int16_t Seven = 1;
+};
+
+// The game type is the sum of its option bits: 0 = neither option, 1 = blanks only,
+// 2 = repeats only, 3 = both.
+struct GameTypeBit {
+    static constexpr std::int16_t Blanks = 1;
+    static constexpr std::int16_t Repeats = 2;
+};
 std::int16_t GetGameType(const GameOptions& options);
 
 // The empty hole is the code equal to the number of colours in play: 6 or 7.
 constexpr ColorCode BlankCodeFor(std::int16_t colorSetIdx) {
     return static_cast<ColorCode>(6 + colorSetIdx);
 }
+inline constexpr ColorCode SixColorBlank = BlankCodeFor(ColorSet::Six);
 
 }  // namespace vella

@@ -11,7 +11,7 @@ GameState::GameState(RandomSource& random) : random_(random) {
 }
 
 void GameState::StartUp(const GameOptions& options) {
-    ColorSetIdx = 0;
+    ColorSetIdx = ColorSet::Six;
     BlankCode = BlankCodeFor(ColorSetIdx);
     ResetGame();
     NewSecret(options);

@@ -61,7 +61,7 @@ class GameState {
     std::int16_t Blacks = 0;
     std::int16_t Whites = 0;
     std::int16_t ColorSetIdx = 0;
-    ColorCode BlankCode = 6;
+    ColorCode BlankCode = SixColorBlank;
     Pattern Secret{NoSecret, NoSecret, NoSecret, NoSecret};
     bool Won = false;
 

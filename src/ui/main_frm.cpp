@@ -189,7 +189,7 @@ void MainFrm::PaintBoard() {
 }
 
 void MainFrm::PaintPalette() {
-    const bool seven = game_.ColorSetIdx == 1;
+    const bool seven = game_.ColorSetIdx == ColorSet::Seven;
     QRect frame = Frame1->geometry();
     frame.setHeight(Twips(seven ? SevenColorFrameHeight : SixColorFrameHeight));
     Frame1->setGeometry(frame);

@@ -70,11 +70,11 @@ void MainFrm::Row_DragDrop(int index, const DragSource& source) {
 }
 
 void MainFrm::SixColors_Click() {
-    ChangeColorSet(0);
+    ChangeColorSet(ColorSet::Six);
 }
 
 void MainFrm::SevenColors_Click() {
-    ChangeColorSet(1);
+    ChangeColorSet(ColorSet::Seven);
 }
 
 void MainFrm::ChangeColorSet(std::int16_t colorSetIdx) {

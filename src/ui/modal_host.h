@@ -29,7 +29,7 @@ struct MessageRequest {
 struct ResultRequest {
     bool Won = false;
     Pattern Secret{};
-    ColorCode BlankCode = 6;
+    ColorCode BlankCode = SixColorBlank;
 };
 
 class ModalHost {

@@ -54,6 +54,16 @@ TEST(Session, DeclineTurnsStatisticsOffAndCancelChangesNothingButItsFlag) {
     EXPECT_EQ(other.PlayerName, "ANN            ");
     other.ClearLoginFlags();
     EXPECT_FALSE(other.LoginCancelled || other.StatsDeclined || other.PlayerChanged);
+
+    // Every flag raised at once, then cleared: each one must go.
+    LogIn(other, "bob");
+    DeclineStats(other);
+    CancelLogIn(other);
+    ASSERT_TRUE(other.LoginCancelled && other.StatsDeclined && other.PlayerChanged);
+    other.ClearLoginFlags();
+    EXPECT_FALSE(other.LoginCancelled);
+    EXPECT_FALSE(other.StatsDeclined);
+    EXPECT_FALSE(other.PlayerChanged);
 }
 
 }  // namespace
