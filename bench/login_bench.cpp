@@ -6,9 +6,9 @@
 
 #include "bench_folder.h"
 #include "stats/player_session.h"
-#include "ui/user_frm.h"
 #include "ui/qt_modal_host.h"
 #include "ui/text_codec.h"
+#include "ui/user_frm.h"
 
 static void BM_FloorFillComboBox(benchmark::State& state) {
     QStringList names;

@@ -46,7 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!stats.RecordGame(name, vella::FinishedGame{1, 3, true, 7}).Ok()) std::abort();
         if (stats.RecordCount().Value != count) std::abort();  // found, rewritten in place
         if (!stats.RemoveRecord(1).Ok()) std::abort();
-        if (fs::file_size(stats.DatPath()) != static_cast<std::uintmax_t>(count - 1) * 143) std::abort();
+        if (fs::file_size(stats.DatPath()) != static_cast<std::uintmax_t>(count - 1) * 143)
+            std::abort();
     }
     return 0;
 }

@@ -23,9 +23,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         ahead.KeyPress(key);
         const auto& box = ahead.Shown();
         const int length = static_cast<int>(box.Text.size());
-        if (box.SelStart < 0 || box.SelLength < 0 || box.SelStart + box.SelLength > length) std::abort();
+        if (box.SelStart < 0 || box.SelLength < 0 || box.SelStart + box.SelLength > length)
+            std::abort();
         if (box.SelStart != static_cast<int>(ahead.TypedText().size())) std::abort();
-        if (box.Text != ahead.TypedText() && box.Text.compare(0, ahead.TypedText().size(), ahead.TypedText()) != 0) {
+        if (box.Text != ahead.TypedText() &&
+            box.Text.compare(0, ahead.TypedText().size(), ahead.TypedText()) != 0) {
             std::abort();
         }
     }

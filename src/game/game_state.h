@@ -17,7 +17,7 @@ inline constexpr std::string_view WaitRefusal = "Please wait until this game is 
 enum class Indicator { Empty, Current, White, Black };
 
 struct SubmitResult {
-    std::string Refusal;  // non-empty: the row was refused and nothing changed
+    std::string Refusal;    // non-empty: the row was refused and nothing changed
     bool GameOver = false;  // the result window is due, then ResetGame and NewSecret
 
     bool Refused() const { return !Refusal.empty(); }

@@ -52,8 +52,10 @@ bool CanDragHole(const GameState& state, int hole) {
 
 int LastFilledHole(const GameState& state) {
     int latest = -1;
-    for (int i = state.CurRow * RowLength; i < (state.CurRow + 1) * RowLength && i < HoleCount; ++i) {
-        if (state.Board[i] != state.BlankCode && (latest < 0 || state.FillOrder[i] > state.FillOrder[latest])) {
+    for (int i = state.CurRow * RowLength; i < (state.CurRow + 1) * RowLength && i < HoleCount;
+         ++i) {
+        if (state.Board[i] != state.BlankCode &&
+            (latest < 0 || state.FillOrder[i] > state.FillOrder[latest])) {
             latest = i;
         }
     }

@@ -34,9 +34,13 @@ FaultHook& Hook() {
     return hook;
 }
 
-int Fault(Step step, const fs::path& path) { return Hook() ? Hook()(step, path) : 0; }
+int Fault(Step step, const fs::path& path) {
+    return Hook() ? Hook()(step, path) : 0;
+}
 
-std::string Quoted(const fs::path& path) { return "\"" + path.filename().string() + "\""; }
+std::string Quoted(const fs::path& path) {
+    return "\"" + path.filename().string() + "\"";
+}
 
 Status Failure(const char* what, const fs::path& path, int error) {
     return Status{std::string("Could not ") + what + " " + Quoted(path) + ": " +
@@ -100,7 +104,9 @@ Status CreateEmpty(const fs::path& path) {
 
 }  // namespace
 
-void SetFaultHook(FaultHook hook) { Hook() = std::move(hook); }
+void SetFaultHook(FaultHook hook) {
+    Hook() = std::move(hook);
+}
 
 Result<Bytes> ReadAll(const fs::path& path, bool create) {
     std::error_code ec;
@@ -212,21 +218,25 @@ Result<std::shared_ptr<FolderLock>> FolderLock::Acquire(const fs::path& folder,
     const auto deadline = std::chrono::steady_clock::now() + patience;
 #ifdef _WIN32
     std::error_code ec;
-    std::wstring name = L"Local\\Vellacode-" +
-                        std::to_wstring(std::hash<std::wstring>{}(fs::weakly_canonical(where, ec).wstring()));
+    std::wstring name =
+        L"Local\\Vellacode-" +
+        std::to_wstring(std::hash<std::wstring>{}(fs::weakly_canonical(where, ec).wstring()));
     HANDLE mutex = CreateMutexW(nullptr, FALSE, name.c_str());
-    if (!mutex) return Result<std::shared_ptr<FolderLock>>::Failure(Failure("open", shownFile, EACCES));
+    if (!mutex)
+        return Result<std::shared_ptr<FolderLock>>::Failure(Failure("open", shownFile, EACCES));
     const DWORD waited = WaitForSingleObject(mutex, static_cast<DWORD>(patience.count()));
     if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED) {
         CloseHandle(mutex);
-        return Result<std::shared_ptr<FolderLock>>::Failure(Status{
-            "Could not open " + Quoted(shownFile) + ": it is in use by another copy of Vellacode."});
+        return Result<std::shared_ptr<FolderLock>>::Failure(
+            Status{"Could not open " + Quoted(shownFile) +
+                   ": it is in use by another copy of Vellacode."});
     }
     lock->handle_ = reinterpret_cast<std::intptr_t>(mutex);
     (void)deadline;
 #else
     const int fd = ::open(where.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return Result<std::shared_ptr<FolderLock>>::Failure(Failure("open", shownFile, errno));
+    if (fd < 0)
+        return Result<std::shared_ptr<FolderLock>>::Failure(Failure("open", shownFile, errno));
     while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         if (errno != EWOULDBLOCK && errno != EINTR) {
             const int error = errno;
@@ -235,8 +245,9 @@ Result<std::shared_ptr<FolderLock>> FolderLock::Acquire(const fs::path& folder,
         }
         if (std::chrono::steady_clock::now() >= deadline) {
             ::close(fd);
-            return Result<std::shared_ptr<FolderLock>>::Failure(Status{
-                "Could not open " + Quoted(shownFile) + ": it is in use by another copy of Vellacode."});
+            return Result<std::shared_ptr<FolderLock>>::Failure(
+                Status{"Could not open " + Quoted(shownFile) +
+                       ": it is in use by another copy of Vellacode."});
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }

@@ -40,7 +40,7 @@ Status Remove(const std::filesystem::path& path);
 // An exclusive lock on the statistics files of one folder, shared by every copy of the program
 // that uses that folder. Held for the duration of one operation.
 class FolderLock {
-public:
+  public:
     // Waits up to `patience` for another copy of the program to finish its operation.
     static Result<std::shared_ptr<FolderLock>> Acquire(
         const std::filesystem::path& folder, const std::filesystem::path& shownFile,
@@ -49,7 +49,7 @@ public:
     FolderLock(const FolderLock&) = delete;
     FolderLock& operator=(const FolderLock&) = delete;
 
-private:
+  private:
     FolderLock() = default;
     std::intptr_t handle_ = -1;
 };

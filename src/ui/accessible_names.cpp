@@ -9,7 +9,7 @@ namespace vella {
 
 QString ColorName(ColorCode code, ColorCode blankCode) {
     static const std::array<const char*, MaxColors> names = {"black", "blue",    "red",   "green",
-                                                              "cyan",  "magenta", "yellow"};
+                                                             "cyan",  "magenta", "yellow"};
     if (code == blankCode || code < 0 || code >= MaxColors) return QStringLiteral("empty");
     return QString::fromLatin1(names[code]);
 }
@@ -21,12 +21,15 @@ QString HoleName(int hole, ColorCode code, ColorCode blankCode) {
         .arg(ColorName(code, blankCode));
 }
 
-QString PaletteName(int code) { return ColorName(static_cast<ColorCode>(code), -2) + QStringLiteral(" peg"); }
+QString PaletteName(int code) {
+    return ColorName(static_cast<ColorCode>(code), -2) + QStringLiteral(" peg");
+}
 
 QString ScoreName(const GameState& state, int row) {
     const QString name = QStringLiteral("row %1: ").arg(row + 1);
     if (row >= state.CurRow) {
-        return name + (row == state.CurRow ? QStringLiteral("current row") : QStringLiteral("not played yet"));
+        return name + (row == state.CurRow ? QStringLiteral("current row")
+                                           : QStringLiteral("not played yet"));
     }
     int exact = 0, colourOnly = 0;
     for (int k = 0; k < RowLength; ++k) {
@@ -41,7 +44,9 @@ namespace {
 AnnouncementObserver observer = nullptr;
 }  // namespace
 
-void ObserveAnnouncements(AnnouncementObserver seen) { observer = seen; }
+void ObserveAnnouncements(AnnouncementObserver seen) {
+    observer = seen;
+}
 
 void Rename(QWidget* widget, const QString& name) {
     if (widget->accessibleName() == name) return;

@@ -12,10 +12,10 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include "ui/dialog_style.h"
 #include "ui/help_viewer.h"
 #include "ui/image_control.h"
 #include "ui/pictures.h"
-#include "ui/dialog_style.h"
 #include "ui/twips.h"
 
 namespace vella {

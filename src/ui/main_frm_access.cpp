@@ -6,8 +6,8 @@
 #include <QShortcut>
 
 #include "ui/accessible_names.h"
-#include "ui/main_frm.h"
 #include "ui/image_control.h"
+#include "ui/main_frm.h"
 
 namespace vella {
 
@@ -17,7 +17,8 @@ void MainFrm::BuildKeyboard() {
     StatImg->setAccessibleDescription(QStringLiteral("Shows the players' statistics"));
     for (int i = 0; i < MaxColors; ++i) {
         ClrChoice[i]->setAccessibleName(PaletteName(i));
-        ClrChoice[i]->setAccessibleDescription(QStringLiteral("Key %1 places this colour").arg(i + 1));
+        ClrChoice[i]->setAccessibleDescription(
+            QStringLiteral("Key %1 places this colour").arg(i + 1));
         // Keys 1 to 7 place a colour as a secondary click on the palette peg does.
         auto* key = new QShortcut(QKeySequence(Qt::Key_1 + i), this);
         connect(key, &QShortcut::activated, this, [this, i] {

@@ -4,8 +4,8 @@
 #include <QPushButton>
 
 #include "game/scoring.h"
-#include "ui/main_frm.h"
 #include "ui/image_control.h"
+#include "ui/main_frm.h"
 #include "ui/pictures.h"
 
 namespace vella {
@@ -53,7 +53,8 @@ void MainFrm::BlnkChk_Click() {
 void MainFrm::ClrChoice_MouseDown(int index, MouseButton button) {
     if (button == MouseButton::Primary) {
         StartDrag(DragSource{DragSource::Kind::Palette, index}, pictures::Peg(index));
-    } else if (button == MouseButton::Secondary && PlaceColor(game_, static_cast<ColorCode>(index)) >= 0) {
+    } else if (button == MouseButton::Secondary &&
+               PlaceColor(game_, static_cast<ColorCode>(index)) >= 0) {
         PaintBoard();
     }
 }

@@ -27,16 +27,28 @@ QIcon Icon(std::initializer_list<const char*> names) {
 
 }  // namespace
 
-QPixmap Peg(int colorCode) { return Load(QStringLiteral("peg%1").arg(colorCode)); }
+QPixmap Peg(int colorCode) {
+    return Load(QStringLiteral("peg%1").arg(colorCode));
+}
 
-QPixmap Empty() { return Load(QStringLiteral("empty")); }
+QPixmap Empty() {
+    return Load(QStringLiteral("empty"));
+}
 
-QPixmap StatsChart() { return Load(QStringLiteral("stats32")); }
+QPixmap StatsChart() {
+    return Load(QStringLiteral("stats32"));
+}
 
-QIcon ProgramIcon() { return Icon({"program"}); }
+QIcon ProgramIcon() {
+    return Icon({"program"});
+}
 
-QIcon StatsIcon() { return Icon({"stats32", "stats16"}); }
+QIcon StatsIcon() {
+    return Icon({"stats32", "stats16"});
+}
 
-QIcon LoginIcon() { return Icon({"login32", "login16"}); }
+QIcon LoginIcon() {
+    return Icon({"login32", "login16"});
+}
 
 }  // namespace vella::pictures

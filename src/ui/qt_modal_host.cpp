@@ -5,9 +5,9 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 
+#include "ui/real_colors_frm.h"
 #include "ui/stats_frm.h"
 #include "ui/user_frm.h"
-#include "ui/real_colors_frm.h"
 
 namespace vella {
 namespace {

@@ -7,8 +7,8 @@
 #include <QTimer>
 
 #include "ui/accessible_names.h"
-#include "ui/pictures.h"
 #include "ui/dialog_style.h"
+#include "ui/pictures.h"
 #include "ui/twips.h"
 
 namespace vella {

@@ -13,10 +13,10 @@
 #include "stats/stats_figures.h"
 #include "stats/stats_file.h"
 #include "ui/accessible_names.h"
+#include "ui/dialog_style.h"
 #include "ui/modal_host.h"
 #include "ui/pictures.h"
 #include "ui/text_codec.h"
-#include "ui/dialog_style.h"
 #include "ui/twips.h"
 
 namespace vella {

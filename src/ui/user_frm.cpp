@@ -12,10 +12,10 @@
 
 #include "stats/player_session.h"
 #include "stats/stats_file.h"
+#include "ui/dialog_style.h"
 #include "ui/modal_host.h"
 #include "ui/pictures.h"
 #include "ui/text_codec.h"
-#include "ui/dialog_style.h"
 #include "ui/twips.h"
 
 namespace vella {

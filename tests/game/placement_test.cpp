@@ -92,13 +92,13 @@ TEST_F(Placement, OnlyFilledHolesOfTheCurrentRowDrag) {
 
 TEST_F(Placement, LastFilledHoleFollowsTheOrderOfFilling) {
     EXPECT_EQ(LastFilledHole(game), -1);
-    PlaceColor(game, Red);                        // hole 0
+    PlaceColor(game, Red);  // hole 0
     ASSERT_TRUE(DropOnHole(game, 3, Palette(Blue)));
-    PlaceColor(game, Green);                      // hole 1
+    PlaceColor(game, Green);  // hole 1
     EXPECT_EQ(LastFilledHole(game), 1);
     ASSERT_TRUE(EmptyHole(game, 1));
     EXPECT_EQ(LastFilledHole(game), 3);
-    ASSERT_TRUE(DropOnHole(game, 2, Hole(0)));    // moving a peg fills its new hole
+    ASSERT_TRUE(DropOnHole(game, 2, Hole(0)));  // moving a peg fills its new hole
     EXPECT_EQ(LastFilledHole(game), 2);
     ASSERT_TRUE(EmptyHole(game, 2));
     ASSERT_TRUE(EmptyHole(game, 3));

@@ -6,15 +6,14 @@
 #include <QtTest>
 
 #include "input.h"
-
 #include "rigs.h"
 #include "stats/names.h"
+#include "ui/accessible_names.h"
+#include "ui/image_control.h"
+#include "ui/main_frm.h"
+#include "ui/real_colors_frm.h"
 #include "ui/stats_frm.h"
 #include "ui/user_frm.h"
-#include "ui/accessible_names.h"
-#include "ui/main_frm.h"
-#include "ui/image_control.h"
-#include "ui/real_colors_frm.h"
 
 using namespace vella;
 

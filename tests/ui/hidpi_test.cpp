@@ -6,8 +6,8 @@
 
 #include "input.h"
 #include "rigs.h"
-#include "ui/main_frm.h"
 #include "ui/image_control.h"
+#include "ui/main_frm.h"
 #include "ui/pictures.h"
 #include "ui/real_colors_frm.h"
 

@@ -7,10 +7,9 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QtTest>
-
-#include "input.h"
 #include <memory>
 
+#include "input.h"
 #include "rigs.h"
 #include "text_fits.h"
 #include "ui/image_control.h"

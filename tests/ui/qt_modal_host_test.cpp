@@ -5,9 +5,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
+#include <functional>
 
 #include "input.h"
-#include <functional>
 
 using namespace vella;
 

@@ -6,9 +6,8 @@
 #include <QtTest>
 
 #include "input.h"
-#include "ui/dialog_style.h"
-
 #include "text_fits.h"
+#include "ui/dialog_style.h"
 #include "ui/pictures.h"
 #include "ui/real_colors_frm.h"
 

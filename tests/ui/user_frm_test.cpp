@@ -104,10 +104,10 @@ class UserFrmTest : public QObject, private DialogRig {
         input::Key(&frm, Qt::Key_Backspace);
         QCOMPARE(Shown(frm), QString());
         // Chords and editing keys never reach the name.
-        for (auto [key, mods] : {std::pair{Qt::Key_V, Qt::ControlModifier},
-                                 std::pair{Qt::Key_X, Qt::ControlModifier},
-                                 std::pair{Qt::Key_A, Qt::ControlModifier},
-                                 std::pair{Qt::Key_Z, Qt::ControlModifier}}) {
+        for (auto [key, mods] :
+             {std::pair{Qt::Key_V, Qt::ControlModifier}, std::pair{Qt::Key_X, Qt::ControlModifier},
+              std::pair{Qt::Key_A, Qt::ControlModifier},
+              std::pair{Qt::Key_Z, Qt::ControlModifier}}) {
             input::Key(&frm, key, mods);
         }
         QCOMPARE(frm.TypedText(), std::string());
@@ -134,10 +134,14 @@ class UserFrmTest : public QObject, private DialogRig {
     void okLogsInOrRefusesAnInvalidName_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("stored");  // empty: refused
-        QTest::newRow("blanks") << "   " << "";
-        QTest::newRow("blanks past the fifteenth") << "               bob" << "";
-        QTest::newRow("long") << "mary-ann wilkinson" << "MARY-ANN WILKIN";
-        QTest::newRow("leading space") << " ann" << " ANN           ";
+        QTest::newRow("blanks") << "   "
+                                << "";
+        QTest::newRow("blanks past the fifteenth") << "               bob"
+                                                   << "";
+        QTest::newRow("long") << "mary-ann wilkinson"
+                              << "MARY-ANN WILKIN";
+        QTest::newRow("leading space") << " ann"
+                                       << " ANN           ";
     }
     void okLogsInOrRefusesAnInvalidName() {
         QFETCH(QString, typed);

@@ -1,21 +1,20 @@
 // The whole program: the real main window with every modal window scripted, in a scratch
 // working directory, through whole runs; the files are checked afterwards. Also the built
 // program itself, started as a process.
+#include <QAccessible>
 #include <QCheckBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QTextBrowser>
-#include <QAccessible>
 #include <QtTest>
 
 #include "input.h"
-
 #include "rigs.h"
 #include "stats/names.h"
 #include "stats/player_rec.h"
 #include "ui/help_viewer.h"
-#include "ui/main_frm.h"
 #include "ui/image_control.h"
+#include "ui/main_frm.h"
 
 using namespace vella;
 
@@ -262,8 +261,8 @@ class WholeProgramTest : public QObject, private GameRig {
             << QRect(-600, 0, 1000, 1024) << QRect(-388, 50, 480, 520);
         QTest::newRow("no room: the wider side, kept on the screen")
             << QRect(0, 0, 800, 600) << QRect(320, 50, 480, 520);
-        QTest::newRow("a short screen lifts it") << QRect(0, 0, 1280, 540)
-                                                 << QRect(408, 20, 480, 520);
+        QTest::newRow("a short screen lifts it")
+            << QRect(0, 0, 1280, 540) << QRect(408, 20, 480, 520);
     }
     void helpOpensBesideTheGame() {
         QFETCH(QRect, screen);

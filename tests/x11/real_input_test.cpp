@@ -9,11 +9,11 @@
 
 #include "rigs.h"
 #include "stats/names.h"
+#include "ui/help_viewer.h"
+#include "ui/image_control.h"
+#include "ui/main_frm.h"
 #include "ui/stats_frm.h"
 #include "ui/user_frm.h"
-#include "ui/help_viewer.h"
-#include "ui/main_frm.h"
-#include "ui/image_control.h"
 #include "xtest_input.h"
 
 using namespace vella;
