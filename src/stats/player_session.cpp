@@ -1,40 +1,32 @@
-// The player session and the outcomes of the log-in window.
+// The player session and the log-in window's name check.
 #include "stats/player_session.h"
 
 #include "stats/names.h"
 
 namespace vella {
 
-void PlayerSession::ClearLoginFlags() {
-    LoginCancelled = false;
-    StatsDeclined = false;
-    PlayerChanged = false;
-}
-
-std::string LogIn(PlayerSession& session, std::string_view ansiText) {
+std::optional<std::string> AcceptName(std::string_view ansiText) {
     // The check runs on the 15-character stored form, so that a name whose visible characters
     // all lie past the cut is refused rather than stored blank.
-    const std::string stored = StoredName(ansiText);
-    if (ansiText.empty() || !CheckName(stored)) return std::string(InvalidNameMessage);
-    const std::string old = session.PlayerName;
+    std::string stored = StoredName(ansiText);
+    if (ansiText.empty() || !CheckName(stored)) return std::nullopt;
+    return stored;
+}
+
+bool LogIn(PlayerSession& session, const std::string& stored) {
+    const bool changed = session.LoggedIn() && stored != session.PlayerName;
     session.PlayerName = stored;
-    session.PlayerChanged = !old.empty() && stored != old;
     session.KeepStats = true;
-    return {};
+    return changed;
 }
 
-void DeclineStats(PlayerSession& session) {
-    session.KeepStats = false;
-    session.StatsDeclined = true;
-}
-
-void CancelLogIn(PlayerSession& session) {
-    session.LoginCancelled = true;
+std::string DisplayText(const PlayerSession& session) {
+    return AnsiToUtf8(DisplayName(session.PlayerName));
 }
 
 std::string MainCaption(const PlayerSession& session) {
     if (!session.LoggedIn()) return "Vellacode";
-    return "Current Player: " + AnsiToUtf8(DisplayName(session.PlayerName));
+    return "Current Player: " + DisplayText(session);
 }
 
 std::string UserIdCaption(const PlayerSession& session) {

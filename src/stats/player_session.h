@@ -1,7 +1,8 @@
-// Who is playing and whether statistics are kept: the outcome of the log-in window and what
-// the main window's caption, log-in menu item and "Keep Stats" check mark show.
+// Who is playing and whether statistics are kept: what the main window's caption, log-in menu
+// item and "Keep Stats" check mark show, and the log-in window's name check.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,23 +14,20 @@ inline constexpr std::string_view InvalidNameMessage =
 struct PlayerSession {
     std::string PlayerName;  // stored form (Windows-1252), empty while nobody is logged in
     bool KeepStats = true;
-    bool LoginCancelled = false;
-    bool StatsDeclined = false;
-    bool PlayerChanged = false;
 
     bool LoggedIn() const { return !PlayerName.empty(); }
-    void ClearLoginFlags();
 };
 
-// OK in the log-in window with the box text `ansiText` (Windows-1252). Returns the refusal to
-// show when the name has no visible character; otherwise logs the player in.
-std::string LogIn(PlayerSession& session, std::string_view ansiText);
+// OK in the log-in window with the box text `ansiText` (Windows-1252): the name's stored form,
+// or nothing when it has no visible character in its first 15 (InvalidNameMessage is shown).
+std::optional<std::string> AcceptName(std::string_view ansiText);
 
-// "No Keep Stats": statistics off, nobody logged in.
-void DeclineStats(PlayerSession& session);
+// Makes `stored` the current player and turns statistics on. True when it replaces another
+// player who was logged in.
+bool LogIn(PlayerSession& session, const std::string& stored);
 
-// "Cancel": nothing changes but the flag.
-void CancelLogIn(PlayerSession& session);
+// The player's display name (UTF-8), empty while nobody is logged in.
+std::string DisplayText(const PlayerSession& session);
 
 // The main window's caption, "Vellacode" or "Current Player: " and the display name (UTF-8).
 std::string MainCaption(const PlayerSession& session);

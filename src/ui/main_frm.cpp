@@ -34,7 +34,7 @@ QFrame* MakeFrame(QWidget* parent, QRect geometry) {
 }  // namespace
 
 MainFrm::MainFrm(ModalHost& host, RandomSource& random, StatsFile& stats, QWidget* parent)
-    : QMainWindow(parent), host_(host), stats_(stats), game_(random) {
+    : QMainWindow(parent), play_(host, random, stats) {
     StartDrag = [this](const DragSource& source, const QPixmap& image) {
         BeginDrag(source, image);
     };
@@ -42,7 +42,8 @@ MainFrm::MainFrm(ModalHost& host, RandomSource& random, StatsFile& stats, QWidge
     BuildControls();
     BuildMenus();
     BuildKeyboard();
-    Form_Initialize();
+    play_.Changed = [this] { Paint(); };
+    play_.StartUp(CurrentOptions());
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     // The client area below the menu bar starts at 2835, 1710 twips on the screen.
@@ -140,27 +141,11 @@ void MainFrm::BuildMenus() {
     connect(f1, &QShortcut::activated, this, &MainFrm::HlpContents_Click);
 }
 
-void MainFrm::Form_Initialize() {
-    game_.StartUp(CurrentOptions());
-    session_ = PlayerSession{};
-    PaintPalette();
-    PaintBoard();
-    PaintSession();
-}
-
 GameOptions MainFrm::CurrentOptions() const {
     GameOptions options;
     options.RepeatsAllowed = RptChk->isChecked();
     options.BlanksAllowed = BlnkChk->isChecked();
     return options;
-}
-
-std::int16_t MainFrm::GetGameType() const {
-    return vella::GetGameType(CurrentOptions());
-}
-
-HelpViewer* MainFrm::HelpWindow() const {
-    return help_;
 }
 
 QColor MainFrm::IndicatorColor(Indicator state) {
@@ -177,19 +162,28 @@ QColor MainFrm::IndicatorColor(Indicator state) {
     return QApplication::palette().color(QPalette::Button);
 }
 
+void MainFrm::Paint() {
+    PaintPalette();
+    PaintBoard();
+    PaintSession();
+    BlnkChk->setEnabled(!play_.OptionsLocked());
+    RptChk->setEnabled(!play_.OptionsLocked());
+}
+
 void MainFrm::PaintBoard() {
+    const GameState& game = Game();
     for (int i = 0; i < HoleCount; ++i) {
-        const ColorCode code = game_.Board[i];
-        Row[i]->setPixmap(code == game_.BlankCode ? pictures::Empty() : pictures::Peg(code));
+        const ColorCode code = game.Board[i];
+        Row[i]->setPixmap(code == game.BlankCode ? pictures::Empty() : pictures::Peg(code));
         QPalette palette = Peg[i]->palette();
-        palette.setColor(QPalette::Window, IndicatorColor(game_.Indicators[i]));
+        palette.setColor(QPalette::Window, IndicatorColor(game.Indicators[i]));
         Peg[i]->setPalette(palette);
     }
     NameBoard();
 }
 
 void MainFrm::PaintPalette() {
-    const bool seven = game_.ColorSetIdx == ColorSet::Seven;
+    const bool seven = Game().ColorSetIdx == ColorSet::Seven;
     QRect frame = Frame1->geometry();
     frame.setHeight(Twips(seven ? SevenColorFrameHeight : SixColorFrameHeight));
     Frame1->setGeometry(frame);
@@ -199,9 +193,9 @@ void MainFrm::PaintPalette() {
 }
 
 void MainFrm::PaintSession() {
-    setWindowTitle(QString::fromStdString(MainCaption(session_)));
-    UserID->setText(QString::fromStdString(UserIdCaption(session_)));
-    DoStats->setChecked(session_.KeepStats);
+    setWindowTitle(QString::fromStdString(MainCaption(Session())));
+    UserID->setText(QString::fromStdString(UserIdCaption(Session())));
+    DoStats->setChecked(Session().KeepStats);
 }
 
 void MainFrm::BeginDrag(const DragSource& source, const QPixmap& image) {
@@ -217,8 +211,10 @@ void MainFrm::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+// The shutdown step, then the help viewer closes with the game.
 void MainFrm::Form_Terminate() {
-    BackupStats();
+    play_.Shutdown();
+    if (help_) help_->close();
 }
 
 // Enter presses the focused "?" as Space does; outside a dialog a button would ignore it.

@@ -1,5 +1,6 @@
-// The game window: board, score indicators, palette, "?" button, options and menus. It turns
-// user events into calls on the game state and the player session, and paints what they hold.
+// The game window: board, score indicators, palette, "?" button, options and menus. A view over
+// the mid-end (Play): its handlers forward the person's input there, and it paints what the
+// game state and the player session hold whenever they change.
 #pragma once
 
 #include <QMainWindow>
@@ -7,11 +8,8 @@
 #include <array>
 #include <functional>
 
-#include "game/game_state.h"
-#include "game/placement.h"
-#include "stats/player_session.h"
+#include "play/play.h"
 #include "ui/image_control.h"
-#include "ui/modal_host.h"
 
 class QCheckBox;
 class QFrame;
@@ -22,7 +20,6 @@ class QPushButton;
 namespace vella {
 
 class HelpViewer;
-class StatsFile;
 
 class MainFrm : public QMainWindow {
     Q_OBJECT
@@ -56,25 +53,24 @@ class MainFrm : public QMainWindow {
     QAction* About = nullptr;
 
     // Event handlers.
-    void GuessBtn_Click();
+    void GuessBtn_Click() { play_.Submit(CurrentOptions()); }
     void RptChk_Click();
     void BlnkChk_Click();
     void ClrChoice_MouseDown(int index, MouseButton button);
     void Row_MouseDown(int index, MouseButton button);
-    void Row_DragDrop(int index, const DragSource& source);
+    void Row_DragDrop(int index, const DragSource& source) { play_.Drop(index, source); }
     void StatImg_Click();
-    void UserID_Click();
+    void UserID_Click() { play_.ChangePlayer(CurrentOptions()); }
     void Exit_Click();
-    void SixColors_Click();
-    void SevenColors_Click();
-    void DoStats_Click();
+    void SixColors_Click() { play_.ChangeColorSet(ColorSet::Six, CurrentOptions()); }
+    void SevenColors_Click() { play_.ChangeColorSet(ColorSet::Seven, CurrentOptions()); }
+    void DoStats_Click() { play_.ToggleKeepStats(); }
     void HlpContents_Click();
-    void About_Click();
+    void About_Click() { play_.About(); }
 
-    GameState& Game() { return game_; }
-    PlayerSession& Session() { return session_; }
+    const GameState& Game() const { return play_.Game(); }
+    const PlayerSession& Session() const { return play_.Session(); }
     GameOptions CurrentOptions() const;
-    std::int16_t GetGameType() const;
     HelpViewer* HelpWindow() const;
 
     // Starts the drag of a peg; tests replace it, since a real drag needs a person.
@@ -92,27 +88,16 @@ class MainFrm : public QMainWindow {
     void BuildMenus();
     void BuildKeyboard();
     void NameBoard();
-    void Form_Initialize();
     void Form_Terminate();
 
-    void ResetGame();
-    void NewSecret();
-    void ChangeColorSet(std::int16_t colorSetIdx);
-    void FinishGameStats();
-    void RecordGame();
-    void BackupStats();
-
+    void Paint();
     void PaintBoard();
     void PaintPalette();
     void PaintSession();
     void BeginDrag(const DragSource& source, const QPixmap& image);
 
-    ModalHost& host_;
-    StatsFile& stats_;
-    GameState game_;
-    PlayerSession session_;
+    Play play_;
     QPointer<HelpViewer> help_;
-    bool backedUp_ = false;
 };
 
 }  // namespace vella

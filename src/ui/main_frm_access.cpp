@@ -22,23 +22,20 @@ void MainFrm::BuildKeyboard() {
         // Keys 1 to 7 place a colour as a secondary click on the palette peg does.
         auto* key = new QShortcut(QKeySequence(Qt::Key_1 + i), this);
         connect(key, &QShortcut::activated, this, [this, i] {
-            if (ClrChoice[i]->isVisible()) ClrChoice_MouseDown(i, MouseButton::Secondary);
+            if (ClrChoice[i]->isVisible()) play_.PlaceColor(static_cast<ColorCode>(i));
         });
     }
     auto* backspace = new QShortcut(QKeySequence(Qt::Key_Backspace), this);
-    connect(backspace, &QShortcut::activated, this, [this] {
-        const int hole = LastFilledHole(game_);
-        if (hole >= 0) Row_MouseDown(hole, MouseButton::Secondary);
-    });
+    connect(backspace, &QShortcut::activated, this, [this] { play_.TakeBackLast(); });
 }
 
 // Called with every repaint of the board; a name that changes is announced by Qt.
 void MainFrm::NameBoard() {
     for (int i = 0; i < HoleCount; ++i) {
-        Rename(Row[i], HoleName(i, game_.Board[i], game_.BlankCode));
+        Rename(Row[i], HoleName(i, Game().Board[i], Game().BlankCode));
     }
     for (int row = 0; row < RowCount; ++row) {
-        const QString score = ScoreName(game_, row);
+        const QString score = ScoreName(Game(), row);
         for (int k = 0; k < RowLength; ++k) Rename(Peg[row * RowLength + k], score);
     }
 }

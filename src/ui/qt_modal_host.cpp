@@ -36,39 +36,40 @@ class MessageBox final : public QMessageBox {
     }
 };
 
-QMessageBox::StandardButton ToStandard(MsgAnswer answer) {
+QMessageBox::StandardButton ToStandard(Answer answer) {
     switch (answer) {
-        case AnswerCancel:
+        case Answer::Cancel:
             return QMessageBox::Cancel;
-        case AnswerYes:
+        case Answer::Yes:
             return QMessageBox::Yes;
-        case AnswerNo:
+        case Answer::No:
             return QMessageBox::No;
-        case AnswerOk:
+        case Answer::Ok:
             break;
     }
     return QMessageBox::Ok;
 }
 
-int FromStandard(QMessageBox::StandardButton button) {
+Answer FromStandard(QMessageBox::StandardButton button) {
     switch (button) {
         case QMessageBox::Cancel:
-            return AnswerCancel;
+            return Answer::Cancel;
         case QMessageBox::Yes:
-            return AnswerYes;
+            return Answer::Yes;
         case QMessageBox::No:
-            return AnswerNo;
+            return Answer::No;
         default:
-            return AnswerOk;
+            return Answer::Ok;
     }
 }
 
 }  // namespace
 
-int QtModalHost::Message(const MessageRequest& request) {
+Answer QtModalHost::Message(const MessageRequest& request) {
     MessageBox box(
         request.Icon == MsgIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
-        request.Title, request.Text, QMessageBox::NoButton, parent_);
+        QString::fromStdString(request.Title), QString::fromStdString(request.Text),
+        QMessageBox::NoButton, parent_);
     switch (request.Buttons) {
         case MsgButtons::Ok:
             box.setStandardButtons(QMessageBox::Ok);
@@ -93,13 +94,14 @@ void QtModalHost::ShowResult(const ResultRequest& request) {
     window.exec();
 }
 
-void QtModalHost::ShowLogin(PlayerSession& session, StatsFile& stats) {
+LoginOutcome QtModalHost::ShowLogin(const PlayerSession& session, StatsFile& stats) {
     UserFrm window(session, stats, *this, parent_);
     window.exec();
+    return window.Outcome();
 }
 
-void QtModalHost::ShowStats(PlayerSession& session, StatsFile& stats, int gameType) {
-    StatsFrm window(session, stats, *this, gameType, parent_);
+void QtModalHost::ShowStats(const std::string& playerName, StatsFile& stats, int gameType) {
+    StatsFrm window(playerName, stats, *this, gameType, parent_);
     window.exec();
 }
 

@@ -4,7 +4,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "ui/modal_host.h"
+#include "play/modal_host.h"
 
 namespace vella {
 
@@ -12,10 +12,10 @@ class QtModalHost final : public ModalHost {
   public:
     void SetParent(QWidget* parent) { parent_ = parent; }
 
-    int Message(const MessageRequest& request) override;
+    Answer Message(const MessageRequest& request) override;
     void ShowResult(const ResultRequest& request) override;
-    void ShowLogin(PlayerSession& session, StatsFile& stats) override;
-    void ShowStats(PlayerSession& session, StatsFile& stats, int gameType) override;
+    LoginOutcome ShowLogin(const PlayerSession& session, StatsFile& stats) override;
+    void ShowStats(const std::string& playerName, StatsFile& stats, int gameType) override;
 
   private:
     QPointer<QWidget> parent_;

@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <array>
 
-#include "ui/modal_host.h"
+#include "play/modal_host.h"
 
 class QGroupBox;
 class QLabel;

@@ -9,12 +9,11 @@
 #include <QRegularExpression>
 #include <algorithm>
 
-#include "stats/player_session.h"
+#include "play/modal_host.h"
 #include "stats/stats_figures.h"
 #include "stats/stats_file.h"
 #include "ui/accessible_names.h"
 #include "ui/dialog_style.h"
-#include "ui/modal_host.h"
 #include "ui/pictures.h"
 #include "ui/text_codec.h"
 #include "ui/twips.h"
@@ -41,9 +40,9 @@ QFrame* MakeLine(QWidget* parent, int x1, int y, int x2) {
 
 }  // namespace
 
-StatsFrm::StatsFrm(PlayerSession& session, StatsFile& stats, ModalHost& host, int gameType,
+StatsFrm::StatsFrm(const std::string& playerName, StatsFile& stats, ModalHost& host, int gameType,
                    QWidget* parent)
-    : QDialog(parent), session_(session), stats_(stats), host_(host) {
+    : QDialog(parent), playerName_(playerName), stats_(stats), host_(host) {
     setWindowTitle(QStringLiteral("Player Stats"));
     setWindowIcon(pictures::StatsIcon());
     FixDialog(this, 7065, 3225);
@@ -138,7 +137,7 @@ void StatsFrm::FillPlayerList() {
     int selection = 0;
     const QSignalBlocker quiet(Combo1);
     for (std::size_t i = 0; i < names.Value.size(); ++i) {
-        if (names.Value[i] == session_.PlayerName) selection = static_cast<int>(i);
+        if (names.Value[i] == playerName_) selection = static_cast<int>(i);
         Combo1->addItem(FromAnsi(names.Value[i]));
     }
     Combo1->setCurrentIndex(Combo1->count() > 0 ? selection : -1);
@@ -210,7 +209,8 @@ void StatsFrm::RemPlayrBtn_Click() {
         Combo1->currentText().replace(QRegularExpression(QStringLiteral(" +$")), QString());
     const QString question = QStringLiteral("Are you sure you want to do this?  Stats for ") +
                              name + QStringLiteral(" will be permanently deleted!");
-    if (AskWoah(host_, question, MsgButtons::OkCancel, AnswerCancel) != AnswerOk) {
+    if (AskWoah(host_, question.toStdString(), MsgButtons::OkCancel, Answer::Cancel) !=
+        Answer::Ok) {
         Command1->setFocus();
         return;
     }

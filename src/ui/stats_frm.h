@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <array>
+#include <string>
 
 class QComboBox;
 class QFrame;
@@ -16,13 +17,13 @@ namespace vella {
 
 class ModalHost;
 class StatsFile;
-struct PlayerSession;
 
 class StatsFrm : public QDialog {
     Q_OBJECT
 
   public:
-    StatsFrm(PlayerSession& session, StatsFile& stats, ModalHost& host, int gameType,
+    // Opened on `playerName` (stored form; empty or not listed: the first player).
+    StatsFrm(const std::string& playerName, StatsFile& stats, ModalHost& host, int gameType,
              QWidget* parent = nullptr);
 
     QLabel* Label1 = nullptr;
@@ -62,7 +63,7 @@ class StatsFrm : public QDialog {
     void ClearPlayerList();
     void ShowStats();
 
-    PlayerSession& session_;
+    std::string playerName_;
     StatsFile& stats_;
     ModalHost& host_;
 };

@@ -10,17 +10,17 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
+#include "play/modal_host.h"
 #include "stats/player_session.h"
 #include "stats/stats_file.h"
 #include "ui/dialog_style.h"
-#include "ui/modal_host.h"
 #include "ui/pictures.h"
 #include "ui/text_codec.h"
 #include "ui/twips.h"
 
 namespace vella {
 
-UserFrm::UserFrm(PlayerSession& session, StatsFile& stats, ModalHost& host, QWidget* parent)
+UserFrm::UserFrm(const PlayerSession& session, StatsFile& stats, ModalHost& host, QWidget* parent)
     : QDialog(parent), session_(session), stats_(stats), host_(host) {
     setWindowTitle(QStringLiteral("¿Quién Es Usted?"));
     setWindowIcon(pictures::LoginIcon());
@@ -177,22 +177,23 @@ bool UserFrm::NameKey(QKeyEvent* key) {
 }
 
 void UserFrm::Command1_Click() {
-    const std::string refusal = LogIn(session_, ToAnsi(Combo1->currentText()));
-    if (!refusal.empty()) {
-        host_.Message(MessageRequest{QString::fromStdString(refusal)});
+    const std::optional<std::string> name = AcceptName(ToAnsi(Combo1->currentText()));
+    if (!name) {
+        host_.Message(MessageRequest{std::string(InvalidNameMessage)});
         Combo1->setFocus();
         return;
     }
+    outcome_ = LoginOutcome{LoginOutcome::Kind::Chosen, *name};
     accept();
 }
 
 void UserFrm::CancelBtn_Click() {
-    CancelLogIn(session_);
+    outcome_.How = LoginOutcome::Kind::Cancelled;
     reject();
 }
 
 void UserFrm::NoStats_Click() {
-    DeclineStats(session_);
+    outcome_.How = LoginOutcome::Kind::Declined;
     reject();
 }
 

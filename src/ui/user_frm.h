@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <memory>
 
+#include "play/modal_host.h"
 #include "stats/type_ahead.h"
 
 class QComboBox;
@@ -14,7 +15,6 @@ class QPushButton;
 
 namespace vella {
 
-class ModalHost;
 class StatsFile;
 struct PlayerSession;
 
@@ -22,7 +22,10 @@ class UserFrm : public QDialog {
     Q_OBJECT
 
   public:
-    UserFrm(PlayerSession& session, StatsFile& stats, ModalHost& host, QWidget* parent = nullptr);
+    // Offered to `session`: its player is preselected, and "No Keep Stats" is offered while
+    // statistics are kept for nobody.
+    UserFrm(const PlayerSession& session, StatsFile& stats, ModalHost& host,
+            QWidget* parent = nullptr);
     ~UserFrm() override;
 
     QLabel* Label2 = nullptr;
@@ -41,6 +44,9 @@ class UserFrm : public QDialog {
     void NoStats_Click();
     const std::string& TypedText() const { return typeAhead_->TypedText(); }
 
+    // How the window was left; Closed until one of its buttons closes it.
+    const LoginOutcome& Outcome() const { return outcome_; }
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -49,10 +55,11 @@ class UserFrm : public QDialog {
     bool NameKey(QKeyEvent* key);
     void TypeText(const QString& text);
 
-    PlayerSession& session_;
+    const PlayerSession& session_;
     StatsFile& stats_;
     ModalHost& host_;
     std::unique_ptr<TypeAhead> typeAhead_;
+    LoginOutcome outcome_;
 };
 
 }  // namespace vella

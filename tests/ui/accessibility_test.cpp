@@ -52,7 +52,7 @@ class AccessibilityTest : public QObject, private GameRig {
         scratch.Reset();
         OpenWindow(std::make_unique<StatsFile>(scratch.folder.path().toStdString()),
                    Pattern{2, 1, 3, 4});  // red, blue, green, cyan
-        frm->Session().KeepStats = false;
+        frm->DoStats->trigger();          // statistics off: no log-in after a game
         QApplication::setActiveWindow(frm.get());
         QVERIFY(QTest::qWaitForWindowActive(frm.get()));
     }
@@ -112,7 +112,7 @@ class AccessibilityTest : public QObject, private GameRig {
         QCOMPARE(login.Combo1->accessibleName(), QStringLiteral("User ID"));
 
         stats->RecordGame(StoredName("ann"), FinishedGame{0, 0, true, 4});
-        StatsFrm window(session, *stats, *host, 0);
+        StatsFrm window(session.PlayerName, *stats, *host, 0);
         QCOMPARE(window.Combo1->accessibleName(), QStringLiteral("Select Player"));
         QCOMPARE(window.NumGamesLbl[0]->accessibleName(),
                  QStringLiteral("Games Played, 6 Colors: 1"));

@@ -209,7 +209,7 @@ class MainFrmTest : public QObject, private GameRig {
         input::Key(frm.get(), Qt::Key_Return);
         input::Key(frm.get(), Qt::Key_Space);
         QCOMPARE(host->messages.size(), size_t(2));  // an empty row, refused twice
-        QCOMPARE(host->LastText(), QStringLiteral("You left some blanks.  Try your guess again."));
+        QCOMPARE(host->LastText(), std::string("You left some blanks.  Try your guess again."));
     }
 
     void refusedRowShowsTheMessageAndLocksNothing() {
@@ -217,8 +217,8 @@ class MainFrmTest : public QObject, private GameRig {
         Guess();
         QCOMPARE(host->messages.size(), size_t(1));
         const MessageRequest& m = host->messages[0];
-        QCOMPARE(m.Text, QStringLiteral("You left some blanks.  Try your guess again."));
-        QCOMPARE(m.Title, QStringLiteral("Vellacode"));
+        QCOMPARE(m.Text, std::string("You left some blanks.  Try your guess again."));
+        QCOMPARE(m.Title, std::string("Vellacode"));
         QVERIFY(m.Buttons == MsgButtons::Ok && m.Icon == MsgIcon::None);
         QVERIFY(frm->RptChk->isEnabled());
         QVERIFY(!frm->Game().InGame);
@@ -234,7 +234,7 @@ class MainFrmTest : public QObject, private GameRig {
         for (int i = 4; i < 8; ++i) QCOMPARE(Background(frm->Peg[i]), QColor(Qt::red));
         QVERIFY(!frm->RptChk->isEnabled() && !frm->BlnkChk->isEnabled());
         frm->SevenColors->trigger();
-        QCOMPARE(host->LastText(), QStringLiteral("Please wait until this game is over."));
+        QCOMPARE(host->LastText(), std::string("Please wait until this game is over."));
         QVERIFY(frm->SixColors->isChecked() && !frm->SevenColors->isChecked());
         QVERIFY(!frm->ClrChoice[6]->isVisible());
     }
@@ -263,7 +263,7 @@ class MainFrmTest : public QObject, private GameRig {
     }
 
     void firstRowWinShowsTheResultAndStartsAFreshGame() {
-        frm->Session().KeepStats = false;
+        frm->DoStats->trigger();  // statistics off: no log-in after a game
         PlaceRow({0, 1, 2, 3});
         Guess();
         QCOMPARE(host->results.size(), size_t(1));

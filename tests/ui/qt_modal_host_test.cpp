@@ -14,7 +14,7 @@ using namespace vella;
 namespace {
 
 // Runs `act` on the message box once it is showing, then returns the host's answer.
-int Answer(QtModalHost& host, const MessageRequest& request,
+Answer Ask(QtModalHost& host, const MessageRequest& request,
            std::function<void(QMessageBox*)> act) {
     QTimer::singleShot(0, [act] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -24,10 +24,8 @@ int Answer(QtModalHost& host, const MessageRequest& request,
     return host.Message(request);
 }
 
-MessageRequest Request(MsgButtons buttons, MsgIcon icon, MsgAnswer def) {
-    MessageRequest request{QStringLiteral("Text  with two spaces"), QStringLiteral("Woah!"),
-                           buttons, icon, def};
-    return request;
+MessageRequest Request(MsgButtons buttons, MsgIcon icon, Answer def) {
+    return MessageRequest{"Text  with two spaces", "Woah!", buttons, icon, def};
 }
 
 }  // namespace
@@ -38,34 +36,35 @@ class QtModalHostTest : public QObject {
   private slots:
     void okBoxShowsWhatWasAskedAndEscapeAnswersOk() {
         QtModalHost host;
-        const int answer =
-            Answer(host, Request(MsgButtons::Ok, MsgIcon::None, AnswerOk), [](QMessageBox* box) {
+        const Answer answer =
+            Ask(host, Request(MsgButtons::Ok, MsgIcon::None, Answer::Ok), [](QMessageBox* box) {
                 QCOMPARE(box->windowTitle(), QStringLiteral("Woah!"));
                 QCOMPARE(box->text(), QStringLiteral("Text  with two spaces"));
                 QCOMPARE(box->icon(), QMessageBox::NoIcon);
                 QCOMPARE(box->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
                 input::Key(box, Qt::Key_Escape);
             });
-        QCOMPARE(answer, 1);
+        QVERIFY(answer == Answer::Ok);
     }
 
     void okCancelDefaultsToCancelAndEscapeCancels() {
         QtModalHost host;
-        int answer = Answer(host, Request(MsgButtons::OkCancel, MsgIcon::Exclamation, AnswerCancel),
-                            [](QMessageBox* box) {
-                                QCOMPARE(box->icon(), QMessageBox::Warning);
-                                QCOMPARE(box->defaultButton(), box->button(QMessageBox::Cancel));
-                                input::Key(box, Qt::Key_Escape);
-                            });
-        QCOMPARE(answer, 2);
-        answer = Answer(host, Request(MsgButtons::OkCancel, MsgIcon::Exclamation, AnswerCancel),
-                        [](QMessageBox* box) { input::Click(box->button(QMessageBox::Ok)); });
-        QCOMPARE(answer, 1);
+        Answer answer =
+            Ask(host, Request(MsgButtons::OkCancel, MsgIcon::Exclamation, Answer::Cancel),
+                [](QMessageBox* box) {
+                    QCOMPARE(box->icon(), QMessageBox::Warning);
+                    QCOMPARE(box->defaultButton(), box->button(QMessageBox::Cancel));
+                    input::Key(box, Qt::Key_Escape);
+                });
+        QVERIFY(answer == Answer::Cancel);
+        answer = Ask(host, Request(MsgButtons::OkCancel, MsgIcon::Exclamation, Answer::Cancel),
+                     [](QMessageBox* box) { input::Click(box->button(QMessageBox::Ok)); });
+        QVERIFY(answer == Answer::Ok);
     }
 
     void yesNoCannotBeDismissedWithoutAnAnswer() {
         QtModalHost host;
-        int answer = Answer(host, Request(MsgButtons::YesNo, MsgIcon::Exclamation, AnswerYes),
+        Answer answer = Ask(host, Request(MsgButtons::YesNo, MsgIcon::Exclamation, Answer::Yes),
                             [](QMessageBox* box) {
                                 QCOMPARE(box->defaultButton(), box->button(QMessageBox::Yes));
                                 input::Key(box, Qt::Key_Escape);
@@ -74,10 +73,10 @@ class QtModalHostTest : public QObject {
                                 QVERIFY(box->isVisible());
                                 input::Click(box->button(QMessageBox::No));
                             });
-        QCOMPARE(answer, 7);
-        answer = Answer(host, Request(MsgButtons::YesNo, MsgIcon::Exclamation, AnswerYes),
-                        [](QMessageBox* box) { input::Key(box, Qt::Key_Return); });
-        QCOMPARE(answer, 6);
+        QVERIFY(answer == Answer::No);
+        answer = Ask(host, Request(MsgButtons::YesNo, MsgIcon::Exclamation, Answer::Yes),
+                     [](QMessageBox* box) { input::Key(box, Qt::Key_Return); });
+        QVERIFY(answer == Answer::Yes);
     }
 };
 

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "scripted_host.h"
+#include "stats/stats_file.h"
 #include "ui/main_frm.h"
 
 // A scratch folder for one window test's statistics files, emptied before each test.

@@ -45,7 +45,7 @@ class StatsFrmTest : public QObject, private DialogRig {
 
     void captionsAndLayout() {
         Record("ann", 0, 0, true, 4);
-        StatsFrm frm(session, *stats, host, 0);
+        StatsFrm frm(session.PlayerName, *stats, host, 0);
         QCOMPARE(frm.windowTitle(), QStringLiteral("Player Stats"));
         QCOMPARE(frm.size(), QSize(471, 215));
         QCOMPARE(frm.Label1->text(), QStringLiteral("Select Player:"));
@@ -84,7 +84,7 @@ class StatsFrmTest : public QObject, private DialogRig {
         Record("ann", 0, 0, true, 5);
         Record("ann", 0, 0, false, 7);  // 3 wins in 4 games, 22 moves
         Record("ann", 1, 3, false, 10);
-        StatsFrm frm(session, *stats, host, 0);
+        StatsFrm frm(session.PlayerName, *stats, host, 0);
         frm.show();
         QCOMPARE(Column(frm, 0), (QStringList{"4", "3", "75%", "5.5", "4", "6"}));
         QCOMPARE(Column(frm, 1), (QStringList{"0", "-", "-", "-", "-", "-"}));
@@ -111,8 +111,8 @@ class StatsFrmTest : public QObject, private DialogRig {
     void opensOnTheCurrentPlayerAndGameType() {
         Record("ann", 0, 2, true, 3);
         Record("bob", 0, 2, true, 8);
-        LogIn(session, "bob");
-        StatsFrm frm(session, *stats, host, 2);
+        LogIn(session, StoredName("bob"));
+        StatsFrm frm(session.PlayerName, *stats, host, 2);
         QCOMPARE(frm.Combo1->currentIndex(), 1);
         QVERIFY(frm.GameTypeOpt[2]->isChecked());
         QCOMPARE(frm.BestLbl[0]->text(), QStringLiteral("8"));
@@ -122,8 +122,8 @@ class StatsFrmTest : public QObject, private DialogRig {
         input::Key(QApplication::activePopupWidget(), Qt::Key_Return);
         QCOMPARE(frm.BestLbl[0]->text(), QStringLiteral("3"));
 
-        LogIn(session, "zed");  // no record: the first player
-        StatsFrm other(session, *stats, host, 0);
+        LogIn(session, StoredName("zed"));  // no record: the first player
+        StatsFrm other(session.PlayerName, *stats, host, 0);
         QCOMPARE(other.Combo1->currentIndex(), 0);
         QCOMPARE(Items(other.Combo1), (QStringList{"ANN            ", "BOB            "}));
     }
@@ -133,19 +133,19 @@ class StatsFrmTest : public QObject, private DialogRig {
         Record("bob", 0, 0, true, 4);
         Record("carl", 0, 0, true, 5);
         const QByteArray before = FileBytes();
-        LogIn(session, "bob");
-        StatsFrm frm(session, *stats, host, 0);
+        LogIn(session, StoredName("bob"));
+        StatsFrm frm(session.PlayerName, *stats, host, 0);
         frm.show();
-        host.answers.push_back(AnswerOk);
+        host.answers.push_back(Answer::Ok);
         input::Click(frm.RemPlayrBtn);
         const MessageRequest& q = host.messages.back();
         QCOMPARE(
             q.Text,
-            QStringLiteral(
+            std::string(
                 "Are you sure you want to do this?  Stats for BOB will be permanently deleted!"));
-        QCOMPARE(q.Title, QStringLiteral("Woah!"));
+        QCOMPARE(q.Title, std::string("Woah!"));
         QVERIFY(q.Buttons == MsgButtons::OkCancel && q.Icon == MsgIcon::Exclamation &&
-                q.Default == AnswerCancel);
+                q.Default == Answer::Cancel);
         QCOMPARE(FileBytes(), before.left(143) + before.mid(286));
         QVERIFY(!QFileInfo::exists(folder.filePath("stats.tmp")));
         QCOMPARE(Items(frm.Combo1), (QStringList{"ANN            ", "CARL           "}));
@@ -158,14 +158,14 @@ class StatsFrmTest : public QObject, private DialogRig {
     void cancelChangesNothingAndTheOnlyPlayerDeletesTheFile() {
         Record("ann", 0, 0, true, 3);
         const QByteArray before = FileBytes();
-        StatsFrm frm(session, *stats, host, 0);
+        StatsFrm frm(session.PlayerName, *stats, host, 0);
         frm.show();
-        host.answers.push_back(AnswerCancel);
+        host.answers.push_back(Answer::Cancel);
         input::Click(frm.RemPlayrBtn);
         QCOMPARE(FileBytes(), before);
         QCOMPARE(frm.Combo1->count(), 1);
 
-        host.answers.push_back(AnswerOk);
+        host.answers.push_back(Answer::Ok);
         input::Click(frm.RemPlayrBtn);
         QVERIFY(!QFileInfo::exists(folder.filePath("stats.dat")));
         QVERIFY(!frm.isVisible());
@@ -175,16 +175,16 @@ class StatsFrmTest : public QObject, private DialogRig {
     void enterPressesTheFocusedButton() {
         Record("ann", 0, 0, true, 3);
         Record("bob", 0, 0, true, 4);
-        StatsFrm frm(session, *stats, host, 0);
+        StatsFrm frm(session.PlayerName, *stats, host, 0);
         frm.show();
         QVERIFY(QTest::qWaitForWindowExposed(&frm));
         frm.Combo1->setFocus();
         input::Key(&frm, Qt::Key_Tab);
         QCOMPARE(frm.focusWidget(), frm.RemPlayrBtn);
-        host.answers.push_back(AnswerCancel);
+        host.answers.push_back(Answer::Cancel);
         input::Key(&frm, Qt::Key_Return);
         QCOMPARE(host.messages.size(), size_t(1));
-        QCOMPARE(host.messages[0].Title, QStringLiteral("Woah!"));
+        QCOMPARE(host.messages[0].Title, std::string("Woah!"));
         QVERIFY(frm.isVisible());
 
         frm.Combo1->setFocus();
@@ -198,12 +198,13 @@ class StatsFrmTest : public QObject, private DialogRig {
         Record("bob", 0, 0, true, 4);
         const QByteArray before = FileBytes();
         QDir(folder.path()).mkdir(QStringLiteral("stats.tmp"));  // the rebuilt file cannot be made
-        StatsFrm frm(session, *stats, host, 0);
+        StatsFrm frm(session.PlayerName, *stats, host, 0);
         frm.show();
-        host.answers.push_back(AnswerOk);
+        host.answers.push_back(Answer::Ok);
         input::Click(frm.RemPlayrBtn);
-        QVERIFY(host.LastText().startsWith(QStringLiteral("The player could not be deleted.")));
-        QVERIFY(host.LastText().contains(QStringLiteral("stats.tmp")));
+        const QString text = QString::fromStdString(host.LastText());
+        QVERIFY(text.startsWith(QStringLiteral("The player could not be deleted.")));
+        QVERIFY(text.contains(QStringLiteral("stats.tmp")));
         QCOMPARE(FileBytes(), before);
         QCOMPARE(frm.Combo1->count(), 2);
     }

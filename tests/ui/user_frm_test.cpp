@@ -30,6 +30,7 @@ class UserFrmTest : public QObject, private DialogRig {
         QVERIFY(QTest::qWaitForWindowExposed(&frm));
     }
     static QString Shown(UserFrm& frm) { return frm.Combo1->currentText(); }
+    static bool LeftBy(UserFrm& frm, LoginOutcome::Kind how) { return frm.Outcome().How == how; }
 
   private slots:
     void init() { ResetDialogRig(); }
@@ -71,13 +72,13 @@ class UserFrmTest : public QObject, private DialogRig {
             UserFrm frm(session, *stats, host);
             QCOMPARE(frm.Combo1->currentIndex(), -1);
         }
-        LogIn(session, "bob");
+        LogIn(session, StoredName("bob"));
         {
             UserFrm frm(session, *stats, host);
             QCOMPARE(frm.Combo1->currentIndex(), 1);
             QVERIFY(frm.CancelBtn->isVisibleTo(&frm));
         }
-        LogIn(session, "zed");  // no record yet: appended and selected, never matched
+        LogIn(session, StoredName("zed"));  // no record yet: appended and selected, never matched
         UserFrm frm(session, *stats, host);
         Open(frm);
         QCOMPARE(frm.Combo1->count(), 3);
@@ -152,17 +153,17 @@ class UserFrmTest : public QObject, private DialogRig {
         input::Click(frm.Command1);
         if (stored.isEmpty()) {
             QCOMPARE(host.LastText(),
-                     QStringLiteral("Please enter a valid name, 15 characters or less"));
-            QCOMPARE(host.messages.back().Title, QStringLiteral("Vellacode"));
+                     std::string("Please enter a valid name, 15 characters or less"));
+            QCOMPARE(host.messages.back().Title, std::string("Vellacode"));
             QVERIFY(host.messages.back().Icon == MsgIcon::None);
-            QVERIFY(!session.LoggedIn());
+            QVERIFY(LeftBy(frm, LoginOutcome::Kind::Closed));
             QVERIFY(frm.isVisible());
             QCOMPARE(frm.focusWidget(), frm.Combo1);
         } else {
             QVERIFY(host.messages.empty());
             QCOMPARE(frm.result(), int(QDialog::Accepted));
-            QCOMPARE(QString::fromStdString(session.PlayerName), stored);
-            QVERIFY(session.KeepStats);
+            QVERIFY(LeftBy(frm, LoginOutcome::Kind::Chosen));
+            QCOMPARE(QString::fromStdString(frm.Outcome().PlayerName), stored);
         }
     }
 
@@ -172,16 +173,15 @@ class UserFrmTest : public QObject, private DialogRig {
         input::Type(&frm, QStringLiteral("ann"));
         input::Key(&frm, Qt::Key_Return);
         QCOMPARE(frm.result(), int(QDialog::Accepted));
-        QCOMPARE(session.PlayerName, std::string("ANN            "));
+        QVERIFY(LeftBy(frm, LoginOutcome::Kind::Chosen));
+        QCOMPARE(frm.Outcome().PlayerName, std::string("ANN            "));
 
-        PlayerSession other;
-        UserFrm second(other, *stats, host);
+        UserFrm second(session, *stats, host);
         Open(second);
         input::Type(&second, QStringLiteral("bob"));
         input::Key(&second, Qt::Key_Escape);
         QVERIFY(!second.isVisible());
-        QVERIFY(!other.LoggedIn() && !other.LoginCancelled && !other.StatsDeclined &&
-                other.KeepStats);
+        QVERIFY(LeftBy(second, LoginOutcome::Kind::Closed));
     }
 
     // Enter and Space press the button that has the focus, not the default one.
@@ -196,7 +196,7 @@ class UserFrmTest : public QObject, private DialogRig {
     void theFocusedButtonAnswersEnterAndSpace() {
         QFETCH(bool, loggedIn);
         QFETCH(int, key);
-        if (loggedIn) LogIn(session, "ann");
+        if (loggedIn) LogIn(session, StoredName("ann"));
         UserFrm frm(session, *stats, host);
         Open(frm);
         input::Type(&frm, QStringLiteral("bob"));
@@ -205,10 +205,8 @@ class UserFrmTest : public QObject, private DialogRig {
         QCOMPARE(frm.focusWidget(), loggedIn ? frm.CancelBtn : frm.NoStats);
         input::Key(&frm, Qt::Key(key));
         QVERIFY(!frm.isVisible());
-        QCOMPARE(session.LoginCancelled, loggedIn);
-        QCOMPARE(session.StatsDeclined, !loggedIn);
-        QCOMPARE(session.KeepStats, loggedIn);
-        QCOMPARE(session.PlayerName, loggedIn ? StoredName("ann") : std::string());
+        QVERIFY(
+            LeftBy(frm, loggedIn ? LoginOutcome::Kind::Cancelled : LoginOutcome::Kind::Declined));
     }
 
     void clicksOnNoKeepStatsAndCancel() {
@@ -216,14 +214,13 @@ class UserFrmTest : public QObject, private DialogRig {
             UserFrm frm(session, *stats, host);
             Open(frm);
             input::Click(frm.NoStats);
-            QVERIFY(!session.KeepStats && session.StatsDeclined);
+            QVERIFY(LeftBy(frm, LoginOutcome::Kind::Declined));
         }
-        LogIn(session, "ann");
+        LogIn(session, StoredName("ann"));
         UserFrm frm(session, *stats, host);
         Open(frm);
         input::Click(frm.CancelBtn);
-        QVERIFY(session.LoginCancelled);
-        QCOMPARE(session.PlayerName, std::string("ANN            "));
+        QVERIFY(LeftBy(frm, LoginOutcome::Kind::Cancelled));
     }
 
     void oddInputIsShownAsItWillBeStored() {
@@ -250,14 +247,14 @@ class UserFrmTest : public QObject, private DialogRig {
         input::Type(&frm, QString(1000, QLatin1Char('x')));
         QCOMPARE(Shown(frm).size(), 1012);
         input::Click(frm.Command1);
-        QCOMPARE(session.PlayerName, std::string("ZO??ANNLEEX\xC9XXX"));
+        QCOMPARE(frm.Outcome().PlayerName, std::string("ZO??ANNLEEX\xC9XXX"));
     }
 
     void unreadableFileIsReportedAndTheListIsEmpty() {
         QDir(folder.path()).mkdir(QStringLiteral("stats.dat"));
         UserFrm frm(session, *stats, host);
         QCOMPARE(frm.Combo1->count(), 0);
-        QVERIFY(host.LastText().contains(QStringLiteral("stats.dat")));
+        QVERIFY(QString::fromStdString(host.LastText()).contains(QStringLiteral("stats.dat")));
     }
 };
 

@@ -81,7 +81,7 @@ class RealInputTest : public QObject, private DialogRig {
 
         Send([](XTestInput& x) { x.Tap(XK_Return); });
         QVERIFY(!frm.isVisible());
-        QCOMPARE(session.PlayerName, StoredName("bob"));
+        QCOMPARE(frm.Outcome().PlayerName, StoredName("bob"));
 
         UserFrm again(session, *stats, host);
         Activate(&again);
@@ -90,8 +90,7 @@ class RealInputTest : public QObject, private DialogRig {
             x.Tap(XK_Escape);
         });
         QVERIFY(!again.isVisible());
-        QCOMPARE(session.PlayerName, StoredName("bob"));
-        QVERIFY(!session.LoginCancelled);
+        QVERIFY(again.Outcome().How == LoginOutcome::Kind::Closed);
     }
 
     void enterOnAFocusedNoKeepStatsDeclines() {
@@ -104,21 +103,21 @@ class RealInputTest : public QObject, private DialogRig {
             x.Tap(XK_Return);
         });
         QVERIFY(!frm.isVisible());
-        QVERIFY(session.StatsDeclined && !session.KeepStats && !session.LoggedIn());
+        QVERIFY(frm.Outcome().How == LoginOutcome::Kind::Declined);
     }
 
     void enterOnAFocusedDeletePlayerAsksFirst() {
         Players({"ann", "bob"});
-        StatsFrm frm(session, *stats, host, 0);
+        StatsFrm frm(session.PlayerName, *stats, host, 0);
         Activate(&frm);
         frm.Combo1->setFocus();
-        host.answers.push_back(AnswerCancel);
+        host.answers.push_back(Answer::Cancel);
         Send([](XTestInput& x) {
             x.Tap(XK_Tab);
             x.Tap(XK_Return);
         });
         QCOMPARE(host.messages.size(), size_t(1));
-        QCOMPARE(host.messages[0].Title, QStringLiteral("Woah!"));
+        QCOMPARE(host.messages[0].Title, std::string("Woah!"));
         QVERIFY(frm.isVisible());
     }
 

@@ -1,0 +1,76 @@
+// The one way the mid-end reaches the person: messages and questions with typed answers, and the
+// result, log-in and statistics windows. The program shows real windows; tests answer from a
+// script, so every flow runs without a person.
+#pragma once
+
+#include <string>
+
+#include "game/colors.h"
+
+namespace vella {
+
+struct PlayerSession;
+class StatsFile;
+
+enum class MsgButtons { Ok, OkCancel, YesNo };
+enum class MsgIcon { None, Exclamation };
+enum class Answer { Ok, Cancel, Yes, No };
+
+struct MessageRequest {
+    std::string Text;  // UTF-8, as shown
+    std::string Title = "Vellacode";
+    MsgButtons Buttons = MsgButtons::Ok;
+    MsgIcon Icon = MsgIcon::None;
+    Answer Default = Answer::Ok;
+};
+
+struct ResultRequest {
+    bool Won = false;
+    Pattern Secret{};
+    ColorCode BlankCode = SixColorBlank;
+};
+
+// How the log-in window was left.
+struct LoginOutcome {
+    enum class Kind {
+        Closed,     // by the window's close command or Escape: nothing changes
+        Chosen,     // OK with a valid name
+        Cancelled,  // "Cancel": nothing changes
+        Declined,   // "No Keep Stats": statistics off
+    };
+    Kind How = Kind::Closed;
+    std::string PlayerName;  // with Chosen: the name in its stored form
+};
+
+class ModalHost {
+  public:
+    virtual ~ModalHost() = default;
+
+    // Shows a message box and returns the button pressed.
+    virtual Answer Message(const MessageRequest& request) = 0;
+
+    // The result window, after a game.
+    virtual void ShowResult(const ResultRequest& request) = 0;
+
+    // The log-in window, offered to `session` (its player and whether statistics are kept decide
+    // what it preselects and offers); it lists the players of `stats`.
+    virtual LoginOutcome ShowLogin(const PlayerSession& session, StatsFile& stats) = 0;
+
+    // The statistics window on the players of `stats`, opened on `playerName` (stored form; empty
+    // or unknown: the first player) and game type `gameType`.
+    virtual void ShowStats(const std::string& playerName, StatsFile& stats, int gameType) = 0;
+};
+
+// A "Woah!" question, with the exclamation icon.
+inline Answer AskWoah(ModalHost& host, std::string text, MsgButtons buttons, Answer defaultButton) {
+    return host.Message(
+        MessageRequest{std::move(text), "Woah!", buttons, MsgIcon::Exclamation, defaultButton});
+}
+
+// Something the program could not do, and why: OK only, with the exclamation icon.
+inline void ReportFailure(ModalHost& host, std::string reason) {
+    host.Message(MessageRequest{std::move(reason), "Vellacode", MsgButtons::Ok,
+                                MsgIcon::Exclamation, Answer::Ok});
+}
+
+}  // namespace vella

@@ -1,0 +1,163 @@
+// The mid-end of the game window.
+#include "play/play.h"
+
+#include "stats/names.h"
+#include "stats/stats_file.h"
+
+#ifndef VELLACODE_VERSION
+#define VELLACODE_VERSION "?"
+#endif
+
+namespace vella {
+
+Play::Play(ModalHost& host, RandomSource& random, StatsFile& stats)
+    : host_(host), stats_(stats), game_(random) {}
+
+void Play::StartUp(const GameOptions& options) {
+    game_.StartUp(options);
+    session_ = PlayerSession{};
+    Changed();
+}
+
+void Play::Submit(const GameOptions& options) {
+    const SubmitResult result = game_.Submit(options);
+    if (result.Refused()) {
+        host_.Message(MessageRequest{result.Refusal});
+        return;
+    }
+    Changed();
+    if (!result.GameOver) return;
+
+    host_.ShowResult(ResultRequest{game_.Won, game_.Secret, game_.BlankCode});
+    if (session_.KeepStats) FinishGameStats(options);
+    NewGame(options);
+}
+
+void Play::NewGame(const GameOptions& options) {
+    game_.ResetGame();
+    game_.NewSecret(options);
+    Changed();
+}
+
+void Play::OptionsChanged(const GameOptions& options) {
+    game_.NewSecret(options);
+}
+
+void Play::ChangeColorSet(std::int16_t colorSetIdx, const GameOptions& options) {
+    if (game_.SetColorSet(colorSetIdx, options) == ColorChange::Refused) {
+        host_.Message(MessageRequest{std::string(WaitRefusal)});
+    }
+    // A menu item toggles its own check mark; the colour set decides it, so repaint in any case.
+    Changed();
+}
+
+void Play::PlaceColor(ColorCode color) {
+    if (vella::PlaceColor(game_, color) >= 0) Changed();
+}
+
+void Play::EmptyHole(int hole) {
+    if (vella::EmptyHole(game_, hole)) Changed();
+}
+
+void Play::Drop(int target, const DragSource& source) {
+    if (DropOnHole(game_, target, source)) Changed();
+}
+
+void Play::TakeBackLast() {
+    const int hole = LastFilledHole(game_);
+    if (hole >= 0) EmptyHole(hole);
+}
+
+// Closing the log-in window without a choice leaves both conditions as they were, so it opens
+// again: the game is recorded under a name or not at all.
+void Play::FinishGameStats(const GameOptions& options) {
+    while (session_.KeepStats && !session_.LoggedIn()) {
+        Apply(host_.ShowLogin(session_, stats_));
+        Changed();
+    }
+    if (session_.KeepStats) RecordGame(options);
+}
+
+void Play::RecordGame(const GameOptions& options) {
+    const FinishedGame game{game_.ColorSetIdx, GetGameType(options), game_.Won, game_.CurRow};
+    const Status recorded = stats_.RecordGame(session_.PlayerName, game);
+    if (!recorded.Ok()) ReportFailure(host_, "This game was not recorded. " + recorded.Error);
+}
+
+bool Play::Apply(const LoginOutcome& outcome) {
+    switch (outcome.How) {
+        case LoginOutcome::Kind::Chosen:
+            return LogIn(session_, outcome.PlayerName);
+        case LoginOutcome::Kind::Declined:
+            session_.KeepStats = false;
+            return false;
+        case LoginOutcome::Kind::Cancelled:
+        case LoginOutcome::Kind::Closed:
+            break;
+    }
+    return false;
+}
+
+void Play::ShowStats(const GameOptions& options) {
+    const Result<int> count = stats_.DeleteWhenEmpty();
+    if (!count.Ok()) {
+        ReportFailure(host_, count.Error);
+    } else if (count.Value == 0) {
+        host_.Message(MessageRequest{"No stats to show!"});
+    } else {
+        host_.ShowStats(session_.PlayerName, stats_, GetGameType(options));
+    }
+}
+
+void Play::ChangePlayer(const GameOptions& options) {
+    if (game_.InGame && session_.LoggedIn() && session_.KeepStats) {
+        MessageRequest refusal{"Please finish your game first--we are keeping stats on you " +
+                               DisplayText(session_) + "!"};
+        refusal.Title = "Not So Fast!";
+        host_.Message(refusal);
+        return;
+    }
+    const bool changed = Apply(host_.ShowLogin(session_, stats_));
+    Changed();
+    // A new game begins in the Ready state, whose options are open.
+    if (changed) NewGame(options);
+}
+
+void Play::ToggleKeepStats() {
+    if (!session_.KeepStats) {
+        session_.KeepStats = true;
+    } else if (!game_.InGame ||
+               AskWoah(host_,
+                       "Are you sure you want to do this " + DisplayText(session_) +
+                           "?  Stats for current game will be discarded!",
+                       MsgButtons::OkCancel, Answer::Cancel) == Answer::Ok) {
+        session_.KeepStats = false;
+    }
+    // The menu item has toggled its own check mark; the session decides it.
+    Changed();
+}
+
+bool Play::Exit() {
+    if (game_.InGame && AskWoah(host_, "Wouldn't you like to finish your game first?",
+                                MsgButtons::YesNo, Answer::Yes) == Answer::Yes) {
+        return false;
+    }
+    Shutdown();
+    return true;
+}
+
+void Play::Shutdown() {
+    if (shutDown_) return;
+    shutDown_ = true;
+    const Result<int> backup = stats_.Backup();
+    if (!backup.Ok())
+        ReportFailure(host_, "The statistics could not be backed up. " + backup.Error);
+}
+
+void Play::About() {
+    host_.Message(MessageRequest{"Vellacode " VELLACODE_VERSION
+                                 " by the Vellacode developers, published by the Vellacode "
+                                 "project, 2026"});
+}
+
+}  // namespace vella

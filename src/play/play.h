@@ -1,0 +1,77 @@
+// The mid-end of the game window: owns the game, the player session and every call the window
+// makes on the statistics file, and runs each of the window's flows. It reaches the person
+// through ModalHost and tells the window to repaint through Changed; it knows nothing of Qt.
+#pragma once
+
+#include <functional>
+
+#include "game/game_state.h"
+#include "game/placement.h"
+#include "play/modal_host.h"
+#include "stats/player_session.h"
+
+namespace vella {
+
+class StatsFile;
+
+class Play {
+  public:
+    Play(ModalHost& host, RandomSource& random, StatsFile& stats);
+
+    // Called whenever what the window shows has changed, before any window opens over it.
+    std::function<void()> Changed = [] {};
+
+    const GameState& Game() const { return game_; }
+    const PlayerSession& Session() const { return session_; }
+    // The option check boxes are locked from a game's first scored row to its end.
+    bool OptionsLocked() const { return game_.InGame; }
+
+    // The first state of a run: six colours, an empty board, a fresh secret, nobody logged in.
+    void StartUp(const GameOptions& options);
+
+    // "?": refuses a malformed row, or scores it; at the end of a game shows the result, records
+    // the game (asking who is playing while nobody is), and starts the next one.
+    void Submit(const GameOptions& options);
+
+    // An option check box was clicked: the next secret follows the options.
+    void OptionsChanged(const GameOptions& options);
+    // "6 Colors" or "7 Colors"; refused while a game is under way.
+    void ChangeColorSet(std::int16_t colorSetIdx, const GameOptions& options);
+
+    // Placing pegs in the current row (see placement.h); each repaints when something changed.
+    void PlaceColor(ColorCode color);
+    void EmptyHole(int hole);
+    void Drop(int target, const DragSource& source);
+    // Takes out the peg placed last, as Backspace does.
+    void TakeBackLast();
+
+    // The statistics picture: "No stats to show!" or the statistics window.
+    void ShowStats(const GameOptions& options);
+    // "&Log In..." / "&New Player...": refused while a game counts for the player; a different
+    // player abandons the game under way.
+    void ChangePlayer(const GameOptions& options);
+    // "&Keep Stats": on at once; off asks first while a game is under way.
+    void ToggleKeepStats();
+    // "E&xit": asks first while a game is under way; true when the program is to end, after the
+    // shutdown step.
+    bool Exit();
+    // The shutdown step, once a run: an empty statistics file is deleted, otherwise it is backed
+    // up.
+    void Shutdown();
+    void About();
+
+  private:
+    void FinishGameStats(const GameOptions& options);
+    void RecordGame(const GameOptions& options);
+    // Applies the log-in window's outcome; true when it replaced a player who was logged in.
+    bool Apply(const LoginOutcome& outcome);
+    void NewGame(const GameOptions& options);
+
+    ModalHost& host_;
+    StatsFile& stats_;
+    GameState game_;
+    PlayerSession session_;
+    bool shutDown_ = false;
+};
+
+}  // namespace vella

@@ -1,0 +1,264 @@
+// Every flow of the game window, run on the mid-end with a scripted person: what is asked and
+// shown, in which order, and the bytes the statistics files end with.
+#include "play/play.h"
+
+#include <gtest/gtest.h>
+
+#include "../stats/stats_files.h"
+#include "scripted_host.h"
+#include "stats/player_rec.h"
+#include "stats/stats_file.h"
+
+using namespace vella;
+
+namespace {
+
+class Flows : public ::testing::Test {
+  protected:
+    TempFolder folder;
+    StatsFile stats{folder.Path()};
+    ScriptedHost host;
+    FixedSecrets random;
+    Play play{host, random, stats};
+    GameOptions options;
+    std::vector<std::string> shown;  // the main window's caption at each repaint
+
+    void SetUp() override {
+        random.Queue({0, 1, 2, 3}, 6);
+        play.Changed = [this] { shown.push_back(MainCaption(play.Session())); };
+        play.StartUp(options);
+    }
+
+    void PlayRow(Pattern row) {
+        for (ColorCode c : row) play.PlaceColor(c);
+        play.Submit(options);
+    }
+    void Win() { PlayRow(play.Game().Secret); }
+    Pattern Wrong() const {
+        const Pattern s = play.Game().Secret;
+        return {s[1], s[0], s[3], s[2]};
+    }
+    void Lose() {
+        for (int row = 0; row < RowCount; ++row) PlayRow(Wrong());
+    }
+    std::vector<unsigned char> Dat() { return ReadBytes(folder / "stats.dat"); }
+    bool Exists(const char* name) { return std::filesystem::exists(folder / name); }
+};
+
+TEST_F(Flows, FirstRunNobodyLogsInAndExitsLeavingNoFiles) {
+    WriteBytes(folder / "stats.bak", {'o', 'l', 'd'});
+    EXPECT_TRUE(play.Exit());
+    EXPECT_FALSE(Exists("stats.dat"));
+    EXPECT_EQ(ReadBytes(folder / "stats.bak"), (std::vector<unsigned char>{'o', 'l', 'd'}));
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(Flows, RefusedRowSaysWhyAndChangesNothing) {
+    play.PlaceColor(Blue);
+    play.PlaceColor(Red);
+    play.Submit(options);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].Text, "You left some blanks.  Try your guess again.");
+    EXPECT_EQ(host.messages[0].Title, "Vellacode");
+    EXPECT_TRUE(host.messages[0].Buttons == MsgButtons::Ok &&
+                host.messages[0].Icon == MsgIcon::None);
+    EXPECT_FALSE(play.OptionsLocked());
+    EXPECT_EQ(play.Game().CurRow, 0);
+}
+
+// Closed without a choice, the log-in window opens again: the game is recorded under a name.
+TEST_F(Flows, WonGameLogInLostGameAndTheFilesAfterwards) {
+    host.loginScript = {ScriptedHost::CloseWindow(), ScriptedHost::LogInAs("smith")};
+    Win();
+    ASSERT_EQ(host.results.size(), 1u);
+    EXPECT_TRUE(host.results[0].Won);
+    EXPECT_EQ(host.results[0].Secret, (Pattern{0, 1, 2, 3}));
+    EXPECT_EQ(host.logins, 2);
+    EXPECT_EQ(host.loginOffers[0].PlayerName, "");  // "No Keep Stats" is offered
+    EXPECT_TRUE(host.loginOffers[0].KeepStats);
+    EXPECT_EQ(shown.back(), "Current Player: Smith");
+    EXPECT_EQ(play.Game().CurRow, 0);
+    EXPECT_FALSE(play.OptionsLocked());
+
+    play.ChangeColorSet(ColorSet::Seven, options);
+    options.RepeatsAllowed = true;
+    play.OptionsChanged(options);
+    Lose();
+    EXPECT_FALSE(host.results[1].Won);
+    EXPECT_TRUE(play.Exit());
+
+    PlayerRec expected = FreshRecord(StoredName("smith"));
+    const int standardSix = CellIndex(ColorSet::Six, 0),
+              repeatsSeven = CellIndex(ColorSet::Seven, 2);
+    expected.NumGames[standardSix] = expected.Wins[standardSix] = 1;
+    expected.TotMoves[standardSix] = expected.Best[standardSix] = expected.Worst[standardSix] = 1;
+    expected.NumGames[repeatsSeven] = 1;
+    expected.TotMoves[repeatsSeven] = 10;
+    const RecordBytes bytes = EncodeRecord(expected);
+    EXPECT_EQ(Dat(), std::vector<unsigned char>(bytes.begin(), bytes.end()));
+    EXPECT_EQ(ReadBytes(folder / "stats.bak"), Dat());
+}
+
+TEST_F(Flows, NoKeepStatsAtTheEndRecordsNothing) {
+    host.loginScript = {ScriptedHost::Decline()};
+    Win();
+    EXPECT_FALSE(play.Session().KeepStats);
+    EXPECT_EQ(shown.back(), "Vellacode");
+    EXPECT_EQ(stats.RecordCount().Value, 0);
+    Win();  // statistics off: nobody is asked
+    EXPECT_EQ(host.logins, 1);
+}
+
+TEST_F(Flows, KeepStatsOffDuringAGameAsksAndOnNeverDoes) {
+    host.loginScript = {ScriptedHost::LogInAs("ann")};
+    play.ChangePlayer(options);
+    PlayRow(Wrong());
+    host.answers = {Answer::Cancel};
+    play.ToggleKeepStats();
+    EXPECT_TRUE(play.Session().KeepStats);
+    const MessageRequest q = host.messages.back();
+    EXPECT_EQ(q.Text,
+              "Are you sure you want to do this Ann?  Stats for current game will be discarded!");
+    EXPECT_TRUE(q.Title == "Woah!" && q.Buttons == MsgButtons::OkCancel &&
+                q.Icon == MsgIcon::Exclamation && q.Default == Answer::Cancel);
+
+    host.answers = {Answer::Ok};
+    play.ToggleKeepStats();
+    EXPECT_FALSE(play.Session().KeepStats);
+    play.ToggleKeepStats();  // on again: no question
+    EXPECT_TRUE(play.Session().KeepStats);
+    EXPECT_EQ(host.messages.size(), 2u);
+    Win();
+    EXPECT_EQ(stats.ReadAll().Value.at(0).TotMoves[0], 2);
+}
+
+TEST_F(Flows, KeepStatsOffWithNobodyLoggedInNamesNobody) {
+    PlayRow(Wrong());
+    play.ToggleKeepStats();  // answered by its default, Cancel
+    EXPECT_EQ(host.LastText(),
+              "Are you sure you want to do this ?  Stats for current game will be discarded!");
+    EXPECT_TRUE(play.Session().KeepStats);
+}
+
+TEST_F(Flows, ChangeOfPlayerIsRefusedWhileAGameCountsAndOtherwiseAbandonsIt) {
+    host.loginScript = {ScriptedHost::LogInAs("smith")};
+    play.ChangePlayer(options);
+    EXPECT_EQ(host.loginOffers[0].PlayerName, "");
+    PlayRow(Wrong());
+    play.ChangePlayer(options);
+    EXPECT_EQ(host.LastText(), "Please finish your game first--we are keeping stats on you Smith!");
+    EXPECT_EQ(host.messages.back().Title, "Not So Fast!");
+    EXPECT_EQ(host.logins, 1);
+
+    host.answers = {Answer::Ok};
+    play.ToggleKeepStats();  // statistics off: a change of player is allowed
+    host.loginScript = {ScriptedHost::LogInAs("jones")};
+    play.ChangePlayer(options);
+    EXPECT_EQ(host.loginOffers[1].PlayerName, StoredName("smith"));  // "Cancel" is offered
+    EXPECT_EQ(play.Game().CurRow, 0);
+    EXPECT_FALSE(play.OptionsLocked());
+    EXPECT_EQ(shown.back(), "Current Player: Jones");
+    EXPECT_EQ(stats.RecordCount().Value, 0);  // the abandoned game is not recorded
+
+    // Cancel, the window closed, or the same player again: the game under way goes on.
+    play.ToggleKeepStats();
+    PlayRow(Wrong());
+    for (const LoginOutcome& outcome :
+         {ScriptedHost::Cancel(), ScriptedHost::CloseWindow(), ScriptedHost::LogInAs("JONES")}) {
+        host.loginScript = {outcome};
+        play.ChangePlayer(options);
+        EXPECT_EQ(play.Game().CurRow, 1);
+    }
+    EXPECT_EQ(host.logins, 5);
+    EXPECT_TRUE(play.Session().KeepStats);  // logging in turns statistics on
+}
+
+TEST_F(Flows, ExitDuringAGameAsksFirstAndTheShutdownStepRunsOnce) {
+    host.loginScript = {ScriptedHost::LogInAs("ann")};
+    Win();
+    PlayRow(Wrong());
+    host.answers = {Answer::Yes};
+    EXPECT_FALSE(play.Exit());
+    const MessageRequest q = host.messages.back();
+    EXPECT_EQ(q.Text, "Wouldn't you like to finish your game first?");
+    EXPECT_TRUE(q.Title == "Woah!" && q.Buttons == MsgButtons::YesNo && q.Default == Answer::Yes);
+    EXPECT_EQ(play.Game().CurRow, 1);
+    EXPECT_FALSE(Exists("stats.bak"));
+
+    host.answers = {Answer::No};
+    EXPECT_TRUE(play.Exit());
+    EXPECT_EQ(stats.ReadAll().Value.at(0).NumGames[0], 1);  // the dropped game is not recorded
+    const auto backup = ReadBytes(folder / "stats.bak");
+    EXPECT_EQ(backup, Dat());
+    WriteBytes(folder / "stats.dat", std::vector<unsigned char>(143, 'x'));
+    play.Shutdown();  // the window's own close afterwards does not back up again
+    EXPECT_EQ(ReadBytes(folder / "stats.bak"), backup);
+}
+
+TEST_F(Flows, StatisticsPictureOnAFirstRunAndAfterAGame) {
+    play.ShowStats(options);
+    EXPECT_EQ(host.LastText(), "No stats to show!");
+    EXPECT_FALSE(Exists("stats.dat"));
+    EXPECT_TRUE(host.statsOpenings.empty());
+
+    host.loginScript = {ScriptedHost::LogInAs("ann")};
+    Win();
+    options.BlanksAllowed = true;
+    play.ShowStats(options);
+    ASSERT_EQ(host.statsOpenings.size(), 1u);
+    EXPECT_EQ(host.statsOpenings[0], (ScriptedHost::StatsOpening{StoredName("ann"), 1}));
+}
+
+TEST_F(Flows, FileFailuresAreReportedAndThePlayGoesOn) {
+    std::filesystem::create_directory(folder / "stats.dat");
+    host.loginScript = {ScriptedHost::LogInAs("ann")};
+    Win();
+    EXPECT_EQ(host.LastText().rfind("This game was not recorded.", 0), 0u) << host.LastText();
+    EXPECT_NE(host.LastText().find("stats.dat"), std::string::npos);
+    EXPECT_EQ(host.messages.back().Icon, MsgIcon::Exclamation);
+    EXPECT_EQ(play.Game().CurRow, 0);
+    play.ShowStats(options);
+    EXPECT_NE(host.LastText().find("stats.dat"), std::string::npos);
+    EXPECT_TRUE(play.Exit());
+    EXPECT_EQ(host.LastText().rfind("The statistics could not be backed up.", 0), 0u);
+    EXPECT_TRUE(std::filesystem::is_directory(folder / "stats.dat"));
+}
+
+TEST_F(Flows, ColourCountIsLockedDuringAGameAndRedrawsTheSecretBetweenGames) {
+    PlayRow(Wrong());
+    EXPECT_TRUE(play.OptionsLocked());
+    const std::size_t repaints = shown.size();
+    play.ChangeColorSet(ColorSet::Seven, options);
+    EXPECT_EQ(host.LastText(), "Please wait until this game is over.");
+    EXPECT_EQ(play.Game().ColorSetIdx, ColorSet::Six);
+    EXPECT_EQ(shown.size(), repaints + 1);  // the menu's check mark is put back
+
+    host.loginScript = {ScriptedHost::Decline()};
+    Win();
+    random.Queue({6, 5, 4, 3}, 7);
+    play.ChangeColorSet(ColorSet::Seven, options);
+    EXPECT_EQ(play.Game().BlankCode, 7);
+    EXPECT_EQ(play.Game().Secret, (Pattern{6, 5, 4, 3}));
+}
+
+TEST_F(Flows, PegsArePlacedMovedAndTakenBack) {
+    play.PlaceColor(Red);
+    play.PlaceColor(Blue);
+    play.Drop(3, DragSource{DragSource::Kind::Hole, 0});
+    play.TakeBackLast();  // the peg placed last: the one just moved
+    EXPECT_EQ(play.Game().RowPattern(0), (Pattern{6, Blue, 6, 6}));
+    play.EmptyHole(1);
+    play.TakeBackLast();  // nothing left
+    EXPECT_EQ(play.Game().RowPattern(0), (Pattern{6, 6, 6, 6}));
+}
+
+TEST_F(Flows, AboutNamesTheProgramAndItsVersion) {
+    play.About();
+    EXPECT_EQ(host.LastText().rfind("Vellacode ", 0), 0u);
+    EXPECT_NE(host.LastText().find(" by the Vellacode developers, published by the Vellacode "
+                                   "project, 2026"),
+              std::string::npos);
+    EXPECT_EQ(host.messages.back().Icon, MsgIcon::None);
+}
+
+}  // namespace
