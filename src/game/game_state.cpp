@@ -6,71 +6,70 @@
 namespace vella {
 
 GameState::GameState(RandomSource& random) : random_(random) {
-    Board.fill(BlankCode);
-    Indicators.fill(Indicator::Empty);
+    ClearBoard();
 }
 
 void GameState::StartUp(const GameOptions& options) {
-    ColorSetIdx = ColorSet::Six;
-    BlankCode = BlankCodeFor(ColorSetIdx);
+    colorSetIdx_ = ColorSet::Six;
+    blankCode_ = BlankCodeFor(colorSetIdx_);
     ResetGame();
     NewSecret(options);
 }
 
 void GameState::ResetGame() {
-    LastHole = -1;
-    InGame = false;
-    CurRow = 0;
+    lastHole_ = -1;
+    inGame_ = false;
+    curRow_ = 0;
     ClearBoard();
-    Secret.fill(NoSecret);
+    secret_.fill(NoSecret);
     MarkCurrentRow(0);
 }
 
 void GameState::ClearBoard() {
-    Board.fill(BlankCode);
-    Indicators.fill(Indicator::Empty);
-    FillOrder.fill(0);
+    board_.fill(blankCode_);
+    indicators_.fill(Indicator::Empty);
+    fillOrder_.fill(0);
 }
 
 void GameState::Fill(int hole, ColorCode color) {
-    Board[hole] = color;
-    FillOrder[hole] = ++fills_;
+    board_[hole] = color;
+    fillOrder_[hole] = ++fills_;
 }
 
 void GameState::Empty(int hole) {
-    Board[hole] = BlankCode;
-    FillOrder[hole] = 0;
+    board_[hole] = blankCode_;
+    fillOrder_[hole] = 0;
 }
 
 void GameState::NewSecret(const GameOptions& options) {
-    Secret = DrawSecret(random_, options, BlankCode);
+    secret_ = DrawSecret(random_, options, blankCode_);
 }
 
 SubmitResult GameState::Submit(const GameOptions& options) {
-    const CheckOutcome outcome = CheckGuess(RowPattern(CurRow), Secret, options, BlankCode);
+    const CheckOutcome outcome = CheckGuess(RowPattern(curRow_), secret_, options, blankCode_);
     if (outcome.Refused()) return SubmitResult{outcome.Refusal};
 
-    Blacks = outcome.Blacks;
-    Whites = outcome.Whites;
-    InGame = true;
+    blacks_ = outcome.Blacks;
+    whites_ = outcome.Whites;
+    inGame_ = true;
     SubmitResult result;
     ShowScore();
-    ++CurRow;
-    LastHole = static_cast<std::int16_t>(CurRow * RowLength - 1);
-    if (Blacks == RowLength || CurRow == RowCount) {
-        Won = Blacks == RowLength;
+    ++curRow_;
+    lastHole_ = static_cast<std::int16_t>(curRow_ * RowLength - 1);
+    if (blacks_ == RowLength || curRow_ == RowCount) {
+        won_ = blacks_ == RowLength;
         result.GameOver = true;
     } else {
-        MarkCurrentRow(CurRow);
+        MarkCurrentRow(curRow_);
     }
     return result;
 }
 
 ColorChange GameState::SetColorSet(std::int16_t colorSetIdx, const GameOptions& options) {
-    if (InGame) return ColorChange::Refused;
-    if (colorSetIdx == ColorSetIdx) return ColorChange::Unchanged;
-    ColorSetIdx = colorSetIdx;
-    BlankCode = BlankCodeFor(colorSetIdx);
+    if (inGame_) return ColorChange::Refused;
+    if (colorSetIdx == colorSetIdx_) return ColorChange::Unchanged;
+    colorSetIdx_ = colorSetIdx;
+    blankCode_ = BlankCodeFor(colorSetIdx);
     ClearBoard();
     NewSecret(options);
     MarkCurrentRow(0);
@@ -78,26 +77,26 @@ ColorChange GameState::SetColorSet(std::int16_t colorSetIdx, const GameOptions& 
 }
 
 bool GameState::InCurrentRow(int hole) const {
-    return hole >= CurRow * RowLength && hole < (CurRow + 1) * RowLength;
+    return hole >= curRow_ * RowLength && hole < (curRow_ + 1) * RowLength;
 }
 
 Pattern GameState::RowPattern(int row) const {
     Pattern pattern{};
-    for (int k = 0; k < RowLength; ++k) pattern[k] = Board[row * RowLength + k];
+    for (int k = 0; k < RowLength; ++k) pattern[k] = board_[row * RowLength + k];
     return pattern;
 }
 
 void GameState::MarkCurrentRow(int row) {
-    for (int k = 0; k < RowLength; ++k) Indicators[row * RowLength + k] = Indicator::Current;
+    for (int k = 0; k < RowLength; ++k) indicators_[row * RowLength + k] = Indicator::Current;
 }
 
-// Whites fill the row's block first, then blacks; the rest of the block stays empty.
+// whites_ fill the row's block first, then blacks; the rest of the block stays empty.
 void GameState::ShowScore() {
-    const int first = CurRow * RowLength;
+    const int first = curRow_ * RowLength;
     for (int k = 0; k < RowLength; ++k) {
-        Indicators[first + k] = k < Whites            ? Indicator::White
-                                : k < Whites + Blacks ? Indicator::Black
-                                                      : Indicator::Empty;
+        indicators_[first + k] = k < whites_             ? Indicator::White
+                                 : k < whites_ + blacks_ ? Indicator::Black
+                                                         : Indicator::Empty;
     }
 }
 

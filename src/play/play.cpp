@@ -28,7 +28,7 @@ void Play::Submit(const GameOptions& options) {
     Changed();
     if (!result.GameOver) return;
 
-    host_.ShowResult(ResultRequest{game_.Won, game_.Secret, game_.BlankCode});
+    host_.ShowResult(ResultRequest{game_.Won(), game_.Secret(), game_.BlankCode()});
     if (session_.KeepStats) FinishGameStats(options);
     NewGame(options);
 }
@@ -52,19 +52,19 @@ void Play::ChangeColorSet(std::int16_t colorSetIdx, const GameOptions& options) 
 }
 
 void Play::PlaceColor(ColorCode color) {
-    if (vella::PlaceColor(game_, color) >= 0) Changed();
+    if (game_.PlaceColor(color) >= 0) Changed();
 }
 
 void Play::EmptyHole(int hole) {
-    if (vella::EmptyHole(game_, hole)) Changed();
+    if (game_.EmptyHole(hole)) Changed();
 }
 
 void Play::Drop(int target, const DragSource& source) {
-    if (DropOnHole(game_, target, source)) Changed();
+    if (game_.DropOnHole(target, source)) Changed();
 }
 
 void Play::TakeBackLast() {
-    const int hole = LastFilledHole(game_);
+    const int hole = game_.LastFilledHole();
     if (hole >= 0) EmptyHole(hole);
 }
 
@@ -79,7 +79,7 @@ void Play::FinishGameStats(const GameOptions& options) {
 }
 
 void Play::RecordGame(const GameOptions& options) {
-    const FinishedGame game{game_.ColorSetIdx, GetGameType(options), game_.Won, game_.CurRow};
+    const FinishedGame game{game_.ColorSetIdx(), GetGameType(options), game_.Won(), game_.CurRow()};
     const Status recorded = stats_.RecordGame(session_.PlayerName, game);
     if (!recorded.Ok()) ReportFailure(host_, "This game was not recorded. " + recorded.Error);
 }
@@ -110,7 +110,7 @@ void Play::ShowStats(const GameOptions& options) {
 }
 
 void Play::ChangePlayer(const GameOptions& options) {
-    if (game_.InGame && session_.LoggedIn() && session_.KeepStats) {
+    if (game_.InGame() && session_.LoggedIn() && session_.KeepStats) {
         MessageRequest refusal{"Please finish your game first--we are keeping stats on you " +
                                DisplayText(session_) + "!"};
         refusal.Title = "Not So Fast!";
@@ -126,7 +126,7 @@ void Play::ChangePlayer(const GameOptions& options) {
 void Play::ToggleKeepStats() {
     if (!session_.KeepStats) {
         session_.KeepStats = true;
-    } else if (!game_.InGame ||
+    } else if (!game_.InGame() ||
                AskWoah(host_,
                        "Are you sure you want to do this " + DisplayText(session_) +
                            "?  Stats for current game will be discarded!",
@@ -138,8 +138,8 @@ void Play::ToggleKeepStats() {
 }
 
 bool Play::Exit() {
-    if (game_.InGame && AskWoah(host_, "Wouldn't you like to finish your game first?",
-                                MsgButtons::YesNo, Answer::Yes) == Answer::Yes) {
+    if (game_.InGame() && AskWoah(host_, "Wouldn't you like to finish your game first?",
+                                  MsgButtons::YesNo, Answer::Yes) == Answer::Yes) {
         return false;
     }
     Shutdown();

@@ -6,7 +6,6 @@
 #include <functional>
 
 #include "game/game_state.h"
-#include "game/placement.h"
 #include "play/modal_host.h"
 #include "stats/player_session.h"
 
@@ -24,7 +23,7 @@ class Play {
     const GameState& Game() const { return game_; }
     const PlayerSession& Session() const { return session_; }
     // The option check boxes are locked from a game's first scored row to its end.
-    bool OptionsLocked() const { return game_.InGame; }
+    bool OptionsLocked() const { return game_.InGame(); }
 
     // The first state of a run: six colours, an empty board, a fresh secret, nobody logged in.
     void StartUp(const GameOptions& options);
@@ -38,7 +37,7 @@ class Play {
     // "6 Colors" or "7 Colors"; refused while a game is under way.
     void ChangeColorSet(std::int16_t colorSetIdx, const GameOptions& options);
 
-    // Placing pegs in the current row (see placement.h); each repaints when something changed.
+    // Placing pegs in the current row (see GameState); each repaints when something changed.
     void PlaceColor(ColorCode color);
     void EmptyHole(int hole);
     void Drop(int target, const DragSource& source);

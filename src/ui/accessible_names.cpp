@@ -27,13 +27,13 @@ QString PaletteName(int code) {
 
 QString ScoreName(const GameState& state, int row) {
     const QString name = QStringLiteral("row %1: ").arg(row + 1);
-    if (row >= state.CurRow) {
-        return name + (row == state.CurRow ? QStringLiteral("current row")
-                                           : QStringLiteral("not played yet"));
+    if (row >= state.CurRow()) {
+        return name + (row == state.CurRow() ? QStringLiteral("current row")
+                                             : QStringLiteral("not played yet"));
     }
     int exact = 0, colourOnly = 0;
     for (int k = 0; k < RowLength; ++k) {
-        const Indicator shown = state.Indicators[row * RowLength + k];
+        const Indicator shown = state.Indicators()[row * RowLength + k];
         exact += shown == Indicator::Black;
         colourOnly += shown == Indicator::White;
     }

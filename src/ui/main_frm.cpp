@@ -173,17 +173,17 @@ void MainFrm::Paint() {
 void MainFrm::PaintBoard() {
     const GameState& game = Game();
     for (int i = 0; i < HoleCount; ++i) {
-        const ColorCode code = game.Board[i];
-        Row[i]->setPixmap(code == game.BlankCode ? pictures::Empty() : pictures::Peg(code));
+        const ColorCode code = game.Board()[i];
+        Row[i]->setPixmap(code == game.BlankCode() ? pictures::Empty() : pictures::Peg(code));
         QPalette palette = Peg[i]->palette();
-        palette.setColor(QPalette::Window, IndicatorColor(game.Indicators[i]));
+        palette.setColor(QPalette::Window, IndicatorColor(game.Indicators()[i]));
         Peg[i]->setPalette(palette);
     }
     NameBoard();
 }
 
 void MainFrm::PaintPalette() {
-    const bool seven = Game().ColorSetIdx == ColorSet::Seven;
+    const bool seven = Game().ColorSetIdx() == ColorSet::Seven;
     QRect frame = Frame1->geometry();
     frame.setHeight(Twips(seven ? SevenColorFrameHeight : SixColorFrameHeight));
     Frame1->setGeometry(frame);

@@ -32,7 +32,7 @@ void MainFrm::BuildKeyboard() {
 // Called with every repaint of the board; a name that changes is announced by Qt.
 void MainFrm::NameBoard() {
     for (int i = 0; i < HoleCount; ++i) {
-        Rename(Row[i], HoleName(i, Game().Board[i], Game().BlankCode));
+        Rename(Row[i], HoleName(i, Game().Board()[i], Game().BlankCode()));
     }
     for (int row = 0; row < RowCount; ++row) {
         const QString score = ScoreName(Game(), row);

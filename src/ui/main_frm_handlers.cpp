@@ -29,7 +29,7 @@ void MainFrm::ClrChoice_MouseDown(int index, MouseButton button) {
 
 void MainFrm::Row_MouseDown(int index, MouseButton button) {
     if (button == MouseButton::Secondary) play_.EmptyHole(index);
-    if (button == MouseButton::Primary && CanDragHole(Game(), index)) {
+    if (button == MouseButton::Primary && Game().CanDragHole(index)) {
         StartDrag(DragSource{DragSource::Kind::Hole, index}, Row[index]->pixmap());
     }
 }

@@ -5,7 +5,7 @@
 #include <QPixmap>
 #include <optional>
 
-#include "game/placement.h"
+#include "game/game_state.h"
 
 namespace vella {
 

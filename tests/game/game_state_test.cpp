@@ -18,8 +18,16 @@ class GameFlow : public ::testing::Test {
         game.StartUp(options);
     }
 
+    // Fills the current row as a player would: drops from the palette, blanks emptied.
     void Fill(Pattern row) {
-        for (int k = 0; k < RowLength; ++k) game.Board[game.CurRow * RowLength + k] = row[k];
+        const int first = game.CurRow() * RowLength;
+        for (int k = 0; k < RowLength; ++k) {
+            if (row[k] == game.BlankCode()) {
+                game.EmptyHole(first + k);
+            } else {
+                ASSERT_TRUE(game.DropOnHole(first + k, {DragSource::Kind::Palette, row[k]}));
+            }
+        }
     }
 
     ScriptedRandom random;
@@ -28,27 +36,27 @@ class GameFlow : public ::testing::Test {
 };
 
 TEST_F(GameFlow, StartUpIsSixColoursEmptyBoardRowZeroMarkedAndASecret) {
-    EXPECT_EQ(game.ColorSetIdx, 0);
-    EXPECT_EQ(game.BlankCode, 6);
-    EXPECT_EQ(game.CurRow, 0);
-    EXPECT_EQ(game.LastHole, -1);
-    EXPECT_FALSE(game.InGame);
-    EXPECT_EQ(game.Secret, (Pattern{0, 1, 2, 3}));
+    EXPECT_EQ(game.ColorSetIdx(), 0);
+    EXPECT_EQ(game.BlankCode(), 6);
+    EXPECT_EQ(game.CurRow(), 0);
+    EXPECT_EQ(game.LastHole(), -1);
+    EXPECT_FALSE(game.InGame());
+    EXPECT_EQ(game.Secret(), (Pattern{0, 1, 2, 3}));
     for (int i = 0; i < HoleCount; ++i) {
-        EXPECT_EQ(game.Board[i], 6);
-        EXPECT_EQ(game.Indicators[i], i < 4 ? Indicator::Current : Indicator::Empty) << i;
+        EXPECT_EQ(game.Board()[i], 6);
+        EXPECT_EQ(game.Indicators()[i], i < 4 ? Indicator::Current : Indicator::Empty) << i;
     }
 }
 
 TEST_F(GameFlow, RefusedRowChangesNothingAndDoesNotLockTheOptions) {
     Fill({1, 1, 2, 3});
-    const auto board = game.Board;
+    const auto board = game.Board();
     const SubmitResult result = game.Submit(options);
     EXPECT_EQ(result.Refusal, RepeatsRefusal);
-    EXPECT_FALSE(game.InGame);
-    EXPECT_EQ(game.CurRow, 0);
-    EXPECT_EQ(game.Board, board);
-    EXPECT_EQ(game.Indicators[0], Indicator::Current);
+    EXPECT_FALSE(game.InGame());
+    EXPECT_EQ(game.CurRow(), 0);
+    EXPECT_EQ(game.Board(), board);
+    EXPECT_EQ(game.Indicators()[0], Indicator::Current);
 }
 
 TEST_F(GameFlow, ScoredRowPaintsWhitesThenBlacksAndMarksTheNextRow) {
@@ -56,37 +64,37 @@ TEST_F(GameFlow, ScoredRowPaintsWhitesThenBlacksAndMarksTheNextRow) {
     const SubmitResult result = game.Submit(options);
     ASSERT_FALSE(result.Refused());
     EXPECT_FALSE(result.GameOver);
-    EXPECT_TRUE(game.InGame);
-    EXPECT_EQ(game.CurRow, 1);
-    EXPECT_EQ(game.LastHole, 3);
-    EXPECT_EQ(game.Indicators[0], Indicator::White);
-    EXPECT_EQ(game.Indicators[1], Indicator::White);
-    EXPECT_EQ(game.Indicators[2], Indicator::Black);
-    EXPECT_EQ(game.Indicators[3], Indicator::Empty);
-    for (int i = 4; i < 8; ++i) EXPECT_EQ(game.Indicators[i], Indicator::Current);
+    EXPECT_TRUE(game.InGame());
+    EXPECT_EQ(game.CurRow(), 1);
+    EXPECT_EQ(game.LastHole(), 3);
+    EXPECT_EQ(game.Indicators()[0], Indicator::White);
+    EXPECT_EQ(game.Indicators()[1], Indicator::White);
+    EXPECT_EQ(game.Indicators()[2], Indicator::Black);
+    EXPECT_EQ(game.Indicators()[3], Indicator::Empty);
+    for (int i = 4; i < 8; ++i) EXPECT_EQ(game.Indicators()[i], Indicator::Current);
     // A refused second row leaves the first row's score alone.
     Fill({6, 6, 6, 6});
     EXPECT_TRUE(game.Submit(options).Refused());
-    EXPECT_EQ(game.Indicators[0], Indicator::White);
-    EXPECT_EQ(game.CurRow, 1);
+    EXPECT_EQ(game.Indicators()[0], Indicator::White);
+    EXPECT_EQ(game.CurRow(), 1);
 }
 
 TEST_F(GameFlow, FirstRowWinEndsTheGameWithOneRowUsed) {
     Fill({0, 1, 2, 3});
     const SubmitResult result = game.Submit(options);
     EXPECT_TRUE(result.GameOver);
-    EXPECT_TRUE(game.Won);
-    EXPECT_EQ(game.CurRow, 1);
-    EXPECT_TRUE(game.InGame);
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(game.Indicators[i], Indicator::Black);
-    EXPECT_EQ(game.Indicators[4], Indicator::Empty);
+    EXPECT_TRUE(game.Won());
+    EXPECT_EQ(game.CurRow(), 1);
+    EXPECT_TRUE(game.InGame());
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(game.Indicators()[i], Indicator::Black);
+    EXPECT_EQ(game.Indicators()[4], Indicator::Empty);
 
     random.Push({Draw(5, 6), Draw(4, 6), Draw(3, 6), Draw(2, 6)});
     game.ResetGame();
     game.NewSecret(options);
-    EXPECT_FALSE(game.InGame);
-    EXPECT_EQ(game.CurRow, 0);
-    EXPECT_EQ(game.Secret, (Pattern{5, 4, 3, 2}));
+    EXPECT_FALSE(game.InGame());
+    EXPECT_EQ(game.CurRow(), 0);
+    EXPECT_EQ(game.Secret(), (Pattern{5, 4, 3, 2}));
 }
 
 TEST_F(GameFlow, TenthRowWithoutWinLosesTheGame) {
@@ -96,9 +104,9 @@ TEST_F(GameFlow, TenthRowWithoutWinLosesTheGame) {
         ASSERT_FALSE(result.Refused());
         EXPECT_EQ(result.GameOver, row == RowCount - 1) << row;
     }
-    EXPECT_FALSE(game.Won);
-    EXPECT_EQ(game.CurRow, 10);
-    EXPECT_EQ(game.LastHole, 39);
+    EXPECT_FALSE(game.Won());
+    EXPECT_EQ(game.CurRow(), 10);
+    EXPECT_EQ(game.LastHole(), 39);
 }
 
 TEST_F(GameFlow, OptionChangeInReadyDrawsANewSecretAndKeepsThePegs) {
@@ -106,31 +114,31 @@ TEST_F(GameFlow, OptionChangeInReadyDrawsANewSecretAndKeepsThePegs) {
     random.Push({Draw(6, 7), Draw(0, 7), Draw(1, 7), Draw(2, 7)});
     options.BlanksAllowed = true;
     game.NewSecret(options);
-    EXPECT_EQ(game.Secret, (Pattern{6, 0, 1, 2}));
-    EXPECT_EQ(game.Board[0], 4);
-    EXPECT_EQ(game.Board[1], 5);
+    EXPECT_EQ(game.Secret(), (Pattern{6, 0, 1, 2}));
+    EXPECT_EQ(game.Board()[0], 4);
+    EXPECT_EQ(game.Board()[1], 5);
 }
 
 TEST_F(GameFlow, ColourCountChangesOnlyBetweenGames) {
     Fill({4, 5, 0, 1});
     random.Push({Draw(6, 7), Draw(5, 7), Draw(4, 7), Draw(3, 7)});
     EXPECT_EQ(game.SetColorSet(1, options), ColorChange::Changed);
-    EXPECT_EQ(game.ColorSetIdx, 1);
-    EXPECT_EQ(game.BlankCode, 7);
-    EXPECT_EQ(game.Secret, (Pattern{6, 5, 4, 3}));
+    EXPECT_EQ(game.ColorSetIdx(), 1);
+    EXPECT_EQ(game.BlankCode(), 7);
+    EXPECT_EQ(game.Secret(), (Pattern{6, 5, 4, 3}));
     for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(game.Board[i], 7);
-        EXPECT_EQ(game.Indicators[i], Indicator::Current);
+        EXPECT_EQ(game.Board()[i], 7);
+        EXPECT_EQ(game.Indicators()[i], Indicator::Current);
     }
     EXPECT_EQ(game.SetColorSet(1, options), ColorChange::Unchanged);
     EXPECT_EQ(random.Used(), 8u);  // no new draw when already in force
 
     Fill({6, 5, 0, 1});
     ASSERT_FALSE(game.Submit(options).Refused());
-    const auto board = game.Board;
+    const auto board = game.Board();
     EXPECT_EQ(game.SetColorSet(0, options), ColorChange::Refused);
-    EXPECT_EQ(game.ColorSetIdx, 1);
-    EXPECT_EQ(game.Board, board);
+    EXPECT_EQ(game.ColorSetIdx(), 1);
+    EXPECT_EQ(game.Board(), board);
 }
 
 TEST(GameType, MapsBlanksAndRepeats) {

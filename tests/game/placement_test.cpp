@@ -1,8 +1,7 @@
 // Placing pegs in the current row.
-#include "game/placement.h"
-
 #include <gtest/gtest.h>
 
+#include "game/game_state.h"
 #include "scripted_random.h"
 
 using namespace vella;
@@ -23,94 +22,93 @@ class Placement : public ::testing::Test {
 };
 
 TEST_F(Placement, SecondaryClicksFillLeftToRightThenCycleFromAfterLastHole) {
-    EXPECT_EQ(PlaceColor(game, Red), 0);
-    EXPECT_EQ(PlaceColor(game, Blue), 1);
-    EXPECT_EQ(PlaceColor(game, Green), 2);
-    EXPECT_EQ(PlaceColor(game, Cyan), 3);
-    EXPECT_EQ(PlaceColor(game, Black), 0);
-    EXPECT_EQ(PlaceColor(game, Magenta), 1);
-    EXPECT_EQ(game.Board[0], Black);
-    EXPECT_EQ(game.Board[1], Magenta);
-    EXPECT_EQ(game.LastHole, 1);
+    EXPECT_EQ(game.PlaceColor(Red), 0);
+    EXPECT_EQ(game.PlaceColor(Blue), 1);
+    EXPECT_EQ(game.PlaceColor(Green), 2);
+    EXPECT_EQ(game.PlaceColor(Cyan), 3);
+    EXPECT_EQ(game.PlaceColor(Black), 0);
+    EXPECT_EQ(game.PlaceColor(Magenta), 1);
+    EXPECT_EQ(game.Board()[0], Black);
+    EXPECT_EQ(game.Board()[1], Magenta);
+    EXPECT_EQ(game.LastHole(), 1);
 }
 
 TEST_F(Placement, SecondaryClickFillsTheFirstGap) {
-    game.Board[0] = Red;
-    game.Board[2] = Blue;
-    EXPECT_EQ(PlaceColor(game, Green), 1);
+    game.DropOnHole(0, Palette(Red));
+    game.DropOnHole(2, Palette(Blue));
+    EXPECT_EQ(game.PlaceColor(Green), 1);
 }
 
 TEST_F(Placement, FullRowAfterADropContinuesAfterTheDroppedHole) {
-    for (ColorCode c : {Red, Blue, Green, Cyan}) PlaceColor(game, c);
-    ASSERT_TRUE(DropOnHole(game, 2, Palette(Black)));
-    EXPECT_EQ(PlaceColor(game, Magenta), 3);
-    ASSERT_TRUE(DropOnHole(game, 3, Palette(Black)));
-    EXPECT_EQ(PlaceColor(game, Magenta), 0);
+    for (ColorCode c : {Red, Blue, Green, Cyan}) game.PlaceColor(c);
+    ASSERT_TRUE(game.DropOnHole(2, Palette(Black)));
+    EXPECT_EQ(game.PlaceColor(Magenta), 3);
+    ASSERT_TRUE(game.DropOnHole(3, Palette(Black)));
+    EXPECT_EQ(game.PlaceColor(Magenta), 0);
 }
 
 TEST_F(Placement, MovingAPegEmptiesItsHoleAndReplacesTheTarget) {
-    for (ColorCode c : {Red, Blue, Green, Cyan}) PlaceColor(game, c);
-    ASSERT_TRUE(DropOnHole(game, 3, Hole(1)));
-    EXPECT_EQ(game.Board[3], Blue);
-    EXPECT_EQ(game.Board[1], 6);
-    EXPECT_EQ(game.LastHole, 3);
+    for (ColorCode c : {Red, Blue, Green, Cyan}) game.PlaceColor(c);
+    ASSERT_TRUE(game.DropOnHole(3, Hole(1)));
+    EXPECT_EQ(game.Board()[3], Blue);
+    EXPECT_EQ(game.Board()[1], 6);
+    EXPECT_EQ(game.LastHole(), 3);
     // Dropped on itself: stays, LastHole moves.
-    ASSERT_TRUE(DropOnHole(game, 0, Hole(0)));
-    EXPECT_EQ(game.Board[0], Red);
-    EXPECT_EQ(game.LastHole, 0);
+    ASSERT_TRUE(game.DropOnHole(0, Hole(0)));
+    EXPECT_EQ(game.Board()[0], Red);
+    EXPECT_EQ(game.LastHole(), 0);
 }
 
 TEST_F(Placement, OnlyTheCurrentRowReacts) {
-    for (ColorCode c : {Red, Blue, Green, Cyan}) PlaceColor(game, c);
-    game.Secret = {5, 4, 0, 1};
+    for (ColorCode c : {Red, Blue, Green, Cyan}) game.PlaceColor(c);
     ASSERT_FALSE(game.Submit(GameOptions{}).Refused());
-    const auto board = game.Board;
-    EXPECT_FALSE(DropOnHole(game, 0, Palette(Black)));   // row 0 is done
-    EXPECT_FALSE(DropOnHole(game, 12, Palette(Black)));  // row 3 is not yet
-    EXPECT_FALSE(DropOnHole(game, 4, Hole(0)));          // a peg of an earlier row
-    EXPECT_FALSE(EmptyHole(game, 0));
-    EXPECT_FALSE(CanDragHole(game, 0));
-    EXPECT_EQ(game.Board, board);
+    const auto board = game.Board();
+    EXPECT_FALSE(game.DropOnHole(0, Palette(Black)));   // row 0 is done
+    EXPECT_FALSE(game.DropOnHole(12, Palette(Black)));  // row 3 is not yet
+    EXPECT_FALSE(game.DropOnHole(4, Hole(0)));          // a peg of an earlier row
+    EXPECT_FALSE(game.EmptyHole(0));
+    EXPECT_FALSE(game.CanDragHole(0));
+    EXPECT_EQ(game.Board(), board);
 }
 
 TEST_F(Placement, SecondaryClickOnHoleEmptiesItAndMovesLastHoleToRowEnd) {
-    PlaceColor(game, Red);
-    PlaceColor(game, Blue);
-    ASSERT_TRUE(EmptyHole(game, 0));
-    EXPECT_EQ(game.Board[0], 6);
-    EXPECT_EQ(game.LastHole, 3);
-    ASSERT_TRUE(EmptyHole(game, 2));  // already empty: nothing visible, LastHole still 3
-    EXPECT_EQ(game.Board[2], 6);
+    game.PlaceColor(Red);
+    game.PlaceColor(Blue);
+    ASSERT_TRUE(game.EmptyHole(0));
+    EXPECT_EQ(game.Board()[0], 6);
+    EXPECT_EQ(game.LastHole(), 3);
+    ASSERT_TRUE(game.EmptyHole(2));  // already empty: nothing visible, LastHole still 3
+    EXPECT_EQ(game.Board()[2], 6);
 }
 
 TEST_F(Placement, OnlyFilledHolesOfTheCurrentRowDrag) {
-    PlaceColor(game, Red);
-    EXPECT_TRUE(CanDragHole(game, 0));
-    EXPECT_FALSE(CanDragHole(game, 1));
-    EXPECT_FALSE(DropOnHole(game, 2, Hole(1)));  // an empty hole is no source
+    game.PlaceColor(Red);
+    EXPECT_TRUE(game.CanDragHole(0));
+    EXPECT_FALSE(game.CanDragHole(1));
+    EXPECT_FALSE(game.DropOnHole(2, Hole(1)));  // an empty hole is no source
 }
 
 TEST_F(Placement, LastFilledHoleFollowsTheOrderOfFilling) {
-    EXPECT_EQ(LastFilledHole(game), -1);
-    PlaceColor(game, Red);  // hole 0
-    ASSERT_TRUE(DropOnHole(game, 3, Palette(Blue)));
-    PlaceColor(game, Green);  // hole 1
-    EXPECT_EQ(LastFilledHole(game), 1);
-    ASSERT_TRUE(EmptyHole(game, 1));
-    EXPECT_EQ(LastFilledHole(game), 3);
-    ASSERT_TRUE(DropOnHole(game, 2, Hole(0)));  // moving a peg fills its new hole
-    EXPECT_EQ(LastFilledHole(game), 2);
-    ASSERT_TRUE(EmptyHole(game, 2));
-    ASSERT_TRUE(EmptyHole(game, 3));
-    EXPECT_EQ(LastFilledHole(game), -1);
+    EXPECT_EQ(game.LastFilledHole(), -1);
+    game.PlaceColor(Red);  // hole 0
+    ASSERT_TRUE(game.DropOnHole(3, Palette(Blue)));
+    game.PlaceColor(Green);  // hole 1
+    EXPECT_EQ(game.LastFilledHole(), 1);
+    ASSERT_TRUE(game.EmptyHole(1));
+    EXPECT_EQ(game.LastFilledHole(), 3);
+    ASSERT_TRUE(game.DropOnHole(2, Hole(0)));  // moving a peg fills its new hole
+    EXPECT_EQ(game.LastFilledHole(), 2);
+    ASSERT_TRUE(game.EmptyHole(2));
+    ASSERT_TRUE(game.EmptyHole(3));
+    EXPECT_EQ(game.LastFilledHole(), -1);
 }
 
 TEST_F(Placement, YellowIsNotInPlayWithSixColours) {
-    EXPECT_EQ(PlaceColor(game, Yellow), -1);
-    EXPECT_FALSE(DropOnHole(game, 0, Palette(Yellow)));
+    EXPECT_EQ(game.PlaceColor(Yellow), -1);
+    EXPECT_FALSE(game.DropOnHole(0, Palette(Yellow)));
     random.Push({0, 0.2, 0.4, 0.6});
     game.SetColorSet(1, GameOptions{});
-    EXPECT_EQ(PlaceColor(game, Yellow), 0);
+    EXPECT_EQ(game.PlaceColor(Yellow), 0);
 }
 
 }  // namespace

@@ -33,9 +33,9 @@ class Flows : public ::testing::Test {
         for (ColorCode c : row) play.PlaceColor(c);
         play.Submit(options);
     }
-    void Win() { PlayRow(play.Game().Secret); }
+    void Win() { PlayRow(play.Game().Secret()); }
     Pattern Wrong() const {
-        const Pattern s = play.Game().Secret;
+        const Pattern s = play.Game().Secret();
         return {s[1], s[0], s[3], s[2]};
     }
     void Lose() {
@@ -63,7 +63,7 @@ TEST_F(Flows, RefusedRowSaysWhyAndChangesNothing) {
     EXPECT_TRUE(host.messages[0].Buttons == MsgButtons::Ok &&
                 host.messages[0].Icon == MsgIcon::None);
     EXPECT_FALSE(play.OptionsLocked());
-    EXPECT_EQ(play.Game().CurRow, 0);
+    EXPECT_EQ(play.Game().CurRow(), 0);
 }
 
 // Closed without a choice, the log-in window opens again: the game is recorded under a name.
@@ -77,7 +77,7 @@ TEST_F(Flows, WonGameLogInLostGameAndTheFilesAfterwards) {
     EXPECT_EQ(host.loginOffers[0].PlayerName, "");  // "No Keep Stats" is offered
     EXPECT_TRUE(host.loginOffers[0].KeepStats);
     EXPECT_EQ(shown.back(), "Current Player: Smith");
-    EXPECT_EQ(play.Game().CurRow, 0);
+    EXPECT_EQ(play.Game().CurRow(), 0);
     EXPECT_FALSE(play.OptionsLocked());
 
     play.ChangeColorSet(ColorSet::Seven, options);
@@ -155,7 +155,7 @@ TEST_F(Flows, ChangeOfPlayerIsRefusedWhileAGameCountsAndOtherwiseAbandonsIt) {
     host.loginScript = {ScriptedHost::LogInAs("jones")};
     play.ChangePlayer(options);
     EXPECT_EQ(host.loginOffers[1].PlayerName, StoredName("smith"));  // "Cancel" is offered
-    EXPECT_EQ(play.Game().CurRow, 0);
+    EXPECT_EQ(play.Game().CurRow(), 0);
     EXPECT_FALSE(play.OptionsLocked());
     EXPECT_EQ(shown.back(), "Current Player: Jones");
     EXPECT_EQ(stats.RecordCount().Value, 0);  // the abandoned game is not recorded
@@ -167,7 +167,7 @@ TEST_F(Flows, ChangeOfPlayerIsRefusedWhileAGameCountsAndOtherwiseAbandonsIt) {
          {ScriptedHost::Cancel(), ScriptedHost::CloseWindow(), ScriptedHost::LogInAs("JONES")}) {
         host.loginScript = {outcome};
         play.ChangePlayer(options);
-        EXPECT_EQ(play.Game().CurRow, 1);
+        EXPECT_EQ(play.Game().CurRow(), 1);
     }
     EXPECT_EQ(host.logins, 5);
     EXPECT_TRUE(play.Session().KeepStats);  // logging in turns statistics on
@@ -182,7 +182,7 @@ TEST_F(Flows, ExitDuringAGameAsksFirstAndTheShutdownStepRunsOnce) {
     const MessageRequest q = host.messages.back();
     EXPECT_EQ(q.Text, "Wouldn't you like to finish your game first?");
     EXPECT_TRUE(q.Title == "Woah!" && q.Buttons == MsgButtons::YesNo && q.Default == Answer::Yes);
-    EXPECT_EQ(play.Game().CurRow, 1);
+    EXPECT_EQ(play.Game().CurRow(), 1);
     EXPECT_FALSE(Exists("stats.bak"));
 
     host.answers = {Answer::No};
@@ -216,7 +216,7 @@ TEST_F(Flows, FileFailuresAreReportedAndThePlayGoesOn) {
     EXPECT_EQ(host.LastText().rfind("This game was not recorded.", 0), 0u) << host.LastText();
     EXPECT_NE(host.LastText().find("stats.dat"), std::string::npos);
     EXPECT_EQ(host.messages.back().Icon, MsgIcon::Exclamation);
-    EXPECT_EQ(play.Game().CurRow, 0);
+    EXPECT_EQ(play.Game().CurRow(), 0);
     play.ShowStats(options);
     EXPECT_NE(host.LastText().find("stats.dat"), std::string::npos);
     EXPECT_TRUE(play.Exit());
@@ -230,15 +230,15 @@ TEST_F(Flows, ColourCountIsLockedDuringAGameAndRedrawsTheSecretBetweenGames) {
     const std::size_t repaints = shown.size();
     play.ChangeColorSet(ColorSet::Seven, options);
     EXPECT_EQ(host.LastText(), "Please wait until this game is over.");
-    EXPECT_EQ(play.Game().ColorSetIdx, ColorSet::Six);
+    EXPECT_EQ(play.Game().ColorSetIdx(), ColorSet::Six);
     EXPECT_EQ(shown.size(), repaints + 1);  // the menu's check mark is put back
 
     host.loginScript = {ScriptedHost::Decline()};
     Win();
     random.Queue({6, 5, 4, 3}, 7);
     play.ChangeColorSet(ColorSet::Seven, options);
-    EXPECT_EQ(play.Game().BlankCode, 7);
-    EXPECT_EQ(play.Game().Secret, (Pattern{6, 5, 4, 3}));
+    EXPECT_EQ(play.Game().BlankCode(), 7);
+    EXPECT_EQ(play.Game().Secret(), (Pattern{6, 5, 4, 3}));
 }
 
 TEST_F(Flows, PegsArePlacedMovedAndTakenBack) {

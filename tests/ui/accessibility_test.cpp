@@ -79,7 +79,7 @@ class AccessibilityTest : public QObject, private GameRig {
         Key(Qt::Key_4);  // green
         QCOMPARE(frm->Row[0]->accessibleName(), QStringLiteral("row 1, hole 1: red"));
         Key(Qt::Key_Backspace);  // the green just placed
-        QCOMPARE(frm->Game().Board[3], 6);
+        QCOMPARE(frm->Game().Board()[3], 6);
         Key(Qt::Key_4);
         Key(Qt::Key_Return);  // red black blue green against red blue green cyan
         QCOMPARE(frm->Peg[0]->accessibleName(), QStringLiteral("row 1: 1 exact, 2 colour only"));
@@ -89,7 +89,7 @@ class AccessibilityTest : public QObject, private GameRig {
         Key(Qt::Key_Space);
         QCOMPARE(host->results.size(), size_t(1));
         QVERIFY(host->results[0].Won);
-        QCOMPARE(frm->Game().CurRow, 0);  // a fresh game
+        QCOMPARE(frm->Game().CurRow(), 0);  // a fresh game
         QCOMPARE(QApplication::focusWidget(), frm->GuessBtn);
     }
 

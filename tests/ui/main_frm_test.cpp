@@ -127,7 +127,7 @@ class MainFrmTest : public QObject, private GameRig {
         QCOMPARE(frm->GuessBtn->font().pointSize(), 30);
         QVERIFY(frm->GuessBtn->font().bold());
         QCOMPARE(QApplication::focusWidget(), frm->GuessBtn);
-        QCOMPARE(frm->Game().Secret, (Pattern{0, 1, 2, 3}));
+        QCOMPARE(frm->Game().Secret(), (Pattern{0, 1, 2, 3}));
     }
 
     void menusReadAsDesigned() {
@@ -167,9 +167,9 @@ class MainFrmTest : public QObject, private GameRig {
         QVERIFY(SamePicture(frm->Row[0]->pixmap(), pictures::Peg(0)));
         input::Click(frm->Row[1], Qt::RightButton);
         QVERIFY(SamePicture(frm->Row[1]->pixmap(), pictures::Empty()));
-        QCOMPARE(frm->Game().Board[1], 6);
+        QCOMPARE(frm->Game().Board()[1], 6);
         input::Click(frm->Row[5], Qt::RightButton);  // another row: nothing
-        QCOMPARE(frm->Game().LastHole, 3);
+        QCOMPARE(frm->Game().LastHole(), 3);
     }
 
     void dropsFromMimeDataAlone() {
@@ -179,15 +179,15 @@ class MainFrmTest : public QObject, private GameRig {
         QVERIFY(SamePicture(frm->Row[0]->pixmap(), pictures::Peg(5)));
         QVERIFY(SamePicture(frm->Row[2]->pixmap(), pictures::Empty()));
         Drop(frm->Row[8], DragSource{DragSource::Kind::Palette, 1});  // outside the current row
-        QCOMPARE(frm->Game().Board[8], 6);
+        QCOMPARE(frm->Game().Board()[8], 6);
         Drop(frm->Row[1], DragSource{DragSource::Kind::Palette, 6});  // yellow is not in play
-        QCOMPARE(frm->Game().Board[1], 6);
+        QCOMPARE(frm->Game().Board()[1], 6);
         // Another copy's hole is not this board's to move; its palette is as good as ours.
         Drop(frm->Row[3], ForeignDrag("hole:0"));
-        QCOMPARE(frm->Game().Board[0], 5);
-        QCOMPARE(frm->Game().Board[3], 6);
+        QCOMPARE(frm->Game().Board()[0], 5);
+        QCOMPARE(frm->Game().Board()[3], 6);
         Drop(frm->Row[3], ForeignDrag("palette:2"));
-        QCOMPARE(frm->Game().Board[3], 2);
+        QCOMPARE(frm->Game().Board()[3], 2);
         QVERIFY(!frm->ClrChoice[0]->acceptDrops());
         QVERIFY(frm->Row[0]->acceptDrops());
     }
@@ -221,7 +221,7 @@ class MainFrmTest : public QObject, private GameRig {
         QCOMPARE(m.Title, std::string("Vellacode"));
         QVERIFY(m.Buttons == MsgButtons::Ok && m.Icon == MsgIcon::None);
         QVERIFY(frm->RptChk->isEnabled());
-        QVERIFY(!frm->Game().InGame);
+        QVERIFY(!frm->Game().InGame());
     }
 
     void scoreIsPaintedWhitesThenBlacksAndOptionsLock() {
@@ -245,7 +245,7 @@ class MainFrmTest : public QObject, private GameRig {
         QVERIFY(frm->SevenColors->isChecked() && !frm->SixColors->isChecked());
         QVERIFY(frm->ClrChoice[6]->isVisible());
         QCOMPARE(frm->Frame1->height(), 249);
-        QCOMPARE(frm->Game().BlankCode, 7);
+        QCOMPARE(frm->Game().BlankCode(), 7);
         QVERIFY(SamePicture(frm->Row[0]->pixmap(), pictures::Empty()));
         QCOMPARE(Background(frm->Peg[0]), QColor(Qt::red));
         frm->SevenColors->trigger();  // already in force
@@ -253,12 +253,12 @@ class MainFrmTest : public QObject, private GameRig {
         QVERIFY(host->messages.empty());
 
         Place(6);
-        const Pattern before = frm->Game().Secret;
+        const Pattern before = frm->Game().Secret();
         random->Queue({7, 6, 5, 4}, 8);
         input::Click(frm->BlnkChk, Qt::LeftButton);
-        QCOMPARE(frm->Game().Secret, (Pattern{7, 6, 5, 4}));
-        QVERIFY(frm->Game().Secret != before);
-        QCOMPARE(frm->Game().Board[0], 6);  // the peg stays
+        QCOMPARE(frm->Game().Secret(), (Pattern{7, 6, 5, 4}));
+        QVERIFY(frm->Game().Secret() != before);
+        QCOMPARE(frm->Game().Board()[0], 6);  // the peg stays
         QCOMPARE(QApplication::focusWidget(), frm->GuessBtn);
     }
 
@@ -269,8 +269,8 @@ class MainFrmTest : public QObject, private GameRig {
         QCOMPARE(host->results.size(), size_t(1));
         QVERIFY(host->results[0].Won);
         QCOMPARE(host->results[0].Secret, (Pattern{0, 1, 2, 3}));
-        QCOMPARE(frm->Game().CurRow, 0);
-        QVERIFY(!frm->Game().InGame);
+        QCOMPARE(frm->Game().CurRow(), 0);
+        QVERIFY(!frm->Game().InGame());
         QVERIFY(frm->RptChk->isEnabled() && frm->BlnkChk->isEnabled());
         QVERIFY(SamePicture(frm->Row[0]->pixmap(), pictures::Empty()));
         QCOMPARE(Background(frm->Peg[0]), QColor(Qt::red));

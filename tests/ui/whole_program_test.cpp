@@ -30,12 +30,12 @@ class WholeProgramTest : public QObject, private GameRig {
         for (ColorCode c : row) input::Click(frm->ClrChoice[c], Qt::RightButton);
         input::Click(frm->GuessBtn, Qt::LeftButton);
     }
-    void Win() { PlayRow(frm->Game().Secret); }
+    void Win() { PlayRow(frm->Game().Secret()); }
     void Lose() {
         for (int row = 0; row < RowCount; ++row) PlayRow(Wrong());
     }
     Pattern Wrong() const {
-        const Pattern s = frm->Game().Secret;
+        const Pattern s = frm->Game().Secret();
         return {s[1], s[0], s[3], s[2]};
     }
     static QByteArray Bytes(const char* name) {

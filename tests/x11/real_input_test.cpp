@@ -136,7 +136,7 @@ class RealInputTest : public QObject, private DialogRig {
             x.GlideTo(blue, hole1);
             x.Button(1, false);
         });
-        QCOMPARE(frm.Game().Board[1], Blue);
+        QCOMPARE(frm.Game().Board()[1], Blue);
 
         Send([&](XTestInput& x) {
             x.MoveTo(hole1);
@@ -144,11 +144,11 @@ class RealInputTest : public QObject, private DialogRig {
             x.GlideTo(hole1, hole3);
             x.Button(1, false);
         });
-        QCOMPARE(frm.Game().Board[1], frm.Game().BlankCode);
-        QCOMPARE(frm.Game().Board[3], Blue);
+        QCOMPARE(frm.Game().Board()[1], frm.Game().BlankCode());
+        QCOMPARE(frm.Game().Board()[3], Blue);
 
         Send([&](XTestInput& x) { x.Click(Centre(frm.ClrChoice[Red]), 3); });
-        QCOMPARE(frm.Game().Board[0], Red);
+        QCOMPARE(frm.Game().Board()[0], Red);
     }
 
     void helpIsAWindowBesideTheGame() {
