@@ -1,21 +1,47 @@
-// Vellacode: creates the application and the game window.
+// Vellacode: reads the command line, creates the application and the game window.
 #include <QApplication>
+#include <QTimer>
+#include <cstdio>
 
 #include "game/secret.h"
 #include "stats/stats_file.h"
+#include "ui/command_line.h"
 #include "ui/main_frm.h"
 #include "ui/qt_modal_host.h"
 
 int main(int argc, char* argv[]) {
+    // --help and --version answer on a terminal without a display, so they are looked for
+    // before the application exists; the rest once it has taken out the options of Qt itself.
+    QStringList raw;
+    for (int i = 0; i < argc; ++i) raw << QString::fromLocal8Bit(argv[i]);
+    if (const vella::CommandLine early = vella::ParseCommandLine(raw); early.ExitCode == 0) {
+        std::fputs(early.Output.toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vellacode"));
+    QApplication::setOrganizationName(QStringLiteral("Vellacode"));
     QApplication::setApplicationVersion(QStringLiteral(VELLACODE_VERSION));
+    const vella::CommandLine line = vella::ParseCommandLine(QApplication::arguments());
+    if (line.ExitCode) {
+        std::fputs(line.Output.toLocal8Bit().constData(), stderr);
+        return *line.ExitCode;
+    }
+    const std::optional<QString> unusable =
+        line.StatsFolder ? vella::PrepareFolder(*line.StatsFolder) : std::nullopt;
 
     vella::QtModalHost host;
     vella::ClockRandom random;
-    vella::StatsFile stats;
+    vella::StatsFile stats(line.StatsFolder.value_or(std::filesystem::path()));
     vella::MainFrm window(host, random, stats);
     host.SetParent(&window);
     window.show();
+    if (unusable) {
+        // The game goes on; each statistics operation will say what it could not do.
+        QTimer::singleShot(0, &window, [&host, &unusable] {
+            vella::ReportFailure(host, unusable->toStdString());
+        });
+    }
     return app.exec();
 }

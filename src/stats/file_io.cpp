@@ -15,7 +15,6 @@
 #include <windows.h>
 #else
 #include <fcntl.h>
-#include <sys/file.h>
 #include <unistd.h>
 #endif
 
@@ -208,46 +207,61 @@ Status Remove(const fs::path& path) {
     return {};
 }
 
-// The lock is taken on the folder itself (POSIX) or on a mutex named after it (Windows): the
-// statistics file may be missing, or be replaced by a rename, while the lock is held.
+// The lock is a record lock on a small file beside the statistics files (POSIX; open file
+// description locks where the system has them, which also work on network file systems), or a
+// mutex named after the folder (Windows): the statistics file itself may be missing, or be
+// replaced by a rename, while the lock is held.
 Result<std::shared_ptr<FolderLock>> FolderLock::Acquire(const fs::path& folder,
                                                         const fs::path& shownFile,
                                                         std::chrono::milliseconds patience) {
     const fs::path where = folder.empty() ? fs::path(".") : folder;
     std::shared_ptr<FolderLock> lock(new FolderLock);
-    const auto deadline = std::chrono::steady_clock::now() + patience;
+    const auto inUse = [&] {
+        return Result<std::shared_ptr<FolderLock>>::Failure(
+            Status{"Could not open " + Quoted(shownFile) +
+                   ": it is in use by another copy of Vellacode."});
+    };
 #ifdef _WIN32
+    if (Fault(Step::Lock, where) != 0) return Result<std::shared_ptr<FolderLock>>{{}, lock};
     std::error_code ec;
     std::wstring name =
         L"Local\\Vellacode-" +
         std::to_wstring(std::hash<std::wstring>{}(fs::weakly_canonical(where, ec).wstring()));
     HANDLE mutex = CreateMutexW(nullptr, FALSE, name.c_str());
-    if (!mutex)
-        return Result<std::shared_ptr<FolderLock>>::Failure(Failure("open", shownFile, EACCES));
+    if (!mutex) return Result<std::shared_ptr<FolderLock>>{{}, lock};
     const DWORD waited = WaitForSingleObject(mutex, static_cast<DWORD>(patience.count()));
     if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED) {
         CloseHandle(mutex);
-        return Result<std::shared_ptr<FolderLock>>::Failure(
-            Status{"Could not open " + Quoted(shownFile) +
-                   ": it is in use by another copy of Vellacode."});
+        return inUse();
     }
     lock->handle_ = reinterpret_cast<std::intptr_t>(mutex);
-    (void)deadline;
 #else
-    const int fd = ::open(where.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return Result<std::shared_ptr<FolderLock>>::Failure(Failure("open", shownFile, errno));
-    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        if (errno != EWOULDBLOCK && errno != EINTR) {
-            const int error = errno;
+    const auto deadline = std::chrono::steady_clock::now() + patience;
+    const fs::path lockFile = where / LockFileName;
+    const int fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    // A folder that cannot hold the lock file cannot be written either: reading goes on, and
+    // each write reports its own failure.
+    if (fd < 0) return Result<std::shared_ptr<FolderLock>>{{}, lock};
+#ifdef F_OFD_SETLK
+    constexpr int SetLock = F_OFD_SETLK;
+#else
+    constexpr int SetLock = F_SETLK;
+#endif
+    for (;;) {
+        struct flock range {};
+        range.l_type = F_WRLCK;
+        range.l_whence = SEEK_SET;
+        int error = Fault(Step::Lock, lockFile);
+        if (error == 0 && ::fcntl(fd, SetLock, &range) == 0) break;
+        if (error == 0) error = errno;
+        if (error == EINTR) continue;
+        if (error != EAGAIN && error != EACCES) {  // no locking here: go on without it
             ::close(fd);
-            return Result<std::shared_ptr<FolderLock>>::Failure(Failure("open", shownFile, error));
+            return Result<std::shared_ptr<FolderLock>>{{}, lock};
         }
         if (std::chrono::steady_clock::now() >= deadline) {
             ::close(fd);
-            return Result<std::shared_ptr<FolderLock>>::Failure(
-                Status{"Could not open " + Quoted(shownFile) +
-                       ": it is in use by another copy of Vellacode."});
+            return inUse();
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
@@ -263,7 +277,7 @@ FolderLock::~FolderLock() {
         CloseHandle(reinterpret_cast<HANDLE>(handle_));
     }
 #else
-    if (handle_ >= 0) ::close(static_cast<int>(handle_));  // closing releases the flock
+    if (handle_ >= 0) ::close(static_cast<int>(handle_));  // closing releases the lock
 #endif
 }
 

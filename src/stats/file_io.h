@@ -38,7 +38,9 @@ Status Replace(const std::filesystem::path& from, const std::filesystem::path& t
 Status Remove(const std::filesystem::path& path);
 
 // An exclusive lock on the statistics files of one folder, shared by every copy of the program
-// that uses that folder. Held for the duration of one operation.
+// that uses that folder. Held for the duration of one operation. Keeping two copies apart must
+// never stop the statistics from working: where the folder or its file system takes no lock (a
+// read-only folder, a network file system without locking), the operation goes on unlocked.
 class FolderLock {
   public:
     // Waits up to `patience` for another copy of the program to finish its operation.
@@ -54,12 +56,17 @@ class FolderLock {
     std::intptr_t handle_ = -1;
 };
 
-// The steps that change a file, in the order an operation takes them.
-enum class Step { Create, OpenForWrite, Write, Sync, Rename, Remove };
+// The steps that change a file, in the order an operation takes them, and the lock call that
+// comes before them (a failure there other than another copy's lock means: no lock here).
+enum class Step { Lock, Create, OpenForWrite, Write, Sync, Rename, Remove };
 
-// For tests only: called before every step that changes a file. A non-zero result makes the
-// step fail with that error number (a failing Write first writes half its bytes, as a full
-// disk does); the hook may also end the process to stand for a crash. Empty: no faults.
+// The lock file beside the statistics files (POSIX): empty, never holding data.
+inline constexpr char LockFileName[] = "stats.lck";
+
+// For tests only: called before every step that changes a file, and before the lock call. A
+// non-zero result makes the step fail with that error number (a failing Write first writes half its
+// bytes, as a full disk does); the hook may also end the process to stand for a crash. Empty: no
+// faults.
 using FaultHook = std::function<int(Step step, const std::filesystem::path& path)>;
 void SetFaultHook(FaultHook hook);
 

@@ -71,11 +71,15 @@ class FileSteps : public ::testing::Test {
         fs::remove(stats.TmpPath());
     }
 
-    // The outcome of the operation run to its end, and the number of changing steps it takes.
+    // The outcome of the operation run to its end, and the number of changing steps it takes
+    // (the lock call before them changes nothing).
     int NewState(const Operation& op, Content& dat, Content& bak) {
         LayOld(op);
         int steps = 0;
-        fileio::SetFaultHook([&](fileio::Step, const fs::path&) { return ++steps, 0; });
+        fileio::SetFaultHook([&](fileio::Step step, const fs::path&) {
+            if (step != fileio::Step::Lock) ++steps;
+            return 0;
+        });
         const Status done = op.run(stats);
         fileio::SetFaultHook(nullptr);
         EXPECT_TRUE(done.Ok()) << op.name << ": " << done.Error;
@@ -100,8 +104,8 @@ TEST_F(FileSteps, ACrashAtAnyStepLeavesTheOldOrTheNewFilesNeverAnythingElse) {
             ASSERT_GE(child, 0);
             if (child == 0) {
                 int step = 0;
-                fileio::SetFaultHook([&](fileio::Step, const fs::path&) {
-                    if (++step == k) _exit(42);  // the crash, on the spot
+                fileio::SetFaultHook([&](fileio::Step s, const fs::path&) {
+                    if (s != fileio::Step::Lock && ++step == k) _exit(42);  // the crash
                     return 0;
                 });
                 op.run(stats);
@@ -133,8 +137,9 @@ TEST_F(FileSteps, AnErrorAtAnyStepIsReportedWithFileAndReasonAndKeepsEverything)
             for (int k = 1; k <= steps; ++k) {
                 LayOld(op);
                 int step = 0;
-                fileio::SetFaultHook(
-                    [&](fileio::Step, const fs::path&) { return ++step == k ? error : 0; });
+                fileio::SetFaultHook([&](fileio::Step s, const fs::path&) {
+                    return s != fileio::Step::Lock && ++step == k ? error : 0;
+                });
                 const Status done = op.run(stats);
                 fileio::SetFaultHook(nullptr);
                 ++cases;
@@ -152,6 +157,32 @@ TEST_F(FileSteps, AnErrorAtAnyStepIsReportedWithFileAndReasonAndKeepsEverything)
         }
     }
     std::printf("error injection: %d cases\n", cases);
+}
+
+// Where the file system takes no lock, every operation goes on without one and ends as usual.
+TEST_F(FileSteps, AFileSystemWithoutLocksStillKeepsTheStatistics) {
+    for (const Operation& op : WritingOperations()) {
+        Content newDat, newBak;
+        NewState(op, newDat, newBak);
+        for (int error : {EBADF, ENOLCK, EOPNOTSUPP}) {
+            LayOld(op);
+            int refused = 0;
+            fileio::SetFaultHook([&](fileio::Step s, const fs::path&) {
+                return s == fileio::Step::Lock ? (++refused, error) : 0;
+            });
+            const Status done = op.run(stats);
+            fileio::SetFaultHook(nullptr);
+            EXPECT_GE(refused, 1) << op.name;
+            EXPECT_TRUE(done.Ok()) << op.name << ": " << done.Error;
+            EXPECT_EQ(Read(stats.DatPath()), newDat) << op.name << " " << std::strerror(error);
+            EXPECT_EQ(Read(stats.BakPath()), newBak) << op.name << " " << std::strerror(error);
+        }
+    }
+    // Reading too, and in a folder where not even the lock file can be made.
+    WriteBytes(stats.DatPath(), RecordsOf({"ann", "bob"}));
+    fileio::SetFaultHook(
+        [](fileio::Step s, const fs::path&) { return s == fileio::Step::Lock ? ENOLCK : 0; });
+    EXPECT_EQ(stats.ReadNames().Value.size(), 2u);
 }
 
 TEST(FolderLock, TwoCopiesOfTheProgramNeverInterleave) {

@@ -143,6 +143,31 @@ class WholeProgramTest : public QObject, private GameRig {
         QCOMPARE(HelpViewer::Beside(QRect(100, 50, 300, 480), QSize(480, 520), screen), expected);
     }
 
+    // --help and --version answer on a terminal with no display at all; a fault is named there.
+    void theCommandLineAnswersWithoutADisplay() {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("DISPLAY"));
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        const auto run = [&](const QStringList& arguments, QByteArray& out, QByteArray& err) {
+            QProcess program;
+            program.setProcessEnvironment(env);
+            program.start(QStringLiteral(VELLACODE_EXE), arguments);
+            if (!program.waitForFinished(5000)) program.kill();
+            out = program.readAllStandardOutput();
+            err = program.readAllStandardError();
+            return program.exitCode();
+        };
+        QByteArray out, err;
+        QCOMPARE(run({QStringLiteral("--version")}, out, err), 0);
+        QCOMPARE(out, QByteArray("Vellacode " VELLACODE_VERSION "\n"));
+        QCOMPARE(run({QStringLiteral("--help")}, out, err), 0);
+        QVERIFY(out.contains("--stats-folder <folder>") && out.contains("--user-folder"));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        QCOMPARE(run({QStringLiteral("--colour"), QStringLiteral("red")}, out, err), 2);
+        QVERIFY2(err.contains("Unknown option 'colour'."), err.constData());
+    }
+
     void theBuiltProgramComesUp() {
         QProcess program;
         program.setWorkingDirectory(folder.path());

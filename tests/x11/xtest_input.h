@@ -5,6 +5,7 @@
 #pragma once
 
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
@@ -57,7 +58,45 @@ class XTestInput {
         for (const char* c = letters; *c; ++c) Tap(XStringToKeysym(std::string(1, *c).c_str()));
     }
 
+    // A top-level window of any program whose title contains `part`; 0 when there is none.
+    Window FindWindow(const std::string& part) {
+        Window root = DefaultRootWindow(display_), parent = 0, *children = nullptr;
+        unsigned count = 0;
+        Window found = 0;
+        if (!XQueryTree(display_, root, &root, &parent, &children, &count)) return 0;
+        for (unsigned i = 0; i < count && !found; ++i) {
+            XWindowAttributes attributes;
+            if (!XGetWindowAttributes(display_, children[i], &attributes) ||
+                attributes.map_state != IsViewable) {
+                continue;
+            }
+            if (Title(children[i]).find(part) != std::string::npos) found = children[i];
+        }
+        if (children) XFree(children);
+        return found;
+    }
+    // Gives `window` the keyboard, as a click on it or a window manager would.
+    void Focus(Window window) {
+        XRaiseWindow(display_, window);
+        XSetInputFocus(display_, window, RevertToParent, CurrentTime);
+        Settle();
+    }
+
   private:
+    std::string Title(Window window) {
+        XTextProperty property;
+        std::string title;
+        if (!XGetWMName(display_, window, &property)) return title;
+        char** list = nullptr;
+        int count = 0;
+        if (Xutf8TextPropertyToTextList(display_, &property, &list, &count) >= Success && list) {
+            if (count > 0) title = list[0];
+            XFreeStringList(list);
+        }
+        XFree(property.value);
+        return title;
+    }
+
     void Key(KeySym key, bool down) {
         XTestFakeKeyEvent(display_, XKeysymToKeycode(display_, key), down, CurrentTime);
         Settle();

@@ -1,0 +1,32 @@
+// The command line: where the statistics files are kept, --help and --version.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <filesystem>
+#include <optional>
+
+namespace vella {
+
+struct CommandLine {
+    // The folder of stats.dat, stats.bak and stats.tmp; none: the current folder.
+    std::optional<std::filesystem::path> StatsFolder;
+    // With an exit code, the program only prints `Output` (to the terminal's error stream when
+    // the code is not 0) and ends.
+    std::optional<int> ExitCode;
+    QString Output;
+};
+
+// `arguments` as the program received them, its own name first. --help and --version win over
+// any fault in the rest.
+CommandLine ParseCommandLine(const QStringList& arguments);
+
+// The per-user data folder's statistics folder: $XDG_DATA_HOME/vellacode, by default
+// ~/.local/share/vellacode (the platform's own per-user data folder elsewhere).
+std::filesystem::path UserStatsFolder();
+
+// Creates `folder` when missing and checks that files can be made in it. Returns why the
+// statistics cannot be kept there, or nothing.
+std::optional<QString> PrepareFolder(const std::filesystem::path& folder);
+
+}  // namespace vella
