@@ -7,8 +7,9 @@ build_dir=$(cd "$1" && pwd)
 seconds=$2
 root=$(cd "$(dirname "$0")/.." && pwd)
 
-for target in stats_file_fuzz type_ahead_fuzz; do
+for target in stats_file_fuzz stats_memory_fuzz type_ahead_fuzz; do
     seeds="$root/fuzz/corpus/${target%_fuzz}"
+    [ "$target" = stats_memory_fuzz ] && seeds="$root/fuzz/corpus/stats_file"  # the same inputs
     work="$build_dir/corpus/$target"
     mkdir -p "$work"
     echo "== $target for ${seconds}s"

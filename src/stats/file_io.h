@@ -70,4 +70,9 @@ inline constexpr char LockFileName[] = "stats.lck";
 using FaultHook = std::function<int(Step step, const std::filesystem::path& path)>;
 void SetFaultHook(FaultHook hook);
 
+// For fuzzing only: every read (ReadAll, Length) is served from the bytes `source` gives for the
+// path instead of from the disk, and no lock is taken. Empty: the disk.
+using ReadSource = std::function<std::span<const unsigned char>(const std::filesystem::path&)>;
+void SetReadSource(ReadSource source);
+
 }  // namespace vella::fileio
