@@ -55,6 +55,7 @@ package: build
 
 screenshot: build
 	scripts/screenshot.sh build/src/vellacode docs/screenshot.png
+	scripts/screenshot.sh build/src/vellacode docs/screenshot-symbols.png symbols
 
 bench: configure
 	@cmake --build --preset default -j $(JOBS) --target vellacode_bench

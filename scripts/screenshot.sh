@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Takes a screenshot of the game window for the README: the program runs in a virtual X
 # server, a few pegs are played, and ImageMagick captures the window by its title.
-# Usage: scripts/screenshot.sh PROGRAM OUTPUT.png
+# Usage: scripts/screenshot.sh PROGRAM OUTPUT.png [symbols]   (symbols: with peg symbols on)
 set -euo pipefail
 program=$(realpath "$1")
 output=$(realpath -m "$2")
@@ -15,6 +15,11 @@ fi
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+export XDG_CONFIG_HOME="$work/config"
+if [ "${3:-}" = symbols ]; then
+    mkdir -p "$XDG_CONFIG_HOME/Vellacode"
+    printf '[General]\nPegSymbols=true\n' > "$XDG_CONFIG_HOME/Vellacode/Vellacode.conf"
+fi
 mkdir -p "$(dirname "$output")"
 cd "$work"
 xvfb-run -a -s "-screen 0 640x640x24" bash -c '

@@ -10,6 +10,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QShortcut>
 
 #include "ui/dialog_style.h"
@@ -39,6 +40,7 @@ MainFrm::MainFrm(ModalHost& host, RandomSource& random, StatsFile& stats, QWidge
         BeginDrag(source, image);
     };
     setWindowIcon(pictures::ProgramIcon());
+    pictures::SetPegSymbols(QSettings().value(QStringLiteral("PegSymbols"), false).toBool());
     BuildControls();
     BuildMenus();
     BuildKeyboard();
@@ -131,7 +133,15 @@ void MainFrm::BuildMenus() {
         Options->addAction(QStringLiteral("&7 Colors"), this, &MainFrm::SevenColors_Click);
     Options->addSeparator();
     DoStats = Options->addAction(QStringLiteral("&Keep Stats"), this, &MainFrm::DoStats_Click);
-    for (QAction* item : {SixColors, SevenColors, DoStats}) item->setCheckable(true);
+    Options->addSeparator();
+    PegSymbols =
+        Options->addAction(QStringLiteral("Peg &Symbols"), this, &MainFrm::PegSymbols_Click);
+    PegSymbols->setStatusTip(QStringLiteral(
+        "Shows a symbol on every peg, so that the colours can be told apart without colour "
+        "vision"));
+    PegSymbols->setWhatsThis(PegSymbols->statusTip());
+    for (QAction* item : {SixColors, SevenColors, DoStats, PegSymbols}) item->setCheckable(true);
+    PegSymbols->setChecked(pictures::PegSymbols());
 
     Help = menuBar()->addMenu(QStringLiteral("&Help"));
     HlpContents = Help->addAction(QStringLiteral("&Contents"), this, &MainFrm::HlpContents_Click);
@@ -183,6 +193,7 @@ void MainFrm::PaintBoard() {
 }
 
 void MainFrm::PaintPalette() {
+    for (int i = 0; i < MaxColors; ++i) ClrChoice[i]->setPixmap(pictures::Peg(i));
     const bool seven = Game().ColorSetIdx() == ColorSet::Seven;
     QRect frame = Frame1->geometry();
     frame.setHeight(Twips(seven ? SevenColorFrameHeight : SixColorFrameHeight));

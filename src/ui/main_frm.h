@@ -49,6 +49,7 @@ class MainFrm : public QMainWindow {
     QAction* SixColors = nullptr;
     QAction* SevenColors = nullptr;
     QAction* DoStats = nullptr;
+    QAction* PegSymbols = nullptr;
     QAction* HlpContents = nullptr;
     QAction* About = nullptr;
 
@@ -65,6 +66,7 @@ class MainFrm : public QMainWindow {
     void SixColors_Click() { play_.ChangeColorSet(ColorSet::Six, CurrentOptions()); }
     void SevenColors_Click() { play_.ChangeColorSet(ColorSet::Seven, CurrentOptions()); }
     void DoStats_Click() { play_.ToggleKeepStats(); }
+    void PegSymbols_Click();
     void HlpContents_Click();
     void About_Click() { play_.About(); }
 

@@ -2,6 +2,7 @@
 // check boxes, the statistics picture, Exit and help.
 #include <QCheckBox>
 #include <QPushButton>
+#include <QSettings>
 
 #include "ui/help_viewer.h"
 #include "ui/main_frm.h"
@@ -43,6 +44,15 @@ void MainFrm::Exit_Click() {
     if (!play_.Exit()) return;
     Form_Terminate();
     close();
+}
+
+// A choice of the player's own, kept for the next run; it changes nothing but the pictures.
+void MainFrm::PegSymbols_Click() {
+    const bool on = PegSymbols->isChecked();
+    pictures::SetPegSymbols(on);
+    QSettings().setValue(QStringLiteral("PegSymbols"), on);
+    PaintPalette();
+    PaintBoard();
 }
 
 HelpViewer* MainFrm::HelpWindow() const {

@@ -16,6 +16,11 @@ QPixmap Load(const QString& name) {
     return QPixmap(QStringLiteral(":/assets/%1.xpm").arg(name));
 }
 
+bool& SymbolsOn() {
+    static bool on = false;
+    return on;
+}
+
 QIcon Icon(std::initializer_list<const char*> names) {
     QIcon icon;
     for (const char* name : names) {
@@ -28,7 +33,15 @@ QIcon Icon(std::initializer_list<const char*> names) {
 }  // namespace
 
 QPixmap Peg(int colorCode) {
-    return Load(QStringLiteral("peg%1").arg(colorCode));
+    return Load((SymbolsOn() ? QStringLiteral("peg%1s") : QStringLiteral("peg%1")).arg(colorCode));
+}
+
+void SetPegSymbols(bool on) {
+    SymbolsOn() = on;
+}
+
+bool PegSymbols() {
+    return SymbolsOn();
 }
 
 QPixmap Empty() {

@@ -6,7 +6,10 @@
 
 namespace vella::pictures {
 
-QPixmap Peg(int colorCode);  // 0..6
+// A peg of colour 0..6; with peg symbols on, with its colour's symbol drawn on it.
+QPixmap Peg(int colorCode);
+void SetPegSymbols(bool on);
+bool PegSymbols();
 QPixmap Empty();
 QPixmap StatsChart();
 QIcon ProgramIcon();

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QtTest>
 #include <memory>
 
@@ -14,6 +15,7 @@
 #include "text_fits.h"
 #include "ui/image_control.h"
 #include "ui/pictures.h"
+#include "ui/real_colors_frm.h"
 
 using namespace vella;
 
@@ -138,11 +140,12 @@ class MainFrmTest : public QObject, private GameRig {
         QCOMPARE(menus[2]->text(), QStringLiteral("&Help"));
         QCOMPARE(Captions(frm->File), (QStringList{"&Log In...", "E&xit"}));
         QCOMPARE(Captions(frm->Options),
-                 (QStringList{"&6 Colors", "&7 Colors", "-", "&Keep Stats"}));
+                 (QStringList{"&6 Colors", "&7 Colors", "-", "&Keep Stats", "-", "Peg &Symbols"}));
         QCOMPARE(Captions(frm->Help), (QStringList{"&Contents", "&About..."}));
         QVERIFY(frm->SixColors->isChecked());
         QVERIFY(!frm->SevenColors->isChecked());
         QVERIFY(frm->DoStats->isChecked());
+        QVERIFY(!frm->PegSymbols->isChecked());
         for (QMenu* menu : {frm->File, frm->Options, frm->Help}) {
             for (QAction* action : menu->actions()) QVERIFY(action->shortcut().isEmpty());
         }
@@ -248,6 +251,48 @@ class MainFrmTest : public QObject, private GameRig {
         QVERIFY(frm->Game().Secret() != before);
         QCOMPARE(frm->Game().Board()[0], 6);  // the peg stays
         QCOMPARE(QApplication::focusWidget(), frm->GuessBtn);
+    }
+
+    // Peg symbols: chosen from the menu by keys, on every peg of the board, the palette, the drag
+    // and the result window; nothing else changes; remembered for the next run; off again,
+    // every picture is as before, pixel for pixel.
+    void pegSymbolsAreShownEverywhereAndRemembered() {
+        QSettings().clear();
+        PlaceRow({2, 1});
+        Guess();  // refused: a game stays as it is through every switch
+        const QPixmap plain = frm->Row[0]->pixmap();
+        QApplication::setActiveWindow(frm.get());
+        QVERIFY(QTest::qWaitForWindowActive(frm.get()));
+        input::Key(frm.get(), Qt::Key_O, Qt::AltModifier);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        input::Key(QApplication::activePopupWidget(), Qt::Key_S);
+        QVERIFY(frm->PegSymbols->isChecked());
+        QVERIFY(SamePicture(frm->Row[0]->pixmap(), QPixmap(QStringLiteral(":/assets/peg2s.xpm"))));
+        QVERIFY(!SamePicture(frm->Row[0]->pixmap(), plain));
+        for (int i = 0; i < MaxColors; ++i) {
+            QVERIFY(SamePicture(frm->ClrChoice[i]->pixmap(),
+                                QPixmap(QStringLiteral(":/assets/peg%1s.xpm").arg(i))));
+        }
+        QVERIFY(SamePicture(frm->Row[2]->pixmap(), pictures::Empty()));  // the empty hole stays
+        input::Click(frm->ClrChoice[4]);
+        input::Click(frm->Row[1]);
+        QCOMPARE(drags.size(), size_t(2));
+        RealColorsFrm result(ResultRequest{false, {3, 4, 5, 0}, 6});
+        QVERIFY(SamePicture(result.AnsImg[1]->pixmap(), pictures::Peg(4)));
+        QCOMPARE(host->messages.size(), size_t(1));  // only the refused row's
+        QCOMPARE(frm->Game().RowPattern(0), (Pattern{2, 1, 6, 6}));
+        QCOMPARE(QSettings().value(QStringLiteral("PegSymbols")).toBool(), true);
+
+        frm.reset();  // the next run
+        OpenWindow(std::make_unique<StatsFile>(folder.path().toStdString()));
+        QVERIFY(frm->PegSymbols->isChecked());
+        QVERIFY(SamePicture(frm->ClrChoice[0]->pixmap(),
+                            QPixmap(QStringLiteral(":/assets/peg0s.xpm"))));
+        frm->PegSymbols->trigger();
+        QVERIFY(
+            SamePicture(frm->ClrChoice[0]->pixmap(), QPixmap(QStringLiteral(":/assets/peg0.xpm"))));
+        QCOMPARE(QSettings().value(QStringLiteral("PegSymbols")).toBool(), false);
+        QSettings().clear();
     }
 
     void firstRowWinShowsTheResultAndStartsAFreshGame() {

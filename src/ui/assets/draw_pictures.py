@@ -2,7 +2,8 @@
 """Draws the program's pictures as XPM files in the standard 16-colour palette.
 
 Run it from any folder; it rewrites the .xpm files beside itself, each also at twice the size
-(name@2x.xpm) for high-density screens, and the program icon as PNG files at the icon theme's
+(name@2x.xpm) for high-density screens, every peg also with its colour's symbol on it
+(peg<code>s.xpm), and the program icon as PNG files at the icon theme's
 usual sizes (../../../data/icons). Each picture is a grid of palette colours or None
 (transparent), drawn from its geometry at the size asked for, so no size is a blurred copy of
 another.
@@ -51,6 +52,82 @@ def peg(code, scale=1):
     grid = blank(32 * scale)
     body, rim = PEGS[code]
     draw_peg(grid, 16 * scale, 16 * scale, 9 * scale, body, rim)
+    return grid
+
+
+# The simulations of protanopia, deuteranopia and tritanopia (Machado, Oliveira and Fernandes
+# 2009, severity 1), on linear RGB.
+CVD = {
+    "protanopia": ((0.152286, 1.052583, -0.204868), (0.114503, 0.786281, 0.099216),
+                   (-0.003882, -0.048116, 1.051998)),
+    "deuteranopia": ((0.367322, 0.860646, -0.227968), (0.280085, 0.672501, 0.047413),
+                     (-0.011820, 0.042940, 0.968881)),
+    "tritanopia": ((1.255528, -0.076749, -0.178779), (-0.078411, 0.930809, 0.147602),
+                   (0.004733, 0.691367, 0.303900)),
+}
+
+
+def linear(colour):
+    """The palette colour as linear RGB, 0 to 1."""
+    rgb = bytes.fromhex(PALETTE[colour][1:])
+    channels = []
+    for c in rgb:
+        v = c / 255.0
+        channels.append(v / 12.92 if v <= 0.04045 else ((v + 0.055) / 1.055) ** 2.4)
+    return channels
+
+
+def luminance(rgb):
+    return 0.2126 * rgb[0] + 0.7152 * rgb[1] + 0.0722 * rgb[2]
+
+
+def seen(colour):
+    """The colour's luminance as it is seen normally and under each simulation."""
+    rgb = linear(colour)
+    views = [rgb] + [[min(1.0, max(0.0, sum(m * c for m, c in zip(row, rgb)))) for row in matrix]
+                     for matrix in CVD.values()]
+    return [luminance(v) for v in views]
+
+
+def contrast(a, b):
+    return (max(a, b) + 0.05) / (min(a, b) + 0.05)
+
+
+def symbol_colour(body):
+    """Black or white, whichever keeps the higher contrast with the body in every view."""
+    return max(("black", "white"),
+               key=lambda ink: min(contrast(seen(ink)[0], lum) for lum in seen(body)))
+
+
+# One simple shape per colour code: a test of the point (x, y), relative to the peg's centre in
+# units of 1/32 of the picture, for the pixel whose centre it is.
+SYMBOLS = [
+    lambda x, y: 2.2 <= math.hypot(x, y) <= 4.6,                         # 0 ring
+    lambda x, y: abs(x) <= 4.6 and abs(y) <= 1.2,                        # 1 bar
+    lambda x, y: (abs(x) <= 4.6 and abs(y) <= 1.1) or (abs(y) <= 4.6 and abs(x) <= 1.1),  # 2 plus
+    lambda x, y: -3.6 <= y <= 3.4 and abs(x) <= (y + 3.6) * 0.66,       # 3 triangle
+    lambda x, y: abs(x) <= 3.6 and abs(y) <= 3.6,                        # 4 square
+    lambda x, y: max(abs(x), abs(y)) <= 4.2 and min(abs(x - y), abs(x + y)) <= 1.6,  # 5 cross
+    lambda x, y: abs(x) + abs(y) <= 4.8,                                 # 6 diamond
+]
+
+
+def peg_with_symbol(code, scale=1):
+    """The peg with its colour's symbol on it, in black or white, set off from the highlight by
+    a margin of the peg's own colour."""
+    grid = peg(code, scale)
+    body = PEGS[code][0]
+    ink = symbol_colour(body)
+    shape = SYMBOLS[code]
+    margin = [(1.4 * math.cos(a * math.pi / 8), 1.4 * math.sin(a * math.pi / 8)) for a in range(16)]
+    size = 32 * scale
+    for y in range(size):
+        for x in range(size):
+            px, py = (x + 0.5) / scale - 16, (y + 0.5) / scale - 16
+            if shape(px, py):
+                grid[y][x] = ink
+            elif any(shape(px + dx, py + dy) for dx, dy in margin):
+                grid[y][x] = body
     return grid
 
 
@@ -160,6 +237,8 @@ def main():
     for code in range(7):
         pictures["peg%d" % code] = peg(code)
         pictures["peg%d@2x" % code] = peg(code, 2)
+        pictures["peg%ds" % code] = peg_with_symbol(code)
+        pictures["peg%ds@2x" % code] = peg_with_symbol(code, 2)
     for name, grid in pictures.items():
         write_xpm(os.path.join(here, name + ".xpm"), name.replace("@", "_at_"), grid)
     icons = os.path.normpath(os.path.join(here, "..", "..", "..", "data", "icons"))
