@@ -5,8 +5,8 @@ CI_FUZZ_SECONDS ?= 20
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 
-.PHONY: all deps configure build run check test test-install test-sanitize format-check fuzz \
-	fuzz-ci bench package screenshot clean
+.PHONY: all deps deps-windows configure build run check test test-install test-sanitize \
+	test-windows format-check fuzz fuzz-ci bench package screenshot clean
 
 all: build
 
@@ -28,8 +28,9 @@ check: build
 	ctest --preset default -j $(JOBS) -LE install
 
 # Every test: the quick loop, the installation and package checks, the whole suite again under
-# the sanitizers, a short run of each fuzz target, and the source format.
-test: check test-install test-sanitize fuzz-ci format-check
+# the sanitizers, a short run of each fuzz target, the source format, and the Qt-free libraries
+# and their tests built for Windows and run under Wine.
+test: check test-install test-sanitize fuzz-ci format-check test-windows
 
 test-install: build
 	ctest --preset default -L install
@@ -40,7 +41,15 @@ test-sanitize: deps
 	ctest --preset sanitize -j $(JOBS) -LE install
 
 format-check: deps
-	clang-format --dry-run -Werror $(SOURCES)
+	@clang-format --dry-run -Werror $(SOURCES) && echo "format: every source file as .clang-format says"
+
+deps-windows:
+	@scripts/install-deps.sh windows
+
+test-windows: deps-windows
+	@cmake --preset windows >/dev/null
+	@cmake --build --preset windows -j $(JOBS)
+	ctest --preset windows
 
 fuzz: deps
 	@cmake --preset fuzz >/dev/null
@@ -62,4 +71,4 @@ bench: configure
 	build/bench/vellacode_bench
 
 clean:
-	rm -rf build build-sanitize build-fuzz
+	rm -rf build build-sanitize build-fuzz build-windows

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Vellacode need,
-# and only those that are missing.
+# Installs the Debian packages that building, running and testing Vellacode need, and only
+# those that are missing. With the argument "windows": what the Windows cross-build and its
+# tests under Wine need instead.
 set -euo pipefail
 
 packages=(
@@ -12,6 +13,10 @@ packages=(
   desktop-file-utils appstream dpkg-dev file
   xvfb libx11-dev libxtst-dev
 )
+
+if [ "${1:-}" = windows ]; then
+  packages=(cmake make g++-mingw-w64-x86-64-posix wine64 googletest)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -2,15 +2,15 @@
 // steps in turn (the process ends there, as in a crash) or made to fail there with a real error,
 // and the files are checked byte for byte afterwards.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <map>
 #include <optional>
 
+#include "child_process.h"
 #include "stats/file_io.h"
 #include "stats/names.h"
 #include "stats/stats_file.h"
@@ -95,25 +95,17 @@ class FileSteps : public ::testing::Test {
 
 TEST_F(FileSteps, ACrashAtAnyStepLeavesTheOldOrTheNewFilesNeverAnythingElse) {
     int cases = 0, losses = 0;
-    for (const Operation& op : WritingOperations()) {
+    const std::vector<Operation> ops = WritingOperations();
+    for (std::size_t op_index = 0; op_index < ops.size(); ++op_index) {
+        const Operation& op = ops[op_index];
         Content newDat, newBak;
         const int steps = NewState(op, newDat, newBak);
         for (int k = 1; k <= steps; ++k) {
             LayOld(op);
-            const pid_t child = fork();
-            ASSERT_GE(child, 0);
-            if (child == 0) {
-                int step = 0;
-                fileio::SetFaultHook([&](fileio::Step s, const fs::path&) {
-                    if (s != fileio::Step::Lock && ++step == k) _exit(42);  // the crash
-                    return 0;
-                });
-                op.run(stats);
-                _exit(0);
-            }
-            int status = 0;
-            waitpid(child, &status, 0);
-            ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 42) << op.name << " step " << k;
+            ChildProcess child(
+                {"crash", std::to_string(op_index), std::to_string(k), folder.Path().string()});
+            ASSERT_TRUE(child.Started());
+            ASSERT_EQ(child.Wait(), 42) << op.name << " step " << k;
             ++cases;
             const Content dat = Read(stats.DatPath());
             const Content bak = Read(stats.BakPath());
@@ -185,38 +177,36 @@ TEST_F(FileSteps, AFileSystemWithoutLocksStillKeepsTheStatistics) {
     EXPECT_EQ(stats.ReadNames().Value.size(), 2u);
 }
 
-TEST(FolderLock, TwoCopiesOfTheProgramNeverInterleave) {
-    TempFolder folder;
-    constexpr int Games = 120;
-    pid_t children[2];
-    for (int c = 0; c < 2; ++c) {
-        children[c] = fork();
-        ASSERT_GE(children[c], 0);
-        if (children[c] == 0) {
-            StatsFile stats(folder.Path());
-            const std::string own = StoredName(c == 0 ? "first" : "second");
-            for (int i = 0; i < Games; ++i) {
-                if (!stats.RecordGame(own, FinishedGame{0, 0, true, 3}).Ok()) _exit(1);
-                if (!stats.RecordGame(StoredName("shared"), FinishedGame{0, 0, false, 10}).Ok())
-                    _exit(1);
-                if (i % 10 == 9) {  // a removal and a fresh append of a passing player
-                    if (!stats.RecordGame(StoredName("passing"), FinishedGame{1, 3, true, 5}).Ok())
-                        _exit(1);
-                    const auto names = stats.ReadNames();
-                    for (std::size_t n = 0; n < names.Value.size(); ++n) {
-                        if (names.Value[n] == StoredName("passing"))
-                            stats.RemoveRecord(static_cast<int>(n) + 1);
-                    }
-                }
+constexpr int Games = 120;
+
+// One copy of the program recording games over and over, with a passing player who comes and
+// goes; the other copy does the same at the same time.
+int PlayManyGames(int copy, const fs::path& folder) {
+    StatsFile stats(folder);
+    const std::string own = StoredName(copy == 0 ? "first" : "second");
+    for (int i = 0; i < Games; ++i) {
+        if (!stats.RecordGame(own, FinishedGame{0, 0, true, 3}).Ok()) return 1;
+        if (!stats.RecordGame(StoredName("shared"), FinishedGame{0, 0, false, 10}).Ok()) return 1;
+        if (i % 10 == 9) {  // a removal and a fresh append of a passing player
+            if (!stats.RecordGame(StoredName("passing"), FinishedGame{1, 3, true, 5}).Ok())
+                return 1;
+            const auto names = stats.ReadNames();
+            for (std::size_t n = 0; n < names.Value.size(); ++n) {
+                if (names.Value[n] == StoredName("passing"))
+                    stats.RemoveRecord(static_cast<int>(n) + 1);
             }
-            _exit(0);
         }
     }
-    for (pid_t child : children) {
-        int status = 0;
-        waitpid(child, &status, 0);
-        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    }
+    return 0;
+}
+
+TEST(FolderLock, TwoCopiesOfTheProgramNeverInterleave) {
+    TempFolder folder;
+    ChildProcess first({"games", "0", folder.Path().string()});
+    ChildProcess second({"games", "1", folder.Path().string()});
+    ASSERT_TRUE(first.Started() && second.Started());
+    EXPECT_EQ(first.Wait(), 0);
+    EXPECT_EQ(second.Wait(), 0);
     StatsFile stats(folder.Path());
     const auto all = stats.ReadAll().Value;
     std::map<std::string, int> games;
@@ -228,28 +218,38 @@ TEST(FolderLock, TwoCopiesOfTheProgramNeverInterleave) {
     EXPECT_LE(all.size(), 4u);
 }
 
+// The child answers 0 when the lock was refused with the message that names the reason.
 TEST(FolderLock, AnotherCopyHoldingTheFolderTooLongIsReported) {
     TempFolder folder;
     auto held = fileio::FolderLock::Acquire(folder.Path(), folder.Path() / "stats.dat");
     ASSERT_TRUE(held.Ok());
-    int pipe_fds[2];
-    ASSERT_EQ(pipe(pipe_fds), 0);
-    const pid_t child = fork();
-    if (child == 0) {
-        auto other = fileio::FolderLock::Acquire(folder.Path(), folder.Path() / "stats.dat",
-                                                 std::chrono::milliseconds(100));
-        const char verdict = other.Ok() ? 'y' : 'n';
-        const bool named = !other.Ok() && other.Error.find("in use by another copy of Vellacode") !=
-                                              std::string::npos;
-        const char answer[2] = {verdict, named ? 'y' : 'n'};
-        (void)!write(pipe_fds[1], answer, 2);
-        _exit(0);
-    }
-    char answer[2] = {};
-    ASSERT_EQ(read(pipe_fds[0], answer, 2), 2);
-    waitpid(child, nullptr, 0);
-    EXPECT_EQ(answer[0], 'n');
-    EXPECT_EQ(answer[1], 'y');
+    ChildProcess other({"wait", folder.Path().string()});
+    ASSERT_TRUE(other.Started());
+    EXPECT_EQ(other.Wait(), 0);
 }
 
 }  // namespace
+
+int RunChildTask(const std::vector<std::string>& task) {
+    if (task.size() == 4 && task[0] == "crash") {
+        const Operation op = WritingOperations().at(std::stoul(task[1]));
+        const int k = std::stoi(task[2]);
+        StatsFile stats{fs::path(task[3])};
+        int step = 0;
+        fileio::SetFaultHook([&](fileio::Step s, const fs::path&) {
+            if (s != fileio::Step::Lock && ++step == k) std::_Exit(42);  // the crash, on the spot
+            return 0;
+        });
+        op.run(stats);
+        return 0;
+    }
+    if (task.size() == 3 && task[0] == "games") return PlayManyGames(std::stoi(task[1]), task[2]);
+    if (task.size() == 2 && task[0] == "wait") {
+        const fs::path folder(task[1]);
+        auto other = fileio::FolderLock::Acquire(folder, folder / "stats.dat",
+                                                 std::chrono::milliseconds(100));
+        if (other.Ok()) return 1;
+        return other.Error.find("in use by another copy of Vellacode") != std::string::npos ? 0 : 2;
+    }
+    return 3;
+}
