@@ -8,8 +8,7 @@
 #include <filesystem>
 #include <string>
 
-#include "stats/stats_figures.h"
-#include "stats/stats_file.h"
+#include "read_checks.h"
 
 namespace fs = std::filesystem;
 
@@ -32,17 +31,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::fclose(f);
     }
     const int count = vella::StatsFile::CountFor(size);
-    const auto all = stats.ReadAll();
-    const auto names = stats.ReadNames();
-    if (!all.Ok() || !names.Ok() || static_cast<int>(all.Value.size()) != count ||
-        static_cast<int>(names.Value.size()) != count || stats.RecordCount().Value != count) {
-        std::abort();
-    }
-    for (const vella::PlayerRec& rec : all.Value) {
-        for (int view = 0; view <= vella::GrandTotalView; ++view) vella::ComputeView(rec, view);
-    }
+    const auto [all, names] = CheckReads(stats, size);
     if (count > 0) {
-        const std::string name = names.Value.back();
+        const std::string name = names.back();
         if (!stats.RecordGame(name, vella::FinishedGame{1, 3, true, 7}).Ok()) std::abort();
         if (stats.RecordCount().Value != count) std::abort();  // found, rewritten in place
         if (!stats.RemoveRecord(1).Ok()) std::abort();

@@ -9,12 +9,16 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 
 for target in stats_file_fuzz stats_memory_fuzz type_ahead_fuzz; do
     seeds="$root/fuzz/corpus/${target%_fuzz}"
-    [ "$target" = stats_memory_fuzz ] && seeds="$root/fuzz/corpus/stats_file"  # the same inputs
+    limit=()
+    if [ "$target" = stats_memory_fuzz ]; then
+        seeds="$root/fuzz/corpus/stats_file"  # the same inputs
+        limit=(-max_len=$((7 * 143 - 1)))      # as long as the target reads
+    fi
     work="$build_dir/corpus/$target"
     mkdir -p "$work"
     echo "== $target for ${seconds}s"
     status=0
-    (cd "$build_dir" && "./fuzz/$target" -max_total_time="$seconds" -print_final_stats=1 \
+    (cd "$build_dir" && "./fuzz/$target" -max_total_time="$seconds" -print_final_stats=1 "${limit[@]}" \
         -artifact_prefix="$build_dir/$target-" "$work" "$seeds") >"$build_dir/$target.log" 2>&1 || status=$?
     grep -E '^(stat::number_of_executed_units|stat::new_units_added|SUMMARY)' "$build_dir/$target.log" || true
     if [ "$status" -ne 0 ] || ls "$build_dir/$target-"crash-* >/dev/null 2>&1; then

@@ -2,6 +2,7 @@
 // delivers: the log-in type-ahead, Tab, Enter and Escape as the platform sends them, Enter on a
 // focused button, real drags and secondary clicks on the board, and the help window's role.
 #include <QAccessible>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -91,6 +92,23 @@ class RealInputTest : public QObject, private DialogRig {
         });
         QVERIFY(!again.isVisible());
         QVERIFY(again.Outcome().How == LoginOutcome::Kind::Closed);
+    }
+
+    // Every paste goes through the type-ahead: Ctrl+V, Shift+Insert and the middle button.
+    void pastesAreTypedIntoTheNameBox() {
+        UserFrm frm(session, *stats, host);
+        Activate(&frm);
+        QApplication::clipboard()->setText(QStringLiteral("ann"));
+        Send([](XTestInput& x) { x.Tap(XK_v, {XK_Control_L}); });
+        QCOMPARE(frm.Combo1->currentText(), QStringLiteral("ANN"));
+        QApplication::clipboard()->setText(QStringLiteral("-b"));
+        Send([](XTestInput& x) { x.Tap(XK_Insert, {XK_Shift_L}); });
+        QCOMPARE(frm.Combo1->currentText(), QStringLiteral("ANN-B"));
+        QApplication::clipboard()->setText(QStringLiteral("ee"), QClipboard::Selection);
+        const QPoint box = Centre(frm.Combo1->lineEdit());
+        Send([box](XTestInput& x) { x.Click(box, 2); });
+        QCOMPARE(frm.Combo1->currentText(), QStringLiteral("ANN-BEE"));
+        QCOMPARE(frm.TypedText(), std::string("ANN-BEE"));
     }
 
     void enterOnAFocusedNoKeepStatsDeclines() {
