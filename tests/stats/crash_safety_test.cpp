@@ -190,10 +190,12 @@ int PlayManyGames(int copy, const fs::path& folder) {
         if (i % 10 == 9) {  // a removal and a fresh append of a passing player
             if (!stats.RecordGame(StoredName("passing"), FinishedGame{1, 3, true, 5}).Ok())
                 return 1;
+            // As Delete Player does it: the name is checked again under the lock, since the
+            // other copy may have moved the records since the list was read.
             const auto names = stats.ReadNames();
             for (std::size_t n = 0; n < names.Value.size(); ++n) {
                 if (names.Value[n] == StoredName("passing"))
-                    stats.RemoveRecord(static_cast<int>(n) + 1);
+                    stats.RemovePlayer(static_cast<int>(n) + 1, StoredName("passing"));
             }
         }
     }

@@ -10,10 +10,11 @@
 
 namespace input {
 
-inline QWindow* WindowOf(QWidget* control) {
+// The top-level window of `control`, with its window-system handle made if it had none yet.
+inline QWidget* WindowOf(QWidget* control) {
     QWidget* top = control->window();
-    if (!top->windowHandle()) top->winId();  // a window not shown yet still gets its handle
-    return top->windowHandle();
+    if (!top->windowHandle()) top->winId();
+    return top;
 }
 
 inline QPoint CentreOf(QWidget* control) {
@@ -23,20 +24,20 @@ inline QPoint CentreOf(QWidget* control) {
 // A click on the middle of `control`, delivered to its window.
 inline void Click(QWidget* control, Qt::MouseButton button = Qt::LeftButton,
                   Qt::KeyboardModifiers mods = {}) {
-    QTest::mouseClick(WindowOf(control), button, mods, CentreOf(control));
+    QTest::mouseClick(WindowOf(control)->windowHandle(), button, mods, CentreOf(control));
 }
 
 inline void Press(QWidget* control, Qt::MouseButton button = Qt::LeftButton) {
-    QTest::mousePress(WindowOf(control), button, {}, CentreOf(control));
+    QTest::mousePress(WindowOf(control)->windowHandle(), button, {}, CentreOf(control));
 }
 
 inline void Release(QWidget* control, Qt::MouseButton button = Qt::LeftButton) {
-    QTest::mouseRelease(WindowOf(control), button, {}, CentreOf(control));
+    QTest::mouseRelease(WindowOf(control)->windowHandle(), button, {}, CentreOf(control));
 }
 
 // A key typed into `window`; its focus widget gets it, after the shortcuts had their turn.
 inline void Key(QWidget* window, Qt::Key key, Qt::KeyboardModifiers mods = {}) {
-    QTest::keyClick(WindowOf(window), key, mods);
+    QTest::keyClick(WindowOf(window)->windowHandle(), key, mods);
 }
 
 // Text typed into `window` one character at a time, any character, as a keyboard layout or an
@@ -49,8 +50,10 @@ inline void Type(QWidget* window, const QString& text) {
         const Qt::Key key = letter  ? Qt::Key(Qt::Key_A + (QChar::toUpper(c) - U'A'))
                             : latin ? Qt::Key(latin)
                                     : Qt::Key_unknown;
-        QTest::sendKeyEvent(QTest::Press, WindowOf(window), key, one, Qt::NoModifier);
-        QTest::sendKeyEvent(QTest::Release, WindowOf(window), key, one, Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Press, WindowOf(window)->windowHandle(), key, one,
+                            Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Release, WindowOf(window)->windowHandle(), key, one,
+                            Qt::NoModifier);
     }
 }
 
