@@ -65,6 +65,7 @@ class MainFrmTest : public QObject, private GameRig {
   private:
     QTemporaryDir folder;
     std::vector<DragSource> drags;
+    std::vector<QPixmap> dragPictures;
 
     void Place(int color) { input::Click(frm->ClrChoice[color], Qt::RightButton); }
     void PlaceRow(std::initializer_list<int> colors) {
@@ -76,7 +77,11 @@ class MainFrmTest : public QObject, private GameRig {
     void init() {
         OpenWindow(std::make_unique<StatsFile>(folder.path().toStdString()), Pattern{0, 1, 2, 3});
         drags.clear();
-        frm->StartDrag = [this](const DragSource& s, const QPixmap&) { drags.push_back(s); };
+        dragPictures.clear();
+        frm->StartDrag = [this](const DragSource& s, const QPixmap& picture) {
+            drags.push_back(s);
+            dragPictures.push_back(picture);
+        };
     }
 
     void cleanup() {
@@ -276,7 +281,9 @@ class MainFrmTest : public QObject, private GameRig {
         QVERIFY(SamePicture(frm->Row[2]->pixmap(), pictures::Empty()));  // the empty hole stays
         input::Click(frm->ClrChoice[4]);
         input::Click(frm->Row[1]);
-        QCOMPARE(drags.size(), size_t(2));
+        QCOMPARE(drags.size(), size_t(2));  // the picture that follows the pointer
+        QVERIFY(SamePicture(dragPictures[0], QPixmap(QStringLiteral(":/assets/peg4s.xpm"))));
+        QVERIFY(SamePicture(dragPictures[1], QPixmap(QStringLiteral(":/assets/peg1s.xpm"))));
         RealColorsFrm result(ResultRequest{false, {3, 4, 5, 0}, 6});
         QVERIFY(SamePicture(result.AnsImg[1]->pixmap(), pictures::Peg(4)));
         QCOMPARE(host->messages.size(), size_t(1));  // only the refused row's
