@@ -6,10 +6,10 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <algorithm>
 
 #include "play/modal_host.h"
+#include "play/player_deletion.h"
 #include "stats/stats_figures.h"
 #include "stats/stats_file.h"
 #include "ui/accessible_names.h"
@@ -205,28 +205,19 @@ void StatsFrm::Command1_Click() {
 void StatsFrm::RemPlayrBtn_Click() {
     const int selected = Combo1->currentIndex();
     if (selected < 0) return;
-    const QString name =
-        Combo1->currentText().replace(QRegularExpression(QStringLiteral(" +$")), QString());
-    const QString question = QStringLiteral("Are you sure you want to do this?  Stats for ") +
-                             name + QStringLiteral(" will be permanently deleted!");
-    if (AskWoah(host_, question.toStdString(), MsgButtons::OkCancel, Answer::Cancel) !=
-        Answer::Ok) {
-        Command1->setFocus();
-        return;
+    switch (DeletePlayer(host_, stats_, selected + 1, ToAnsi(Combo1->currentText()))) {
+        case Deletion::FileGone:  // the only player: the file is gone, and so is this window
+            accept();
+            return;
+        case Deletion::Deleted:
+            ClearPlayerList();
+            FillPlayerList();
+            ShowStats();
+            break;
+        case Deletion::Kept:
+        case Deletion::Failed:
+            break;
     }
-    const Result<int> left = stats_.RemovePlayer(selected + 1, ToAnsi(Combo1->currentText()));
-    if (!left.Ok()) {
-        ReportFailure(host_, "The player could not be deleted. " + left.Error);
-        Command1->setFocus();
-        return;
-    }
-    if (left.Value == 0) {  // the only player: the file is gone, and so is this window
-        accept();
-        return;
-    }
-    ClearPlayerList();
-    FillPlayerList();
-    ShowStats();
     Command1->setFocus();
 }
 

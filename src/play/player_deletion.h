@@ -1,0 +1,23 @@
+// Delete Player, the statistics window's one command that writes: the question, then the record
+// removed under the lock once its name is checked again, and what the window is to do next.
+#pragma once
+
+#include <string>
+
+#include "play/modal_host.h"
+
+namespace vella {
+
+class StatsFile;
+
+enum class Deletion {
+    Kept,      // the question was answered Cancel: nothing changed
+    Deleted,   // the record is gone; other players remain
+    FileGone,  // it was the only record: the file is gone, and the window closes
+    Failed,    // the file could not be changed; the person was told why
+};
+
+// Deletes record k (1-based) of `stats`, the player `storedName`, after asking.
+Deletion DeletePlayer(ModalHost& host, StatsFile& stats, int k, const std::string& storedName);
+
+}  // namespace vella
