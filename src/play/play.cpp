@@ -4,10 +4,6 @@
 #include "stats/names.h"
 #include "stats/stats_file.h"
 
-#ifndef VELLACODE_VERSION
-#define VELLACODE_VERSION "?"
-#endif
-
 namespace vella {
 
 Play::Play(ModalHost& host, RandomSource& random, StatsFile& stats)

@@ -7,8 +7,7 @@
 namespace vella {
 
 Deletion DeletePlayer(ModalHost& host, StatsFile& stats, int k, const std::string& storedName) {
-    const std::string shown =
-        AnsiToUtf8(storedName.substr(0, storedName.find_last_not_of(' ') + 1));
+    const std::string shown = AnsiToUtf8(WithoutPadding(storedName));
     const std::string question =
         "Are you sure you want to do this?  Stats for " + shown + " will be permanently deleted!";
     if (AskWoah(host, question, MsgButtons::OkCancel, Answer::Cancel) != Answer::Ok) {

@@ -115,6 +115,11 @@ std::string StoredName(std::string_view ansi) {
     return stored;
 }
 
+std::string_view WithoutPadding(std::string_view stored) {
+    const auto last = stored.find_last_not_of(' ');
+    return last == std::string_view::npos ? std::string_view() : stored.substr(0, last + 1);
+}
+
 std::string DisplayName(std::string_view stored) {
     if (stored.empty()) return {};
     std::string shown(stored.substr(0, NameLength));

@@ -23,6 +23,9 @@ char AnsiLower(char c);
 // Upper case, cut to its first 15 characters or padded with spaces to 15; leading spaces kept.
 std::string StoredName(std::string_view ansi);
 
+// The name as stored without the spaces that pad it to 15 characters.
+std::string_view WithoutPadding(std::string_view stored);
+
 // First character unchanged, the rest in lower case without trailing spaces.
 std::string DisplayName(std::string_view stored);
 

@@ -12,11 +12,6 @@ bool IsControl(char32_t key) {
     return key < 0x20 || (key >= 0x7F && key < 0xA0);
 }
 
-std::string TrimRight(const std::string& s) {
-    const auto last = s.find_last_not_of(' ');
-    return last == std::string::npos ? std::string() : s.substr(0, last + 1);
-}
-
 }  // namespace
 
 TypeAhead::TypeAhead(std::vector<std::string> entries, int playerCount)
@@ -38,7 +33,7 @@ bool TypeAhead::KeyPress(char32_t key) {
     // typed, so the completion never reaches past the end of the box.
     std::string match;
     for (int i = 0; i < playerCount_ && !matchFound_; ++i) {
-        const std::string trimmed = TrimRight(entries_[i]);
+        const std::string_view trimmed = WithoutPadding(entries_[i]);
         if (trimmed.size() >= typedText_.size() &&
             trimmed.compare(0, typedText_.size(), typedText_) == 0) {
             matchFound_ = true;
