@@ -13,7 +13,7 @@
 // Returns the records and their names.
 inline std::pair<std::vector<vella::PlayerRec>, std::vector<std::string>> CheckReads(
     vella::StatsFile& stats, std::size_t size) {
-    const int count = vella::StatsFile::CountFor(size);
+    const auto count = vella::StatsFile::CountFor(size);
     auto all = stats.ReadAll();
     auto names = stats.ReadNames();
     if (!all.Ok() || !names.Ok() || static_cast<int>(all.Value.size()) != count ||

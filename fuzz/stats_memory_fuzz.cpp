@@ -25,15 +25,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size > 6 * 143 + 142) return 0;
     input = std::span<const unsigned char>(data, size);
     vella::StatsFile stats("memory");
-    const int count = vella::StatsFile::CountFor(size);
+    const int count = static_cast<int>(vella::StatsFile::CountFor(size));
     const auto [all, names] = CheckReads(stats, size);
     // One record at a time, as the statistics window reads it: the first, the last, and one
     // between (each read takes the whole file).
     for (int k : {1, (count + 1) / 2, count}) {
         if (count == 0) break;
-        const auto one = stats.ReadRecord(k);
-        if (!one.Ok() || one.Value.Name != all[k - 1].Name) std::abort();
+        const auto one = stats.ReadPlayer(k, names[k - 1]);
+        if (!one.Ok() || !one.Value || *one.Value != all[k - 1]) std::abort();
     }
-    if (stats.ReadRecord(count + 1).Ok() || stats.ReadRecord(0).Ok()) std::abort();
+    const std::string nobody(vella::NameLength, '\xff');
+    if (stats.ReadPlayer(count + 1, nobody).Value || stats.ReadPlayer(0, nobody).Value)
+        std::abort();
     return 0;
 }

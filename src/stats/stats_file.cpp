@@ -1,32 +1,24 @@
 // The statistics file operations.
 #include "stats/stats_file.h"
 
+#include <algorithm>
 #include <span>
 #include <utility>
-
-#include "stats/file_io.h"
 
 namespace vella {
 namespace fs = std::filesystem;
 
 namespace {
 
-std::vector<PlayerRec> DecodeAll(const fileio::Bytes& bytes) {
-    const int count = StatsFile::CountFor(bytes.size());
-    std::vector<PlayerRec> records;
-    records.reserve(count);
-    for (int i = 0; i < count; ++i) {
-        const std::size_t at = static_cast<std::size_t>(i) * RecordSize;
-        records.push_back(DecodeRecord(std::span(bytes).subspan(at)));
-    }
-    return records;
+std::size_t OffsetOf(std::int64_t index) {
+    return static_cast<std::size_t>(index) * RecordSize;
 }
 
 // Completes a short last record with zero bytes, as it reads; returns the number of records.
-int WholeRecords(fileio::Bytes& bytes) {
-    const int count = StatsFile::CountFor(bytes.size());
-    bytes.resize(static_cast<std::size_t>(count) * RecordSize, 0);
-    return count;
+int WholeRecords(std::vector<unsigned char>& bytes) {
+    const auto count = StatsFile::CountFor(bytes.size());
+    bytes.resize(OffsetOf(count), 0);
+    return static_cast<int>(count);
 }
 
 // The whole 15-character name field equals `storedName` (a short record's missing bytes are 0).
@@ -39,128 +31,149 @@ bool NameIs(std::span<const unsigned char> record, const std::string& storedName
     return true;
 }
 
+bool RecordIs(const std::vector<unsigned char>& bytes, int k, const std::string& storedName) {
+    return k >= 1 && k <= StatsFile::CountFor(bytes.size()) &&
+           NameIs(std::span(bytes).subspan(OffsetOf(k - 1)), storedName);
+}
+
 }  // namespace
 
 StatsFile::StatsFile(fs::path folder) : folder_(std::move(folder)) {}
 
-int StatsFile::CountFor(std::uint64_t length) {
-    return static_cast<int>((length + RecordSize / 2) / RecordSize);
+std::int64_t StatsFile::CountFor(std::uint64_t length) {
+    return static_cast<std::int64_t>((length + RecordSize / 2) / RecordSize);
 }
 
 template <class Operation>
-auto StatsFile::Locked(Operation operation) -> decltype(operation()) {
-    const auto lock = fileio::FolderLock::Acquire(folder_, DatPath());
+auto StatsFile::Locked(bool writing, Operation operation) {
+    const auto lock = fileio::FolderLock::Acquire(
+        LockPath(), DatPath(), writing ? fileio::Need::Write : fileio::Need::Read);
+    using Outcome = decltype(operation(*lock.Value));
     if (!lock.Ok()) {
-        decltype(operation()) failed{};
-        failed.Error = lock.Error;
+        Outcome failed{};
+        static_cast<Status&>(failed) = lock;
         return failed;
     }
-    return operation();
+    return operation(*lock.Value);
+}
+
+template <class Operation>
+auto StatsFile::Reading(bool create, Operation operation) {
+    using Outcome = decltype(operation(std::declval<Bytes&>()));
+    if (create && !fileio::Exists(DatPath())) {
+        const Status made =
+            Locked(true, [&](fileio::FolderLock&) { return fileio::CreateEmpty(DatPath()); });
+        if (!made.Ok()) return Outcome::Failure(made);
+    }
+    return Locked(false, [&](fileio::FolderLock&) {
+        auto loaded = Load();
+        if (!loaded.Ok()) return Outcome::Failure(loaded);
+        return operation(loaded.Value.Data);
+    });
+}
+
+Result<fileio::Contents> StatsFile::Load() {
+    return fileio::ReadAll(DatPath(), MaxLength);
+}
+
+Status StatsFile::Rewrite(const Bytes& bytes) {
+    const Status writable = fileio::CheckWritable(DatPath());
+    if (!writable.Ok()) return writable;
+    return fileio::WriteAside(TmpPath(), DatPath(), bytes, DatPath());
 }
 
 Result<int> StatsFile::RecordCount() {
-    return Locked([&] {
-        auto length = fileio::Length(DatPath(), true);
+    if (!fileio::Exists(DatPath())) {
+        return Reading(true, [](Bytes& bytes) { return Result<int>{{}, WholeRecords(bytes)}; });
+    }
+    return Locked(false, [&](fileio::FolderLock&) {
+        const auto length = fileio::Length(DatPath());
         if (!length.Ok()) return Result<int>::Failure(length);
-        return Result<int>{{}, CountFor(length.Value)};
+        if (length.Value.value_or(0) > MaxLength) return Result<int>::Failure(Load());
+        return Result<int>{{}, static_cast<int>(CountFor(length.Value.value_or(0)))};
     });
 }
 
 Result<std::vector<PlayerRec>> StatsFile::ReadAll() {
-    return Locked([&] {
-        auto bytes = fileio::ReadAll(DatPath(), true);
-        if (!bytes.Ok()) return Result<std::vector<PlayerRec>>::Failure(bytes);
-        return Result<std::vector<PlayerRec>>{{}, DecodeAll(bytes.Value)};
+    return Reading(true, [](Bytes& bytes) {
+        const int count = WholeRecords(bytes);
+        Result<std::vector<PlayerRec>> records;
+        records.Value.reserve(count);
+        for (int i = 0; i < count; ++i) {
+            records.Value.push_back(DecodeRecord(std::span(bytes).subspan(OffsetOf(i))));
+        }
+        return records;
     });
 }
 
 Result<std::vector<std::string>> StatsFile::ReadNames() {
-    return Locked([&] {
-        auto bytes = fileio::ReadAll(DatPath(), true);
-        if (!bytes.Ok()) return Result<std::vector<std::string>>::Failure(bytes);
-        const int count = WholeRecords(bytes.Value);
+    return Reading(true, [](Bytes& bytes) {
+        const int count = WholeRecords(bytes);
         Result<std::vector<std::string>> names;
         names.Value.reserve(count);
         for (int i = 0; i < count; ++i) {
-            const auto first = bytes.Value.begin() + static_cast<std::ptrdiff_t>(i) * RecordSize;
+            const auto first = bytes.begin() + static_cast<std::ptrdiff_t>(OffsetOf(i));
             names.Value.emplace_back(first, first + NameLength);
         }
         return names;
     });
 }
 
-Result<PlayerRec> StatsFile::ReadRecord(int k) {
-    return Locked([&] {
-        auto bytes = fileio::ReadAll(DatPath(), true);
-        if (!bytes.Ok()) return Result<PlayerRec>::Failure(bytes);
-        if (k < 1 || k > CountFor(bytes.Value.size())) {
-            return Result<PlayerRec>::Failure(
-                Status{"Record " + std::to_string(k) + " is not in \"stats.dat\"."});
-        }
-        const std::size_t at = static_cast<std::size_t>(k - 1) * RecordSize;
-        return Result<PlayerRec>{{}, DecodeRecord(std::span(bytes.Value).subspan(at))};
+Result<std::optional<PlayerRec>> StatsFile::ReadPlayer(int k, const std::string& storedName) {
+    return Reading(false, [&](Bytes& bytes) {
+        Result<std::optional<PlayerRec>> found;
+        if (RecordIs(bytes, k, storedName))
+            found.Value = DecodeRecord(std::span(bytes).subspan(OffsetOf(k - 1)));
+        return found;
     });
 }
 
-Status StatsFile::WriteLocked(int k, const PlayerRec& rec) {
-    const RecordBytes bytes = EncodeRecord(rec);
-    return fileio::WriteAt(DatPath(), static_cast<std::uint64_t>(k - 1) * RecordSize, bytes);
-}
-
-Status StatsFile::WriteAside(const std::vector<unsigned char>& bytes, const fs::path& to) {
-    Status written = fileio::WriteNew(TmpPath(), bytes);
-    if (written.Ok()) written = fileio::Replace(TmpPath(), to);
-    if (!written.Ok()) fileio::Remove(TmpPath());
-    return written;
-}
-
-Status StatsFile::RemoveLocked(std::vector<unsigned char>& bytes, int k) {
+Status StatsFile::RemoveLocked(Bytes& bytes, int k) {
     // Records are copied whole, without interpretation.
     const int count = WholeRecords(bytes);
     if (k >= 1 && k <= count) {
-        const auto first = bytes.begin() + static_cast<std::ptrdiff_t>(k - 1) * RecordSize;
+        const auto first = bytes.begin() + static_cast<std::ptrdiff_t>(OffsetOf(k - 1));
         bytes.erase(first, first + RecordSize);
     }
-    return WriteAside(bytes, DatPath());
+    return Rewrite(bytes);
 }
 
 Status StatsFile::RemoveRecord(int k) {
-    return Locked([&] {
-        auto bytes = fileio::ReadAll(DatPath(), true);
-        if (!bytes.Ok()) return Status(bytes);
-        return RemoveLocked(bytes.Value, k);
+    return Locked(true, [&](fileio::FolderLock&) {
+        auto loaded = Load();
+        if (!loaded.Ok()) return Status(loaded);
+        return RemoveLocked(loaded.Value.Data, k);
     });
 }
 
 Result<int> StatsFile::RemovePlayer(int k, const std::string& storedName) {
-    return Locked([&] {
-        auto bytes = fileio::ReadAll(DatPath(), false);
-        if (!bytes.Ok()) return Result<int>::Failure(bytes);
-        const int count = CountFor(bytes.Value.size());
-        if (k < 1 || k > count ||
-            !NameIs(std::span(bytes.Value).subspan(static_cast<std::size_t>(k - 1) * RecordSize),
-                    storedName)) {
+    return Locked(true, [&](fileio::FolderLock&) {
+        auto loaded = Load();
+        if (!loaded.Ok()) return Result<int>::Failure(loaded);
+        Bytes& bytes = loaded.Value.Data;
+        if (!RecordIs(bytes, k, storedName)) {
             return Result<int>::Failure(Status{
                 "\"stats.dat\" was changed by another copy of Vellacode; nothing was deleted."});
         }
-        const Status removed =
-            count == 1 ? fileio::Remove(DatPath()) : RemoveLocked(bytes.Value, k);
+        const auto count = CountFor(bytes.size());
+        Status removed = fileio::CheckWritable(DatPath());
+        if (removed.Ok()) removed = count == 1 ? fileio::Remove(DatPath()) : RemoveLocked(bytes, k);
         if (!removed.Ok()) return Result<int>::Failure(removed);
-        return Result<int>{{}, count - 1};
+        return Result<int>{{}, static_cast<int>(count - 1)};
     });
 }
 
-Status StatsFile::Delete() {
-    return Locked([&] { return fileio::Remove(DatPath()); });
-}
-
 Result<int> StatsFile::DeleteWhenEmpty() {
-    return Locked([&] {
-        auto length = fileio::Length(DatPath(), false);
+    // No statistics, nothing to do: a folder without them gets no lock file either.
+    if (!fileio::Exists(DatPath())) return {};
+    return Locked(true, [&](fileio::FolderLock&) {
+        const auto length = fileio::Length(DatPath());
         if (!length.Ok()) return Result<int>::Failure(length);
-        const int count = CountFor(length.Value);
-        if (count == 0) {
-            Status removed = fileio::Remove(DatPath());
+        if (length.Value.value_or(0) > MaxLength) return Result<int>::Failure(Load());
+        const int count = static_cast<int>(CountFor(length.Value.value_or(0)));
+        if (count == 0 && length.Value) {
+            Status removed = fileio::CheckWritable(DatPath());
+            if (removed.Ok()) removed = fileio::Remove(DatPath());
             if (!removed.Ok()) return Result<int>::Failure(removed);
         }
         return Result<int>{{}, count};
@@ -168,40 +181,59 @@ Result<int> StatsFile::DeleteWhenEmpty() {
 }
 
 Result<int> StatsFile::Backup() {
-    return Locked([&] {
-        auto bytes = fileio::ReadAll(DatPath(), false);
-        if (!bytes.Ok()) return Result<int>::Failure(bytes);
-        const int count = CountFor(bytes.Value.size());
-        const Status done =
-            count == 0 ? fileio::Remove(DatPath()) : WriteAside(bytes.Value, BakPath());
+    if (!fileio::Exists(DatPath())) {
+        // A lock file left behind without statistics goes, under its own lock.
+        return Locked(false, [&](fileio::FolderLock& lock) {
+            if (!fileio::Exists(DatPath())) lock.RemoveFile();
+            return Result<int>{};
+        });
+    }
+    return Locked(true, [&](fileio::FolderLock& lock) {
+        auto loaded = Load();
+        if (!loaded.Ok()) return Result<int>::Failure(loaded);
+        const Bytes& bytes = loaded.Value.Data;
+        const auto count = CountFor(bytes.size());
+        Status done;
+        if (count > 0) {
+            done = fileio::CheckWritable(BakPath());
+            if (done.Ok()) done = fileio::WriteAside(TmpPath(), BakPath(), bytes, DatPath());
+        } else if (loaded.Value.Exists) {
+            done = fileio::CheckWritable(DatPath());
+            if (done.Ok()) done = fileio::Remove(DatPath());
+        }
         if (!done.Ok()) return Result<int>::Failure(done);
-        return Result<int>{{}, count};
+        if (count == 0) lock.RemoveFile();
+        return Result<int>{{}, static_cast<int>(count)};
     });
 }
 
 Status StatsFile::RecordGame(const std::string& storedName, const FinishedGame& game) {
-    return Locked([&] {
-        std::error_code ec;
-        const bool existed = fs::exists(DatPath(), ec);
-        auto bytes = fileio::ReadAll(DatPath(), false);
-        if (!bytes.Ok()) return Status(bytes);
-        const int count = CountFor(bytes.Value.size());
-        PlayerRec rec = FreshRecord(storedName);
-        int at = count + 1;
-        for (int i = count; i >= 1; --i) {
-            const auto record =
-                std::span(bytes.Value).subspan(static_cast<std::size_t>(i - 1) * RecordSize);
-            if (NameIs(record, storedName)) {
-                rec = DecodeRecord(record);
+    return Locked(true, [&](fileio::FolderLock&) {
+        auto loaded = Load();
+        if (!loaded.Ok()) return Status(loaded);
+        Bytes& bytes = loaded.Value.Data;
+        const auto count = CountFor(bytes.size());
+        auto at = count;  // a new player's place
+        for (auto i = count - 1; i >= 0; --i) {
+            if (NameIs(std::span(bytes).subspan(OffsetOf(i)), storedName)) {
                 at = i;
                 break;
             }
         }
+        if (at == count && count >= MaxRecords) {
+            return Status{"Could not add a player to \"stats.dat\": it already holds " +
+                          std::to_string(MaxRecords) + " players, as many as it can."};
+        }
+        PlayerRec rec = at < count ? DecodeRecord(std::span(bytes).subspan(OffsetOf(at)))
+                                   : FreshRecord(storedName);
         AddGame(rec, game);
-        if (existed) return WriteLocked(at, rec);
-        // The first record of all arrives whole: stats.dat appears with it or not at all.
         const RecordBytes encoded = EncodeRecord(rec);
-        return WriteAside({encoded.begin(), encoded.end()}, DatPath());
+        // A new record replaces a stray tail too short to count; the bytes after a record
+        // rewritten in place stay as they were.
+        if (at == count) bytes.resize(OffsetOf(at));
+        bytes.resize(std::max(bytes.size(), OffsetOf(at + 1)), 0);
+        std::copy(encoded.begin(), encoded.end(), bytes.begin() + OffsetOf(at));
+        return Rewrite(bytes);
     });
 }
 

@@ -1,13 +1,17 @@
 // The statistics file stats.dat and its companions stats.bak and stats.tmp, in one folder.
 // The only module that reads or writes their bytes; every operation opens, works and closes
 // under a lock that other copies of the program respect, and reports a failure with a sentence
-// for the player. Neither a failure nor a crash at any step loses a record.
+// for the player. Every change is written aside to stats.tmp and renamed over, so neither a
+// failure nor a crash at any step loses or tears a record, and a reader never sees half a change.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "stats/file_io.h"
 #include "stats/player_rec.h"
 #include "stats/recording.h"
 #include "stats/status.h"
@@ -19,8 +23,13 @@ class StatsFile {
     // The three files lie in `folder`; empty means the working directory.
     explicit StatsFile(std::filesystem::path folder = {});
 
+    // The most players a file holds. A longer file (more whole records than this and a part
+    // record) is refused as too large, never read whole, counted or deleted.
+    static constexpr std::int64_t MaxRecords = 32767;
+    static constexpr std::uint64_t MaxLength = MaxRecords * RecordSize + RecordSize - 1;
+
     // File length / 143 rounded to the nearest whole number (a tail of 72..142 bytes counts).
-    static int CountFor(std::uint64_t length);
+    static std::int64_t CountFor(std::uint64_t length);
 
     // The number of records; creates an empty stats.dat when there is none.
     Result<int> RecordCount();
@@ -33,8 +42,9 @@ class StatsFile {
     // empty file when there is none.
     Result<std::vector<std::string>> ReadNames();
 
-    // Record k, 1 ≤ k ≤ count.
-    Result<PlayerRec> ReadRecord(int k);
+    // Record k, when it is still the record of `storedName`; nullopt where the file has changed
+    // since its names were read (the player deleted, or moved by a deletion before it).
+    Result<std::optional<PlayerRec>> ReadPlayer(int k, const std::string& storedName);
 
     // Rebuilds the file without record k: the others go in order to stats.tmp, which is flushed
     // and renamed over stats.dat. On failure stats.dat is as it was and stats.tmp is gone.
@@ -45,31 +55,42 @@ class StatsFile {
     // the records left.
     Result<int> RemovePlayer(int k, const std::string& storedName);
 
-    Status Delete();
-
     // Deletes stats.dat when it holds no record (a missing file stays missing). Value: the count.
     Result<int> DeleteWhenEmpty();
 
     // The step at shutdown, as one operation: deletes stats.dat when it holds no record (an
     // older stats.bak is left alone), otherwise copies it to stats.bak through stats.tmp, so
-    // stats.bak is old or new, never half. Value: the records found.
+    // stats.bak is old or new, never half. Where no stats.dat is left, the lock file goes too.
+    // Value: the records found.
     Result<int> Backup();
 
-    // Adds a finished game to the last record named `storedName`, or appends a fresh record.
+    // Adds a finished game to the last record named `storedName`, or appends a fresh record
+    // while the file holds fewer than MaxRecords.
     Status RecordGame(const std::string& storedName, const FinishedGame& game);
 
     std::filesystem::path DatPath() const { return folder_ / "stats.dat"; }
     std::filesystem::path BakPath() const { return folder_ / "stats.bak"; }
     std::filesystem::path TmpPath() const { return folder_ / "stats.tmp"; }
+    std::filesystem::path LockPath() const { return folder_ / "stats.lck"; }
 
   private:
-    // Runs `operation` while holding the folder's lock; a lock that cannot be had fails it.
-    template <class Operation>
-    auto Locked(Operation operation) -> decltype(operation());
+    using Bytes = std::vector<unsigned char>;
 
-    Status WriteAside(const std::vector<unsigned char>& bytes, const std::filesystem::path& to);
-    Status RemoveLocked(std::vector<unsigned char>& bytes, int k);
-    Status WriteLocked(int k, const PlayerRec& rec);
+    // Runs `operation(lock)` while holding the folder's lock; a lock that cannot be had fails it.
+    template <class Operation>
+    auto Locked(bool writing, Operation operation);
+
+    // A reading operation on stats.dat's bytes (none where there is no file), under the lock.
+    // With `create`, a missing stats.dat is first created empty.
+    template <class Operation>
+    auto Reading(bool create, Operation operation);
+
+    // stats.dat's bytes, refused beyond MaxLength; the caller holds the lock.
+    Result<fileio::Contents> Load();
+
+    // Replaces stats.dat by `bytes`, written aside and renamed over.
+    Status Rewrite(const Bytes& bytes);
+    Status RemoveLocked(Bytes& bytes, int k);
 
     std::filesystem::path folder_;
 };

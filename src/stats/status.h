@@ -9,6 +9,8 @@ namespace vella {
 
 struct Status {
     std::string Error;
+    // The change was made, but the disk did not confirm that it will survive a power cut.
+    bool Unconfirmed = false;
 
     bool Ok() const { return Error.empty(); }
 };

@@ -102,7 +102,7 @@ LoginOutcome QtModalHost::ShowLogin(const PlayerSession& session, StatsFile& sta
 
 void QtModalHost::ShowStats(const std::string& playerName, StatsFile& stats, int gameType) {
     StatsFrm window(playerName, stats, *this, gameType, parent_);
-    window.exec();
+    if (window.Loaded()) window.exec();
 }
 
 }  // namespace vella

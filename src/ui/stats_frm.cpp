@@ -129,16 +129,18 @@ void StatsFrm::Form_Load(int gameType) {
 }
 
 void StatsFrm::FillPlayerList() {
-    const auto names = stats_.ReadNames();
+    auto names = stats_.ReadNames();
+    loaded_ = names.Ok();
     if (!names.Ok()) {
         ReportFailure(host_, names.Error);
         return;
     }
+    names_ = std::move(names.Value);
     int selection = 0;
     const QSignalBlocker quiet(Combo1);
-    for (std::size_t i = 0; i < names.Value.size(); ++i) {
-        if (names.Value[i] == playerName_) selection = static_cast<int>(i);
-        Combo1->addItem(FromAnsi(names.Value[i]));
+    for (std::size_t i = 0; i < names_.size(); ++i) {
+        if (names_[i] == playerName_) selection = static_cast<int>(i);
+        Combo1->addItem(FromAnsi(names_[i]));
     }
     Combo1->setCurrentIndex(Combo1->count() > 0 ? selection : -1);
 }
@@ -146,21 +148,35 @@ void StatsFrm::FillPlayerList() {
 void StatsFrm::ClearPlayerList() {
     const QSignalBlocker quiet(Combo1);
     Combo1->clear();
+    names_.clear();
 }
 
-void StatsFrm::ShowStats() {
+// The figures of the player selected, found by place and checked by name: where another copy
+// of the program has deleted a player meanwhile, the list is read again.
+void StatsFrm::ShowStats(bool relisted) {
     const int selected = Combo1->currentIndex();
-    if (selected < 0) return;
-    const auto record = stats_.ReadRecord(selected + 1);
+    if (selected < 0 || selected >= static_cast<int>(names_.size())) return;
+    const auto record = stats_.ReadPlayer(selected + 1, names_[selected]);
     if (!record.Ok()) {
         ReportFailure(host_, record.Error);
+        return;
+    }
+    if (!record.Value) {
+        if (relisted) return;
+        host_.Message(
+            MessageRequest{"\"stats.dat\" has changed since its players were listed; "
+                           "the list now shows them as they are."});
+        playerName_ = names_[selected];
+        ClearPlayerList();
+        FillPlayerList();
+        ShowStats(true);
         return;
     }
     int view = 0;
     for (int i = 0; i < 6; ++i) {
         if (GameTypeOpt[i]->isChecked()) view = i;
     }
-    const StatsView figures = ComputeView(record.Value, view);
+    const StatsView figures = ComputeView(*record.Value, view);
     for (int k = 0; k < 2; ++k) {
         const ColumnFigures& column = figures.Columns[k];
         const bool shown = k == 0 || !figures.GrandTotal;
@@ -205,7 +221,8 @@ void StatsFrm::Command1_Click() {
 void StatsFrm::RemPlayrBtn_Click() {
     const int selected = Combo1->currentIndex();
     if (selected < 0) return;
-    switch (DeletePlayer(host_, stats_, selected + 1, ToAnsi(Combo1->currentText()))) {
+    if (selected >= static_cast<int>(names_.size())) return;
+    switch (DeletePlayer(host_, stats_, selected + 1, names_[selected])) {
         case Deletion::FileGone:  // the only player: the file is gone, and so is this window
             accept();
             return;

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <array>
 #include <string>
+#include <vector>
 
 class QComboBox;
 class QFrame;
@@ -56,14 +57,20 @@ class StatsFrm : public QDialog {
     void Command1_Click();
     void RemPlayrBtn_Click();
 
+    // False where the players could not be read: the failure was reported, and the window is not
+    // to be shown.
+    bool Loaded() const { return loaded_; }
+
   private:
     void BuildControls();
     void Form_Load(int gameType);
     void FillPlayerList();
     void ClearPlayerList();
-    void ShowStats();
+    void ShowStats(bool relisted = false);
 
     std::string playerName_;
+    std::vector<std::string> names_;  // stored forms, in the list's order
+    bool loaded_ = false;
     StatsFile& stats_;
     ModalHost& host_;
 };

@@ -16,6 +16,8 @@
 
 // Runs one child task; its result is the child's exit code.
 int RunChildTask(const std::vector<std::string>& task);
+// The tasks of the shared-folder tests (shared_folder_test.cpp).
+int RunSharedFolderTask(const std::vector<std::string>& task);
 
 class ChildProcess {
   public:

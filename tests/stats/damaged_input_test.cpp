@@ -80,19 +80,22 @@ TEST(DamagedFiles, NamesWithControlBytesAndUnusedCodesAreListedAndMatchedExactly
     EXPECT_EQ(ahead.Shown().Text, std::string("A\0B\x01\x1B\x80\x81\x9F\x7F", 9));
 }
 
-TEST(DamagedFiles, MoreRecordsThanSixteenBitsCanCount) {
+// A full file: every one of its players is found, and a new one is refused until one goes.
+TEST(DamagedFiles, AFileOfAsManyPlayersAsItCanHold) {
     TempFolder folder;
     StatsFile stats(folder.Path());
-    constexpr int Count = 40000;
+    constexpr int Count = StatsFile::MaxRecords;
     WriteBytes(stats.DatPath(), ManyRecords(Count));
     EXPECT_EQ(stats.RecordCount().Value, Count);
-    ASSERT_TRUE(stats.RecordGame(StoredName("P39999"), FinishedGame{0, 0, true, 3}).Ok());
+    const std::string last = StoredName("P" + std::to_string(Count - 1));
+    ASSERT_TRUE(stats.RecordGame(last, FinishedGame{0, 0, true, 3}).Ok());
+    const Status refused = stats.RecordGame(StoredName("NEW"), FinishedGame{0, 0, true, 3});
+    EXPECT_NE(refused.Error.find("32767 players"), std::string::npos) << refused.Error;
+    EXPECT_EQ(stats.RecordCount().Value, Count);
+    EXPECT_EQ(stats.ReadPlayer(Count, last).Value->NumGames[0], Count + 1);  // it held Count
+    ASSERT_TRUE(stats.RemoveRecord(1).Ok());
     ASSERT_TRUE(stats.RecordGame(StoredName("NEW"), FinishedGame{0, 0, true, 3}).Ok());
-    EXPECT_EQ(stats.RecordCount().Value, Count + 1);
-    EXPECT_EQ(stats.ReadRecord(Count).Value.NumGames[0], Count + 1);  // it held Count games
-    EXPECT_EQ(stats.ReadRecord(Count + 1).Value.Name, StoredName("NEW"));
-    ASSERT_TRUE(stats.RemoveRecord(Count).Ok());
-    EXPECT_EQ(stats.ReadRecord(Count).Value.Name, StoredName("NEW"));
+    EXPECT_EQ(stats.ReadPlayer(Count, StoredName("NEW")).Value->Name, StoredName("NEW"));
 }
 
 TEST(DamagedFiles, CompanionFilesInTheWayAreReportedAndLoseNothing) {

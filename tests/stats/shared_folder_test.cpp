@@ -1,0 +1,353 @@
+// The statistics in a folder shared with other users and other copies, and with odd files in it:
+// no link is followed, no special file waited on, no file too large read, no game lost silently,
+// and a folder without statistics left as it was found.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <map>
+#include <string>
+
+#include "child_process.h"
+#include "stats/file_io.h"
+#include "stats/names.h"
+#include "stats/stats_file.h"
+#include "stats_files.h"
+
+#ifndef _WIN32
+#include <grp.h>
+#include <sys/stat.h>
+#include <sys/types.h>
+#include <unistd.h>
+
+#include <thread>
+#endif
+
+using namespace vella;
+namespace fs = std::filesystem;
+
+namespace {
+
+const FinishedGame Won{0, 0, true, 3};
+
+std::vector<std::string> Listing(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST(SharedFolder, AFolderWithoutStatisticsIsLeftAsItWasFound) {
+    TempFolder folder;
+    StatsFile stats(folder.Path());
+    EXPECT_EQ(stats.DeleteWhenEmpty().Value, 0);  // the statistics picture, with none
+    EXPECT_TRUE(stats.Backup().Ok());             // quitting at once
+    EXPECT_TRUE(Listing(folder.Path()).empty());
+    EXPECT_TRUE(stats.ReadNames().Ok());  // the log-in window makes an empty stats.dat …
+    EXPECT_EQ(Listing(folder.Path()), (std::vector<std::string>{"stats.dat", "stats.lck"}));
+    EXPECT_EQ(stats.Backup().Value, 0);  // … which the exit step removes with its lock file
+    EXPECT_TRUE(Listing(folder.Path()).empty());
+
+    // A player deleted as the only one leaves the lock file until the exit step.
+    ASSERT_TRUE(stats.RecordGame(StoredName("ann"), Won).Ok());
+    ASSERT_TRUE(stats.RemovePlayer(1, StoredName("ann")).Ok());
+    EXPECT_TRUE(stats.Backup().Ok());
+    EXPECT_TRUE(Listing(folder.Path()).empty());
+}
+
+#ifndef _WIN32
+
+TEST(SharedFolder, FilesTooLargeForTheFormatAreRefusedUnreadAndKept) {
+    TempFolder folder;
+    StatsFile stats(folder.Path());
+    WriteBytes(stats.DatPath(), {});
+    for (std::uint64_t length :
+         {StatsFile::MaxLength + 1, std::uint64_t{143} << 31, std::uint64_t{143} << 32}) {
+        fs::resize_file(stats.DatPath(), 0);
+        fs::resize_file(stats.DatPath(), length);  // sparse: no disk is used
+        const std::vector<Status> done{stats.RecordCount(),
+                                       stats.ReadNames(),
+                                       stats.ReadPlayer(1, StoredName("a")),
+                                       stats.ReadAll(),
+                                       stats.DeleteWhenEmpty(),
+                                       stats.Backup(),
+                                       stats.RecordGame(StoredName("a"), Won),
+                                       stats.RemovePlayer(1, StoredName("a"))};
+        for (const Status& status : done) {
+            EXPECT_NE(status.Error.find("\"stats.dat\": it is too large"), std::string::npos)
+                << length << ": " << status.Error;
+        }
+        EXPECT_EQ(fs::file_size(stats.DatPath()), length);
+        EXPECT_FALSE(fs::exists(stats.BakPath()));
+    }
+    fs::resize_file(stats.DatPath(), StatsFile::MaxLength);
+    EXPECT_EQ(stats.RecordCount().Value, StatsFile::MaxRecords + 1);
+}
+
+// What a hostile or careless folder can hold in place of a statistics file.
+enum class Plant { Link, Dangling, Pipe, Folder };
+
+void Lay(const fs::path& at, Plant plant, const fs::path& victim) {
+    switch (plant) {
+        case Plant::Link:
+            fs::create_symlink(victim, at);
+            break;
+        case Plant::Dangling:
+            fs::create_symlink(victim.parent_path() / "nowhere", at);
+            break;
+        case Plant::Pipe:
+            ASSERT_EQ(::mkfifo(at.c_str(), 0666), 0);
+            break;
+        case Plant::Folder:
+            fs::create_directory(at);
+            break;
+    }
+}
+
+TEST(SharedFolder, NoStatisticsFileIsFollowedWaitedOnOrWrittenThrough) {
+    const std::map<Plant, const char*> kinds{{Plant::Link, "a symbolic link"},
+                                             {Plant::Dangling, "a symbolic link"},
+                                             {Plant::Pipe, "a named pipe"},
+                                             {Plant::Folder, "a folder"}};
+    for (const char* file : {"stats.dat", "stats.bak", "stats.tmp", "stats.lck"}) {
+        for (const auto& [plant, kind] : kinds) {
+            TempFolder folder, elsewhere;
+            const fs::path victim = elsewhere / "private";
+            WriteBytes(victim, {9, 9, 9});
+            fs::permissions(victim, fs::perms::owner_read | fs::perms::owner_write);
+            StatsFile stats(folder.Path());
+            const std::string dat = file;
+            if (dat != "stats.dat") WriteBytes(stats.DatPath(), RecordsOf({"ann", "bob"}));
+            Lay(folder.Path() / file, plant, victim);
+            const std::string where = dat + " as " + kind;
+
+            const bool lockGone = dat == "stats.lck", tmpGone = dat == "stats.tmp";
+            const bool writesFail =
+                dat == "stats.dat" || lockGone || (tmpGone && plant == Plant::Folder);
+            const std::string named = "\"" + dat + "\": it is " + kind;
+            const auto expect = [&](const Status& done, bool fails, const char* what) {
+                EXPECT_EQ(done.Ok(), !fails) << where << ", " << what << ": " << done.Error;
+                EXPECT_EQ(done.Error.find(named) != std::string::npos, fails) << done.Error;
+            };
+            expect(stats.ReadNames(), dat == "stats.dat", "reading");
+            expect(stats.RecordGame(StoredName("ann"), Won), writesFail, "recording");
+            expect(stats.RemovePlayer(2, StoredName("bob")), writesFail, "deleting");
+            expect(stats.Backup(), writesFail || dat == "stats.bak", "the exit step");
+
+            EXPECT_EQ(ReadBytes(victim), (std::vector<unsigned char>{9, 9, 9})) << where;
+            EXPECT_FALSE(fs::exists(elsewhere / "nowhere")) << where;
+            EXPECT_EQ(fs::exists(stats.TmpPath()), plant == Plant::Folder && tmpGone) << where;
+            if (writesFail && dat != "stats.dat") {
+                EXPECT_EQ(ReadBytes(stats.DatPath()), RecordsOf({"ann", "bob"})) << where;
+            }
+        }
+    }
+}
+
+// A child process stands for another user than the one who made the files: as the superuser,
+// it becomes `nobody`; any other user is kept out by the files' modes alone.
+void BecomeAnotherUser() {
+    if (::geteuid() != 0) return;
+    if (::setgroups(0, nullptr) != 0 || ::setresgid(65534, 65534, 65534) != 0 ||
+        ::setresuid(65534, 65534, 65534) != 0)
+        std::_Exit(90);
+}
+
+// Child task "record FOLDER": records one game and backs the file up, as another user. Exit
+// code: 0 done, 1 refused with a reason that names the lock file, 2 refused for another reason;
+// +4 where the backup fared otherwise, +8 where reading failed.
+int RecordAsAnotherUser(const fs::path& folder) {
+    BecomeAnotherUser();
+    StatsFile stats(folder);
+    const auto outcome = [](const Status& done) {
+        return done.Ok() ? 0 : done.Error.find("\"stats.lck\"") != std::string::npos ? 1 : 2;
+    };
+    const int recorded = outcome(stats.RecordGame(StoredName("ann"), Won));
+    return recorded + (outcome(stats.Backup()) == recorded ? 0 : 4) +
+           (stats.ReadNames().Ok() ? 0 : 8);
+}
+
+TEST(SharedFolder, AnotherUsersLockFileOrAReadOnlyFolderStopsTheWriteAndSaysWhy) {
+    struct Case {
+        const char* name;
+        fs::perms folder, dat, lock;  // lock none: no lock file
+        int outcome;
+    };
+    const fs::perms all{0666}, readOnly{0444}, openFolder{0777}, closedFolder{0555};
+    const std::vector<Case> cases{
+        {"another user's lock file", openFolder, all, readOnly, 1},
+        {"a read-only folder with a writable stats.dat", closedFolder, all, fs::perms::none, 1},
+        {"a read-only folder and stats.dat, a lock file", closedFolder, readOnly, readOnly, 2},
+        {"a shared folder, shared files", openFolder, all, all, 0},
+    };
+    for (const Case& c : cases) {
+        TempFolder folder;
+        StatsFile stats(folder.Path());
+        const auto before = RecordsOf({"bob"});
+        WriteBytes(stats.DatPath(), before);
+        fs::permissions(stats.DatPath(), c.dat);
+        if (c.lock != fs::perms::none) {
+            WriteBytes(stats.LockPath(), {});
+            fs::permissions(stats.LockPath(), c.lock);
+        }
+        fs::permissions(folder.Path(), c.folder);
+        ChildProcess child({"record", folder.Path().string()});
+        EXPECT_EQ(child.Wait(), c.outcome) << c.name;
+        EXPECT_EQ(ReadBytes(stats.DatPath()).size(), (c.outcome == 0 ? 2u : 1u) * RecordSize)
+            << c.name;
+    }
+}
+
+TEST(SharedFolder, RewritesKeepTheFilesModeAndTheLockFileTakesIt) {
+    const mode_t saved = ::umask(077);
+    for (mode_t mode : {0600, 0640, 0660, 0664}) {
+        TempFolder folder;
+        StatsFile stats(folder.Path());
+        WriteBytes(stats.DatPath(), RecordsOf({"ann"}));
+        ::chmod(stats.DatPath().c_str(), mode);
+        ASSERT_TRUE(stats.RecordGame(StoredName("bob"), Won).Ok());
+        ASSERT_TRUE(stats.Backup().Ok());
+        for (const fs::path& path : {stats.DatPath(), stats.LockPath(), stats.BakPath()}) {
+            struct stat st {};
+            ASSERT_EQ(::stat(path.c_str(), &st), 0);
+            EXPECT_EQ(st.st_mode & 0777, mode) << path;
+        }
+    }
+    ::umask(saved);
+}
+
+// A copy that waited for a lock file which the exit step then removed holds a file no other copy
+// can find: it must take the lock again, on the new file.
+TEST(SharedFolder, ALockFileRemovedWhileWaitedForIsTakenAfresh) {
+    TempFolder folder;
+    const fs::path lock = folder / "stats.lck", dat = folder / "stats.dat";
+    auto first = fileio::FolderLock::Acquire(lock, dat, fileio::Need::Write);
+    ASSERT_TRUE(first.Ok());
+    std::shared_ptr<fileio::FolderLock> second;
+    std::thread waiting(
+        [&] { second = fileio::FolderLock::Acquire(lock, dat, fileio::Need::Write).Value; });
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    first.Value->RemoveFile();
+    first.Value.reset();
+    waiting.join();
+    ASSERT_TRUE(second);
+    const auto third =
+        fileio::FolderLock::Acquire(lock, dat, fileio::Need::Write, std::chrono::milliseconds(200));
+    EXPECT_FALSE(third.Ok());
+    EXPECT_NE(third.Error.find("in use"), std::string::npos) << third.Error;
+}
+
+// The load: eight copies record games for their own player and a shared one, one copy adds and
+// deletes a passing player, one reads every player's figures; all at once.
+constexpr int Recorders = 8, GamesEach = 100;
+
+enum class Spoil { None, ClassicLockOnly, LockFolder, LockLink, LockPipe, LockOfAnotherUser };
+
+// Child task "load ROLE SPOIL FOLDER RESULTS": a recorder (ROLE 0..7) writes how many games it
+// recorded for its own player and the shared one, and how many failures gave no reason naming the
+// lock file; the reader fails on a torn file.
+int TakePart(int role, Spoil spoil, const fs::path& folder, const fs::path& results) {
+    if (spoil == Spoil::LockOfAnotherUser) BecomeAnotherUser();
+    if (spoil == Spoil::ClassicLockOnly) {
+        fileio::SetFaultHook([](fileio::Step s, const fs::path&) {
+            return s == fileio::Step::OfdLock ? EINVAL : 0;
+        });
+    }
+    StatsFile stats(folder);
+    if (role < Recorders) {
+        int own = 0, shared = 0, unexplained = 0;
+        for (int game = 0; game < GamesEach; ++game) {
+            const bool mine = game % 2 == 0;
+            const Status done =
+                stats.RecordGame(StoredName(mine ? "p" + std::to_string(role) : "shared"), Won);
+            if (done.Ok())
+                ++(mine ? own : shared);
+            else if (done.Error.find("stats.lck") == std::string::npos)
+                ++unexplained;
+        }
+        std::ofstream(results / std::to_string(role)) << own << ' ' << shared << ' ' << unexplained;
+        return 0;
+    }
+    for (int round = 0; round < 40; ++round) {
+        if (role == Recorders) {  // adds and deletes a passing player
+            stats.RecordGame(StoredName("passing"), Won);
+            const auto names = stats.ReadNames().Value;
+            for (std::size_t k = 0; k < names.size(); ++k) {
+                if (names[k] == StoredName("passing"))
+                    stats.RemovePlayer(static_cast<int>(k) + 1, names[k]);
+            }
+        } else {  // reads the file and every player's figures, as the statistics window does
+            const auto raw = fileio::ReadAll(stats.DatPath(), StatsFile::MaxLength);
+            if (raw.Value.Data.size() % RecordSize != 0) return 1;
+            const auto names = stats.ReadNames().Value;
+            for (std::size_t k = 0; k < names.size(); ++k) {
+                const auto rec = stats.ReadPlayer(static_cast<int>(k) + 1, names[k]).Value;
+                if (rec && (rec->Name != names[k] || rec->Wins[0] > rec->NumGames[0])) return 1;
+            }
+        }
+    }
+    return 0;
+}
+
+TEST(SharedFolder, UnderLoadEveryGameIsCountedOnceOrItsFailureReported) {
+    for (Spoil spoil : {Spoil::None, Spoil::ClassicLockOnly, Spoil::LockFolder, Spoil::LockLink,
+                        Spoil::LockPipe, Spoil::LockOfAnotherUser}) {
+        TempFolder folder, results;
+        StatsFile stats(folder.Path());
+        const auto keeper = RecordsOf({"keeper"});
+        WriteBytes(stats.DatPath(), keeper);
+        fs::permissions(stats.DatPath(), fs::perms(0666));
+        fs::permissions(folder.Path(), fs::perms::all);
+        fs::permissions(results.Path(), fs::perms::all);
+        const fs::path lock = stats.LockPath();
+        if (spoil == Spoil::LockFolder) fs::create_directory(lock);
+        if (spoil == Spoil::LockLink) fs::create_symlink(folder / "elsewhere", lock);
+        if (spoil == Spoil::LockPipe) ::mkfifo(lock.c_str(), 0666);
+        if (spoil == Spoil::LockOfAnotherUser) {
+            WriteBytes(lock, {});
+            fs::permissions(lock, fs::perms(0444));
+        }
+        std::vector<std::unique_ptr<ChildProcess>> copies;
+        for (int role = 0; role < Recorders + 2; ++role) {
+            copies.push_back(std::make_unique<ChildProcess>(std::vector<std::string>{
+                "load", std::to_string(role), std::to_string(static_cast<int>(spoil)),
+                folder.Path().string(), results.Path().string()}));
+        }
+        for (auto& copy : copies) EXPECT_EQ(copy->Wait(), 0) << static_cast<int>(spoil);
+
+        std::map<std::string, int> counted;
+        for (const PlayerRec& rec : stats.ReadAll().Value) counted[rec.Name] += rec.NumGames[0];
+        int sharedRecorded = 0, recordedAll = 0;
+        for (int role = 0; role < Recorders; ++role) {
+            int own = -1, shared = -1, unexplained = -1;
+            std::ifstream(results / std::to_string(role).c_str()) >> own >> shared >> unexplained;
+            EXPECT_EQ(counted[StoredName("p" + std::to_string(role))], own) << role;
+            EXPECT_EQ(unexplained, 0) << role;
+            sharedRecorded += shared;
+            recordedAll += own + shared;
+        }
+        EXPECT_EQ(counted[StoredName("shared")], sharedRecorded);
+        EXPECT_EQ(counted[StoredName("keeper")], 1);
+        const bool spoilt = spoil != Spoil::None && spoil != Spoil::ClassicLockOnly;
+        EXPECT_EQ(recordedAll, spoilt ? 0 : Recorders * GamesEach) << static_cast<int>(spoil);
+        const auto after = ReadBytes(stats.DatPath());
+        ASSERT_GE(after.size(), keeper.size());
+        EXPECT_EQ(std::vector(after.begin(), after.begin() + RecordSize), keeper);
+    }
+}
+
+#endif
+
+}  // namespace
+
+int RunSharedFolderTask(const std::vector<std::string>& task) {
+#ifndef _WIN32
+    if (task.size() == 2 && task[0] == "record") return RecordAsAnotherUser(task[1]);
+    if (task.size() == 5 && task[0] == "load") {
+        return TakePart(std::stoi(task[1]), static_cast<Spoil>(std::stoi(task[2])), task[3],
+                        task[4]);
+    }
+#endif
+    return 3;
+}
