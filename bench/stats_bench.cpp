@@ -2,6 +2,13 @@
 // beside its floor: one read of the whole file, one copy of it.
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -17,6 +24,14 @@ using bench::DesignLimit;
 using bench::FullStats;
 
 namespace {
+
+void FlushToDisk(std::FILE* f) {
+#ifdef _WIN32
+    _commit(_fileno(f));
+#else
+    fsync(fileno(f));
+#endif
+}
 
 fs::path BenchFolder() {
     static const fs::path folder = [] {
@@ -76,6 +91,21 @@ static void BM_FloorCopyFile(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_FloorCopyFile)->Unit(benchmark::kMillisecond);
+
+// The same copy, flushed to the disk as every change of the statistics is.
+static void BM_FloorCopyFileFlushed(benchmark::State& state) {
+    const fs::path path = FullStats().DatPath();
+    const fs::path copy = BenchFolder() / "copy.dat";
+    for (auto _ : state) {
+        fs::copy_file(path, copy, fs::copy_options::overwrite_existing);
+        std::FILE* f = std::fopen(copy.string().c_str(), "rb");
+        if (f) {
+            FlushToDisk(f);
+            std::fclose(f);
+        }
+    }
+}
+BENCHMARK(BM_FloorCopyFileFlushed)->Unit(benchmark::kMillisecond);
 
 static void BM_RecordCount(benchmark::State& state) {
     StatsFile& stats = FullStats();

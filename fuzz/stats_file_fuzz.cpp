@@ -1,44 +1,110 @@
-// Fuzz target: any byte string as a statistics file. Counting, reading, every view's figures,
-// recording a game and removing a record must neither crash nor break the file's shape.
+// Fuzz target: any byte string as a statistics file on the disk. Every way of reading it agrees,
+// and every way of changing it (recording a game for a player it holds, appending a new player
+// over whatever tail it has, deleting a player, the backup, the exit step) changes exactly what
+// it should: every record it does not touch stays byte for byte.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include "read_checks.h"
+#include "stats/player_rec.h"
 
 namespace fs = std::filesystem;
+using Bytes = std::vector<unsigned char>;
 
-static const fs::path& Folder() {
+namespace {
+
+const fs::path& Folder() {
     static const fs::path folder = [] {
-        fs::path p = fs::temp_directory_path() / ("vellacode-fuzz-" + std::to_string(getpid()));
+        // In memory where the system offers it: every change is flushed to the disk, and a
+        // disk would make each run a hundred times slower.
+        const fs::path base =
+            fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
+        fs::path p = base / ("vellacode-fuzz-" + std::to_string(getpid()));
         fs::create_directories(p);
         return p;
     }();
     return folder;
 }
 
+Bytes Read(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void Check(bool holds) {
+    if (!holds) std::abort();
+}
+
+// The file as it reads: whole records, a short last one completed with zero bytes.
+Bytes AsRead(Bytes bytes) {
+    bytes.resize(static_cast<std::size_t>(vella::StatsFile::CountFor(bytes.size())) * 143, 0);
+    return bytes;
+}
+
+// `after` is `before` with record k (0-based) replaced, nothing else changed.
+bool OnlyRecordChanged(const Bytes& before, const Bytes& after, std::size_t k) {
+    if (after.size() != std::max(before.size(), (k + 1) * 143)) return false;
+    for (std::size_t i = 0; i < after.size(); ++i) {
+        if (i / 143 != k && after[i] != (i < before.size() ? before[i] : 0)) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size > 64 * 143) return 0;  // longer inputs add nothing but time
     vella::StatsFile stats(Folder());
+    const Bytes input(data, data + size);
+    fs::remove(stats.BakPath());
     {
-        std::FILE* f = std::fopen(stats.DatPath().c_str(), "wb");
-        if (!f) std::abort();
-        if (size) std::fwrite(data, 1, size, f);
-        std::fclose(f);
+        std::ofstream out(stats.DatPath(), std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(input.data()),
+                  static_cast<std::streamsize>(input.size()));
     }
-    const int count = vella::StatsFile::CountFor(size);
+    const auto count = vella::StatsFile::CountFor(size);
     const auto [all, names] = CheckReads(stats, size);
+    const vella::FinishedGame game{1, 3, true, 7};
+
+    // A player it holds: the last record of that name, and only that one, changes.
     if (count > 0) {
-        const std::string name = names.back();
-        if (!stats.RecordGame(name, vella::FinishedGame{1, 3, true, 7}).Ok()) std::abort();
-        if (stats.RecordCount().Value != count) std::abort();  // found, rewritten in place
-        if (!stats.RemoveRecord(1).Ok()) std::abort();
-        if (fs::file_size(stats.DatPath()) != static_cast<std::uintmax_t>(count - 1) * 143)
-            std::abort();
+        const std::string& name = names[data[0] % count];
+        const auto at = static_cast<std::size_t>(
+            std::find(names.rbegin(), names.rend(), name).base() - names.begin() - 1);
+        Check(stats.RecordGame(name, game).Ok());
+        Check(OnlyRecordChanged(input, Read(stats.DatPath()), at));
     }
+
+    // A new player: appended after the records, over a tail too short to count.
+    std::string newcomer(vella::NameLength, '#');
+    for (int n = 0; std::find(names.begin(), names.end(), newcomer) != names.end(); ++n)
+        newcomer =
+            std::to_string(n) + std::string(vella::NameLength - std::to_string(n).size(), '#');
+    const Bytes before = Read(stats.DatPath());
+    Check(stats.RecordGame(newcomer, game).Ok());
+    const Bytes appended = Read(stats.DatPath());
+    Check(appended.size() == static_cast<std::size_t>(count + 1) * 143);
+    Check(std::equal(appended.begin(), appended.end() - 143, AsRead(before).begin()));
+    Check(std::equal(newcomer.begin(), newcomer.end(), appended.end() - 143));
+
+    // Deleting the first player: the others move up, byte for byte.
+    const auto left = stats.RemovePlayer(1, std::string(appended.begin(), appended.begin() + 15));
+    Check(left.Ok() && left.Value == count);
+    const Bytes removed = Read(stats.DatPath());
+    Check(removed == Bytes(appended.begin() + 143, appended.end()));
+
+    // The backup is a copy; the exit step on an emptied file deletes it and its lock file.
+    Check(stats.Backup().Value == count);
+    if (count > 0) Check(Read(stats.BakPath()) == removed);
+    if (count == 0) Check(!fs::exists(stats.DatPath()) && !fs::exists(stats.LockPath()));
     return 0;
 }

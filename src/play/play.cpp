@@ -77,14 +77,12 @@ void Play::FinishGameStats(const GameOptions& options) {
 void Play::RecordGame(const GameOptions& options) {
     const FinishedGame game{game_.ColorSetIdx(), GetGameType(options), game_.Won(), game_.CurRow()};
     const Status recorded = stats_.RecordGame(session_.PlayerName, game);
-    if (recorded.Unconfirmed) {
-        ReportFailure(host_,
-                      "This game was recorded, but it may be lost if the computer stops "
-                      "now. " +
-                          recorded.Error);
-    } else if (!recorded.Ok()) {
-        ReportFailure(host_, "This game was not recorded. " + recorded.Error);
-    }
+    if (recorded.Ok()) return;
+    ReportFailure(host_,
+                  (recorded.Unconfirmed
+                       ? "This game was recorded, but it may be lost if the computer stops now. "
+                       : "This game was not recorded. ") +
+                      recorded.Error);
 }
 
 bool Play::Apply(const LoginOutcome& outcome) {

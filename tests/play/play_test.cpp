@@ -7,6 +7,7 @@
 #include "../stats/stats_files.h"
 #include "play/player_deletion.h"
 #include "scripted_host.h"
+#include "stats/file_io.h"
 #include "stats/player_rec.h"
 #include "stats/stats_file.h"
 
@@ -211,8 +212,19 @@ TEST_F(Flows, StatisticsPictureOnAFirstRunAndAfterAGame) {
 }
 
 TEST_F(Flows, FileFailuresAreReportedAndThePlayGoesOn) {
-    std::filesystem::create_directory(folder / "stats.dat");
     host.loginScript = {ScriptedHost::LogInAs("ann")};
+    fileio::SetFaultHook([](fileio::Step step, const std::filesystem::path&) {
+        return step == fileio::Step::SyncFolder ? EIO : 0;
+    });
+    Win();  // recorded, but not confirmed by the disk
+    fileio::SetFaultHook(nullptr);
+    EXPECT_EQ(host.LastText(),
+              "This game was recorded, but it may be lost if the computer stops now. The disk did "
+              "not confirm the change to \"stats.dat\": Input/output error.");
+    EXPECT_EQ(stats.RecordCount().Value, 1);
+
+    std::filesystem::remove(folder / "stats.dat");
+    std::filesystem::create_directory(folder / "stats.dat");
     Win();
     EXPECT_EQ(host.LastText().rfind("This game was not recorded.", 0), 0u) << host.LastText();
     EXPECT_NE(host.LastText().find("stats.dat"), std::string::npos);
@@ -220,6 +232,7 @@ TEST_F(Flows, FileFailuresAreReportedAndThePlayGoesOn) {
     EXPECT_EQ(play.Game().CurRow(), 0);
     play.ShowStats(options);
     EXPECT_NE(host.LastText().find("stats.dat"), std::string::npos);
+    EXPECT_TRUE(host.statsOpenings.empty());
     EXPECT_TRUE(play.Exit());
     EXPECT_EQ(host.LastText().rfind("The statistics could not be backed up.", 0), 0u);
     EXPECT_TRUE(std::filesystem::is_directory(folder / "stats.dat"));

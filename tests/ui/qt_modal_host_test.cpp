@@ -8,6 +8,8 @@
 #include <functional>
 
 #include "input.h"
+#include "stats/names.h"
+#include "stats/stats_file.h"
 
 using namespace vella;
 
@@ -60,6 +62,26 @@ class QtModalHostTest : public QObject {
         answer = Ask(host, Request(MsgButtons::OkCancel, MsgIcon::Exclamation, Answer::Cancel),
                      [](QMessageBox* box) { input::Click(box->button(QMessageBox::Ok)); });
         QVERIFY(answer == Answer::Ok);
+    }
+
+    // The players cannot be read: the failure is shown, and no empty statistics window after it.
+    void anUnreadableFileOpensNoStatisticsWindow() {
+        QTemporaryDir folder;
+        QDir(folder.path()).mkdir(QStringLiteral("stats.dat"));
+        StatsFile stats(folder.path().toStdString());
+        QtModalHost host;
+        QStringList shown;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, [&shown] {
+            if (QWidget* window = QApplication::activeModalWidget()) {
+                shown << window->windowTitle();
+                input::Key(window, Qt::Key_Escape);
+            }
+        });
+        closer.start(20);
+        host.ShowStats(StoredName("ann"), stats, 0);
+        QCOMPARE(shown.size(), 1);
+        QVERIFY(shown[0] != QStringLiteral("Player Stats"));
     }
 
     void yesNoCannotBeDismissedWithoutAnAnswer() {

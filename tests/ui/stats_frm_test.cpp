@@ -175,6 +175,30 @@ class StatsFrmTest : public QObject, private DialogRig {
         QVERIFY(!frm.isVisible());
     }
 
+    // Another copy deleted a player meanwhile: the figures are found by name, never another
+    // player's, and the list is read again. A file that cannot be read opens no window.
+    void aChangedOrUnreadableFileIsNoticed() {
+        Record("ann", 0, 0, true, 3);
+        Record("bob", 0, 0, true, 4);
+        Record("carl", 0, 0, true, 5);
+        LogIn(session, StoredName("carl"));
+        StatsFrm frm(session.PlayerName, *stats, host, 0);
+        frm.show();
+        QVERIFY(frm.Loaded());
+        QVERIFY(StatsFile(folder.path().toStdString()).RemovePlayer(1, StoredName("ann")).Ok());
+        input::Click(frm.GameTypeOpt[5]);
+        QVERIFY(QString::fromStdString(host.LastText()).contains(QStringLiteral("has changed")));
+        QCOMPARE(Items(frm.Combo1), (QStringList{"BOB            ", "CARL           "}));
+        QCOMPARE(frm.Combo1->currentIndex(), 1);
+        QCOMPARE(frm.BestLbl[0]->text(), QStringLiteral("5"));
+
+        ResetDialogRig();
+        QDir(folder.path()).mkdir(QStringLiteral("stats.dat"));
+        StatsFrm unreadable(session.PlayerName, *stats, host, 0);
+        QVERIFY(!unreadable.Loaded());
+        QVERIFY(QString::fromStdString(host.LastText()).contains(QStringLiteral("stats.dat")));
+    }
+
     void aFailedDeletionKeepsTheList() {
         Record("ann", 0, 0, true, 3);
         Record("bob", 0, 0, true, 4);
