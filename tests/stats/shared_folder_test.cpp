@@ -42,7 +42,8 @@ TEST(SharedFolder, AFolderWithoutStatisticsIsLeftAsItWasFound) {
     TempFolder folder;
     StatsFile stats(folder.Path());
     EXPECT_EQ(stats.DeleteWhenEmpty().Value, 0);  // the statistics picture, with none
-    EXPECT_TRUE(stats.Backup().Ok());             // quitting at once
+    EXPECT_TRUE(Listing(folder.Path()).empty());
+    EXPECT_TRUE(stats.Backup().Ok());  // quitting at once
     EXPECT_TRUE(Listing(folder.Path()).empty());
     EXPECT_TRUE(stats.ReadNames().Ok());  // the log-in window makes an empty stats.dat …
     EXPECT_EQ(Listing(folder.Path()), (std::vector<std::string>{"stats.dat", "stats.lck"}));
@@ -182,6 +183,7 @@ TEST(SharedFolder, AnotherUsersLockFileOrAReadOnlyFolderStopsTheWriteAndSaysWhy)
         {"a read-only folder and stats.dat, a lock file", closedFolder, readOnly, readOnly, 2},
         {"a shared folder, shared files", openFolder, all, all, 0},
         {"an unreadable stats.dat", openFolder, fs::perms::none, fs::perms::none, 2 + 8},
+        {"a read-only stats.dat in a shared folder", openFolder, readOnly, all, 2 + 4},
     };
     for (const Case& c : cases) {
         TempFolder folder;

@@ -181,10 +181,13 @@ class StatsFrmTest : public QObject, private DialogRig {
         Record("ann", 0, 0, true, 3);
         Record("bob", 0, 0, true, 4);
         Record("carl", 0, 0, true, 5);
-        LogIn(session, StoredName("carl"));
+        LogIn(session, StoredName("bob"));
         StatsFrm frm(session.PlayerName, *stats, host, 0);
         frm.show();
         QVERIFY(frm.Loaded());
+        frm.Combo1->setFocus();
+        input::Key(&frm, Qt::Key_Down);  // carl, not the player logged in
+        QCOMPARE(frm.BestLbl[0]->text(), QStringLiteral("5"));
         QVERIFY(StatsFile(folder.path().toStdString()).RemovePlayer(1, StoredName("ann")).Ok());
         input::Click(frm.GameTypeOpt[5]);
         QVERIFY(QString::fromStdString(host.LastText()).contains(QStringLiteral("has changed")));
