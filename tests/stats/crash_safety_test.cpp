@@ -7,9 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
-#include <map>
 #include <optional>
-#include <thread>
 
 #include "child_process.h"
 #include "stats/file_io.h"
@@ -198,49 +196,6 @@ TEST_F(FileSteps, ALockThatCannotBeHadStopsEveryWriteButNoRead) {
     EXPECT_EQ(stats.ReadNames().Value.size(), 2u);
 }
 
-constexpr int Games = 120;
-
-// One copy of the program recording games over and over, with a passing player who comes and
-// goes; the other copy does the same at the same time.
-int PlayManyGames(int copy, const fs::path& folder) {
-    StatsFile stats(folder);
-    const std::string own = StoredName(copy == 0 ? "first" : "second");
-    for (int i = 0; i < Games; ++i) {
-        if (!stats.RecordGame(own, FinishedGame{0, 0, true, 3}).Ok()) return 1;
-        if (!stats.RecordGame(StoredName("shared"), FinishedGame{0, 0, false, 10}).Ok()) return 1;
-        if (i % 10 == 9) {  // a removal and a fresh append of a passing player
-            if (!stats.RecordGame(StoredName("passing"), FinishedGame{1, 3, true, 5}).Ok())
-                return 1;
-            // As Delete Player does it: the name is checked again under the lock, since the
-            // other copy may have moved the records since the list was read.
-            const auto names = stats.ReadNames();
-            for (std::size_t n = 0; n < names.Value.size(); ++n) {
-                if (names.Value[n] == StoredName("passing"))
-                    stats.RemovePlayer(static_cast<int>(n) + 1, StoredName("passing"));
-            }
-        }
-    }
-    return 0;
-}
-
-TEST(FolderLock, TwoCopiesOfTheProgramNeverInterleave) {
-    TempFolder folder;
-    ChildProcess first({"games", "0", folder.Path().string()});
-    ChildProcess second({"games", "1", folder.Path().string()});
-    ASSERT_TRUE(first.Started() && second.Started());
-    EXPECT_EQ(first.Wait(), 0);
-    EXPECT_EQ(second.Wait(), 0);
-    StatsFile stats(folder.Path());
-    const auto all = stats.ReadAll().Value;
-    std::map<std::string, int> games;
-    for (const PlayerRec& rec : all) games[rec.Name] += rec.NumGames[0];
-    EXPECT_EQ(fs::file_size(stats.DatPath()) % RecordSize, 0u);
-    EXPECT_EQ(games[StoredName("first")], Games);
-    EXPECT_EQ(games[StoredName("second")], Games);
-    EXPECT_EQ(games[StoredName("shared")], 2 * Games);
-    EXPECT_LE(all.size(), 4u);
-}
-
 // The child answers 0 when the lock was refused with the message that names the reason.
 TEST(FolderLock, AnotherCopyHoldingTheFolderTooLongIsReported) {
     TempFolder folder;
@@ -267,7 +222,6 @@ int RunChildTask(const std::vector<std::string>& task) {
         op.run(stats);
         return 0;
     }
-    if (task.size() == 3 && task[0] == "games") return PlayManyGames(std::stoi(task[1]), task[2]);
     if (task.size() == 2 && task[0] == "wait") {
         const fs::path folder(task[1]);
         auto other =

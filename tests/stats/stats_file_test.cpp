@@ -119,27 +119,6 @@ TEST_F(StatsFileTest, DeleteWhenEmptyAndBackup) {
     EXPECT_FALSE(fs::exists(stats.TmpPath()));
 }
 
-TEST_F(StatsFileTest, ADirectoryNamedStatsDatIsReportedAndLeftAlone) {
-    fs::create_directory(stats.DatPath());
-    const auto count = stats.RecordCount();
-    EXPECT_FALSE(count.Ok());
-    EXPECT_NE(count.Error.find("stats.dat"), std::string::npos) << count.Error;
-    EXPECT_FALSE(stats.RecordGame(StoredName("A"), FinishedGame{0, 0, true, 1}).Ok());
-    EXPECT_FALSE(stats.RemovePlayer(1, StoredName("A")).Ok());
-    EXPECT_FALSE(stats.DeleteWhenEmpty().Ok());
-    EXPECT_TRUE(fs::is_directory(stats.DatPath()));
-}
-
-TEST_F(StatsFileTest, FailedRemovalLeavesStatsDatAsItWasAndNoTempFile) {
-    const auto bytes = RecordsOf({"ANN", "BOB", "CARL"});
-    WriteBytes(stats.DatPath(), bytes);
-    fs::create_directory(stats.TmpPath());  // stats.tmp cannot be created
-    const Status removed = stats.RemoveRecord(2);
-    EXPECT_FALSE(removed.Ok());
-    EXPECT_NE(removed.Error.find("stats.tmp"), std::string::npos) << removed.Error;
-    EXPECT_EQ(ReadBytes(stats.DatPath()), bytes);
-}
-
 }  // namespace
 
 namespace {
