@@ -189,19 +189,25 @@ TEST(SharedFolder, AnotherUsersLockFileOrAReadOnlyFolderStopsTheWriteAndSaysWhy)
     }
 }
 
-TEST(SharedFolder, RewritesKeepTheFilesModeAndTheLockFileTakesIt) {
+// Rewritten files keep their mode and group, and the lock file takes them; the statistics
+// folder itself may be reached through a link.
+TEST(SharedFolder, RewritesKeepTheFilesModeAndGroupAndTheLockFileTakesThem) {
     const mode_t saved = ::umask(077);
+    const gid_t group = ::geteuid() == 0 ? 4242 : ::getegid();  // the superuser may give any
     for (mode_t mode : {0600, 0640, 0660, 0664}) {
-        TempFolder folder;
-        StatsFile stats(folder.Path());
+        TempFolder folder, links;
+        fs::create_directory_symlink(folder.Path(), links / "statistics");
+        StatsFile stats(links / "statistics");
         WriteBytes(stats.DatPath(), RecordsOf({"ann"}));
-        ::chmod(stats.DatPath().c_str(), mode);
+        ASSERT_EQ(::chown(stats.DatPath().c_str(), static_cast<uid_t>(-1), group), 0);
+        ASSERT_EQ(::chmod(stats.DatPath().c_str(), mode), 0);
         ASSERT_TRUE(stats.RecordGame(StoredName("bob"), Won).Ok());
         ASSERT_TRUE(stats.Backup().Ok());
         for (const fs::path& path : {stats.DatPath(), stats.LockPath(), stats.BakPath()}) {
             struct stat st {};
             ASSERT_EQ(::stat(path.c_str(), &st), 0);
             EXPECT_EQ(st.st_mode & 0777, mode) << path;
+            EXPECT_EQ(st.st_gid, group) << path;
         }
     }
     ::umask(saved);
