@@ -70,7 +70,7 @@ struct Seen {
     bool Exists = false;
     Problem Trouble;  // not a regular file, or the look itself failed
     unsigned Mode = 0666;
-    long long Group = -1;
+    long long Owner = -1, Group = -1;
 };
 
 // An open file descriptor, closed when it goes.
@@ -203,6 +203,7 @@ Seen Look(const fs::path& path) {
     seen.Exists = true;
     if (!S_ISREG(st.st_mode)) seen.Trouble.Kind = Describe(st.st_mode);
     seen.Mode = st.st_mode & 07777;
+    seen.Owner = st.st_uid;
     seen.Group = st.st_gid;
     return seen;
 }
@@ -237,10 +238,13 @@ bool RegularLength(int fd, std::uint64_t& length) {
     return true;
 }
 
-// The mode is set outright (the umask would narrow it), and the group where the user may.
+// The mode is set outright (the umask would narrow it), and the owner and group where the user
+// may: the superuser gives the file back to its owner, anyone else keeps a group they are in.
 void KeepPermissions(int fd, const Seen& like) {
     if (!like.Exists || like.Trouble) return;
-    if (::fchown(fd, static_cast<uid_t>(-1), static_cast<gid_t>(like.Group)) != 0) {
+    const auto group = static_cast<gid_t>(like.Group);
+    if (::fchown(fd, static_cast<uid_t>(like.Owner), group) != 0 &&
+        ::fchown(fd, static_cast<uid_t>(-1), group) != 0) {
         // not a group of this user's: the file keeps the user's own
     }
     if (::fchmod(fd, like.Mode & 0777) != 0) {

@@ -189,17 +189,19 @@ TEST(SharedFolder, AnotherUsersLockFileOrAReadOnlyFolderStopsTheWriteAndSaysWhy)
     }
 }
 
-// Rewritten files keep their mode and group, and the lock file takes them; the statistics
+// Rewritten files keep their mode, owner and group, and the lock file takes them; the statistics
 // folder itself may be reached through a link.
-TEST(SharedFolder, RewritesKeepTheFilesModeAndGroupAndTheLockFileTakesThem) {
+TEST(SharedFolder, RewritesKeepTheFilesModeOwnerAndGroupAndTheLockFileTakesThem) {
     const mode_t saved = ::umask(077);
-    const gid_t group = ::geteuid() == 0 ? 4242 : ::getegid();  // the superuser may give any
+    const bool root = ::geteuid() == 0;  // the superuser may give any owner and group
+    const uid_t owner = root ? 4243 : ::geteuid();
+    const gid_t group = root ? 4242 : ::getegid();
     for (mode_t mode : {0600, 0640, 0660, 0664}) {
         TempFolder folder, links;
         fs::create_directory_symlink(folder.Path(), links / "statistics");
         StatsFile stats(links / "statistics");
         WriteBytes(stats.DatPath(), RecordsOf({"ann"}));
-        ASSERT_EQ(::chown(stats.DatPath().c_str(), static_cast<uid_t>(-1), group), 0);
+        ASSERT_EQ(::chown(stats.DatPath().c_str(), owner, group), 0);
         ASSERT_EQ(::chmod(stats.DatPath().c_str(), mode), 0);
         ASSERT_TRUE(stats.RecordGame(StoredName("bob"), Won).Ok());
         ASSERT_TRUE(stats.Backup().Ok());
@@ -208,6 +210,7 @@ TEST(SharedFolder, RewritesKeepTheFilesModeAndGroupAndTheLockFileTakesThem) {
             ASSERT_EQ(::stat(path.c_str(), &st), 0);
             EXPECT_EQ(st.st_mode & 0777, mode) << path;
             EXPECT_EQ(st.st_gid, group) << path;
+            EXPECT_EQ(st.st_uid, owner) << path;
         }
     }
     ::umask(saved);
