@@ -10,24 +10,20 @@
 #include "ui/qt_modal_host.h"
 
 int main(int argc, char* argv[]) {
-    // --help and --version answer on a terminal without a display, so they are looked for
-    // before the application exists; the rest once it has taken out the options of Qt itself.
+    // The command line is read before the application exists, so that --help, --version and
+    // every mistake answer on a terminal without a display; only a valid one starts the game.
     QStringList raw;
     for (int i = 0; i < argc; ++i) raw << QString::fromLocal8Bit(argv[i]);
-    if (const vella::CommandLine early = vella::ParseCommandLine(raw); early.ExitCode == 0) {
-        std::fputs(early.Output.toLocal8Bit().constData(), stdout);
-        return 0;
+    const vella::CommandLine line = vella::ParseCommandLine(raw);
+    if (line.ExitCode) {
+        std::fputs(line.Output.toLocal8Bit().constData(), *line.ExitCode == 0 ? stdout : stderr);
+        return *line.ExitCode;
     }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vellacode"));
     QApplication::setOrganizationName(QStringLiteral("Vellacode"));
     QApplication::setApplicationVersion(QStringLiteral(VELLACODE_VERSION));
-    const vella::CommandLine line = vella::ParseCommandLine(QApplication::arguments());
-    if (line.ExitCode) {
-        std::fputs(line.Output.toLocal8Bit().constData(), stderr);
-        return *line.ExitCode;
-    }
     const std::optional<QString> unusable =
         line.StatsFolder ? vella::PrepareFolder(*line.StatsFolder) : std::nullopt;
 

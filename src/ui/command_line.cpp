@@ -7,6 +7,54 @@
 #include <QStandardPaths>
 
 namespace vella {
+namespace {
+
+// The options that Qt's application objects take for themselves, and whether each takes a value.
+const std::pair<const char*, bool> QtOptions[] = {
+    {"platform", true},
+    {"platformpluginpath", true},
+    {"platformtheme", true},
+    {"plugin", true},
+    {"qwindowgeometry", true},
+    {"geometry", true},
+    {"qwindowtitle", true},
+    {"title", true},
+    {"qwindowicon", true},
+    {"icon", true},
+    {"session", true},
+    {"display", true},
+    {"name", true},
+    {"style", true},
+    {"stylesheet", true},
+    {"reverse", false},
+    {"widgetcount", false},
+    {"nograb", false},
+    {"dograb", false},
+    {"sync", false},
+    {"qmljsdebugger", false},
+};
+
+QStringList WithoutQtOptions(const QStringList& arguments) {
+    QStringList kept;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        bool taken = false;
+        for (const auto& [name, hasValue] : QtOptions) {
+            const QString option = QLatin1Char('-') + QLatin1String(name);
+            if (i > 0 && argument == option) {
+                taken = true;
+                if (hasValue) ++i;
+            } else if (i > 0 && argument.startsWith(option + QLatin1Char('='))) {
+                taken = true;
+            }
+            if (taken) break;
+        }
+        if (!taken) kept << argument;
+    }
+    return kept;
+}
+
+}  // namespace
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
@@ -20,10 +68,12 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         {QStringLiteral("f"), QStringLiteral("stats-folder")},
         QStringLiteral("Keep the statistics files in <folder>, created when missing."),
         QStringLiteral("folder"));
+    const UserFolder perUser = UserStatsFolder();
     const QCommandLineOption user(
         {QStringLiteral("u"), QStringLiteral("user-folder")},
         QStringLiteral("Keep the statistics files in the per-user data folder (%1).")
-            .arg(QString::fromStdString(UserStatsFolder().string())));
+            .arg(perUser.Path ? QString::fromStdU16String(perUser.Path->u16string())
+                              : perUser.Missing));
     parser.addOption(folder);
     parser.addOption(user);
 
@@ -34,7 +84,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                                 .arg(QFileInfo(arguments.value(0)).fileName());
         return line;
     };
-    const bool parsed = parser.parse(arguments);
+    const bool parsed = parser.parse(WithoutQtOptions(arguments));
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         line.ExitCode = 0;
         line.Output = parser.helpText().replace(QStringLiteral("<executable_name>"),
@@ -59,14 +109,27 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         if (named.isEmpty()) return fail(QStringLiteral("The statistics folder has no name."));
         line.StatsFolder = std::filesystem::path(named.toStdU16String());
     } else if (parser.isSet(user)) {
-        line.StatsFolder = UserStatsFolder();
+        if (!perUser.Path)
+            return fail(QStringLiteral("There is no per-user data folder: ") + perUser.Missing +
+                        QLatin1Char('.'));
+        line.StatsFolder = perUser.Path;
     }
     return line;
 }
 
-std::filesystem::path UserStatsFolder() {
+UserFolder UserStatsFolder() {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    QString data = qEnvironmentVariable("XDG_DATA_HOME");
+    if (!QDir::isAbsolutePath(data)) {
+        const QString home = qEnvironmentVariable("HOME");
+        if (!QDir::isAbsolutePath(home)) return {std::nullopt, QStringLiteral("HOME is not set")};
+        data = home + QStringLiteral("/.local/share");
+    }
+#else
     const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    return std::filesystem::path(data.toStdU16String()) / "vellacode";
+    if (data.isEmpty()) return {std::nullopt, QStringLiteral("the system names none")};
+#endif
+    return {std::filesystem::path(QDir::cleanPath(data).toStdU16String()) / "vellacode", {}};
 }
 
 std::optional<QString> PrepareFolder(const std::filesystem::path& folder) {

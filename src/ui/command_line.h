@@ -17,13 +17,20 @@ struct CommandLine {
     QString Output;
 };
 
-// `arguments` as the program received them, its own name first. --help and --version win over
-// any fault in the rest.
+// `arguments` as the program received them, its own name first, before the application exists:
+// the options Qt takes for itself (-platform, -display, -style …) are passed over. --help and
+// --version win over any fault in the rest.
 CommandLine ParseCommandLine(const QStringList& arguments);
 
 // The per-user data folder's statistics folder: $XDG_DATA_HOME/vellacode, by default
-// ~/.local/share/vellacode (the platform's own per-user data folder elsewhere).
-std::filesystem::path UserStatsFolder();
+// ~/.local/share/vellacode (the platform's own per-user data folder elsewhere). A relative
+// XDG_DATA_HOME is ignored, as the base-directory rules say. Where there is no such folder (no
+// HOME), why not.
+struct UserFolder {
+    std::optional<std::filesystem::path> Path;
+    QString Missing;
+};
+UserFolder UserStatsFolder();
 
 // Creates `folder` when missing and checks that files can be made in it. Returns why the
 // statistics cannot be kept there, or nothing.

@@ -24,6 +24,8 @@ for size in 16 32 48 64 128 256; do
 done
 desktop-file-validate "$prefix/share/applications/org.vellacode.Vellacode.desktop"
 appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/org.vellacode.Vellacode.metainfo.xml" >/dev/null
+grep -q '<project_license>GPL-3.0-or-later</project_license>' \
+    "$prefix/share/metainfo/org.vellacode.Vellacode.metainfo.xml"
 grep -q '^\.TH VELLACODE 6' "$prefix/share/man/man6/vellacode.6"
 
 # It comes up from the installed place, in a folder of its own, and keeps running.

@@ -41,6 +41,11 @@ class CommandLineTest : public QObject {
                                << "Unexpected argument: game";
         QTest::newRow("both") << QStringList{"-u", "-f", "x"} << 2 << ""
                               << "not both";
+        QTest::newRow("Qt's own options")
+            << QStringList{"-platform", "xcb", "-style=fusion", "-reverse", "-f", "x"} << -1 << "x"
+            << "";
+        QTest::newRow("one dash, no such option") << QStringList{"-bogus"} << 2 << ""
+                                                  << "Unknown options";
     }
     void parses() {
         QFETCH(QStringList, arguments);
@@ -53,6 +58,40 @@ class CommandLineTest : public QObject {
         QCOMPARE(QString::fromStdString(line.StatsFolder.value_or("").string()), folder);
         QVERIFY2(line.Output.contains(said), qPrintable(line.Output));
         if (exitCode == 2) QVERIFY(line.Output.contains(QStringLiteral("vellacode --help")));
+    }
+
+    // A relative XDG_DATA_HOME is ignored; without HOME there is no per-user folder, and --help
+    // and --user-folder say so.
+    void userFolderFollowsTheBaseDirectoryRules_data() {
+        QTest::addColumn<QByteArray>("xdg");
+        QTest::addColumn<QByteArray>("home");
+        QTest::addColumn<QString>("folder");  // empty: none
+        QTest::newRow("set") << QByteArray("/d") << QByteArray("/h") << "/d/vellacode";
+        QTest::newRow("relative") << QByteArray("d") << QByteArray("/h")
+                                  << "/h/.local/share/vellacode";
+        QTest::newRow("unset") << QByteArray() << QByteArray("/h/") << "/h/.local/share/vellacode";
+        QTest::newRow("no home") << QByteArray("d") << QByteArray() << "";
+    }
+    void userFolderFollowsTheBaseDirectoryRules() {
+        QFETCH(QByteArray, xdg);
+        QFETCH(QByteArray, home);
+        QFETCH(QString, folder);
+        const QByteArray savedXdg = qgetenv("XDG_DATA_HOME"), savedHome = qgetenv("HOME");
+        qputenv("XDG_DATA_HOME", xdg);
+        qputenv("HOME", home);
+        const UserFolder found = UserStatsFolder();
+        const CommandLine help =
+            ParseCommandLine({QStringLiteral("vellacode"), QStringLiteral("-h")});
+        const CommandLine used =
+            ParseCommandLine({QStringLiteral("vellacode"), QStringLiteral("-u")});
+        qputenv("XDG_DATA_HOME", savedXdg);
+        qputenv("HOME", savedHome);
+        QCOMPARE(QString::fromStdString(found.Path.value_or("").string()), folder);
+        QCOMPARE(used.ExitCode.value_or(-1), folder.isEmpty() ? 2 : -1);
+        QVERIFY2(
+            help.Output.contains(folder.isEmpty() ? QStringLiteral("(HOME is not set)") : folder),
+            qPrintable(help.Output));
+        QVERIFY(!help.Output.contains(QStringLiteral("//")));
     }
 
     void aFolderIsCreatedOrItsFaultIsNamed() {

@@ -152,9 +152,13 @@ class WholeProgramTest : public QObject, private GameRig {
         QCOMPARE(out, QByteArray("Vellacode " VELLACODE_VERSION "\n"));
         QCOMPARE(run({QStringLiteral("--help")}, out, err), 0);
         QVERIFY(out.contains("--stats-folder <folder>") && out.contains("--user-folder"));
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         QCOMPARE(run({QStringLiteral("--colour"), QStringLiteral("red")}, out, err), 2);
         QVERIFY2(err.contains("Unknown option 'colour'."), err.constData());
+        QCOMPARE(
+            run({QStringLiteral("-display"), QStringLiteral(":9"), QStringLiteral("-f")}, out, err),
+            2);
+        QVERIFY2(err.contains("Missing value after '-f'.") && err.contains("--help"),
+                 err.constData());
     }
 
     void theBuiltProgramComesUp() {
