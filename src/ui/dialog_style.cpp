@@ -3,7 +3,10 @@
 
 #include <QDialog>
 #include <QFont>
+#include <QGuiApplication>
+#include <QScreen>
 
+#include "ui/screen_fit.h"
 #include "ui/twips.h"
 
 namespace vella {
@@ -31,7 +34,17 @@ void FixDialog(QDialog* dialog, int width, int height) {
 
 void PlaceClientArea(QWidget* window, int left, int top, int above) {
     window->adjustSize();
-    window->setGeometry(QRect(QPoint(Twips(left), Twips(top) - above), window->size()));
+    const QRect designed(QPoint(Twips(left), Twips(top) - above), window->size());
+    const QScreen* screen = QGuiApplication::screenAt(designed.center());
+    if (!screen) screen = window->screen();
+    // The frame around the client area counts too, where the window system has told it already.
+    const QMargins frame(window->geometry().left() - window->frameGeometry().left(),
+                         window->geometry().top() - window->frameGeometry().top(),
+                         window->frameGeometry().right() - window->geometry().right(),
+                         window->frameGeometry().bottom() - window->geometry().bottom());
+    const QRect placed =
+        screen ? FitOnScreen(designed + frame, screen->availableGeometry()) - frame : designed;
+    window->setGeometry(placed);
 }
 
 }  // namespace vella

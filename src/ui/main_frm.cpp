@@ -17,6 +17,7 @@
 #include "ui/help_viewer.h"
 #include "ui/image_control.h"
 #include "ui/pictures.h"
+#include "ui/screen_fit.h"
 #include "ui/twips.h"
 
 namespace vella {
@@ -169,7 +170,7 @@ QColor MainFrm::IndicatorColor(Indicator state) {
         case Indicator::Empty:
             break;
     }
-    return QApplication::palette().color(QPalette::Button);
+    return EmptyIndicatorColor(QApplication::palette().color(QPalette::Button));
 }
 
 void MainFrm::Paint() {

@@ -16,6 +16,7 @@
 #include "ui/image_control.h"
 #include "ui/pictures.h"
 #include "ui/real_colors_frm.h"
+#include "ui/screen_fit.h"
 
 using namespace vella;
 
@@ -123,8 +124,7 @@ class MainFrmTest : public QObject, private GameRig {
         QVERIFY(!frm->ClrChoice[6]->isVisible());
         for (int i = 0; i < HoleCount; ++i) {
             QVERIFY(SamePicture(frm->Row[i]->pixmap(), pictures::Empty()));
-            QCOMPARE(Background(frm->Peg[i]),
-                     i < 4 ? QColor(255, 0, 0) : QApplication::palette().color(QPalette::Button));
+            QCOMPARE(Background(frm->Peg[i]), i < 4 ? QColor(255, 0, 0) : QColor(148, 148, 148));
         }
         QVERIFY(!frm->RptChk->isChecked() && frm->RptChk->isEnabled());
         QVERIFY(!frm->BlnkChk->isChecked() && frm->BlnkChk->isEnabled());
@@ -226,7 +226,7 @@ class MainFrmTest : public QObject, private GameRig {
         QCOMPARE(Background(frm->Peg[0]), QColor(Qt::white));
         QCOMPARE(Background(frm->Peg[1]), QColor(Qt::white));
         QCOMPARE(Background(frm->Peg[2]), QColor(Qt::black));
-        QCOMPARE(Background(frm->Peg[3]), QApplication::palette().color(QPalette::Button));
+        QCOMPARE(Background(frm->Peg[3]), QColor(148, 148, 148));  // the button colour, darkened
         for (int i = 4; i < 8; ++i) QCOMPARE(Background(frm->Peg[i]), QColor(Qt::red));
         QVERIFY(!frm->RptChk->isEnabled() && !frm->BlnkChk->isEnabled());
         frm->SevenColors->trigger();
@@ -300,6 +300,52 @@ class MainFrmTest : public QObject, private GameRig {
             SamePicture(frm->ClrChoice[0]->pixmap(), QPixmap(QStringLiteral(":/assets/peg0.xpm"))));
         QCOMPARE(QSettings().value(QStringLiteral("PegSymbols")).toBool(), false);
         QSettings().clear();
+    }
+
+    // An empty score box stands out from a white and a black one (a contrast of 3 or more) under
+    // any palette: the button colour where it does, else its nearest shade that does.
+    void emptyScoreBoxesAreToldApart_data() {
+        QTest::addColumn<QColor>("button");
+        QTest::addColumn<QColor>("empty");
+        QTest::newRow("default light") << QColor(239, 239, 239) << QColor(148, 148, 148);
+        QTest::newRow("dark") << QColor(53, 53, 53) << QColor(90, 90, 90);
+        QTest::newRow("mid grey stays") << QColor(128, 128, 128) << QColor(128, 128, 128);
+        QTest::newRow("white") << QColor(255, 255, 255) << QColor(148, 148, 148);
+        QTest::newRow("black") << QColor(0, 0, 0) << QColor(90, 90, 90);
+        QTest::newRow("light blue") << QColor(200, 220, 255) << QColor(83, 146, 255);
+    }
+    void emptyScoreBoxesAreToldApart() {
+        QFETCH(QColor, button);
+        QFETCH(QColor, empty);
+        QCOMPARE(EmptyIndicatorColor(button).rgb(), empty.rgb());
+        QVERIFY(ContrastRatio(empty, Qt::white) >= 3 && ContrastRatio(empty, Qt::black) >= 3);
+        const int nearer = empty.toHsl().lightness() + (button.lightness() > 128 ? 1 : -1);
+        if (empty != button) {
+            const QColor step =
+                QColor::fromHsl(empty.toHsl().hslHue(), empty.toHsl().hslSaturation(), nearer);
+            QVERIFY(ContrastRatio(step, Qt::white) < 3 || ContrastRatio(step, Qt::black) < 3);
+        }
+    }
+
+    // A window opens where it was designed where it fits there, and is otherwise moved, not
+    // resized, onto the screen: the game window (291 × 473 with its menu) on screens of several
+    // sizes and scales.
+    void windowsAreMovedOntoSmallScreens_data() {
+        QTest::addColumn<QRect>("available");  // in device-independent pixels
+        QTest::addColumn<QPoint>("placed");
+        QTest::newRow("1920x1080 at 1") << QRect(0, 0, 1920, 1080) << QPoint(189, 93);
+        QTest::newRow("1366x768 at 1.5") << QRect(0, 0, 911, 512) << QPoint(189, 39);
+        QTest::newRow("1280x1024 at 2") << QRect(0, 0, 640, 512) << QPoint(189, 39);
+        QTest::newRow("800x600 at 2, smaller than the window")
+            << QRect(0, 0, 400, 300) << QPoint(109, 0);
+        QTest::newRow("a second screen") << QRect(1920, 24, 1280, 1000) << QPoint(1920, 93);
+    }
+    void windowsAreMovedOntoSmallScreens() {
+        QFETCH(QRect, available);
+        QFETCH(QPoint, placed);
+        const QRect fitted = FitOnScreen(QRect(189, 93, 291, 473), available);
+        QCOMPARE(fitted.topLeft(), placed);
+        QCOMPARE(fitted.size(), QSize(291, 473));
     }
 
     void firstRowWinShowsTheResultAndStartsAFreshGame() {
