@@ -7,6 +7,7 @@
 #include "stats/stats_file.h"
 #include "ui/command_line.h"
 #include "ui/main_frm.h"
+#include "ui/outside_end.h"
 #include "ui/qt_modal_host.h"
 
 int main(int argc, char* argv[]) {
@@ -32,6 +33,10 @@ int main(int argc, char* argv[]) {
     vella::StatsFile stats(line.StatsFolder.value_or(std::filesystem::path()));
     vella::MainFrm window(host, random, stats);
     host.SetParent(&window);
+    vella::EndFromOutside(&window, [&window] {
+        const std::string failed = window.EndFromOutside();
+        if (!failed.empty()) std::fprintf(stderr, "%s\n", failed.c_str());
+    });
     window.show();
     if (unusable) {
         // The game goes on; each statistics operation will say what it could not do.

@@ -148,11 +148,15 @@ bool Play::Exit() {
 }
 
 void Play::Shutdown() {
-    if (shutDown_) return;
+    const std::string failed = ShutdownQuietly();
+    if (!failed.empty()) ReportFailure(host_, failed);
+}
+
+std::string Play::ShutdownQuietly() {
+    if (shutDown_) return {};
     shutDown_ = true;
     const Result<int> backup = stats_.Backup();
-    if (!backup.Ok())
-        ReportFailure(host_, "The statistics could not be backed up. " + backup.Error);
+    return backup.Ok() ? std::string() : "The statistics could not be backed up. " + backup.Error;
 }
 
 void Play::About() {

@@ -55,8 +55,11 @@ class Play {
     // shutdown step.
     bool Exit();
     // The shutdown step, once a run: an empty statistics file is deleted, otherwise it is backed
-    // up.
+    // up. A failure is reported in a message box.
     void Shutdown();
+    // The same step when the program is ended from outside (a signal, the end of the session):
+    // nothing is asked or shown; the value says why it failed (empty: it did not, or it had run).
+    std::string ShutdownQuietly();
     void About();
 
   private:

@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 
 #include "ui/screen_fit.h"
 #include "ui/twips.h"
@@ -32,19 +33,38 @@ void FixDialog(QDialog* dialog, int width, int height) {
     dialog->setFont(DialogFont());
 }
 
+namespace {
+
+// Moves the window, frame and all, onto the screen that holds its centre where it does not fit.
+void FitWindow(QWidget* window) {
+    const QScreen* screen = QGuiApplication::screenAt(window->frameGeometry().center());
+    if (!screen) screen = window->screen();
+    if (!screen) return;
+    const QRect fitted = FitOnScreen(window->frameGeometry(), screen->availableGeometry());
+    if (fitted != window->frameGeometry()) window->move(fitted.topLeft());
+}
+
+// The window system tells the frame's size only once a window is shown: fit it again then.
+class FitWhenShown final : public QObject {
+  public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            auto* window = static_cast<QWidget*>(watched);
+            QTimer::singleShot(0, window, [window] { FitWindow(window); });
+            deleteLater();
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
 void PlaceClientArea(QWidget* window, int left, int top, int above) {
     window->adjustSize();
-    const QRect designed(QPoint(Twips(left), Twips(top) - above), window->size());
-    const QScreen* screen = QGuiApplication::screenAt(designed.center());
-    if (!screen) screen = window->screen();
-    // The frame around the client area counts too, where the window system has told it already.
-    const QMargins frame(window->geometry().left() - window->frameGeometry().left(),
-                         window->geometry().top() - window->frameGeometry().top(),
-                         window->frameGeometry().right() - window->geometry().right(),
-                         window->frameGeometry().bottom() - window->geometry().bottom());
-    const QRect placed =
-        screen ? FitOnScreen(designed + frame, screen->availableGeometry()) - frame : designed;
-    window->setGeometry(placed);
+    window->setGeometry(QRect(QPoint(Twips(left), Twips(top) - above), window->size()));
+    FitWindow(window);
+    window->installEventFilter(new FitWhenShown(window));
 }
 
 }  // namespace vella

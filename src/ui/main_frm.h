@@ -81,6 +81,10 @@ class MainFrm : public QMainWindow {
     // The colour of an indicator in each state.
     static QColor IndicatorColor(Indicator state);
 
+    // The program is being ended from outside: the shutdown step, without a question or a
+    // message box. The value says why it failed (empty: it did not).
+    std::string EndFromOutside() { return play_.ShutdownQuietly(); }
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -24,6 +24,18 @@ class HiDpiTest : public QObject, private GameRig {
         OpenWindow(std::make_unique<StatsFile>(scratch.folder.path().toStdString()));
         QCOMPARE(frm->centralWidget()->size(), QSize(291, 452));
         QCOMPARE(frm->Row[0]->geometry(), QRect(8, 376, 32, 32));
+        // The screen (800 × 600 device pixels, 400 × 300 at this scale) cannot hold the window
+        // where it was designed: it is moved, not resized, to start on the screen.
+        const QRect screen = frm->screen()->availableGeometry();
+        QVERIFY2(screen.contains(frm->frameGeometry().topLeft()) &&
+                     frm->frameGeometry().right() <= screen.right(),
+                 qPrintable(QStringLiteral("%1,%2 %5x%6 on %3x%4")
+                                .arg(frm->frameGeometry().x())
+                                .arg(frm->frameGeometry().y())
+                                .arg(screen.width())
+                                .arg(screen.height())
+                                .arg(frm->frameGeometry().width())
+                                .arg(frm->frameGeometry().height())));
 
         input::Click(frm->ClrChoice[2], Qt::RightButton);
         const QPixmap hole = frm->Row[0]->pixmap();

@@ -4,6 +4,7 @@
 #include <QProcess>
 #include <QtTest>
 #include <chrono>
+#include <csignal>
 #include <thread>
 
 #include "xtest_input.h"
@@ -87,6 +88,64 @@ class DesktopEntryTest : public QObject {
         const QStringList loose =
             QDir(home.path()).entryList({QStringLiteral("stats.*")}, QDir::Files | QDir::Hidden);
         QCOMPARE(loose, QStringList());
+    }
+
+    // However the program is ended from outside, during a game, the shutdown step runs once:
+    // stats.bak is made and stats.dat is left as it was (the game under way is not recorded).
+    void endingFromOutsideBacksUpAndRecordsNothing_data() {
+        QTest::addColumn<int>("signal");  // 0: the X server goes away
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("SIGTERM") << SIGTERM << 128 + SIGTERM;
+        QTest::newRow("SIGINT") << SIGINT << 128 + SIGINT;
+        QTest::newRow("SIGHUP") << SIGHUP << 128 + SIGHUP;
+        QTest::newRow("the X server goes") << 0 << 1;
+    }
+    void endingFromOutsideBacksUpAndRecordsNothing() {
+        QFETCH(int, signal);
+        QFETCH(int, exitCode);
+        QTemporaryDir folder;
+        QByteArray record(143, '\0');
+        record.replace(0, 15, "ANN            ");
+        const auto bytes = [&](const char* name) {
+            QFile file(folder.filePath(QLatin1String(name)));
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("missing");
+        };
+        QFile dat(folder.filePath(QStringLiteral("stats.dat")));
+        QVERIFY(dat.open(QIODevice::WriteOnly) && dat.write(record) == 143);
+        dat.close();
+
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        QProcess server;  // a display of its own, to be taken away
+        if (signal == 0) {
+            server.start(QStringLiteral("Xvfb"),
+                         {QStringLiteral("-displayfd"), QStringLiteral("1"),
+                          QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+            QVERIFY(server.waitForReadyRead(10000));
+            env.insert(QStringLiteral("DISPLAY"),
+                       QLatin1Char(':') + QString::fromLatin1(server.readLine().trimmed()));
+        }
+        QProcess program;
+        program.setProcessEnvironment(env);
+        program.start(QStringLiteral(VELLACODE_EXE), {QStringLiteral("-f"), folder.path()});
+        QVERIFY(program.waitForStarted());
+        if (signal != 0) {
+            XTestInput x;
+            const Window game = AwaitWindow(x, "Vellacode");
+            QVERIFY(game);
+            x.Focus(game);
+            x.Type("1234");
+            x.Tap(XK_Return);  // a game under way
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            ::kill(static_cast<pid_t>(program.processId()), signal);
+        } else {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+            server.kill();
+        }
+        QVERIFY(program.waitForFinished(10000));
+        QCOMPARE(program.exitCode(), exitCode);
+        QCOMPARE(bytes("stats.dat"), record);
+        QCOMPARE(bytes("stats.bak"), record);
+        server.waitForFinished();
     }
 };
 
