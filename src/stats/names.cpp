@@ -20,8 +20,13 @@ void AppendUtf8(std::string& out, char32_t cp) {
     } else if (cp < 0x800) {
         out += static_cast<char>(0xC0 | (cp >> 6));
         out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
+    } else if (cp < 0x10000) {
         out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
         out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (cp & 0x3F));
     }
@@ -39,6 +44,12 @@ unsigned char CodePointToAnsi(char32_t cp) {
         if (HighControls[i] == cp) return static_cast<unsigned char>(0x80 + i);
     }
     return '?';
+}
+
+std::string CodePointToUtf8(char32_t codePoint) {
+    std::string out;
+    AppendUtf8(out, codePoint);
+    return out;
 }
 
 std::string AnsiToUtf8(std::string_view ansi) {

@@ -12,6 +12,7 @@ namespace vella {
 // cannot hold becomes '?'.
 std::string AnsiToUtf8(std::string_view ansi);
 std::string Utf8ToAnsi(std::string_view utf8);
+std::string CodePointToUtf8(char32_t codePoint);
 
 // The code point of one Windows-1252 byte, and the byte of a code point ('?' if none).
 char32_t AnsiToCodePoint(unsigned char byte);

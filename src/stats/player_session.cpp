@@ -13,6 +13,17 @@ std::optional<std::string> AcceptName(std::string_view ansiText) {
     return stored;
 }
 
+std::string UnstorableNameMessage(const std::u32string& unstorable) {
+    std::string listed;
+    for (char32_t c : unstorable) {
+        if (!listed.empty()) listed += ' ';
+        listed += CodePointToUtf8(c);
+    }
+    return "These characters cannot be kept in a player's name: " + listed +
+           ". The statistics keep Western European letters only; please type the name with "
+           "those.";
+}
+
 bool LogIn(PlayerSession& session, const std::string& stored) {
     const bool changed = session.LoggedIn() && stored != session.PlayerName;
     session.PlayerName = stored;

@@ -11,6 +11,11 @@ namespace vella {
 inline constexpr std::string_view InvalidNameMessage =
     "Please enter a valid name, 15 characters or less";
 
+// The refusal of a name with characters a stored name cannot hold (`unstorable`, UTF-32), in
+// UTF-8: the statistics file keeps Western European letters only, and a name turned into
+// question marks would share its record with other players' names.
+std::string UnstorableNameMessage(const std::u32string& unstorable);
+
 struct PlayerSession {
     std::string PlayerName;  // stored form (Windows-1252), empty while nobody is logged in
     bool KeepStats = true;

@@ -25,8 +25,10 @@ bool TypeAhead::KeyPress(char32_t key) {
     matchFound_ = false;
     if (backspace) {
         if (!typedText_.empty()) typedText_.pop_back();
+        if (!typedKeys_.empty()) typedKeys_.pop_back();
     } else {
         typedText_ += AnsiUpper(static_cast<char>(CodePointToAnsi(key)));
+        typedKeys_ += key;
     }
 
     // An entry matches only when its text without the padding is at least as long as what was
@@ -48,6 +50,15 @@ bool TypeAhead::KeyPress(char32_t key) {
         box_ = Box{match, typed, static_cast<int>(match.size()) - typed};
     }
     return true;
+}
+
+std::u32string TypeAhead::Unstorable() const {
+    std::u32string lost;
+    for (char32_t key : typedKeys_) {
+        if (key != U'?' && CodePointToAnsi(key) == '?' && lost.find(key) == std::u32string::npos)
+            lost += key;
+    }
+    return lost;
 }
 
 }  // namespace vella

@@ -27,6 +27,9 @@ class TypeAhead {
     bool KeyPress(char32_t key);
 
     const std::string& TypedText() const { return typedText_; }
+    // The characters typed so far that a stored name cannot hold (Windows-1252 has no place for
+    // them: they stand as '?' in the text), each once, in the order typed.
+    std::u32string Unstorable() const;
     const Box& Shown() const { return box_; }
     bool MatchFound() const { return matchFound_; }
 
@@ -34,6 +37,7 @@ class TypeAhead {
     std::vector<std::string> entries_;
     int playerCount_;
     std::string typedText_;
+    std::u32string typedKeys_;  // the keys behind typedText_, one for each of its characters
     Box box_;
     bool matchFound_ = false;
 };

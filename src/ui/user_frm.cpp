@@ -177,6 +177,14 @@ bool UserFrm::NameKey(QKeyEvent* key) {
 }
 
 void UserFrm::Command1_Click() {
+    // A typed name that the file cannot hold is refused with its reason, never stored with
+    // question marks where those characters were, in another player's record.
+    const std::u32string unstorable = typeAhead_->Unstorable();
+    if (!unstorable.empty() && Combo1->currentText() == FromAnsi(typeAhead_->Shown().Text)) {
+        host_.Message(MessageRequest{UnstorableNameMessage(unstorable)});
+        Combo1->setFocus();
+        return;
+    }
     const std::optional<std::string> name = AcceptName(ToAnsi(Combo1->currentText()));
     if (!name) {
         host_.Message(MessageRequest{std::string(InvalidNameMessage)});

@@ -27,6 +27,27 @@ TEST(TypeAhead, CompletesToTheFirstMatchWithTheRemainderSelected) {
     EXPECT_EQ(ahead.Shown().SelLength, 0);
 }
 
+// A name with letters the stored form cannot hold is never silently turned into question
+// marks: the type-ahead knows which were typed, each once, until Backspace takes them out.
+TEST(TypeAhead, KnowsTheCharactersAStoredNameCannotHold) {
+    const std::pair<std::u32string, std::u32string> names[] = {
+        {U"Иван", U"Иван"},     {U"Петр", U"Петр"}, {U"Πέτρος", U"Πέτρος"},
+        {U"王小明", U"王小明"}, {U"Ann😀", U"😀"},    {U"Zoë", U""},
+        {U"José", U""},         {U"O'Brien?", U""}, {U"ÆØÅ œ š ž", U""}};
+    for (const auto& [typed, unstorable] : names) {
+        TypeAhead ahead({"ANN            "}, 1);
+        for (char32_t key : typed) ahead.KeyPress(key);
+        EXPECT_EQ(ahead.Unstorable(), unstorable) << typed.size();
+    }
+    TypeAhead ahead({}, 0);
+    for (char32_t key : U"Ив") ahead.KeyPress(key);
+    ahead.KeyPress(TypeAhead::Backspace);
+    EXPECT_EQ(ahead.Unstorable(), U"И");
+    ahead.KeyPress(TypeAhead::Backspace);
+    ahead.KeyPress(U'I');
+    EXPECT_EQ(ahead.Unstorable(), U"");
+}
+
 TEST(TypeAhead, BackspaceEditsTheTypedTextWithoutCompleting) {
     TypeAhead ahead({"BOB            "}, 1);
     ahead.KeyPress(U'b');

@@ -246,8 +246,19 @@ class UserFrmTest : public QObject, private DialogRig {
 
         input::Type(&frm, QString(1000, QLatin1Char('x')));
         QCOMPARE(Shown(frm).size(), 1012);
+        // Letters the file cannot hold are refused with their reason, and the window stays.
         input::Click(frm.Command1);
-        QCOMPARE(frm.Outcome().PlayerName, std::string("ZO??ANNLEEX\xC9XXX"));
+        QCOMPARE(QString::fromStdString(host.LastText()),
+                 QStringLiteral("These characters cannot be kept in a player's name: \U0001F600 "
+                                "\u05E9. The statistics keep Western European letters only; "
+                                "please type the name with those."));
+        QVERIFY(frm.isVisible() && !LeftBy(frm, LoginOutcome::Kind::Chosen));
+
+        UserFrm other(session, *stats, host);
+        Open(other);
+        input::Type(&other, QStringLiteral("josé lópez-garcía"));
+        input::Click(other.Command1);
+        QCOMPARE(other.Outcome().PlayerName, std::string("JOS\xC9 L\xD3PEZ-GARC"));
     }
 
     void unreadableFileIsReportedAndTheListIsEmpty() {
