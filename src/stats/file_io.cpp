@@ -44,10 +44,6 @@ int Fault(Step step, const fs::path& path) {
     return Hook() ? Hook()(step, path) : 0;
 }
 
-std::string Quoted(const fs::path& path) {
-    return "\"" + path.filename().string() + "\"";
-}
-
 // Why a step failed: an error number, or what lies at the path instead of a file.
 struct Problem {
     int Error = 0;
@@ -61,7 +57,7 @@ struct Problem {
 };
 
 Status Failure(const char* what, const fs::path& path, const Problem& problem) {
-    return Status{std::string("Could not ") + what + " " + Quoted(path) + ": " + problem.Reason() +
+    return Status{std::string("Could not ") + what + " " + Shown(path) + ": " + problem.Reason() +
                   "."};
 }
 
@@ -308,7 +304,7 @@ unsigned NewMode(const Seen& like) {
 }
 
 Status TooLarge(const fs::path& path) {
-    return Status{"Could not read " + Quoted(path) +
+    return Status{"Could not read " + Shown(path) +
                   ": it is too large to be a statistics file, and was left alone."};
 }
 
@@ -332,13 +328,19 @@ Status SyncFolder(const fs::path& changed) {
     int error = Fault(Step::SyncFolder, changed);
     if (error == 0) error = SysSyncFolder(changed);
     if (error == 0) return {};
-    Status unconfirmed{"The disk did not confirm the change to " + Quoted(changed) + ": " +
+    Status unconfirmed{"The disk did not confirm the change to " + Shown(changed) + ": " +
                        Problem{error}.Reason() + "."};
     unconfirmed.Unconfirmed = true;
     return unconfirmed;
 }
 
 }  // namespace
+
+std::string Shown(const fs::path& path) {
+    std::error_code ec;
+    const fs::path whole = fs::absolute(path, ec);
+    return "\"" + (ec ? path : whole).lexically_normal().string() + "\"";
+}
 
 void SetFaultHook(FaultHook hook) {
     Hook() = std::move(hook);
@@ -415,23 +417,26 @@ Status WriteAside(const fs::path& aside, const fs::path& to, std::span<const uns
                   const fs::path& like) {
     // Whatever lies at `aside` is left over from a crash, or was put there: it is removed, never
     // opened or followed.
+    // Failures name the file being written, not the one it is written to first, unless
+    // something in the way at `aside` is to blame.
     const Seen old = Look(aside);
-    if (old.Trouble.Error != 0) return Failure("create", aside, old.Trouble);
+    if (old.Trouble.Error != 0) return Failure("write", to, old.Trouble);
     if (old.Exists && SysUnlink(aside) != 0 && errno != ENOENT) {
-        return Failure("create", aside, old.Trouble ? old.Trouble : Problem{errno});
+        return Status{"Could not write " + Shown(to) + ": " + Shown(aside) + " is in the way (" +
+                      (old.Trouble ? old.Trouble : Problem{errno}).Reason() + ")."};
     }
     const Seen model = Look(like);
-    if (const int error = Fault(Step::Create, aside)) return Failure("create", aside, {error});
+    if (const int error = Fault(Step::Create, aside)) return Failure("write", to, {error});
     Fd f{SysOpen(aside, ReadWrite | Exclusive, NewMode(model))};
-    if (f.fd < 0) return Failure("create", aside, {errno});
+    if (f.fd < 0) return Failure("write", to, {errno});
     KeepPermissions(f.fd, model);
-    Status written = WriteAndSync(f.fd, aside, bytes);
-    if (written.Ok() && f.Close() != 0) written = Failure("write", aside, {errno});
+    Status written = WriteAndSync(f.fd, to, bytes);
+    if (written.Ok() && f.Close() != 0) written = Failure("write", to, {errno});
     if (written.Ok()) {
         int error = Fault(Step::Rename, to);
         if (error == 0) error = SysRename(aside, to);
         if (error == 0) return SyncFolder(to);
-        written = Failure("replace", to, {error});
+        written = Failure("write", to, {error});
     }
     f.Close();
     SysUnlink(aside);
@@ -542,11 +547,11 @@ Result<std::shared_ptr<FolderLock>> FolderLock::Acquire(const fs::path& lockFile
     const auto refused = [&](const Problem& problem) {
         if (need == Need::Read || problem.Error == EROFS || !MayWrite(dataFile, Look(dataFile)))
             return Answer{{}, std::shared_ptr<FolderLock>(new FolderLock)};
-        return Answer::Failure(Status{"Could not lock " + Quoted(dataFile) + " with " +
-                                      Quoted(lockFile) + ": " + problem.Reason() + "."});
+        return Answer::Failure(Status{"Could not lock " + Shown(dataFile) + " with " +
+                                      Shown(lockFile) + ": " + problem.Reason() + "."});
     };
     const auto inUse = [&] {
-        return Answer::Failure(Status{"Could not open " + Quoted(dataFile) +
+        return Answer::Failure(Status{"Could not open " + Shown(dataFile) +
                                       ": it is in use by another copy of Vellacode."});
     };
     for (;;) {

@@ -33,6 +33,9 @@ Result<Contents> ReadAll(const std::filesystem::path& path, std::uint64_t limit)
 // The file's length (nullopt: there is none). A file that cannot be opened for reading fails.
 Result<std::optional<std::uint64_t>> Length(const std::filesystem::path& path);
 
+// How a message names a file: its whole path, quoted, so the folder is named as well.
+std::string Shown(const std::filesystem::path& path);
+
 // Whether anything lies at the path (a link counts, and is not followed).
 bool Exists(const std::filesystem::path& path);
 

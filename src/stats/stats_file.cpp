@@ -152,8 +152,9 @@ Result<int> StatsFile::RemovePlayer(int k, const std::string& storedName) {
         if (!loaded.Ok()) return Result<int>::Failure(loaded);
         Bytes& bytes = loaded.Value.Data;
         if (!RecordIs(bytes, k, storedName)) {
-            return Result<int>::Failure(Status{
-                "\"stats.dat\" was changed by another copy of Vellacode; nothing was deleted."});
+            return Result<int>::Failure(Status{fileio::Shown(DatPath()) +
+                                               " has changed since its players were listed; "
+                                               "nothing was deleted."});
         }
         const auto count = CountFor(bytes.size());
         Status removed = fileio::CheckWritable(DatPath());
@@ -221,8 +222,9 @@ Status StatsFile::RecordGame(const std::string& storedName, const FinishedGame& 
             }
         }
         if (at == count && count >= MaxRecords) {
-            return Status{"Could not add a player to \"stats.dat\": it already holds " +
-                          std::to_string(MaxRecords) + " players, as many as it can."};
+            return Status{"Could not add a player to " + fileio::Shown(DatPath()) +
+                          ": it already holds " + std::to_string(MaxRecords) +
+                          " players, as many as it can."};
         }
         PlayerRec rec = at < count ? DecodeRecord(std::span(bytes).subspan(OffsetOf(at)))
                                    : FreshRecord(storedName);

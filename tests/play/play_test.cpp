@@ -220,7 +220,8 @@ TEST_F(Flows, FileFailuresAreReportedAndThePlayGoesOn) {
     fileio::SetFaultHook(nullptr);
     EXPECT_EQ(host.LastText(),
               "This game was recorded, but it may be lost if the computer stops now. The disk did "
-              "not confirm the change to \"stats.dat\": Input/output error.");
+              "not confirm the change to \"" +
+                  (folder / "stats.dat").string() + "\": Input/output error.");
     EXPECT_EQ(stats.RecordCount().Value, 1);
 
     std::filesystem::remove(folder / "stats.dat");
