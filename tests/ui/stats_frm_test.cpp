@@ -25,6 +25,13 @@ class StatsFrmTest : public QObject, private DialogRig {
                 std::int16_t moves) {
         QVERIFY(stats->RecordGame(StoredName(name), FinishedGame{colorSet, type, won, moves}).Ok());
     }
+    // Three players, best games 3, 4 and 5 moves, the second logged in.
+    void AnnBobCarlWithBobLoggedIn() {
+        Record("ann", 0, 0, true, 3);
+        Record("bob", 0, 0, true, 4);
+        Record("carl", 0, 0, true, 5);
+        LogIn(session, StoredName("bob"));
+    }
     static QStringList Items(QComboBox* box) {
         QStringList items;
         for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
@@ -126,10 +133,7 @@ class StatsFrmTest : public QObject, private DialogRig {
     // What the file holds after each answer is proven on the mid-end (DeletePlayer); here, what
     // the window does next: a fresh list on the first player, the same list, or closing.
     void afterADeletionTheListIsReadAgainOrTheWindowCloses() {
-        Record("ann", 0, 0, true, 3);
-        Record("bob", 0, 0, true, 4);
-        Record("carl", 0, 0, true, 5);
-        LogIn(session, StoredName("bob"));
+        AnnBobCarlWithBobLoggedIn();
         {
             StatsFrm frm(session.PlayerName, *stats, host, 0);
             frm.show();
@@ -178,10 +182,7 @@ class StatsFrmTest : public QObject, private DialogRig {
     // Another copy deleted a player meanwhile: the figures are found by name, never another
     // player's, and the list is read again. A file that cannot be read opens no window.
     void aChangedOrUnreadableFileIsNoticed() {
-        Record("ann", 0, 0, true, 3);
-        Record("bob", 0, 0, true, 4);
-        Record("carl", 0, 0, true, 5);
-        LogIn(session, StoredName("bob"));
+        AnnBobCarlWithBobLoggedIn();
         StatsFrm frm(session.PlayerName, *stats, host, 0);
         frm.show();
         QVERIFY(frm.Loaded());
