@@ -146,8 +146,8 @@ TEST_F(FileSteps, AnErrorAtAnyStepIsReportedWithFileAndReasonAndKeepsEverything)
                 ASSERT_FALSE(done.Ok()) << where;
                 EXPECT_NE(done.Error.find(reason), std::string::npos) << done.Error;
                 // Named with its folder; never the temporary file it is written through.
-                EXPECT_NE(done.Error.find(folder.Path().string() + "/stats."), std::string::npos)
-                    << done.Error;
+                const std::string named = (folder / "stats.").lexically_normal().string();
+                EXPECT_NE(done.Error.find(named), std::string::npos) << done.Error;
                 EXPECT_EQ(done.Error.find("stats.tmp"), std::string::npos) << done.Error;
                 const bool made = steps[k] == fileio::Step::SyncFolder;
                 EXPECT_EQ(done.Unconfirmed, made) << where;
