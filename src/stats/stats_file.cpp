@@ -40,6 +40,10 @@ bool RecordIs(const std::vector<unsigned char>& bytes, int k, const std::string&
 
 StatsFile::StatsFile(fs::path folder) : folder_(std::move(folder)) {}
 
+std::string StatsFile::ChangedSinceListed(const std::string& then) const {
+    return fileio::Shown(DatPath()) + " has changed since its players were listed; " + then;
+}
+
 std::int64_t StatsFile::CountFor(std::uint64_t length) {
     return static_cast<std::int64_t>((length + RecordSize / 2) / RecordSize);
 }
@@ -152,9 +156,7 @@ Result<int> StatsFile::RemovePlayer(int k, const std::string& storedName) {
         if (!loaded.Ok()) return Result<int>::Failure(loaded);
         Bytes& bytes = loaded.Value.Data;
         if (!RecordIs(bytes, k, storedName)) {
-            return Result<int>::Failure(Status{fileio::Shown(DatPath()) +
-                                               " has changed since its players were listed; "
-                                               "nothing was deleted."});
+            return Result<int>::Failure(Status{ChangedSinceListed("nothing was deleted.")});
         }
         const auto count = CountFor(bytes.size());
         Status removed = fileio::CheckWritable(DatPath());

@@ -73,6 +73,9 @@ class StatsFile {
     std::filesystem::path TmpPath() const { return folder_ / "stats.tmp"; }
     std::filesystem::path LockPath() const { return folder_ / "stats.lck"; }
 
+    // The report that stats.dat changed after its players were listed, and `then` what follows.
+    std::string ChangedSinceListed(const std::string& then) const;
+
   private:
     using Bytes = std::vector<unsigned char>;
 

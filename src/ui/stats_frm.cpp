@@ -10,7 +10,6 @@
 
 #include "play/modal_host.h"
 #include "play/player_deletion.h"
-#include "stats/file_io.h"
 #include "stats/stats_figures.h"
 #include "stats/stats_file.h"
 #include "ui/accessible_names.h"
@@ -165,9 +164,7 @@ void StatsFrm::ShowStats(bool relisted) {
     if (!record.Value) {
         if (relisted) return;
         host_.Message(
-            MessageRequest{fileio::Shown(stats_.DatPath()) +
-                           " has changed since its players were listed; the list now shows them "
-                           "as they are."});
+            MessageRequest{stats_.ChangedSinceListed("the list now shows them as they are.")});
         playerName_ = names_[selected];
         ClearPlayerList();
         FillPlayerList();
