@@ -5,7 +5,7 @@
 #include <QComboBox>
 
 #include "bench_folder.h"
-#include "stats/player_session.h"
+#include "play/login_choice.h"
 #include "ui/qt_modal_host.h"
 #include "ui/text_codec.h"
 #include "ui/user_frm.h"
@@ -26,10 +26,11 @@ BENCHMARK(BM_FloorFillComboBox)->Unit(benchmark::kMillisecond);
 
 static void BM_LoadLoginList(benchmark::State& state) {
     vella::QtModalHost host;
-    vella::PlayerSession session;
     for (auto _ : state) {
-        vella::UserFrm frm(session, bench::FullStats(), host);
-        benchmark::DoNotOptimize(frm.PlayerCount);
+        vella::LoginChoice choice(host, vella::PlayerSession{},
+                                  bench::FullStats().ReadNames().Value);
+        vella::UserFrm frm(choice);
+        benchmark::DoNotOptimize(frm.Combo1);
     }
 }
 BENCHMARK(BM_LoadLoginList)->Unit(benchmark::kMillisecond);

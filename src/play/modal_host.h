@@ -9,8 +9,8 @@
 
 namespace vella {
 
-struct PlayerSession;
-class StatsFile;
+class LoginChoice;
+class StatsBrowser;
 
 enum class MsgButtons { Ok, OkCancel, YesNo };
 enum class MsgIcon { None, Exclamation };
@@ -52,13 +52,13 @@ class ModalHost {
     // The result window, after a game.
     virtual void ShowResult(const ResultRequest& request) = 0;
 
-    // The log-in window, offered to `session` (its player and whether statistics are kept decide
-    // what it preselects and offers); it lists the players of `stats`.
-    virtual LoginOutcome ShowLogin(const PlayerSession& session, StatsFile& stats) = 0;
+    // The log-in window over `choice`, which decides what it lists, offers and takes; the
+    // outcome is the choice's once the window has closed.
+    virtual void RunLogin(LoginChoice& choice) = 0;
 
-    // The statistics window on the players of `stats`, opened on `playerName` (stored form; empty
-    // or unknown: the first player) and game type `gameType`.
-    virtual void ShowStats(const std::string& playerName, StatsFile& stats, int gameType) = 0;
+    // The statistics window over `browser`, which has read the players and decides what the
+    // window shows after each thing the person does.
+    virtual void RunStatistics(StatsBrowser& browser) = 0;
 };
 
 // A "Woah!" question, with the exclamation icon.

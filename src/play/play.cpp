@@ -1,7 +1,9 @@
 // The mid-end of the game window.
 #include "play/play.h"
 
-#include "stats/names.h"
+#include "play/captions.h"
+#include "play/login_choice.h"
+#include "play/stats_browser.h"
 #include "stats/stats_file.h"
 
 namespace vella {
@@ -68,7 +70,7 @@ void Play::TakeBackLast() {
 // again: the game is recorded under a name or not at all.
 void Play::FinishGameStats(const GameOptions& options) {
     while (session_.KeepStats && !session_.LoggedIn()) {
-        Apply(host_.ShowLogin(session_, stats_));
+        Apply(AskWhoIsPlaying());
         Changed();
     }
     if (session_.KeepStats) RecordGame(options);
@@ -99,15 +101,26 @@ bool Play::Apply(const LoginOutcome& outcome) {
     return false;
 }
 
-void Play::ShowStats(const GameOptions& options) {
+LoginOutcome Play::AskWhoIsPlaying() {
+    auto names = stats_.ReadNames();
+    if (!names.Ok()) ReportFailure(host_, names.Error);
+    LoginChoice choice(host_, session_, std::move(names.Value));
+    host_.RunLogin(choice);
+    return choice.Outcome();
+}
+
+void Play::OpenStatistics(const GameOptions& options) {
     const Result<int> count = stats_.DeleteWhenEmpty();
     if (!count.Ok()) {
         ReportFailure(host_, count.Error);
-    } else if (count.Value == 0) {
-        host_.Message(MessageRequest{"No stats to show!"});
-    } else {
-        host_.ShowStats(session_.PlayerName, stats_, GetGameType(options));
+        return;
     }
+    if (count.Value == 0) {
+        host_.Message(MessageRequest{"No stats to show!"});
+        return;
+    }
+    StatsBrowser browser(host_, stats_);
+    if (browser.Open(session_.PlayerName, GetGameType(options))) host_.RunStatistics(browser);
 }
 
 void Play::ChangePlayer(const GameOptions& options) {
@@ -118,7 +131,7 @@ void Play::ChangePlayer(const GameOptions& options) {
         host_.Message(refusal);
         return;
     }
-    const bool changed = Apply(host_.ShowLogin(session_, stats_));
+    const bool changed = Apply(AskWhoIsPlaying());
     Changed();
     // A new game begins in the Ready state, whose options are open.
     if (changed) NewGame(options);

@@ -45,7 +45,7 @@ class Play {
     void TakeBackLast();
 
     // The statistics picture: "No stats to show!" or the statistics window.
-    void ShowStats(const GameOptions& options);
+    void OpenStatistics(const GameOptions& options);
     // "&Log In..." / "&New Player...": refused while a game counts for the player; a different
     // player abandons the game under way.
     void ChangePlayer(const GameOptions& options);
@@ -65,6 +65,8 @@ class Play {
   private:
     void FinishGameStats(const GameOptions& options);
     void RecordGame(const GameOptions& options);
+    // The log-in window on the players of the file; how it was left.
+    LoginOutcome AskWhoIsPlaying();
     // Applies the log-in window's outcome; true when it replaced a player who was logged in.
     bool Apply(const LoginOutcome& outcome);
     void NewGame(const GameOptions& options);

@@ -13,6 +13,7 @@
 #include <QSettings>
 #include <QShortcut>
 
+#include "play/captions.h"
 #include "ui/dialog_style.h"
 #include "ui/help_viewer.h"
 #include "ui/image_control.h"

@@ -36,7 +36,7 @@ void MainFrm::Row_MouseDown(int index, MouseButton button) {
 }
 
 void MainFrm::StatImg_Click() {
-    play_.ShowStats(CurrentOptions());
+    play_.OpenStatistics(CurrentOptions());
     GuessBtn->setFocus();
 }
 

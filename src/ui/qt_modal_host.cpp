@@ -94,15 +94,14 @@ void QtModalHost::ShowResult(const ResultRequest& request) {
     window.exec();
 }
 
-LoginOutcome QtModalHost::ShowLogin(const PlayerSession& session, StatsFile& stats) {
-    UserFrm window(session, stats, *this, parent_);
+void QtModalHost::RunLogin(LoginChoice& choice) {
+    UserFrm window(choice, parent_);
     window.exec();
-    return window.Outcome();
 }
 
-void QtModalHost::ShowStats(const std::string& playerName, StatsFile& stats, int gameType) {
-    StatsFrm window(playerName, stats, *this, gameType, parent_);
-    if (window.Loaded()) window.exec();
+void QtModalHost::RunStatistics(StatsBrowser& browser) {
+    StatsFrm window(browser, parent_);
+    window.exec();
 }
 
 }  // namespace vella

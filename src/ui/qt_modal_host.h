@@ -14,8 +14,8 @@ class QtModalHost final : public ModalHost {
 
     Answer Message(const MessageRequest& request) override;
     void ShowResult(const ResultRequest& request) override;
-    LoginOutcome ShowLogin(const PlayerSession& session, StatsFile& stats) override;
-    void ShowStats(const std::string& playerName, StatsFile& stats, int gameType) override;
+    void RunLogin(LoginChoice& choice) override;
+    void RunStatistics(StatsBrowser& browser) override;
 
   private:
     QPointer<QWidget> parent_;

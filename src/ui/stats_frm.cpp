@@ -8,14 +8,10 @@
 #include <QRadioButton>
 #include <algorithm>
 
-#include "play/modal_host.h"
-#include "play/player_deletion.h"
-#include "stats/stats_figures.h"
-#include "stats/stats_file.h"
+#include "play/stats_browser.h"
 #include "ui/accessible_names.h"
 #include "ui/dialog_style.h"
 #include "ui/pictures.h"
-#include "ui/text_codec.h"
 #include "ui/twips.h"
 
 namespace vella {
@@ -40,14 +36,12 @@ QFrame* MakeLine(QWidget* parent, int x1, int y, int x2) {
 
 }  // namespace
 
-StatsFrm::StatsFrm(const std::string& playerName, StatsFile& stats, ModalHost& host, int gameType,
-                   QWidget* parent)
-    : QDialog(parent), playerName_(playerName), stats_(stats), host_(host) {
+StatsFrm::StatsFrm(StatsBrowser& browser, QWidget* parent) : QDialog(parent), browser_(browser) {
     setWindowTitle(QStringLiteral("Player Stats"));
     setWindowIcon(pictures::StatsIcon());
     FixDialog(this, 7065, 3225);
     BuildControls();
-    Form_Load(gameType);
+    Paint();
     PlaceClientArea(this, 1935, 2130);
 }
 
@@ -121,61 +115,22 @@ void StatsFrm::BuildControls() {
     setTabOrder(Combo1, RemPlayrBtn);
 }
 
-void StatsFrm::Form_Load(int gameType) {
-    GameTypeOpt[0]->setChecked(true);
-    FillPlayerList();
-    GameTypeOpt[std::clamp(gameType, 0, 3)]->setChecked(true);
-    ShowStats();
-}
-
-void StatsFrm::FillPlayerList() {
-    auto names = stats_.ReadNames();
-    loaded_ = names.Ok();
-    if (!names.Ok()) {
-        ReportFailure(host_, names.Error);
-        return;
+void StatsFrm::Paint() {
+    QStringList players;
+    for (const std::string& name : browser_.Players()) players << QString::fromStdString(name);
+    {
+        const QSignalBlocker quiet(Combo1);
+        QStringList listed;
+        for (int i = 0; i < Combo1->count(); ++i) listed << Combo1->itemText(i);
+        if (listed != players) {
+            Combo1->clear();
+            Combo1->addItems(players);
+        }
+        Combo1->setCurrentIndex(browser_.Selected());
+        const QSignalBlocker still(GameTypeOpt[browser_.View()]);
+        GameTypeOpt[browser_.View()]->setChecked(true);
     }
-    names_ = std::move(names.Value);
-    int selection = 0;
-    const QSignalBlocker quiet(Combo1);
-    for (std::size_t i = 0; i < names_.size(); ++i) {
-        if (names_[i] == playerName_) selection = static_cast<int>(i);
-        Combo1->addItem(FromAnsi(names_[i]));
-    }
-    Combo1->setCurrentIndex(Combo1->count() > 0 ? selection : -1);
-}
-
-void StatsFrm::ClearPlayerList() {
-    const QSignalBlocker quiet(Combo1);
-    Combo1->clear();
-    names_.clear();
-}
-
-// The figures of the player selected, found by place and checked by name: where another copy
-// of the program has deleted a player meanwhile, the list is read again.
-void StatsFrm::ShowStats(bool relisted) {
-    const int selected = Combo1->currentIndex();
-    if (selected < 0 || selected >= static_cast<int>(names_.size())) return;
-    const auto record = stats_.ReadPlayer(selected + 1, names_[selected]);
-    if (!record.Ok()) {
-        ReportFailure(host_, record.Error);
-        return;
-    }
-    if (!record.Value) {
-        if (relisted) return;
-        host_.Message(
-            MessageRequest{stats_.ChangedSinceListed("the list now shows them as they are.")});
-        playerName_ = names_[selected];
-        ClearPlayerList();
-        FillPlayerList();
-        ShowStats(true);
-        return;
-    }
-    int view = 0;
-    for (int i = 0; i < 6; ++i) {
-        if (GameTypeOpt[i]->isChecked()) view = i;
-    }
-    const StatsView figures = ComputeView(*record.Value, view);
+    const StatsView& figures = browser_.Figures();
     for (int k = 0; k < 2; ++k) {
         const ColumnFigures& column = figures.Columns[k];
         const bool shown = k == 0 || !figures.GrandTotal;
@@ -206,11 +161,13 @@ void StatsFrm::ShowStats(bool relisted) {
 }
 
 void StatsFrm::Combo1_Click() {
-    ShowStats();
+    browser_.Select(Combo1->currentIndex());
+    Paint();
 }
 
-void StatsFrm::GameTypeOpt_Click(int) {
-    ShowStats();
+void StatsFrm::GameTypeOpt_Click(int index) {
+    browser_.ChooseView(index);
+    Paint();
 }
 
 void StatsFrm::Command1_Click() {
@@ -218,22 +175,11 @@ void StatsFrm::Command1_Click() {
 }
 
 void StatsFrm::RemPlayrBtn_Click() {
-    const int selected = Combo1->currentIndex();
-    if (selected < 0) return;
-    if (selected >= static_cast<int>(names_.size())) return;
-    switch (DeletePlayer(host_, stats_, selected + 1, names_[selected])) {
-        case Deletion::FileGone:  // the only player: the file is gone, and so is this window
-            accept();
-            return;
-        case Deletion::Deleted:
-            ClearPlayerList();
-            FillPlayerList();
-            ShowStats();
-            break;
-        case Deletion::Kept:
-        case Deletion::Failed:
-            break;
+    if (browser_.DeleteSelected()) {  // the only player: the file is gone, and so is this window
+        accept();
+        return;
     }
+    Paint();
     Command1->setFocus();
 }
 

@@ -1,11 +1,10 @@
 // The statistics window: one player's figures per game type, per colour count and in total,
-// and the deletion of a player. Reads the file on every change of view; only Delete writes.
+// and the deletion of a player. A view over StatsBrowser, which reads the file and decides what
+// is shown after each choice.
 #pragma once
 
 #include <QDialog>
 #include <array>
-#include <string>
-#include <vector>
 
 class QComboBox;
 class QFrame;
@@ -16,16 +15,13 @@ class QRadioButton;
 
 namespace vella {
 
-class ModalHost;
-class StatsFile;
+class StatsBrowser;
 
 class StatsFrm : public QDialog {
     Q_OBJECT
 
   public:
-    // Opened on `playerName` (stored form; empty or not listed: the first player).
-    StatsFrm(const std::string& playerName, StatsFile& stats, ModalHost& host, int gameType,
-             QWidget* parent = nullptr);
+    explicit StatsFrm(StatsBrowser& browser, QWidget* parent = nullptr);
 
     QLabel* Label1 = nullptr;
     QComboBox* Combo1 = nullptr;
@@ -57,22 +53,12 @@ class StatsFrm : public QDialog {
     void Command1_Click();
     void RemPlayrBtn_Click();
 
-    // False where the players could not be read: the failure was reported, and the window is not
-    // to be shown.
-    bool Loaded() const { return loaded_; }
-
   private:
     void BuildControls();
-    void Form_Load(int gameType);
-    void FillPlayerList();
-    void ClearPlayerList();
-    void ShowStats(bool relisted = false);
+    // Shows what the browser holds: the list, the selection, the view and its figures.
+    void Paint();
 
-    std::string playerName_;
-    std::vector<std::string> names_;  // stored forms, in the list's order
-    bool loaded_ = false;
-    StatsFile& stats_;
-    ModalHost& host_;
+    StatsBrowser& browser_;
 };
 
 }  // namespace vella

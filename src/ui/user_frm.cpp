@@ -10,18 +10,14 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
-#include "play/modal_host.h"
-#include "stats/player_session.h"
-#include "stats/stats_file.h"
+#include "play/login_choice.h"
 #include "ui/dialog_style.h"
 #include "ui/pictures.h"
-#include "ui/text_codec.h"
 #include "ui/twips.h"
 
 namespace vella {
 
-UserFrm::UserFrm(const PlayerSession& session, StatsFile& stats, ModalHost& host, QWidget* parent)
-    : QDialog(parent), session_(session), stats_(stats), host_(host) {
+UserFrm::UserFrm(LoginChoice& choice, QWidget* parent) : QDialog(parent), choice_(choice) {
     setWindowTitle(QStringLiteral("¿Quién Es Usted?"));
     setWindowIcon(pictures::LoginIcon());
     FixDialog(this, 2910, 1935);
@@ -72,44 +68,23 @@ UserFrm::UserFrm(const PlayerSession& session, StatsFile& stats, ModalHost& host
     PlaceClientArea(this, 3525, 2100);
 }
 
-UserFrm::~UserFrm() = default;
-
 void UserFrm::Form_Load() {
-    const bool offerNoStats = session_.KeepStats && !session_.LoggedIn();
+    const bool offerNoStats = choice_.OffersNoStats();
     NoStats->setVisible(offerNoStats);
     NoStats->setEnabled(offerNoStats);
     CancelBtn->setVisible(!offerNoStats);
     CancelBtn->setEnabled(!offerNoStats);
-
-    auto listed = stats_.ReadNames();
-    if (!listed.Ok()) ReportFailure(host_, listed.Error);
-    std::vector<std::string> names = std::move(listed.Value);
-    int matching = -1;
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        if (names[i] == session_.PlayerName) matching = static_cast<int>(i);
-        Combo1->addItem(FromAnsi(names[i]));
-    }
-    PlayerCount = static_cast<int>(names.size());
-
-    if (session_.LoggedIn() && matching >= 0) {
-        Combo1->setCurrentIndex(matching);
-    } else if (session_.LoggedIn()) {
-        names.push_back(session_.PlayerName);
-        Combo1->addItem(FromAnsi(session_.PlayerName));
-        Combo1->setCurrentIndex(PlayerCount);
-    } else {
-        Combo1->setCurrentIndex(PlayerCount == 1 ? 0 : -1);
-    }
-    typeAhead_ = std::make_unique<TypeAhead>(std::move(names), PlayerCount);
+    for (const std::string& entry : choice_.Entries())
+        Combo1->addItem(QString::fromStdString(entry));
+    Combo1->setCurrentIndex(choice_.Preselected());
 }
 
 bool UserFrm::Combo1_KeyPress(char32_t key) {
-    if (!typeAhead_->KeyPress(key)) return false;
-    const TypeAhead::Box& box = typeAhead_->Shown();
-    const QString text = FromAnsi(box.Text);
-    Combo1->setEditText(text);
-    Combo1->lineEdit()->setCursorPosition(box.SelStart);
-    if (box.SelLength > 0) Combo1->lineEdit()->setSelection(box.SelStart, box.SelLength);
+    const std::optional<NameBox> box = choice_.Key(key);
+    if (!box) return false;
+    Combo1->setEditText(QString::fromStdString(box->Text));
+    Combo1->lineEdit()->setCursorPosition(box->SelStart);
+    if (box->SelLength > 0) Combo1->lineEdit()->setSelection(box->SelStart, box->SelLength);
     return true;
 }
 
@@ -177,31 +152,20 @@ bool UserFrm::NameKey(QKeyEvent* key) {
 }
 
 void UserFrm::Command1_Click() {
-    // A typed name that the file cannot hold is refused with its reason, never stored with
-    // question marks where those characters were, in another player's record.
-    const std::u32string unstorable = typeAhead_->Unstorable();
-    if (!unstorable.empty() && Combo1->currentText() == FromAnsi(typeAhead_->Shown().Text)) {
-        host_.Message(MessageRequest{UnstorableNameMessage(unstorable)});
+    if (choice_.Ok(Combo1->currentText().toStdString())) {
+        accept();
+    } else {
         Combo1->setFocus();
-        return;
     }
-    const std::optional<std::string> name = AcceptName(ToAnsi(Combo1->currentText()));
-    if (!name) {
-        host_.Message(MessageRequest{std::string(InvalidNameMessage)});
-        Combo1->setFocus();
-        return;
-    }
-    outcome_ = LoginOutcome{LoginOutcome::Kind::Chosen, *name};
-    accept();
 }
 
 void UserFrm::CancelBtn_Click() {
-    outcome_.How = LoginOutcome::Kind::Cancelled;
+    choice_.Cancel();
     reject();
 }
 
 void UserFrm::NoStats_Click() {
-    outcome_.How = LoginOutcome::Kind::Declined;
+    choice_.Decline();
     reject();
 }
 

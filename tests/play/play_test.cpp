@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "../stats/stats_files.h"
+#include "play/captions.h"
 #include "play/player_deletion.h"
 #include "scripted_host.h"
 #include "stats/file_io.h"
@@ -20,7 +21,7 @@ class Flows : public ::testing::Test {
     TempFolder folder;
     StatsFile stats{folder.Path()};
     ScriptedHost host;
-    FixedSecrets random;
+    ScriptedRandom random{{}, true};
     Play play{host, random, stats};
     GameOptions options;
     std::vector<std::string> shown;  // the main window's caption at each repaint
@@ -75,9 +76,8 @@ TEST_F(Flows, WonGameLogInLostGameAndTheFilesAfterwards) {
     ASSERT_EQ(host.results.size(), 1u);
     EXPECT_TRUE(host.results[0].Won);
     EXPECT_EQ(host.results[0].Secret, (Pattern{0, 1, 2, 3}));
-    EXPECT_EQ(host.logins, 2);
-    EXPECT_EQ(host.loginOffers[0].PlayerName, "");  // "No Keep Stats" is offered
-    EXPECT_TRUE(host.loginOffers[0].KeepStats);
+    EXPECT_EQ(host.log, (std::vector<std::string>{"result: won", "log-in", "log-in"}));
+    EXPECT_TRUE(host.logins[0].offersNoStats);
     EXPECT_EQ(shown.back(), "Current Player: Smith");
     EXPECT_EQ(play.Game().CurRow(), 0);
     EXPECT_FALSE(play.OptionsLocked());
@@ -108,7 +108,7 @@ TEST_F(Flows, NoKeepStatsAtTheEndRecordsNothing) {
     EXPECT_EQ(shown.back(), "Vellacode");
     EXPECT_EQ(stats.RecordCount().Value, 0);
     Win();  // statistics off: nobody is asked
-    EXPECT_EQ(host.logins, 1);
+    EXPECT_EQ(host.logins.size(), 1u);
 }
 
 TEST_F(Flows, KeepStatsOffDuringAGameAsksAndOnNeverDoes) {
@@ -145,18 +145,20 @@ TEST_F(Flows, KeepStatsOffWithNobodyLoggedInNamesNobody) {
 TEST_F(Flows, ChangeOfPlayerIsRefusedWhileAGameCountsAndOtherwiseAbandonsIt) {
     host.loginScript = {ScriptedHost::LogInAs("smith")};
     play.ChangePlayer(options);
-    EXPECT_EQ(host.loginOffers[0].PlayerName, "");
+    EXPECT_TRUE(host.logins[0].offersNoStats);
     PlayRow(Wrong());
     play.ChangePlayer(options);
     EXPECT_EQ(host.LastText(), "Please finish your game first--we are keeping stats on you Smith!");
     EXPECT_EQ(host.messages.back().Title, "Not So Fast!");
-    EXPECT_EQ(host.logins, 1);
+    EXPECT_EQ(host.logins.size(), 1u);
 
     host.answers = {Answer::Ok};
     play.ToggleKeepStats();  // statistics off: a change of player is allowed
     host.loginScript = {ScriptedHost::LogInAs("jones")};
     play.ChangePlayer(options);
-    EXPECT_EQ(host.loginOffers[1].PlayerName, StoredName("smith"));  // "Cancel" is offered
+    EXPECT_FALSE(host.logins[1].offersNoStats);  // "Cancel" is offered, on the player
+    EXPECT_EQ(host.logins[1].entries, std::vector<std::string>{"SMITH          "});
+    EXPECT_EQ(host.logins[1].preselected, 0);
     EXPECT_EQ(play.Game().CurRow(), 0);
     EXPECT_FALSE(play.OptionsLocked());
     EXPECT_EQ(shown.back(), "Current Player: Jones");
@@ -165,13 +167,13 @@ TEST_F(Flows, ChangeOfPlayerIsRefusedWhileAGameCountsAndOtherwiseAbandonsIt) {
     // Cancel, the window closed, or the same player again: the game under way goes on.
     play.ToggleKeepStats();
     PlayRow(Wrong());
-    for (const LoginOutcome& outcome :
+    for (const ScriptedHost::LoginAct& act :
          {ScriptedHost::Cancel(), ScriptedHost::CloseWindow(), ScriptedHost::LogInAs("JONES")}) {
-        host.loginScript = {outcome};
+        host.loginScript = {act};
         play.ChangePlayer(options);
         EXPECT_EQ(play.Game().CurRow(), 1);
     }
-    EXPECT_EQ(host.logins, 5);
+    EXPECT_EQ(host.logins.size(), 5u);
     EXPECT_TRUE(play.Session().KeepStats);  // logging in turns statistics on
 }
 
@@ -198,7 +200,7 @@ TEST_F(Flows, ExitDuringAGameAsksFirstAndTheShutdownStepRunsOnce) {
 }
 
 TEST_F(Flows, StatisticsPictureOnAFirstRunAndAfterAGame) {
-    play.ShowStats(options);
+    play.OpenStatistics(options);
     EXPECT_EQ(host.LastText(), "No stats to show!");
     EXPECT_FALSE(Exists("stats.dat"));
     EXPECT_TRUE(host.statsOpenings.empty());
@@ -206,9 +208,14 @@ TEST_F(Flows, StatisticsPictureOnAFirstRunAndAfterAGame) {
     host.loginScript = {ScriptedHost::LogInAs("ann")};
     Win();
     options.BlanksAllowed = true;
-    play.ShowStats(options);
+    host.answers = {Answer::Ok};
+    host.statsScript = {[](StatsBrowser& window) { EXPECT_TRUE(window.DeleteSelected()); }};
+    play.OpenStatistics(options);
     ASSERT_EQ(host.statsOpenings.size(), 1u);
-    EXPECT_EQ(host.statsOpenings[0], (ScriptedHost::StatsOpening{StoredName("ann"), 1}));
+    EXPECT_EQ(host.statsOpenings[0], (ScriptedHost::StatsSeen{{"ANN            "}, 0, 1}));
+    play.OpenStatistics(options);  // the only player was deleted, and the file with them
+    EXPECT_EQ(host.log.back(), "message: No stats to show!");
+    EXPECT_FALSE(Exists("stats.dat"));
 }
 
 TEST_F(Flows, FileFailuresAreReportedAndThePlayGoesOn) {
@@ -226,12 +233,18 @@ TEST_F(Flows, FileFailuresAreReportedAndThePlayGoesOn) {
 
     std::filesystem::remove(folder / "stats.dat");
     std::filesystem::create_directory(folder / "stats.dat");
+    host.log.clear();
+    play.ChangePlayer(options);  // the players cannot be listed: said, then an empty list
+    ASSERT_EQ(host.log.size(), 2u);
+    EXPECT_NE(host.log[0].find("stats.dat"), std::string::npos);
+    EXPECT_EQ(host.log[1], "log-in");
+    EXPECT_EQ(host.logins.back().entries, std::vector<std::string>{StoredName("ann")});
     Win();
     EXPECT_EQ(host.LastText().rfind("This game was not recorded.", 0), 0u) << host.LastText();
     EXPECT_NE(host.LastText().find("stats.dat"), std::string::npos);
     EXPECT_EQ(host.messages.back().Icon, MsgIcon::Exclamation);
     EXPECT_EQ(play.Game().CurRow(), 0);
-    play.ShowStats(options);
+    play.OpenStatistics(options);
     EXPECT_NE(host.LastText().find("stats.dat"), std::string::npos);
     EXPECT_TRUE(host.statsOpenings.empty());
     EXPECT_TRUE(play.Exit());
@@ -240,6 +253,10 @@ TEST_F(Flows, FileFailuresAreReportedAndThePlayGoesOn) {
 }
 
 TEST_F(Flows, ColourCountIsLockedDuringAGameAndRedrawsTheSecretBetweenGames) {
+    const Pattern secret = play.Game().Secret();
+    play.ChangeColorSet(ColorSet::Six, options);  // already six: nothing to say or redraw
+    EXPECT_TRUE(host.log.empty());
+    EXPECT_EQ(play.Game().Secret(), secret);
     PlayRow(Wrong());
     EXPECT_TRUE(play.OptionsLocked());
     const std::size_t repaints = shown.size();

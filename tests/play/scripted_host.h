@@ -1,87 +1,105 @@
-// A modal host for tests: records every message and window asked for, and answers from a
-// script instead of a person. Also a random source that draws the secrets a test names.
+// A modal host for tests: keeps one ordered log of every message and window it was shown, and
+// answers as a scripted person would, through the same calls the real windows make.
 #pragma once
 
-#include <array>
 #include <deque>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "game/secret.h"
+#include "../game/scripted_random.h"
+#include "play/login_choice.h"
 #include "play/modal_host.h"
-#include "stats/names.h"
-#include "stats/player_session.h"
+#include "play/stats_browser.h"
 
 class ScriptedHost final : public vella::ModalHost {
   public:
+    using LoginAct = std::function<void(vella::LoginChoice&)>;
+    using StatsAct = std::function<void(vella::StatsBrowser&)>;
+
     vella::Answer Message(const vella::MessageRequest& request) override {
         messages.push_back(request);
+        log.push_back("message: " + request.Text);
         if (answers.empty()) return request.Default;
         const vella::Answer answer = answers.front();
         answers.pop_front();
         return answer;
     }
 
-    void ShowResult(const vella::ResultRequest& request) override { results.push_back(request); }
-
-    // Each opening takes the next scripted outcome; with none left the window is closed by its
-    // close command. A runaway loop fails the test instead of hanging.
-    vella::LoginOutcome ShowLogin(const vella::PlayerSession& session, vella::StatsFile&) override {
-        ++logins;
-        loginOffers.push_back(session);
-        if (logins > 100) throw std::runtime_error("the log-in window keeps opening");
-        if (loginScript.empty()) return {};
-        vella::LoginOutcome outcome = loginScript.front();
-        loginScript.pop_front();
-        return outcome;
+    void ShowResult(const vella::ResultRequest& request) override {
+        results.push_back(request);
+        log.push_back(request.Won ? "result: won" : "result: lost");
     }
 
-    void ShowStats(const std::string& playerName, vella::StatsFile&, int gameType) override {
-        statsOpenings.push_back({playerName, gameType});
+    // Each opening takes the next scripted act; with none left the window is closed by its close
+    // command. A runaway loop fails the test instead of hanging.
+    void RunLogin(vella::LoginChoice& choice) override {
+        log.push_back("log-in");
+        logins.push_back({choice.Entries(), choice.Preselected(), choice.OffersNoStats()});
+        if (logins.size() > 100) throw std::runtime_error("the log-in window keeps opening");
+        Next(loginScript, choice);
+    }
+
+    void RunStatistics(vella::StatsBrowser& browser) override {
+        log.push_back("statistics");
+        statsOpenings.push_back({browser.Players(), browser.Selected(), browser.View()});
+        Next(statsScript, browser);
     }
 
     std::string LastText() const { return messages.empty() ? std::string() : messages.back().Text; }
 
-    static vella::LoginOutcome LogInAs(const char* name) {
-        return {vella::LoginOutcome::Kind::Chosen, vella::StoredName(name)};
+    // The person's acts in the log-in window: typing a name key by key and pressing OK, choosing
+    // a listed entry, the buttons, the close command.
+    static LoginAct LogInAs(std::string typed) {
+        return [typed](vella::LoginChoice& choice) {
+            std::string box;
+            for (unsigned char c : typed) {
+                if (auto shown = choice.Key(c)) box = shown->Text;
+            }
+            choice.Ok(box);
+        };
     }
-    static vella::LoginOutcome Decline() { return {vella::LoginOutcome::Kind::Declined, {}}; }
-    static vella::LoginOutcome Cancel() { return {vella::LoginOutcome::Kind::Cancelled, {}}; }
-    static vella::LoginOutcome CloseWindow() { return {}; }
+    static LoginAct Choose(int entry) {
+        return [entry](vella::LoginChoice& choice) { choice.Ok(choice.Entries().at(entry)); };
+    }
+    static LoginAct Decline() {
+        return [](vella::LoginChoice& c) { c.Decline(); };
+    }
+    static LoginAct Cancel() {
+        return [](vella::LoginChoice& c) { c.Cancel(); };
+    }
+    static LoginAct CloseWindow() {
+        return [](vella::LoginChoice&) {};
+    }
 
-    struct StatsOpening {
-        std::string playerName;
-        int gameType;
-        bool operator==(const StatsOpening&) const = default;
+    struct LoginSeen {
+        std::vector<std::string> entries;
+        int preselected;
+        bool offersNoStats;
+    };
+    struct StatsSeen {
+        std::vector<std::string> players;
+        int selected;
+        int view;
+        bool operator==(const StatsSeen&) const = default;
     };
 
+    std::vector<std::string> log;  // "message: …", "result: won", "log-in", "statistics"
     std::vector<vella::MessageRequest> messages;
     std::deque<vella::Answer> answers;
     std::vector<vella::ResultRequest> results;
-    std::deque<vella::LoginOutcome> loginScript;
-    std::vector<vella::PlayerSession> loginOffers;  // the session each opening was offered
-    int logins = 0;
-    std::vector<StatsOpening> statsOpenings;
-};
-
-// A random source that draws the codes a test names, so the secret is known.
-class FixedSecrets final : public vella::RandomSource {
-  public:
-    void Seed() override {}
-    double Next() override {
-        if (codes.empty()) return Fallback[next_++ % Fallback.size()];
-        const auto [code, range] = codes.front();
-        codes.pop_front();
-        return (code + 0.5) / range;
-    }
-    void Queue(vella::Pattern secret, int range) {
-        for (auto c : secret) codes.push_back({c, range});
-    }
-    std::deque<std::pair<int, int>> codes;
+    std::deque<LoginAct> loginScript;
+    std::vector<LoginSeen> logins;
+    std::deque<StatsAct> statsScript;
+    std::vector<StatsSeen> statsOpenings;
 
   private:
-    // Four numbers that draw four different codes from any range of six or more.
-    static constexpr std::array<double, 4> Fallback{0.05, 0.3, 0.55, 0.8};
-    std::size_t next_ = 0;
+    template <class Act, class Window>
+    static void Next(std::deque<Act>& script, Window& window) {
+        if (script.empty()) return;
+        const Act act = script.front();
+        script.pop_front();
+        act(window);
+    }
 };

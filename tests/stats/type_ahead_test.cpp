@@ -65,17 +65,16 @@ TEST(TypeAhead, BackspaceEditsTheTypedTextWithoutCompleting) {
     EXPECT_EQ(ahead.Shown().SelLength, 0);
 }
 
+// C0 controls, DEL and the C1 controls are ignored; the printable characters either side of
+// them are typed.
 TEST(TypeAhead, ControlCharactersAreIgnored) {
     TypeAhead ahead({"BOB            "}, 1);
-    EXPECT_FALSE(ahead.KeyPress(0x1B));  // Escape
-    EXPECT_FALSE(ahead.KeyPress(0x16));  // Ctrl+V
-    EXPECT_FALSE(ahead.KeyPress(0x0D));  // Enter
-    EXPECT_FALSE(ahead.KeyPress(0x85));  // a C1 control
+    for (char32_t key : {0x00, 0x0D, 0x16, 0x1B, 0x1F, 0x7F, 0x85, 0x9F}) {
+        EXPECT_FALSE(ahead.KeyPress(key)) << std::hex << unsigned(key);
+    }
     EXPECT_EQ(ahead.TypedText(), "");
-    EXPECT_TRUE(ahead.KeyPress(U'\u00e9'));  // é, upper-cased in the code page
-    EXPECT_EQ(ahead.TypedText(), "\xC9");
-    EXPECT_TRUE(ahead.KeyPress(U'\u4e2d'));  // outside the code page
-    EXPECT_EQ(ahead.TypedText(), "\xC9?");
+    for (char32_t key : {0x20, 0x7E, 0xA0, 0xE9, 0x4E2D}) EXPECT_TRUE(ahead.KeyPress(key));
+    EXPECT_EQ(ahead.TypedText(), " ~\xA0\xC9?");  // é upper-cased in the code page; 中 outside it
 }
 
 TEST(TypeAhead, TypedTextLongerThanTheEntryDoesNotMatchIt) {

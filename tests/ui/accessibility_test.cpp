@@ -6,6 +6,8 @@
 #include <QtTest>
 
 #include "input.h"
+#include "play/login_choice.h"
+#include "play/stats_browser.h"
 #include "rigs.h"
 #include "stats/names.h"
 #include "ui/accessible_names.h"
@@ -107,12 +109,14 @@ class AccessibilityTest : public QObject, private GameRig {
         QCOMPARE(result.AnsImg[0]->accessibleName(), QStringLiteral("secret peg 1: red"));
         QCOMPARE(result.AnsImg[1]->accessibleName(), QStringLiteral("secret peg 2: empty"));
 
-        PlayerSession session;
-        UserFrm login(session, *stats, *host);
+        LoginChoice choice(*host, PlayerSession{}, {});
+        UserFrm login(choice);
         QCOMPARE(login.Combo1->accessibleName(), QStringLiteral("User ID"));
 
         stats->RecordGame(StoredName("ann"), FinishedGame{0, 0, true, 4});
-        StatsFrm window(session.PlayerName, *stats, *host, 0);
+        StatsBrowser browser(*host, *stats);
+        QVERIFY(browser.Open({}, 0));
+        StatsFrm window(browser);
         QCOMPARE(window.Combo1->accessibleName(), QStringLiteral("Select Player"));
         QCOMPARE(window.NumGamesLbl[0]->accessibleName(),
                  QStringLiteral("Games Played, 6 Colors: 1"));

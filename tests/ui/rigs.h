@@ -6,7 +6,10 @@
 #include <memory>
 #include <optional>
 
+#include "play/login_choice.h"
+#include "play/stats_browser.h"
 #include "scripted_host.h"
+#include "stats/names.h"
 #include "stats/stats_file.h"
 #include "ui/main_frm.h"
 
@@ -32,13 +35,27 @@ struct DialogRig : ScratchStats {
         host = ScriptedHost();
         session = vella::PlayerSession();
     }
+    // A standard game won in five moves by each of `names`.
+    void Players(std::initializer_list<const char*> names) {
+        for (const char* name : names) {
+            QVERIFY(stats->RecordGame(vella::StoredName(name), {0, 0, true, 5}).Ok());
+        }
+    }
+    // What the log-in window shows and takes, offered to `session` on the file's players.
+    vella::LoginChoice Login() { return {host, session, stats->ReadNames().Value}; }
+    // What the statistics window shows, opened on the session's player in view `gameType`.
+    std::unique_ptr<vella::StatsBrowser> Browse(int gameType = 0) {
+        auto browser = std::make_unique<vella::StatsBrowser>(host, *stats);
+        browser->Open(session.PlayerName, gameType);
+        return browser;
+    }
 };
 
 // The real game window over scripted modal windows, with a known first secret.
 struct GameRig {
     std::unique_ptr<vella::StatsFile> stats;
     std::unique_ptr<ScriptedHost> host;
-    std::unique_ptr<FixedSecrets> random;
+    std::unique_ptr<ScriptedRandom> random;
     std::unique_ptr<vella::MainFrm> frm;
 
     void OpenWindow(std::unique_ptr<vella::StatsFile> file,
@@ -46,7 +63,7 @@ struct GameRig {
         frm.reset();
         stats = std::move(file);
         host = std::make_unique<ScriptedHost>();
-        random = std::make_unique<FixedSecrets>();
+        random = std::make_unique<ScriptedRandom>(std::vector<double>{}, true);
         if (firstSecret) random->Queue(*firstSecret, 6);
         frm = std::make_unique<vella::MainFrm>(*host, *random, *stats);
         frm->show();

@@ -1,5 +1,5 @@
-// The statistics window: its layout, the figures of every view, which player it selects, and
-// deleting players.
+// The statistics window: its layout, that it shows what its browser holds (the list, the
+// selection, each view's figures and headers), and that it hands it each choice a person makes.
 #include "ui/stats_frm.h"
 
 #include <QAccessible>
@@ -32,6 +32,10 @@ class StatsFrmTest : public QObject, private DialogRig {
         Record("carl", 0, 0, true, 5);
         LogIn(session, StoredName("bob"));
     }
+    static void Open(StatsFrm& frm) {
+        frm.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frm));
+    }
     static QStringList Items(QComboBox* box) {
         QStringList items;
         for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
@@ -47,7 +51,8 @@ class StatsFrmTest : public QObject, private DialogRig {
 
     void captionsAndLayout() {
         Record("ann", 0, 0, true, 4);
-        StatsFrm frm(session.PlayerName, *stats, host, 0);
+        auto browser = Browse();
+        StatsFrm frm(*browser);
         QCOMPARE(frm.windowTitle(), QStringLiteral("Player Stats"));
         QCOMPARE(frm.size(), QSize(471, 215));
         QCOMPARE(frm.Label1->text(), QStringLiteral("Select Player:"));
@@ -86,8 +91,9 @@ class StatsFrmTest : public QObject, private DialogRig {
         Record("ann", 0, 0, true, 5);
         Record("ann", 0, 0, false, 7);  // 3 wins in 4 games, 22 moves
         Record("ann", 1, 3, false, 10);
-        StatsFrm frm(session.PlayerName, *stats, host, 0);
-        frm.show();
+        auto browser = Browse();
+        StatsFrm frm(*browser);
+        Open(frm);
         QCOMPARE(Column(frm, 0), (QStringList{"4", "3", "75%", "5.5", "4", "6"}));
         QCOMPARE(Column(frm, 1), (QStringList{"0", "-", "-", "-", "-", "-"}));
         QVERIFY(frm.SixLabel->isVisible() && frm.SevenLabel->isVisible() && frm.Line3->isVisible());
@@ -110,48 +116,52 @@ class StatsFrmTest : public QObject, private DialogRig {
         QVERIFY(!frm.TotalLabel->isVisible());
     }
 
-    void opensOnTheCurrentPlayerAndGameType() {
+    void opensOnTheBrowsersPlayerAndViewAndFollowsTheList() {
         Record("ann", 0, 2, true, 3);
         Record("bob", 0, 2, true, 8);
         LogIn(session, StoredName("bob"));
-        StatsFrm frm(session.PlayerName, *stats, host, 2);
+        auto browser = Browse(2);
+        StatsFrm frm(*browser);
+        QCOMPARE(Items(frm.Combo1), (QStringList{"ANN            ", "BOB            "}));
         QCOMPARE(frm.Combo1->currentIndex(), 1);
         QVERIFY(frm.GameTypeOpt[2]->isChecked());
         QCOMPARE(frm.BestLbl[0]->text(), QStringLiteral("8"));
-        frm.show();
+        Open(frm);
         input::Click(frm.Combo1);  // the list opens on the selected entry; Up picks ann
         input::Key(QApplication::activePopupWidget(), Qt::Key_Up);
         input::Key(QApplication::activePopupWidget(), Qt::Key_Return);
+        QCOMPARE(browser->Selected(), 0);
         QCOMPARE(frm.BestLbl[0]->text(), QStringLiteral("3"));
-
-        LogIn(session, StoredName("zed"));  // no record: the first player
-        StatsFrm other(session.PlayerName, *stats, host, 0);
-        QCOMPARE(other.Combo1->currentIndex(), 0);
-        QCOMPARE(Items(other.Combo1), (QStringList{"ANN            ", "BOB            "}));
     }
 
-    // What the file holds after each answer is proven on the mid-end (DeletePlayer); here, what
-    // the window does next: a fresh list on the first player, the same list, or closing.
-    void afterADeletionTheListIsReadAgainOrTheWindowCloses() {
+    // The list after a deletion or a change by another program is the browser's; the only
+    // player's deletion closes the window.
+    void theListIsShownAgainAfterAChangeOrTheWindowCloses() {
         AnnBobCarlWithBobLoggedIn();
         {
-            StatsFrm frm(session.PlayerName, *stats, host, 0);
-            frm.show();
-            host.answers = {Answer::Cancel, Answer::Ok};
-            input::Click(frm.RemPlayrBtn);
-            QCOMPARE(frm.Combo1->count(), 3);
-            QCOMPARE(frm.focusWidget(), frm.Command1);
+            auto browser = Browse();
+            StatsFrm frm(*browser);
+            Open(frm);
+            host.answers = {Answer::Ok};
             input::Click(frm.RemPlayrBtn);
             QCOMPARE(Items(frm.Combo1), (QStringList{"ANN            ", "CARL           "}));
-            QCOMPARE(frm.Combo1->currentIndex(), 0);  // the logged-in player is gone: the first
+            QCOMPARE(frm.Combo1->currentIndex(), 0);
             QCOMPARE(frm.BestLbl[0]->text(), QStringLiteral("3"));
+            QCOMPARE(frm.focusWidget(), frm.Command1);
             QVERIFY(frm.isVisible());
+
+            frm.Combo1->setFocus();
+            input::Key(&frm, Qt::Key_Down);  // carl
+            QVERIFY(StatsFile(folder.path().toStdString()).RemovePlayer(1, StoredName("ann")).Ok());
+            input::Click(frm.GameTypeOpt[5]);
+            QCOMPARE(Items(frm.Combo1), (QStringList{"CARL           "}));
+            QCOMPARE(frm.Combo1->currentIndex(), 0);
+            QCOMPARE(frm.BestLbl[0]->text(), QStringLiteral("5"));
         }
-        ResetDialogRig();
-        Record("dora", 0, 0, true, 3);  // the only player
-        StatsFrm last(session.PlayerName, *stats, host, 0);
-        last.show();
         host.answers = {Answer::Ok};
+        auto browser = Browse();
+        StatsFrm last(*browser);
+        Open(last);
         input::Click(last.RemPlayrBtn);
         QVERIFY(!QFileInfo::exists(folder.filePath("stats.dat")));
         QVERIFY(!last.isVisible());
@@ -161,9 +171,9 @@ class StatsFrmTest : public QObject, private DialogRig {
     void enterPressesTheFocusedButton() {
         Record("ann", 0, 0, true, 3);
         Record("bob", 0, 0, true, 4);
-        StatsFrm frm(session.PlayerName, *stats, host, 0);
-        frm.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&frm));
+        auto browser = Browse();
+        StatsFrm frm(*browser);
+        Open(frm);
         frm.Combo1->setFocus();
         input::Key(&frm, Qt::Key_Tab);
         QCOMPARE(frm.focusWidget(), frm.RemPlayrBtn);
@@ -177,42 +187,6 @@ class StatsFrmTest : public QObject, private DialogRig {
         input::Key(&frm, Qt::Key_Enter);
         QCOMPARE(host.messages.size(), size_t(1));
         QVERIFY(!frm.isVisible());
-    }
-
-    // Another copy deleted a player meanwhile: the figures are found by name, never another
-    // player's, and the list is read again. A file that cannot be read opens no window.
-    void aChangedOrUnreadableFileIsNoticed() {
-        AnnBobCarlWithBobLoggedIn();
-        StatsFrm frm(session.PlayerName, *stats, host, 0);
-        frm.show();
-        QVERIFY(frm.Loaded());
-        frm.Combo1->setFocus();
-        input::Key(&frm, Qt::Key_Down);  // carl, not the player logged in
-        QCOMPARE(frm.BestLbl[0]->text(), QStringLiteral("5"));
-        QVERIFY(StatsFile(folder.path().toStdString()).RemovePlayer(1, StoredName("ann")).Ok());
-        input::Click(frm.GameTypeOpt[5]);
-        QVERIFY(QString::fromStdString(host.LastText()).contains(QStringLiteral("has changed")));
-        QCOMPARE(Items(frm.Combo1), (QStringList{"BOB            ", "CARL           "}));
-        QCOMPARE(frm.Combo1->currentIndex(), 1);
-        QCOMPARE(frm.BestLbl[0]->text(), QStringLiteral("5"));
-
-        ResetDialogRig();
-        QDir(folder.path()).mkdir(QStringLiteral("stats.dat"));
-        StatsFrm unreadable(session.PlayerName, *stats, host, 0);
-        QVERIFY(!unreadable.Loaded());
-        QVERIFY(QString::fromStdString(host.LastText()).contains(QStringLiteral("stats.dat")));
-    }
-
-    void aFailedDeletionKeepsTheList() {
-        Record("ann", 0, 0, true, 3);
-        Record("bob", 0, 0, true, 4);
-        QDir(folder.path()).mkdir(QStringLiteral("stats.tmp"));  // the rebuilt file cannot be made
-        StatsFrm frm(session.PlayerName, *stats, host, 0);
-        frm.show();
-        host.answers = {Answer::Ok};
-        input::Click(frm.RemPlayrBtn);
-        QVERIFY(QString::fromStdString(host.LastText()).contains(QStringLiteral("stats.tmp")));
-        QCOMPARE(frm.Combo1->count(), 2);
     }
 };
 

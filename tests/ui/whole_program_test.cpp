@@ -60,8 +60,8 @@ class WholeProgramTest : public QObject, private GameRig {
 
     void wonGameLogInLostGameExit() {
         host->loginScript = {ScriptedHost::CloseWindow(), ScriptedHost::LogInAs("smith")};
-        Win();                      // on the first row
-        QCOMPARE(host->logins, 2);  // closed without a choice: asked again
+        Win();                                     // on the first row
+        QCOMPARE(host->logins.size(), size_t(2));  // closed without a choice: asked again
         QCOMPARE(frm->windowTitle(), QStringLiteral("Current Player: Smith"));
         QCOMPARE(frm->UserID->text(), QStringLiteral("&New Player..."));
         frm->SevenColors->trigger();

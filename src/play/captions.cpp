@@ -1,0 +1,21 @@
+// What the game window shows of the player session.
+#include "play/captions.h"
+
+#include "stats/names.h"
+
+namespace vella {
+
+std::string DisplayText(const PlayerSession& session) {
+    return AnsiToUtf8(DisplayName(session.PlayerName));
+}
+
+std::string MainCaption(const PlayerSession& session) {
+    if (!session.LoggedIn()) return "Vellacode";
+    return "Current Player: " + DisplayText(session);
+}
+
+std::string UserIdCaption(const PlayerSession& session) {
+    return session.LoggedIn() ? "&New Player..." : "&Log In...";
+}
+
+}  // namespace vella

@@ -1,0 +1,20 @@
+// What the game window shows of the player session: its caption, the log-in menu item, and the
+// player's name as the messages write it.
+#pragma once
+
+#include <string>
+
+#include "stats/player_session.h"
+
+namespace vella {
+
+// The player's display name (UTF-8), empty while nobody is logged in.
+std::string DisplayText(const PlayerSession& session);
+
+// The main window's caption, "Vellacode" or "Current Player: " and the display name (UTF-8).
+std::string MainCaption(const PlayerSession& session);
+
+// "&Log In..." until somebody has logged in, then "&New Player...".
+std::string UserIdCaption(const PlayerSession& session);
+
+}  // namespace vella

@@ -1,0 +1,88 @@
+// The log-in window's decisions.
+#include "play/login_choice.h"
+
+#include "stats/names.h"
+
+namespace vella {
+namespace {
+
+// The list behind the box (stored forms), the players of the file first: the player logged in
+// is added at the end where the file has no record of them, and is never completed to.
+struct Listing {
+    std::vector<std::string> Names;
+    int PlayerCount = 0;
+    int Preselected = -1;
+};
+
+Listing ListFor(const PlayerSession& session, std::vector<std::string> names) {
+    Listing listing{std::move(names)};
+    listing.PlayerCount = static_cast<int>(listing.Names.size());
+    if (!session.LoggedIn()) {
+        listing.Preselected = listing.PlayerCount == 1 ? 0 : -1;
+        return listing;
+    }
+    for (int i = 0; i < listing.PlayerCount; ++i) {
+        if (listing.Names[i] == session.PlayerName) listing.Preselected = i;
+    }
+    if (listing.Preselected < 0) {
+        listing.Names.push_back(session.PlayerName);
+        listing.Preselected = listing.PlayerCount;
+    }
+    return listing;
+}
+
+}  // namespace
+
+std::string UnstorableNameMessage(const std::u32string& unstorable) {
+    std::string listed;
+    for (char32_t c : unstorable) {
+        if (!listed.empty()) listed += ' ';
+        listed += CodePointToUtf8(c);
+    }
+    return "These characters cannot be kept in a player's name: " + listed +
+           ". The statistics keep Western European letters only; please type the name with "
+           "those.";
+}
+
+std::optional<std::string> AcceptName(std::string_view ansiText) {
+    // The check runs on the 15-character stored form, so that a name whose visible characters
+    // all lie past the cut is refused rather than stored blank.
+    std::string stored = StoredName(ansiText);
+    if (ansiText.empty() || !CheckName(stored)) return std::nullopt;
+    return stored;
+}
+
+LoginChoice::LoginChoice(ModalHost& host, const PlayerSession& session,
+                         std::vector<std::string> storedNames)
+    : host_(host), offersNoStats_(session.KeepStats && !session.LoggedIn()), typeAhead_({}, 0) {
+    Listing listing = ListFor(session, std::move(storedNames));
+    preselected_ = listing.Preselected;
+    for (const std::string& name : listing.Names) entries_.push_back(AnsiToUtf8(name));
+    typeAhead_ = TypeAhead(std::move(listing.Names), listing.PlayerCount);
+}
+
+std::optional<NameBox> LoginChoice::Key(char32_t key) {
+    if (!typeAhead_.KeyPress(key)) return std::nullopt;
+    const TypeAhead::Box& box = typeAhead_.Shown();
+    return NameBox{AnsiToUtf8(box.Text), box.SelStart, box.SelLength};
+}
+
+bool LoginChoice::Ok(const std::string& boxText) {
+    // A typed name that the file cannot hold is refused with its reason, never stored with
+    // question marks where those characters were, in another player's record. A listed entry
+    // chosen instead is taken.
+    const std::u32string unstorable = typeAhead_.Unstorable();
+    if (!unstorable.empty() && boxText == AnsiToUtf8(typeAhead_.Shown().Text)) {
+        host_.Message(MessageRequest{UnstorableNameMessage(unstorable)});
+        return false;
+    }
+    const std::optional<std::string> name = AcceptName(Utf8ToAnsi(boxText));
+    if (!name) {
+        host_.Message(MessageRequest{std::string(InvalidNameMessage)});
+        return false;
+    }
+    outcome_ = LoginOutcome{LoginOutcome::Kind::Chosen, *name};
+    return true;
+}
+
+}  // namespace vella

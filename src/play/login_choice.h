@@ -1,0 +1,72 @@
+// The log-in window's decisions: the names it lists and the one it preselects, whether it offers
+// "Cancel" or "No Keep Stats", what the name box shows as keys are typed, and whether OK takes
+// the name or refuses it. The window shows what this says and reports what the person did.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "play/modal_host.h"
+#include "stats/player_session.h"
+#include "stats/type_ahead.h"
+
+namespace vella {
+
+inline constexpr std::string_view InvalidNameMessage =
+    "Please enter a valid name, 15 characters or less";
+
+// The refusal of a name with characters a stored name cannot hold (`unstorable`, UTF-32), in
+// UTF-8: the statistics file keeps Western European letters only, and a name turned into
+// question marks would share its record with other players' names.
+std::string UnstorableNameMessage(const std::u32string& unstorable);
+
+// OK with the box text `ansiText` (Windows-1252): the name's stored form, or nothing when it has
+// no visible character in its first 15 (InvalidNameMessage is shown).
+std::optional<std::string> AcceptName(std::string_view ansiText);
+
+// The name box: its text (UTF-8) and the selection, counted in characters.
+struct NameBox {
+    std::string Text;
+    int SelStart = 0;
+    int SelLength = 0;
+};
+
+class LoginChoice {
+  public:
+    // Offered to `session`, listing `storedNames` (the statistics file's, in file order).
+    LoginChoice(ModalHost& host, const PlayerSession& session,
+                std::vector<std::string> storedNames);
+
+    // The list as shown (UTF-8): the file's names, and the player logged in where the file has
+    // no record of them yet.
+    const std::vector<std::string>& Entries() const { return entries_; }
+    // The entry selected when the window opens; -1 for none.
+    int Preselected() const { return preselected_; }
+    // "No Keep Stats" in place of "Cancel": while statistics are kept for nobody.
+    bool OffersNoStats() const { return offersNoStats_; }
+
+    // One key typed into the name box (a code point; TypeAhead::Backspace takes one back): what
+    // the box shows now, or nothing when the key is ignored.
+    std::optional<NameBox> Key(char32_t key);
+
+    // OK while the box shows `boxText` (UTF-8): true when the name is taken and the window is to
+    // close; false when it was refused and the person told why.
+    bool Ok(const std::string& boxText);
+    void Cancel() { outcome_.How = LoginOutcome::Kind::Cancelled; }
+    void Decline() { outcome_.How = LoginOutcome::Kind::Declined; }
+
+    // How the window was left; Closed until OK, Cancel or No Keep Stats ends it.
+    const LoginOutcome& Outcome() const { return outcome_; }
+
+  private:
+    ModalHost& host_;
+    std::vector<std::string> entries_;
+    int preselected_ = -1;
+    bool offersNoStats_ = false;
+    TypeAhead typeAhead_;
+    LoginOutcome outcome_;
+};
+
+}  // namespace vella

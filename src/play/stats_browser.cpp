@@ -1,0 +1,87 @@
+// The statistics window's decisions.
+#include "play/stats_browser.h"
+
+#include <algorithm>
+
+#include "play/player_deletion.h"
+#include "stats/names.h"
+#include "stats/stats_file.h"
+
+namespace vella {
+
+StatsBrowser::StatsBrowser(ModalHost& host, StatsFile& stats)
+    : host_(host), stats_(stats), figures_(ComputeView(PlayerRec{}, 0)) {}
+
+bool StatsBrowser::Open(const std::string& playerName, int gameType) {
+    wanted_ = playerName;
+    view_ = std::clamp(gameType, 0, 3);
+    if (!List()) return false;
+    ShowFigures();
+    return true;
+}
+
+bool StatsBrowser::List() {
+    auto names = stats_.ReadNames();
+    names_.clear();
+    shown_.clear();
+    selected_ = -1;
+    if (!names.Ok()) {
+        ReportFailure(host_, names.Error);
+        return false;
+    }
+    names_ = std::move(names.Value);
+    for (std::size_t i = 0; i < names_.size(); ++i) {
+        shown_.push_back(AnsiToUtf8(names_[i]));
+        if (names_[i] == wanted_) selected_ = static_cast<int>(i);
+    }
+    if (selected_ < 0 && !names_.empty()) selected_ = 0;
+    return true;
+}
+
+void StatsBrowser::Select(int index) {
+    if (index < 0 || index >= static_cast<int>(names_.size())) return;
+    selected_ = index;
+    ShowFigures();
+}
+
+void StatsBrowser::ChooseView(int view) {
+    view_ = std::clamp(view, 0, GrandTotalView);
+    ShowFigures();
+}
+
+// The figures of the player selected, found by place and checked by name: where another program
+// has deleted a player meanwhile, the list is read again, on the same player where still there.
+void StatsBrowser::ShowFigures(bool relisted) {
+    if (selected_ < 0) return;
+    const auto record = stats_.ReadPlayer(selected_ + 1, names_[selected_]);
+    if (!record.Ok()) {
+        ReportFailure(host_, record.Error);
+        return;
+    }
+    if (!record.Value) {
+        if (relisted) return;
+        host_.Message(
+            MessageRequest{stats_.ChangedSinceListed("the list now shows them as they are.")});
+        wanted_ = names_[selected_];
+        if (List()) ShowFigures(true);
+        return;
+    }
+    figures_ = ComputeView(*record.Value, view_);
+}
+
+bool StatsBrowser::DeleteSelected() {
+    if (selected_ < 0) return false;
+    switch (DeletePlayer(host_, stats_, selected_ + 1, names_[selected_])) {
+        case Deletion::FileGone:
+            return true;
+        case Deletion::Deleted:
+            if (List()) ShowFigures();
+            break;
+        case Deletion::Kept:
+        case Deletion::Failed:
+            break;
+    }
+    return false;
+}
+
+}  // namespace vella

@@ -1,0 +1,52 @@
+// The statistics window's decisions: the players it lists and the one selected, the view chosen
+// and its figures as the texts shown, and Delete Player with what the window shows after it.
+// The window shows what this says and reports what the person did; only this reads the file.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "play/modal_host.h"
+#include "stats/stats_figures.h"
+
+namespace vella {
+
+class StatsFile;
+
+class StatsBrowser {
+  public:
+    StatsBrowser(ModalHost& host, StatsFile& stats);
+
+    // Lists the players and selects `playerName` (stored form; empty or not listed: the first),
+    // in the view of game type `gameType`. False when the file could not be read: the person
+    // was told why, and no window is to open.
+    bool Open(const std::string& playerName, int gameType);
+
+    // The players as listed (UTF-8, stored form), the one selected (-1: none), the view (0..3
+    // the game types, TotalsByColorsView, GrandTotalView) and its figures.
+    const std::vector<std::string>& Players() const { return shown_; }
+    int Selected() const { return selected_; }
+    int View() const { return view_; }
+    const StatsView& Figures() const { return figures_; }
+
+    void Select(int index);
+    void ChooseView(int view);
+    // Delete Player, asked first; true when the window is to close (the only player is gone,
+    // and the file with them).
+    bool DeleteSelected();
+
+  private:
+    bool List();
+    void ShowFigures(bool relisted = false);
+
+    ModalHost& host_;
+    StatsFile& stats_;
+    std::string wanted_;              // the player to select whenever the list is read
+    std::vector<std::string> names_;  // stored forms, in file order
+    std::vector<std::string> shown_;
+    int selected_ = -1;
+    int view_ = 0;
+    StatsView figures_;
+};
+
+}  // namespace vella

@@ -1,0 +1,241 @@
+// What the log-in and statistics windows list, select, offer, take and refuse, and what they
+// show after each thing the person does, decided without a window.
+#include <gtest/gtest.h>
+
+#include "../stats/stats_files.h"
+#include "play/captions.h"
+#include "play/login_choice.h"
+#include "play/stats_browser.h"
+#include "scripted_host.h"
+#include "stats/stats_file.h"
+
+using namespace vella;
+
+namespace {
+
+std::vector<std::string> Stored(std::initializer_list<const char*> names) {
+    std::vector<std::string> stored;
+    for (const char* name : names) stored.push_back(StoredName(Utf8ToAnsi(name)));
+    return stored;
+}
+
+TEST(Session, CaptionsFollowWhoIsLoggedIn) {
+    PlayerSession session;
+    EXPECT_EQ(MainCaption(session), "Vellacode");
+    EXPECT_EQ(UserIdCaption(session), "&Log In...");
+    session.KeepStats = false;
+    EXPECT_FALSE(LogIn(session, StoredName("mary-ann")));  // nobody before
+    EXPECT_TRUE(session.KeepStats);
+    EXPECT_EQ(MainCaption(session), "Current Player: Mary-ann");
+    EXPECT_EQ(UserIdCaption(session), "&New Player...");
+    EXPECT_FALSE(LogIn(session, StoredName("MARY-ANN")));  // the same name
+    EXPECT_TRUE(LogIn(session, StoredName("bob")));
+}
+
+TEST(LoginChoice, ListsPreselectsAndOffers) {
+    struct Case {
+        std::vector<std::string> file;
+        const char* player;  // logged in; empty: nobody
+        bool keepStats;
+        std::vector<std::string> entries;
+        int preselected;
+        bool offersNoStats;
+    };
+    const Case cases[] = {
+        {{}, "", true, {}, -1, true},
+        {Stored({"ann"}), "", true, {"ANN            "}, 0, true},
+        {Stored({"ann", "bob"}), "", true, {"ANN            ", "BOB            "}, -1, true},
+        {Stored({"ann", "bob"}), "", false, {"ANN            ", "BOB            "}, -1, false},
+        {Stored({"ann", "bob"}), "bob", true, {"ANN            ", "BOB            "}, 1, false},
+        {Stored({"ann", "ann"}), "ann", true, {"ANN            ", "ANN            "}, 1, false},
+        {Stored({"zoë"}), "zed", true, {"ZOË            ", "ZED            "}, 1, false},
+    };
+    for (const Case& c : cases) {
+        ScriptedHost host;
+        const PlayerSession session{*c.player ? StoredName(c.player) : "", c.keepStats};
+        const LoginChoice choice(host, session, c.file);
+        EXPECT_EQ(choice.Entries(), c.entries) << c.player;
+        EXPECT_EQ(choice.Preselected(), c.preselected) << c.player;
+        EXPECT_EQ(choice.OffersNoStats(), c.offersNoStats) << c.player;
+    }
+}
+
+// The box as typed: completed to the first listed player it begins, never to the player logged
+// in without a record; Backspace takes the typed text back without completing.
+TEST(LoginChoice, TheBoxShowsTheTypeAhead) {
+    ScriptedHost host;
+    LoginChoice choice(host, PlayerSession{StoredName("zed")}, Stored({"bob", "boris"}));
+    struct Step {
+        char32_t key;
+        const char* text;
+        int selStart, selLength;
+    };
+    for (const Step& s :
+         {Step{U'b', "BOB", 1, 2}, Step{U'o', "BOB", 2, 1}, Step{U'r', "BORIS", 3, 2},
+          Step{TypeAhead::Backspace, "BO", 2, 0}, Step{U'é', "BOÉ", 3, 0}}) {
+        const auto box = choice.Key(s.key);
+        ASSERT_TRUE(box);
+        EXPECT_EQ(box->Text, s.text);
+        EXPECT_EQ(box->SelStart, s.selStart);
+        EXPECT_EQ(box->SelLength, s.selLength);
+    }
+    EXPECT_FALSE(choice.Key(0x7F));  // DEL
+    LoginChoice other(host, PlayerSession{StoredName("zed")}, Stored({"bob"}));
+    EXPECT_EQ(other.Key(U'z')->Text, "Z");
+}
+
+// OK takes the stored form of the box's text, or refuses it with the reason and leaves the
+// window open; a listed entry chosen after typing unstorable letters is taken.
+TEST(LoginChoice, OkTakesTheNameOrSaysWhyNot) {
+    const std::string invalid = "Please enter a valid name, 15 characters or less";
+    const std::string russian =
+        "These characters cannot be kept in a player's name: И в а н. The statistics keep "
+        "Western European letters only; please type the name with those.";
+    struct Case {
+        std::u32string typed;
+        const char* box;  // chosen instead of the typed text; null: the typed text
+        std::string stored;
+        std::string refusal;
+    };
+    const Case cases[] = {
+        {U"   ", nullptr, "", invalid},
+        {U"               bob", nullptr, "", invalid},
+        {U"", nullptr, "", invalid},
+        {U"mary-ann wilkinson", nullptr, "MARY-ANN WILKIN", ""},
+        {U" ann", nullptr, " ANN           ", ""},
+        {U"josé lópez-garcía", nullptr, "JOS\xC9 L\xD3PEZ-GARC", ""},
+        {U"Иван", nullptr, "", russian},
+        {U"Иван", "ANN            ", "ANN            ", ""},
+    };
+    for (const Case& c : cases) {
+        ScriptedHost host;
+        LoginChoice choice(host, PlayerSession{}, Stored({"ann"}));
+        std::string box;
+        for (char32_t key : c.typed) box = choice.Key(key)->Text;
+        const bool taken = choice.Ok(c.box ? c.box : box);
+        EXPECT_EQ(taken, c.refusal.empty()) << c.stored;
+        EXPECT_EQ(host.LastText(), c.refusal) << c.stored;
+        EXPECT_EQ(choice.Outcome().How,
+                  taken ? LoginOutcome::Kind::Chosen : LoginOutcome::Kind::Closed);
+        EXPECT_EQ(choice.Outcome().PlayerName, c.stored);
+    }
+    ScriptedHost host;
+    LoginChoice choice(host, PlayerSession{}, {});
+    choice.Decline();
+    EXPECT_EQ(choice.Outcome().How, LoginOutcome::Kind::Declined);
+    choice.Cancel();
+    EXPECT_EQ(choice.Outcome().How, LoginOutcome::Kind::Cancelled);
+}
+
+class Browsing : public ::testing::Test {
+  protected:
+    TempFolder folder;
+    StatsFile stats{folder.Path()};
+    ScriptedHost host;
+    StatsBrowser browser{host, stats};
+
+    // Players told apart by their best standard game: ann 3, bob 4, carl 5 moves.
+    void SetUp() override {
+        for (auto [name, moves] : {std::pair{"ann", 3}, {"bob", 4}, {"carl", 5}}) {
+            ASSERT_TRUE(stats.RecordGame(StoredName(name), {0, 0, true, std::int16_t(moves)}).Ok());
+        }
+    }
+    std::string Best() const { return browser.Figures().Columns[0].Best; }
+};
+
+TEST_F(Browsing, OpensOnThePlayerAndGameTypeAndFollowsChoices) {
+    ASSERT_TRUE(stats.RecordGame(StoredName("bob"), {1, 3, false, 10}).Ok());
+    ASSERT_TRUE(browser.Open(StoredName("bob"), 2));
+    EXPECT_EQ(browser.Players(), Stored({"ann", "bob", "carl"}));
+    EXPECT_EQ(browser.Selected(), 1);
+    EXPECT_EQ(browser.View(), 2);
+    EXPECT_EQ(Best(), "-");
+    browser.ChooseView(0);
+    EXPECT_EQ(Best(), "4");
+    browser.Select(2);
+    EXPECT_EQ(Best(), "5");
+    browser.Select(3);  // past the list: nothing changes
+    EXPECT_EQ(browser.Selected(), 2);
+    browser.Select(1);
+    browser.ChooseView(GrandTotalView);
+    EXPECT_TRUE(browser.Figures().GrandTotal);
+    EXPECT_EQ(browser.Figures().Columns[0].Games, "2");
+    EXPECT_EQ(browser.Figures().Columns[0].Average, "7.0");
+    EXPECT_TRUE(host.log.empty());
+
+    StatsBrowser other(host, stats);
+    ASSERT_TRUE(other.Open(StoredName("zed"), 7));  // no record: the first player
+    EXPECT_EQ(other.Selected(), 0);
+    EXPECT_EQ(other.View(), 3);
+}
+
+// Another program deleted a player meanwhile: the figures are found by name, never another
+// player's, and the list is read again on the same player.
+TEST_F(Browsing, AChangedFileIsListedAgain) {
+    ASSERT_TRUE(browser.Open(StoredName("bob"), 0));
+    browser.Select(2);
+    ASSERT_TRUE(StatsFile(folder.Path()).RemovePlayer(1, StoredName("ann")).Ok());
+    browser.ChooseView(1);
+    EXPECT_EQ(host.LastText(), "\"" + (folder / "stats.dat").string() +
+                                   "\" has changed since its players were listed; the list now "
+                                   "shows them as they are.");
+    EXPECT_EQ(browser.Players(), Stored({"bob", "carl"}));
+    EXPECT_EQ(browser.Selected(), 1);
+    EXPECT_EQ(browser.View(), 1);
+    browser.ChooseView(0);
+    EXPECT_EQ(Best(), "5");
+    EXPECT_EQ(host.messages.size(), 1u);
+}
+
+TEST_F(Browsing, AnUnreadableFileOpensNothing) {
+    std::filesystem::remove(folder / "stats.dat");
+    std::filesystem::create_directory(folder / "stats.dat");
+    EXPECT_FALSE(browser.Open({}, 0));
+    EXPECT_NE(host.LastText().find("stats.dat"), std::string::npos);
+    EXPECT_TRUE(browser.Players().empty());
+}
+
+// After a deletion the list is read again, on the player logged in where still there, else
+// the first; the only player's deletion closes the window; a refused one keeps the list.
+TEST_F(Browsing, DeletePlayerAndWhatFollows) {
+    struct Case {
+        const char* loggedIn;
+        int selected;
+        std::vector<Answer> answers;
+        bool blocked;  // stats.tmp cannot be made
+        std::vector<std::string> after;
+        int selectedAfter;
+        const char* games;  // the standard games of the player selected after
+    };
+    const Case cases[] = {
+        {"bob", 1, {Answer::Cancel}, false, Stored({"ann", "bob", "carl"}), 1, "2"},
+        {"bob", 1, {Answer::Ok}, false, Stored({"ann", "carl"}), 0, "1"},
+        {"bob", 2, {Answer::Ok}, false, Stored({"ann", "bob"}), 1, "2"},
+        {"bob", 2, {Answer::Ok}, true, Stored({"ann", "bob", "carl"}), 2, "3"},
+    };
+    for (const Case& c : cases) {
+        TempFolder there;
+        WriteBytes(there / "stats.dat", RecordsOf({"ann", "bob", "carl"}));
+        if (c.blocked) std::filesystem::create_directory(there / "stats.tmp");
+        StatsFile file(there.Path());
+        ScriptedHost asked;
+        asked.answers.assign(c.answers.begin(), c.answers.end());
+        StatsBrowser deleting(asked, file);
+        ASSERT_TRUE(deleting.Open(StoredName(c.loggedIn), 0));
+        deleting.Select(c.selected);
+        EXPECT_FALSE(deleting.DeleteSelected());
+        EXPECT_EQ(deleting.Players(), c.after);
+        EXPECT_EQ(deleting.Selected(), c.selectedAfter);
+        EXPECT_EQ(deleting.Figures().Columns[0].Games, c.games);
+    }
+    TempFolder alone;
+    WriteBytes(alone / "stats.dat", RecordsOf({"dora"}));
+    StatsFile file(alone.Path());
+    host.answers = {Answer::Ok};
+    StatsBrowser last(host, file);
+    ASSERT_TRUE(last.Open({}, 0));
+    EXPECT_TRUE(last.DeleteSelected());
+    EXPECT_FALSE(std::filesystem::exists(alone / "stats.dat"));
+}
+
+}  // namespace
