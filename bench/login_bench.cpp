@@ -6,13 +6,15 @@
 
 #include "bench_folder.h"
 #include "play/login_choice.h"
+#include "stats/names.h"
 #include "ui/qt_modal_host.h"
-#include "ui/text_codec.h"
 #include "ui/user_frm.h"
 
 static void BM_FloorFillComboBox(benchmark::State& state) {
     QStringList names;
-    for (const auto& rec : bench::FullStats().ReadAll().Value) names << vella::FromAnsi(rec.Name);
+    for (const auto& name : bench::FullStats().ReadNames().Value) {
+        names << QString::fromStdString(vella::AnsiToUtf8(name));
+    }
     for (auto _ : state) {
         QComboBox box;  // set up as the log-in window's box is
         box.setEditable(true);

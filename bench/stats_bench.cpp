@@ -135,11 +135,12 @@ BENCHMARK(BM_RecordGameLastPlayer)->Unit(benchmark::kMillisecond);
 
 static void BM_RemoveRecord(benchmark::State& state) {
     StatsFile& stats = FullStats();
+    const std::string name = StoredName("P" + std::to_string(DesignLimit / 2 - 1));
     for (auto _ : state) {
         state.PauseTiming();
         bench::LayFullFile();
         state.ResumeTiming();
-        stats.RemoveRecord(DesignLimit / 2);
+        stats.RemovePlayer(DesignLimit / 2, name);
     }
 }
 BENCHMARK(BM_RemoveRecord)->Unit(benchmark::kMillisecond);

@@ -14,14 +14,18 @@
 inline std::pair<std::vector<vella::PlayerRec>, std::vector<std::string>> CheckReads(
     vella::StatsFile& stats, std::size_t size) {
     const auto count = vella::StatsFile::CountFor(size);
-    auto all = stats.ReadAll();
     auto names = stats.ReadNames();
-    if (!all.Ok() || !names.Ok() || static_cast<int>(all.Value.size()) != count ||
-        static_cast<int>(names.Value.size()) != count || stats.RecordCount().Value != count) {
+    if (!names.Ok() || static_cast<int>(names.Value.size()) != count ||
+        stats.RecordCount().Value != count) {
         std::abort();
     }
-    for (const vella::PlayerRec& rec : all.Value) {
-        for (int view = 0; view <= vella::GrandTotalView; ++view) vella::ComputeView(rec, view);
+    std::vector<vella::PlayerRec> all;
+    for (int k = 1; k <= count; ++k) {
+        auto rec = stats.ReadPlayer(k, names.Value[k - 1]);
+        if (!rec.Ok() || !rec.Value) std::abort();
+        for (int view = 0; view <= vella::GrandTotalView; ++view)
+            vella::ComputeView(*rec.Value, view);
+        all.push_back(*rec.Value);
     }
-    return {std::move(all.Value), std::move(names.Value)};
+    return {std::move(all), std::move(names.Value)};
 }

@@ -71,8 +71,6 @@ class GameState {
     std::int16_t CurRow() const { return curRow_; }
     std::int16_t LastHole() const { return lastHole_; }
     bool InGame() const { return inGame_; }
-    std::int16_t Blacks() const { return blacks_; }
-    std::int16_t Whites() const { return whites_; }
     std::int16_t ColorSetIdx() const { return colorSetIdx_; }
     ColorCode BlankCode() const { return blankCode_; }
     const Pattern& Secret() const { return secret_; }

@@ -132,11 +132,10 @@ std::string_view WithoutPadding(std::string_view stored) {
 }
 
 std::string DisplayName(std::string_view stored) {
-    if (stored.empty()) return {};
-    std::string shown(stored.substr(0, NameLength));
+    // A name of spaces only keeps its first, as its first character is always kept.
+    std::string shown(WithoutPadding(stored.substr(0, NameLength)));
+    if (shown.empty() && !stored.empty()) shown.assign(1, stored.front());
     for (std::size_t i = 1; i < shown.size(); ++i) shown[i] = AnsiLower(shown[i]);
-    const auto last = shown.find_last_not_of(' ');
-    shown.resize(last == std::string::npos || last == 0 ? 1 : last + 1);
     return shown;
 }
 

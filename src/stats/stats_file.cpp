@@ -98,18 +98,6 @@ Result<int> StatsFile::RecordCount() {
     });
 }
 
-Result<std::vector<PlayerRec>> StatsFile::ReadAll() {
-    return Reading(true, [](Bytes& bytes) {
-        const int count = WholeRecords(bytes);
-        Result<std::vector<PlayerRec>> records;
-        records.Value.reserve(count);
-        for (int i = 0; i < count; ++i) {
-            records.Value.push_back(DecodeRecord(std::span(bytes).subspan(OffsetOf(i))));
-        }
-        return records;
-    });
-}
-
 Result<std::vector<std::string>> StatsFile::ReadNames() {
     return Reading(true, [](Bytes& bytes) {
         const int count = WholeRecords(bytes);
@@ -132,24 +120,6 @@ Result<std::optional<PlayerRec>> StatsFile::ReadPlayer(int k, const std::string&
     });
 }
 
-Status StatsFile::RemoveLocked(Bytes& bytes, int k) {
-    // Records are copied whole, without interpretation.
-    const int count = WholeRecords(bytes);
-    if (k >= 1 && k <= count) {
-        const auto first = bytes.begin() + static_cast<std::ptrdiff_t>(OffsetOf(k - 1));
-        bytes.erase(first, first + RecordSize);
-    }
-    return Rewrite(bytes);
-}
-
-Status StatsFile::RemoveRecord(int k) {
-    return Locked(true, [&](fileio::FolderLock&) {
-        auto loaded = Load();
-        if (!loaded.Ok()) return Status(loaded);
-        return RemoveLocked(loaded.Value.Data, k);
-    });
-}
-
 Result<int> StatsFile::RemovePlayer(int k, const std::string& storedName) {
     return Locked(true, [&](fileio::FolderLock&) {
         auto loaded = Load();
@@ -158,9 +128,16 @@ Result<int> StatsFile::RemovePlayer(int k, const std::string& storedName) {
         if (!RecordIs(bytes, k, storedName)) {
             return Result<int>::Failure(Status{ChangedSinceListed("nothing was deleted.")});
         }
-        const auto count = CountFor(bytes.size());
+        const int count = WholeRecords(bytes);
         Status removed = fileio::CheckWritable(DatPath());
-        if (removed.Ok()) removed = count == 1 ? fileio::Remove(DatPath()) : RemoveLocked(bytes, k);
+        if (removed.Ok() && count == 1) {
+            removed = fileio::Remove(DatPath());
+        } else if (removed.Ok()) {
+            // The other records are copied whole, without interpretation.
+            const auto first = bytes.begin() + static_cast<std::ptrdiff_t>(OffsetOf(k - 1));
+            bytes.erase(first, first + RecordSize);
+            removed = Rewrite(bytes);
+        }
         if (!removed.Ok()) return Result<int>::Failure(removed);
         return Result<int>{{}, static_cast<int>(count - 1)};
     });

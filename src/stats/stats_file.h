@@ -34,10 +34,6 @@ class StatsFile {
     // The number of records; creates an empty stats.dat when there is none.
     Result<int> RecordCount();
 
-    // Every record in file order (a short last record reads zero-filled); creates an empty file
-    // when there is none.
-    Result<std::vector<PlayerRec>> ReadAll();
-
     // The name field of every record in file order (stored form, 15 characters); creates an
     // empty file when there is none.
     Result<std::vector<std::string>> ReadNames();
@@ -46,13 +42,10 @@ class StatsFile {
     // since its names were read (the player deleted, or moved by a deletion before it).
     Result<std::optional<PlayerRec>> ReadPlayer(int k, const std::string& storedName);
 
-    // Rebuilds the file without record k: the others go in order to stats.tmp, which is flushed
-    // and renamed over stats.dat. On failure stats.dat is as it was and stats.tmp is gone.
-    Status RemoveRecord(int k);
-
     // Removes the player at record k, which must still be `storedName` (another copy of the
-    // program may have changed the file); the only player's removal deletes the file. Value:
-    // the records left.
+    // program may have changed the file): the other records go in order to stats.tmp, which is
+    // flushed and renamed over stats.dat; on failure stats.dat is as it was and stats.tmp is
+    // gone. The only player's removal deletes the file. Value: the records left.
     Result<int> RemovePlayer(int k, const std::string& storedName);
 
     // Deletes stats.dat when it holds no record (a missing file stays missing). Value: the count.
@@ -93,7 +86,6 @@ class StatsFile {
 
     // Replaces stats.dat by `bytes`, written aside and renamed over.
     Status Rewrite(const Bytes& bytes);
-    Status RemoveLocked(Bytes& bytes, int k);
 
     std::filesystem::path folder_;
 };

@@ -15,8 +15,6 @@ std::optional<MouseButton> ButtonOf(Qt::MouseButton button) {
             return MouseButton::Primary;
         case Qt::RightButton:
             return MouseButton::Secondary;
-        case Qt::MiddleButton:
-            return MouseButton::Middle;
         default:
             return std::nullopt;
     }

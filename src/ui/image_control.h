@@ -9,7 +9,7 @@
 namespace vella {
 
 // The mouse buttons as the window's handlers know them.
-enum class MouseButton { Primary = 1, Secondary = 2, Middle = 4 };
+enum class MouseButton { Primary = 1, Secondary = 2 };
 
 class ImageControl : public QLabel {
     Q_OBJECT

@@ -131,7 +131,7 @@ TEST_F(Flows, KeepStatsOffDuringAGameAsksAndOnNeverDoes) {
     EXPECT_TRUE(play.Session().KeepStats);
     EXPECT_EQ(host.messages.size(), 2u);
     Win();
-    EXPECT_EQ(stats.ReadAll().Value.at(0).TotMoves[0], 2);
+    EXPECT_EQ(RecordsIn(stats.DatPath()).at(0).TotMoves[0], 2);
 }
 
 TEST_F(Flows, KeepStatsOffWithNobodyLoggedInNamesNobody) {
@@ -191,7 +191,7 @@ TEST_F(Flows, ExitDuringAGameAsksFirstAndTheShutdownStepRunsOnce) {
 
     host.answers = {Answer::No};
     EXPECT_TRUE(play.Exit());
-    EXPECT_EQ(stats.ReadAll().Value.at(0).NumGames[0], 1);  // the dropped game is not recorded
+    EXPECT_EQ(RecordsIn(stats.DatPath()).at(0).NumGames[0], 1);  // the dropped game is not recorded
     const auto backup = ReadBytes(folder / "stats.bak");
     EXPECT_EQ(backup, Dat());
     WriteBytes(folder / "stats.dat", std::vector<unsigned char>(143, 'x'));

@@ -53,19 +53,20 @@ TEST_F(StatsFileTest, ShortLastRecordReadsZeroFilled) {
     std::vector<unsigned char> bytes = RecordsOf({"A", "B"});
     bytes.resize(RecordSize + 100);
     WriteBytes(stats.DatPath(), bytes);
-    const auto all = stats.ReadAll();
-    ASSERT_EQ(all.Value.size(), 2u);
-    EXPECT_EQ(all.Value[1].Name, "B              ");
-    EXPECT_EQ(all.Value[1].Best[7], 0);
-    EXPECT_EQ(stats.ReadPlayer(2, all.Value[1].Name).Value, all.Value[1]);
-    EXPECT_FALSE(stats.ReadPlayer(1, all.Value[1].Name).Value);  // another player's place
-    EXPECT_FALSE(stats.ReadPlayer(3, all.Value[1].Name).Value);
+    const std::string b = StoredName("B");
+    const auto last = stats.ReadPlayer(2, b).Value;
+    ASSERT_TRUE(last);
+    EXPECT_EQ(last->Name, b);
+    EXPECT_EQ(last->NumGames[0], 2);
+    EXPECT_EQ(last->Best[7], 0);
+    EXPECT_FALSE(stats.ReadPlayer(1, b).Value);  // another player's place
+    EXPECT_FALSE(stats.ReadPlayer(3, b).Value);
 }
 
 TEST_F(StatsFileTest, RemovingRecordTwoOfThreeKeepsTheOthersByteForByte) {
     const auto bytes = RecordsOf({"ANN", "BOB", "CARL"});
     WriteBytes(stats.DatPath(), bytes);
-    ASSERT_TRUE(stats.RemoveRecord(2).Ok());
+    EXPECT_EQ(stats.RemovePlayer(2, StoredName("BOB")).Value, 2);
     const auto after = ReadBytes(stats.DatPath());
     ASSERT_EQ(after.size(), 2u * RecordSize);
     EXPECT_EQ(Slice(after, 1), Slice(bytes, 1));
@@ -77,7 +78,7 @@ TEST_F(StatsFileTest, RecordingFindsTheLastRecordOfThePlayerOrAppends) {
     ASSERT_TRUE(stats.RecordGame(StoredName("smith"), FinishedGame{0, 0, true, 5}).Ok());
     ASSERT_TRUE(stats.RecordGame(StoredName("SMITH"), FinishedGame{1, 2, false, 10}).Ok());
     ASSERT_TRUE(stats.RecordGame(StoredName("jones"), FinishedGame{0, 0, true, 2}).Ok());
-    auto all = stats.ReadAll().Value;
+    auto all = RecordsIn(stats.DatPath());
     ASSERT_EQ(all.size(), 2u);
     EXPECT_EQ(all[0].NumGames[CellIndex(0, 0)], 1);
     EXPECT_EQ(all[0].Best[CellIndex(0, 0)], 5);
@@ -86,13 +87,22 @@ TEST_F(StatsFileTest, RecordingFindsTheLastRecordOfThePlayerOrAppends) {
     EXPECT_EQ(all[1].Name, "JONES          ");
 
     // A deleted player gets a fresh record at the end.
-    ASSERT_TRUE(stats.RemoveRecord(1).Ok());
+    ASSERT_TRUE(stats.RemovePlayer(1, StoredName("smith")).Ok());
     ASSERT_TRUE(stats.RecordGame(StoredName("smith"), FinishedGame{0, 0, true, 3}).Ok());
-    all = stats.ReadAll().Value;
+    all = RecordsIn(stats.DatPath());
     ASSERT_EQ(all.size(), 2u);
     EXPECT_EQ(all[1].Name, "SMITH          ");
     EXPECT_EQ(all[1].NumGames[CellIndex(0, 0)], 1);
     EXPECT_EQ(all[1].NumGames[CellIndex(1, 2)], 0);
+
+    // Two records of one name (an old file's): the game goes to the last, the first is kept.
+    const auto twice = RecordsOf({"smith", "jones", "smith"});
+    WriteBytes(stats.DatPath(), twice);
+    ASSERT_TRUE(stats.RecordGame(StoredName("smith"), FinishedGame{0, 0, true, 3}).Ok());
+    all = RecordsIn(stats.DatPath());
+    ASSERT_EQ(all.size(), 3u);
+    EXPECT_EQ(all[0].NumGames[0], 1);
+    EXPECT_EQ(all[2].NumGames[0], 4);
 }
 
 TEST_F(StatsFileTest, DeleteWhenEmptyAndBackup) {

@@ -10,6 +10,7 @@
 
 #include "stats/names.h"
 #include "stats/player_rec.h"
+#include "stats/stats_file.h"
 
 class TempFolder {
   public:
@@ -54,4 +55,14 @@ inline std::vector<unsigned char> RecordsOf(const std::vector<std::string>& name
         bytes.insert(bytes.end(), b.begin(), b.end());
     }
     return bytes;
+}
+
+// The records a statistics file's bytes hold, a short last one zero-filled.
+inline std::vector<vella::PlayerRec> RecordsIn(const std::filesystem::path& path) {
+    const auto bytes = ReadBytes(path);
+    std::vector<vella::PlayerRec> records;
+    for (std::int64_t i = 0; i < vella::StatsFile::CountFor(bytes.size()); ++i) {
+        records.push_back(vella::DecodeRecord(std::span(bytes).subspan(i * vella::RecordSize)));
+    }
+    return records;
 }

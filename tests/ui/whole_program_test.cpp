@@ -13,6 +13,7 @@
 #include "rigs.h"
 #include "stats/names.h"
 #include "stats/player_rec.h"
+#include "stats/stats_files.h"
 #include "ui/help_viewer.h"
 #include "ui/image_control.h"
 #include "ui/main_frm.h"
@@ -71,7 +72,7 @@ class WholeProgramTest : public QObject, private GameRig {
 
         // The bytes of each cell are proven on the mid-end; here, that the window's clicks and
         // options reached the file: one record, its two cells, and the backup.
-        const auto all = stats->ReadAll().Value;
+        const auto all = RecordsIn(stats->DatPath());
         QCOMPARE(all.size(), size_t(1));
         QCOMPARE(all[0].Wins[CellIndex(0, 0)], 1);
         QCOMPARE(all[0].TotMoves[CellIndex(1, 2)], 10);
