@@ -3,9 +3,9 @@
 
 namespace vella {
 
-std::int16_t GetGameType(const GameOptions& options) {
-    return static_cast<std::int16_t>((options.BlanksAllowed ? GameTypeBit::Blanks : 0) +
-                                     (options.RepeatsAllowed ? GameTypeBit::Repeats : 0));
+GameType GetGameType(const GameOptions& options) {
+    return static_cast<GameType>((options.BlanksAllowed ? 1 : 0) +
+                                 (options.RepeatsAllowed ? 2 : 0));
 }
 
 }  // namespace vella

@@ -9,7 +9,11 @@ namespace vella {
 
 using ColorCode = std::int16_t;
 
-enum : ColorCode { Black = 0, Blue = 1, Red = 2, Green = 3, Cyan = 4, Magenta = 5, Yellow = 6 };
+// The peg colours, in the palette's order.
+namespace Color {
+inline constexpr ColorCode Black = 0, Blue = 1, Red = 2, Green = 3, Cyan = 4, Magenta = 5,
+                           Yellow = 6;
+}
 
 // Held by every entry of the secret between a reset and the next draw.
 inline constexpr ColorCode NoSecret = -1;
@@ -28,23 +32,17 @@ struct GameOptions {
     bool BlanksAllowed = false;
 };
 
-// The colour sets, as ColorSetIdx numbers them.
-struct ColorSet {
-    static constexpr std::int16_t Six = 0;
-    static constexpr std::int16_t Seven = 1;
-};
+// The colour sets, numbered as the statistics file numbers them.
+enum class ColorSet : std::int16_t { Six = 0, Seven = 1 };
 
-// The game type is the sum of its option bits: 0 = neither option, 1 = blanks only,
-// 2 = repeats only, 3 = both.
-struct GameTypeBit {
-    static constexpr std::int16_t Blanks = 1;
-    static constexpr std::int16_t Repeats = 2;
-};
-std::int16_t GetGameType(const GameOptions& options);
+// The game types, numbered as the statistics file numbers them: the sum of the option bits,
+// blanks 1 and repeats 2.
+enum class GameType : std::int16_t { Standard = 0, Blanks = 1, Repeats = 2, BlanksAndRepeats = 3 };
+GameType GetGameType(const GameOptions& options);
 
 // The empty hole is the code equal to the number of colours in play: 6 or 7.
-constexpr ColorCode BlankCodeFor(std::int16_t colorSetIdx) {
-    return static_cast<ColorCode>(6 + colorSetIdx);
+constexpr ColorCode BlankCodeFor(ColorSet colorSet) {
+    return static_cast<ColorCode>(6 + static_cast<int>(colorSet));
 }
 inline constexpr ColorCode SixColorBlank = BlankCodeFor(ColorSet::Six);
 

@@ -65,11 +65,11 @@ SubmitResult GameState::Submit(const GameOptions& options) {
     return result;
 }
 
-ColorChange GameState::SetColorSet(std::int16_t colorSetIdx, const GameOptions& options) {
+ColorChange GameState::SetColorSet(ColorSet colorSet, const GameOptions& options) {
     if (inGame_) return ColorChange::Refused;
-    if (colorSetIdx == colorSetIdx_) return ColorChange::Unchanged;
-    colorSetIdx_ = colorSetIdx;
-    blankCode_ = BlankCodeFor(colorSetIdx);
+    if (colorSet == colorSetIdx_) return ColorChange::Unchanged;
+    colorSetIdx_ = colorSet;
+    blankCode_ = BlankCodeFor(colorSet);
     ClearBoard();
     NewSecret(options);
     MarkCurrentRow(0);

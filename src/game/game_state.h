@@ -49,7 +49,7 @@ class GameState {
     SubmitResult Submit(const GameOptions& options);
 
     // Switches between ColorSet::Six and ColorSet::Seven; refused while a game is under way.
-    ColorChange SetColorSet(std::int16_t colorSetIdx, const GameOptions& options);
+    ColorChange SetColorSet(ColorSet colorSet, const GameOptions& options);
 
     // Placing pegs. Only holes of the current row react.
     // A secondary click on palette colour `color`: fills the first empty hole of the current
@@ -71,7 +71,7 @@ class GameState {
     std::int16_t CurRow() const { return curRow_; }
     std::int16_t LastHole() const { return lastHole_; }
     bool InGame() const { return inGame_; }
-    std::int16_t ColorSetIdx() const { return colorSetIdx_; }
+    ColorSet ColorSetIdx() const { return colorSetIdx_; }
     ColorCode BlankCode() const { return blankCode_; }
     const Pattern& Secret() const { return secret_; }
     bool Won() const { return won_; }
@@ -99,7 +99,7 @@ class GameState {
     bool inGame_ = false;
     std::int16_t blacks_ = 0;
     std::int16_t whites_ = 0;
-    std::int16_t colorSetIdx_ = ColorSet::Six;
+    ColorSet colorSetIdx_ = ColorSet::Six;
     ColorCode blankCode_ = SixColorBlank;
     Pattern secret_{NoSecret, NoSecret, NoSecret, NoSecret};
     bool won_ = false;

@@ -41,8 +41,8 @@ void Play::OptionsChanged(const GameOptions& options) {
     game_.NewSecret(options);
 }
 
-void Play::ChangeColorSet(std::int16_t colorSetIdx, const GameOptions& options) {
-    if (game_.SetColorSet(colorSetIdx, options) == ColorChange::Refused) {
+void Play::ChangeColorSet(ColorSet colorSet, const GameOptions& options) {
+    if (game_.SetColorSet(colorSet, options) == ColorChange::Refused) {
         host_.Message(MessageRequest{std::string(WaitRefusal)});
     }
     // A menu item toggles its own check mark; the colour set decides it, so repaint in any case.
@@ -77,7 +77,10 @@ void Play::FinishGameStats(const GameOptions& options) {
 }
 
 void Play::RecordGame(const GameOptions& options) {
-    const FinishedGame game{game_.ColorSetIdx(), GetGameType(options), game_.Won(), game_.CurRow()};
+    // The file files a game under the numbers of its colour set and game type.
+    const FinishedGame game{static_cast<std::int16_t>(game_.ColorSetIdx()),
+                            static_cast<std::int16_t>(GetGameType(options)), game_.Won(),
+                            game_.CurRow()};
     const Status recorded = stats_.RecordGame(session_.PlayerName, game);
     if (recorded.Ok()) return;
     ReportFailure(host_,

@@ -35,7 +35,7 @@ class Play {
     // An option check box was clicked: the next secret follows the options.
     void OptionsChanged(const GameOptions& options);
     // "6 Colors" or "7 Colors"; refused while a game is under way.
-    void ChangeColorSet(std::int16_t colorSetIdx, const GameOptions& options);
+    void ChangeColorSet(ColorSet colorSet, const GameOptions& options);
 
     // Placing pegs in the current row (see GameState); each repaints when something changed.
     void PlaceColor(ColorCode color);

@@ -12,9 +12,9 @@ namespace vella {
 StatsBrowser::StatsBrowser(ModalHost& host, StatsFile& stats)
     : host_(host), stats_(stats), figures_(ComputeView(PlayerRec{}, 0)) {}
 
-bool StatsBrowser::Open(const std::string& playerName, int gameType) {
+bool StatsBrowser::Open(const std::string& playerName, GameType gameType) {
     wanted_ = playerName;
-    view_ = std::clamp(gameType, 0, 3);
+    view_ = static_cast<int>(gameType);  // views 0..3 are the game types
     if (!List()) return false;
     ShowFigures();
     return true;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "game/colors.h"
 #include "play/modal_host.h"
 #include "stats/stats_figures.h"
 
@@ -20,7 +21,7 @@ class StatsBrowser {
     // Lists the players and selects `playerName` (stored form; empty or not listed: the first),
     // in the view of game type `gameType`. False when the file could not be read: the person
     // was told why, and no window is to open.
-    bool Open(const std::string& playerName, int gameType);
+    bool Open(const std::string& playerName, GameType gameType);
 
     // The players as listed (UTF-8, stored form), the one selected (-1: none), the view (0..3
     // the game types, TotalsByColorsView, GrandTotalView) and its figures.

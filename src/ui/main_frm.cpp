@@ -200,7 +200,7 @@ void MainFrm::PaintPalette() {
     QRect frame = Frame1->geometry();
     frame.setHeight(Twips(seven ? SevenColorFrameHeight : SixColorFrameHeight));
     Frame1->setGeometry(frame);
-    ClrChoice[Yellow]->setVisible(seven);
+    ClrChoice[Color::Yellow]->setVisible(seven);
     SixColors->setChecked(!seven);
     SevenColors->setChecked(seven);
 }

@@ -36,7 +36,7 @@ class GameFlow : public ::testing::Test {
 };
 
 TEST_F(GameFlow, StartUpIsSixColoursEmptyBoardRowZeroMarkedAndASecret) {
-    EXPECT_EQ(game.ColorSetIdx(), 0);
+    EXPECT_EQ(game.ColorSetIdx(), ColorSet::Six);
     EXPECT_EQ(game.BlankCode(), 6);
     EXPECT_EQ(game.CurRow(), 0);
     EXPECT_EQ(game.LastHole(), -1);
@@ -122,30 +122,31 @@ TEST_F(GameFlow, OptionChangeInReadyDrawsANewSecretAndKeepsThePegs) {
 TEST_F(GameFlow, ColourCountChangesOnlyBetweenGames) {
     Fill({4, 5, 0, 1});
     random.Push({Draw(6, 7), Draw(5, 7), Draw(4, 7), Draw(3, 7)});
-    EXPECT_EQ(game.SetColorSet(1, options), ColorChange::Changed);
-    EXPECT_EQ(game.ColorSetIdx(), 1);
+    EXPECT_EQ(game.SetColorSet(ColorSet::Seven, options), ColorChange::Changed);
+    EXPECT_EQ(game.ColorSetIdx(), ColorSet::Seven);
     EXPECT_EQ(game.BlankCode(), 7);
     EXPECT_EQ(game.Secret(), (Pattern{6, 5, 4, 3}));
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(game.Board()[i], 7);
         EXPECT_EQ(game.Indicators()[i], Indicator::Current);
     }
-    EXPECT_EQ(game.SetColorSet(1, options), ColorChange::Unchanged);
+    EXPECT_EQ(game.SetColorSet(ColorSet::Seven, options), ColorChange::Unchanged);
     EXPECT_EQ(random.Used(), 8u);  // no new draw when already in force
 
     Fill({6, 5, 0, 1});
     ASSERT_FALSE(game.Submit(options).Refused());
     const auto board = game.Board();
-    EXPECT_EQ(game.SetColorSet(0, options), ColorChange::Refused);
-    EXPECT_EQ(game.ColorSetIdx(), 1);
+    EXPECT_EQ(game.SetColorSet(ColorSet::Six, options), ColorChange::Refused);
+    EXPECT_EQ(game.ColorSetIdx(), ColorSet::Seven);
     EXPECT_EQ(game.Board(), board);
 }
 
+// The file's numbers: blanks count 1, repeats 2.
 TEST(GameType, MapsBlanksAndRepeats) {
-    EXPECT_EQ(GetGameType({false, false}), 0);
-    EXPECT_EQ(GetGameType({false, true}), 1);
-    EXPECT_EQ(GetGameType({true, false}), 2);
-    EXPECT_EQ(GetGameType({true, true}), 3);
+    EXPECT_EQ(static_cast<int>(GetGameType({false, false})), 0);
+    EXPECT_EQ(static_cast<int>(GetGameType({false, true})), 1);
+    EXPECT_EQ(static_cast<int>(GetGameType({true, false})), 2);
+    EXPECT_EQ(static_cast<int>(GetGameType({true, true})), 3);
 }
 
 }  // namespace

@@ -22,58 +22,58 @@ class Placement : public ::testing::Test {
 };
 
 TEST_F(Placement, SecondaryClicksFillLeftToRightThenCycleFromAfterLastHole) {
-    EXPECT_EQ(game.PlaceColor(Red), 0);
-    EXPECT_EQ(game.PlaceColor(Blue), 1);
-    EXPECT_EQ(game.PlaceColor(Green), 2);
-    EXPECT_EQ(game.PlaceColor(Cyan), 3);
-    EXPECT_EQ(game.PlaceColor(Black), 0);
-    EXPECT_EQ(game.PlaceColor(Magenta), 1);
-    EXPECT_EQ(game.Board()[0], Black);
-    EXPECT_EQ(game.Board()[1], Magenta);
+    EXPECT_EQ(game.PlaceColor(Color::Red), 0);
+    EXPECT_EQ(game.PlaceColor(Color::Blue), 1);
+    EXPECT_EQ(game.PlaceColor(Color::Green), 2);
+    EXPECT_EQ(game.PlaceColor(Color::Cyan), 3);
+    EXPECT_EQ(game.PlaceColor(Color::Black), 0);
+    EXPECT_EQ(game.PlaceColor(Color::Magenta), 1);
+    EXPECT_EQ(game.Board()[0], Color::Black);
+    EXPECT_EQ(game.Board()[1], Color::Magenta);
     EXPECT_EQ(game.LastHole(), 1);
 }
 
 TEST_F(Placement, SecondaryClickFillsTheFirstGap) {
-    game.DropOnHole(0, Palette(Red));
-    game.DropOnHole(2, Palette(Blue));
-    EXPECT_EQ(game.PlaceColor(Green), 1);
+    game.DropOnHole(0, Palette(Color::Red));
+    game.DropOnHole(2, Palette(Color::Blue));
+    EXPECT_EQ(game.PlaceColor(Color::Green), 1);
 }
 
 TEST_F(Placement, FullRowAfterADropContinuesAfterTheDroppedHole) {
-    for (ColorCode c : {Red, Blue, Green, Cyan}) game.PlaceColor(c);
-    ASSERT_TRUE(game.DropOnHole(2, Palette(Black)));
-    EXPECT_EQ(game.PlaceColor(Magenta), 3);
-    ASSERT_TRUE(game.DropOnHole(3, Palette(Black)));
-    EXPECT_EQ(game.PlaceColor(Magenta), 0);
+    for (ColorCode c : {Color::Red, Color::Blue, Color::Green, Color::Cyan}) game.PlaceColor(c);
+    ASSERT_TRUE(game.DropOnHole(2, Palette(Color::Black)));
+    EXPECT_EQ(game.PlaceColor(Color::Magenta), 3);
+    ASSERT_TRUE(game.DropOnHole(3, Palette(Color::Black)));
+    EXPECT_EQ(game.PlaceColor(Color::Magenta), 0);
 }
 
 TEST_F(Placement, MovingAPegEmptiesItsHoleAndReplacesTheTarget) {
-    for (ColorCode c : {Red, Blue, Green, Cyan}) game.PlaceColor(c);
+    for (ColorCode c : {Color::Red, Color::Blue, Color::Green, Color::Cyan}) game.PlaceColor(c);
     ASSERT_TRUE(game.DropOnHole(3, Hole(1)));
-    EXPECT_EQ(game.Board()[3], Blue);
+    EXPECT_EQ(game.Board()[3], Color::Blue);
     EXPECT_EQ(game.Board()[1], 6);
     EXPECT_EQ(game.LastHole(), 3);
     // Dropped on itself: stays, LastHole moves.
     ASSERT_TRUE(game.DropOnHole(0, Hole(0)));
-    EXPECT_EQ(game.Board()[0], Red);
+    EXPECT_EQ(game.Board()[0], Color::Red);
     EXPECT_EQ(game.LastHole(), 0);
 }
 
 TEST_F(Placement, OnlyTheCurrentRowReacts) {
-    for (ColorCode c : {Red, Blue, Green, Cyan}) game.PlaceColor(c);
+    for (ColorCode c : {Color::Red, Color::Blue, Color::Green, Color::Cyan}) game.PlaceColor(c);
     ASSERT_FALSE(game.Submit(GameOptions{}).Refused());
     const auto board = game.Board();
-    EXPECT_FALSE(game.DropOnHole(0, Palette(Black)));   // row 0 is done
-    EXPECT_FALSE(game.DropOnHole(12, Palette(Black)));  // row 3 is not yet
-    EXPECT_FALSE(game.DropOnHole(4, Hole(0)));          // a peg of an earlier row
+    EXPECT_FALSE(game.DropOnHole(0, Palette(Color::Black)));   // row 0 is done
+    EXPECT_FALSE(game.DropOnHole(12, Palette(Color::Black)));  // row 3 is not yet
+    EXPECT_FALSE(game.DropOnHole(4, Hole(0)));                 // a peg of an earlier row
     EXPECT_FALSE(game.EmptyHole(0));
     EXPECT_FALSE(game.CanDragHole(0));
     EXPECT_EQ(game.Board(), board);
 }
 
 TEST_F(Placement, SecondaryClickOnHoleEmptiesItAndMovesLastHoleToRowEnd) {
-    game.PlaceColor(Red);
-    game.PlaceColor(Blue);
+    game.PlaceColor(Color::Red);
+    game.PlaceColor(Color::Blue);
     ASSERT_TRUE(game.EmptyHole(0));
     EXPECT_EQ(game.Board()[0], 6);
     EXPECT_EQ(game.LastHole(), 3);
@@ -82,7 +82,7 @@ TEST_F(Placement, SecondaryClickOnHoleEmptiesItAndMovesLastHoleToRowEnd) {
 }
 
 TEST_F(Placement, OnlyFilledHolesOfTheCurrentRowDrag) {
-    game.PlaceColor(Red);
+    game.PlaceColor(Color::Red);
     EXPECT_TRUE(game.CanDragHole(0));
     EXPECT_FALSE(game.CanDragHole(1));
     EXPECT_FALSE(game.DropOnHole(2, Hole(1)));  // an empty hole is no source
@@ -90,9 +90,9 @@ TEST_F(Placement, OnlyFilledHolesOfTheCurrentRowDrag) {
 
 TEST_F(Placement, LastFilledHoleFollowsTheOrderOfFilling) {
     EXPECT_EQ(game.LastFilledHole(), -1);
-    game.PlaceColor(Red);  // hole 0
-    ASSERT_TRUE(game.DropOnHole(3, Palette(Blue)));
-    game.PlaceColor(Green);  // hole 1
+    game.PlaceColor(Color::Red);  // hole 0
+    ASSERT_TRUE(game.DropOnHole(3, Palette(Color::Blue)));
+    game.PlaceColor(Color::Green);  // hole 1
     EXPECT_EQ(game.LastFilledHole(), 1);
     ASSERT_TRUE(game.EmptyHole(1));
     EXPECT_EQ(game.LastFilledHole(), 3);
@@ -104,11 +104,11 @@ TEST_F(Placement, LastFilledHoleFollowsTheOrderOfFilling) {
 }
 
 TEST_F(Placement, YellowIsNotInPlayWithSixColours) {
-    EXPECT_EQ(game.PlaceColor(Yellow), -1);
-    EXPECT_FALSE(game.DropOnHole(0, Palette(Yellow)));
+    EXPECT_EQ(game.PlaceColor(Color::Yellow), -1);
+    EXPECT_FALSE(game.DropOnHole(0, Palette(Color::Yellow)));
     random.Push({0, 0.2, 0.4, 0.6});
-    game.SetColorSet(1, GameOptions{});
-    EXPECT_EQ(game.PlaceColor(Yellow), 0);
+    game.SetColorSet(ColorSet::Seven, GameOptions{});
+    EXPECT_EQ(game.PlaceColor(Color::Yellow), 0);
 }
 
 }  // namespace

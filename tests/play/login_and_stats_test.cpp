@@ -145,7 +145,7 @@ class Browsing : public ::testing::Test {
 
 TEST_F(Browsing, OpensOnThePlayerAndGameTypeAndFollowsChoices) {
     ASSERT_TRUE(stats.RecordGame(StoredName("bob"), {1, 3, false, 10}).Ok());
-    ASSERT_TRUE(browser.Open(StoredName("bob"), 2));
+    ASSERT_TRUE(browser.Open(StoredName("bob"), GameType::Repeats));
     EXPECT_EQ(browser.Players(), Stored({"ann", "bob", "carl"}));
     EXPECT_EQ(browser.Selected(), 1);
     EXPECT_EQ(browser.View(), 2);
@@ -164,7 +164,7 @@ TEST_F(Browsing, OpensOnThePlayerAndGameTypeAndFollowsChoices) {
     EXPECT_TRUE(host.log.empty());
 
     StatsBrowser other(host, stats);
-    ASSERT_TRUE(other.Open(StoredName("zed"), 7));  // no record: the first player
+    ASSERT_TRUE(other.Open(StoredName("zed"), GameType::BlanksAndRepeats));  // the first player
     EXPECT_EQ(other.Selected(), 0);
     EXPECT_EQ(other.View(), 3);
 }
@@ -172,7 +172,7 @@ TEST_F(Browsing, OpensOnThePlayerAndGameTypeAndFollowsChoices) {
 // Another program deleted a player meanwhile: the figures are found by name, never another
 // player's, and the list is read again on the same player.
 TEST_F(Browsing, AChangedFileIsListedAgain) {
-    ASSERT_TRUE(browser.Open(StoredName("bob"), 0));
+    ASSERT_TRUE(browser.Open(StoredName("bob"), GameType::Standard));
     browser.Select(2);
     ASSERT_TRUE(StatsFile(folder.Path()).RemovePlayer(1, StoredName("ann")).Ok());
     browser.ChooseView(1);
@@ -190,7 +190,7 @@ TEST_F(Browsing, AChangedFileIsListedAgain) {
 TEST_F(Browsing, AnUnreadableFileOpensNothing) {
     std::filesystem::remove(folder / "stats.dat");
     std::filesystem::create_directory(folder / "stats.dat");
-    EXPECT_FALSE(browser.Open({}, 0));
+    EXPECT_FALSE(browser.Open({}, GameType::Standard));
     EXPECT_NE(host.LastText().find("stats.dat"), std::string::npos);
     EXPECT_TRUE(browser.Players().empty());
 }
@@ -221,7 +221,7 @@ TEST_F(Browsing, DeletePlayerAndWhatFollows) {
         ScriptedHost asked;
         asked.answers.assign(c.answers.begin(), c.answers.end());
         StatsBrowser deleting(asked, file);
-        ASSERT_TRUE(deleting.Open(StoredName(c.loggedIn), 0));
+        ASSERT_TRUE(deleting.Open(StoredName(c.loggedIn), GameType::Standard));
         deleting.Select(c.selected);
         EXPECT_FALSE(deleting.DeleteSelected());
         EXPECT_EQ(deleting.Players(), c.after);
@@ -233,7 +233,7 @@ TEST_F(Browsing, DeletePlayerAndWhatFollows) {
     StatsFile file(alone.Path());
     host.answers = {Answer::Ok};
     StatsBrowser last(host, file);
-    ASSERT_TRUE(last.Open({}, 0));
+    ASSERT_TRUE(last.Open({}, GameType::Standard));
     EXPECT_TRUE(last.DeleteSelected());
     EXPECT_FALSE(std::filesystem::exists(alone / "stats.dat"));
 }

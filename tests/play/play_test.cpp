@@ -57,8 +57,8 @@ TEST_F(Flows, FirstRunNobodyLogsInAndExitsLeavingNoFiles) {
 }
 
 TEST_F(Flows, RefusedRowSaysWhyAndChangesNothing) {
-    play.PlaceColor(Blue);
-    play.PlaceColor(Red);
+    play.PlaceColor(Color::Blue);
+    play.PlaceColor(Color::Red);
     play.Submit(options);
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].Text, "You left some blanks.  Try your guess again.");
@@ -90,8 +90,7 @@ TEST_F(Flows, WonGameLogInLostGameAndTheFilesAfterwards) {
     EXPECT_TRUE(play.Exit());
 
     PlayerRec expected = FreshRecord(StoredName("smith"));
-    const int standardSix = CellIndex(ColorSet::Six, 0),
-              repeatsSeven = CellIndex(ColorSet::Seven, 2);
+    const int standardSix = CellIndex(0, 0), repeatsSeven = CellIndex(1, 2);  // the file's cells
     expected.NumGames[standardSix] = expected.Wins[standardSix] = 1;
     expected.TotMoves[standardSix] = expected.Best[standardSix] = expected.Worst[standardSix] = 1;
     expected.NumGames[repeatsSeven] = 1;
@@ -274,11 +273,11 @@ TEST_F(Flows, ColourCountIsLockedDuringAGameAndRedrawsTheSecretBetweenGames) {
 }
 
 TEST_F(Flows, PegsArePlacedMovedAndTakenBack) {
-    play.PlaceColor(Red);
-    play.PlaceColor(Blue);
+    play.PlaceColor(Color::Red);
+    play.PlaceColor(Color::Blue);
     play.Drop(3, DragSource{DragSource::Kind::Hole, 0});
     play.TakeBackLast();  // the peg placed last: the one just moved
-    EXPECT_EQ(play.Game().RowPattern(0), (Pattern{6, Blue, 6, 6}));
+    EXPECT_EQ(play.Game().RowPattern(0), (Pattern{6, Color::Blue, 6, 6}));
     play.EmptyHole(1);
     play.TakeBackLast();  // nothing left
     EXPECT_EQ(play.Game().RowPattern(0), (Pattern{6, 6, 6, 6}));

@@ -115,7 +115,7 @@ class AccessibilityTest : public QObject, private GameRig {
 
         stats->RecordGame(StoredName("ann"), FinishedGame{0, 0, true, 4});
         StatsBrowser browser(*host, *stats);
-        QVERIFY(browser.Open({}, 0));
+        QVERIFY(browser.Open({}, GameType::Standard));
         StatsFrm window(browser);
         QCOMPARE(window.Combo1->accessibleName(), QStringLiteral("Select Player"));
         QCOMPARE(window.NumGamesLbl[0]->accessibleName(),

@@ -100,7 +100,7 @@ class QtModalHostTest : public QObject {
         host.RunLogin(choice);
         QCOMPARE(choice.Outcome().PlayerName, StoredName("ann"));
         StatsBrowser browser(host, stats);
-        QVERIFY(browser.Open({}, 0));
+        QVERIFY(browser.Open({}, GameType::Standard));
         answer(Qt::Key_Escape);
         host.RunStatistics(browser);
         QCOMPARE(shown, (QStringList{"¿Quién Es Usted?", "Player Stats"}));

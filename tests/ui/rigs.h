@@ -44,7 +44,8 @@ struct DialogRig : ScratchStats {
     // What the log-in window shows and takes, offered to `session` on the file's players.
     vella::LoginChoice Login() { return {host, session, stats->ReadNames().Value}; }
     // What the statistics window shows, opened on the session's player in view `gameType`.
-    std::unique_ptr<vella::StatsBrowser> Browse(int gameType = 0) {
+    std::unique_ptr<vella::StatsBrowser> Browse(
+        vella::GameType gameType = vella::GameType::Standard) {
         auto browser = std::make_unique<vella::StatsBrowser>(host, *stats);
         browser->Open(session.PlayerName, gameType);
         return browser;

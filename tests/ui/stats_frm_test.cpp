@@ -120,7 +120,7 @@ class StatsFrmTest : public QObject, private DialogRig {
         Record("ann", 0, 2, true, 3);
         Record("bob", 0, 2, true, 8);
         LogIn(session, StoredName("bob"));
-        auto browser = Browse(2);
+        auto browser = Browse(GameType::Repeats);
         StatsFrm frm(*browser);
         QCOMPARE(Items(frm.Combo1), (QStringList{"ANN            ", "BOB            "}));
         QCOMPARE(frm.Combo1->currentIndex(), 1);

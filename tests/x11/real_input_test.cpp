@@ -144,7 +144,7 @@ class RealInputTest : public QObject, private DialogRig {
         MainFrm& frm = *game.frm;
         Activate(&frm);
 
-        const QPoint blue = Centre(frm.ClrChoice[Blue]);
+        const QPoint blue = Centre(frm.ClrChoice[Color::Blue]);
         const QPoint hole1 = Centre(frm.Row[1]);
         const QPoint hole3 = Centre(frm.Row[3]);
         Send([&](XTestInput& x) {
@@ -153,7 +153,7 @@ class RealInputTest : public QObject, private DialogRig {
             x.GlideTo(blue, hole1);
             x.Button(1, false);
         });
-        QCOMPARE(frm.Game().Board()[1], Blue);
+        QCOMPARE(frm.Game().Board()[1], Color::Blue);
 
         Send([&](XTestInput& x) {
             x.MoveTo(hole1);
@@ -162,10 +162,10 @@ class RealInputTest : public QObject, private DialogRig {
             x.Button(1, false);
         });
         QCOMPARE(frm.Game().Board()[1], frm.Game().BlankCode());
-        QCOMPARE(frm.Game().Board()[3], Blue);
+        QCOMPARE(frm.Game().Board()[3], Color::Blue);
 
-        Send([&](XTestInput& x) { x.Click(Centre(frm.ClrChoice[Red]), 3); });
-        QCOMPARE(frm.Game().Board()[0], Red);
+        Send([&](XTestInput& x) { x.Click(Centre(frm.ClrChoice[Color::Red]), 3); });
+        QCOMPARE(frm.Game().Board()[0], Color::Red);
     }
 
     void helpIsAWindowBesideTheGame() {
