@@ -61,10 +61,10 @@ TEST_F(Flows, RefusedRowSaysWhyAndChangesNothing) {
     play.PlaceColor(Color::Red);
     play.Submit(options);
     ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].Text, "You left some blanks.  Try your guess again.");
-    EXPECT_EQ(host.messages[0].Title, "Vellacode");
-    EXPECT_TRUE(host.messages[0].Buttons == MsgButtons::Ok &&
-                host.messages[0].Icon == MsgIcon::None);
+    EXPECT_EQ(host.messages.at(0).Text, "You left some blanks.  Try your guess again.");
+    EXPECT_EQ(host.messages.at(0).Title, "Vellacode");
+    EXPECT_TRUE(host.messages.at(0).Buttons == MsgButtons::Ok &&
+                host.messages.at(0).Icon == MsgIcon::None);
     EXPECT_FALSE(play.OptionsLocked());
     EXPECT_EQ(play.Game().CurRow(), 0);
 }
@@ -74,10 +74,10 @@ TEST_F(Flows, WonGameLogInLostGameAndTheFilesAfterwards) {
     host.loginScript = {ScriptedHost::CloseWindow(), ScriptedHost::LogInAs("smith")};
     Win();
     ASSERT_EQ(host.results.size(), 1u);
-    EXPECT_TRUE(host.results[0].Won);
-    EXPECT_EQ(host.results[0].Secret, (Pattern{0, 1, 2, 3}));
+    EXPECT_TRUE(host.results.at(0).Won);
+    EXPECT_EQ(host.results.at(0).Secret, (Pattern{0, 1, 2, 3}));
     EXPECT_EQ(host.log, (std::vector<std::string>{"result: won", "log-in", "log-in"}));
-    EXPECT_TRUE(host.logins[0].offersNoStats);
+    EXPECT_TRUE(host.logins.at(0).offersNoStats);
     EXPECT_EQ(shown.back(), "Current Player: Smith");
     EXPECT_EQ(play.Game().CurRow(), 0);
     EXPECT_FALSE(play.OptionsLocked());
@@ -86,7 +86,7 @@ TEST_F(Flows, WonGameLogInLostGameAndTheFilesAfterwards) {
     options.RepeatsAllowed = true;
     play.OptionsChanged(options);
     Lose();
-    EXPECT_FALSE(host.results[1].Won);
+    EXPECT_FALSE(host.results.at(1).Won);
     EXPECT_TRUE(play.Exit());
 
     PlayerRec expected = FreshRecord(StoredName("smith"));
@@ -117,7 +117,7 @@ TEST_F(Flows, KeepStatsOffDuringAGameAsksAndOnNeverDoes) {
     host.answers = {Answer::Cancel};
     play.ToggleKeepStats();
     EXPECT_TRUE(play.Session().KeepStats);
-    const MessageRequest q = host.messages.back();
+    const MessageRequest q = Last(host.messages);
     EXPECT_EQ(q.Text,
               "Are you sure you want to do this Ann?  Stats for current game will be discarded!");
     EXPECT_TRUE(q.Title == "Woah!" && q.Buttons == MsgButtons::OkCancel &&
@@ -144,20 +144,20 @@ TEST_F(Flows, KeepStatsOffWithNobodyLoggedInNamesNobody) {
 TEST_F(Flows, ChangeOfPlayerIsRefusedWhileAGameCountsAndOtherwiseAbandonsIt) {
     host.loginScript = {ScriptedHost::LogInAs("smith")};
     play.ChangePlayer(options);
-    EXPECT_TRUE(host.logins[0].offersNoStats);
+    EXPECT_TRUE(host.logins.at(0).offersNoStats);
     PlayRow(Wrong());
     play.ChangePlayer(options);
     EXPECT_EQ(host.LastText(), "Please finish your game first--we are keeping stats on you Smith!");
-    EXPECT_EQ(host.messages.back().Title, "Not So Fast!");
+    EXPECT_EQ(Last(host.messages).Title, "Not So Fast!");
     EXPECT_EQ(host.logins.size(), 1u);
 
     host.answers = {Answer::Ok};
     play.ToggleKeepStats();  // statistics off: a change of player is allowed
     host.loginScript = {ScriptedHost::LogInAs("jones")};
     play.ChangePlayer(options);
-    EXPECT_FALSE(host.logins[1].offersNoStats);  // "Cancel" is offered, on the player
-    EXPECT_EQ(host.logins[1].entries, std::vector<std::string>{"SMITH          "});
-    EXPECT_EQ(host.logins[1].preselected, 0);
+    EXPECT_FALSE(host.logins.at(1).offersNoStats);  // "Cancel" is offered, on the player
+    EXPECT_EQ(host.logins.at(1).entries, std::vector<std::string>{"SMITH          "});
+    EXPECT_EQ(host.logins.at(1).preselected, 0);
     EXPECT_EQ(play.Game().CurRow(), 0);
     EXPECT_FALSE(play.OptionsLocked());
     EXPECT_EQ(shown.back(), "Current Player: Jones");
@@ -182,7 +182,7 @@ TEST_F(Flows, ExitDuringAGameAsksFirstAndTheShutdownStepRunsOnce) {
     PlayRow(Wrong());
     host.answers = {Answer::Yes};
     EXPECT_FALSE(play.Exit());
-    const MessageRequest q = host.messages.back();
+    const MessageRequest q = Last(host.messages);
     EXPECT_EQ(q.Text, "Wouldn't you like to finish your game first?");
     EXPECT_TRUE(q.Title == "Woah!" && q.Buttons == MsgButtons::YesNo && q.Default == Answer::Yes);
     EXPECT_EQ(play.Game().CurRow(), 1);
@@ -211,9 +211,9 @@ TEST_F(Flows, StatisticsPictureOnAFirstRunAndAfterAGame) {
     host.statsScript = {[](StatsBrowser& window) { EXPECT_TRUE(window.DeleteSelected()); }};
     play.OpenStatistics(options);
     ASSERT_EQ(host.statsOpenings.size(), 1u);
-    EXPECT_EQ(host.statsOpenings[0], (ScriptedHost::StatsSeen{{"ANN            "}, 0, 1}));
+    EXPECT_EQ(host.statsOpenings.at(0), (ScriptedHost::StatsSeen{{"ANN            "}, 0, 1}));
     play.OpenStatistics(options);  // the only player was deleted, and the file with them
-    EXPECT_EQ(host.log.back(), "message: No stats to show!");
+    EXPECT_EQ(Last(host.log), "message: No stats to show!");
     EXPECT_FALSE(Exists("stats.dat"));
 }
 
@@ -235,13 +235,13 @@ TEST_F(Flows, FileFailuresAreReportedAndThePlayGoesOn) {
     host.log.clear();
     play.ChangePlayer(options);  // the players cannot be listed: said, then an empty list
     ASSERT_EQ(host.log.size(), 2u);
-    EXPECT_NE(host.log[0].find("stats.dat"), std::string::npos);
-    EXPECT_EQ(host.log[1], "log-in");
-    EXPECT_EQ(host.logins.back().entries, std::vector<std::string>{StoredName("ann")});
+    EXPECT_NE(host.log.at(0).find("stats.dat"), std::string::npos);
+    EXPECT_EQ(host.log.at(1), "log-in");
+    EXPECT_EQ(Last(host.logins).entries, std::vector<std::string>{StoredName("ann")});
     Win();
     EXPECT_EQ(host.LastText().rfind("This game was not recorded.", 0), 0u) << host.LastText();
     EXPECT_NE(host.LastText().find("stats.dat"), std::string::npos);
-    EXPECT_EQ(host.messages.back().Icon, MsgIcon::Exclamation);
+    EXPECT_EQ(Last(host.messages).Icon, MsgIcon::Exclamation);
     EXPECT_EQ(play.Game().CurRow(), 0);
     play.OpenStatistics(options);
     EXPECT_NE(host.LastText().find("stats.dat"), std::string::npos);
@@ -289,7 +289,7 @@ TEST_F(Flows, AboutNamesTheProgramAndItsVersion) {
     EXPECT_NE(host.LastText().find(" by the Vellacode developers, published by the Vellacode "
                                    "project, 2026"),
               std::string::npos);
-    EXPECT_EQ(host.messages.back().Icon, MsgIcon::None);
+    EXPECT_EQ(Last(host.messages).Icon, MsgIcon::None);
 }
 
 // Delete Player: asked first; the file keeps every other record in order, or goes with the

@@ -13,6 +13,12 @@
 #include "play/modal_host.h"
 #include "play/stats_browser.h"
 
+// The last of `items`; an empty list fails the test (std::out_of_range) instead of crashing it.
+template <class T>
+const T& Last(const std::vector<T>& items) {
+    return items.at(items.size() - 1);
+}
+
 class ScriptedHost final : public vella::ModalHost {
   public:
     using LoginAct = std::function<void(vella::LoginChoice&)>;
@@ -48,6 +54,10 @@ class ScriptedHost final : public vella::ModalHost {
     }
 
     std::string LastText() const { return messages.empty() ? std::string() : messages.back().Text; }
+    // The last message; with none, an empty one with no title, so a check fails, not crashes.
+    vella::MessageRequest LastMessage() const {
+        return messages.empty() ? vella::MessageRequest{{}, {}} : messages.back();
+    }
 
     // The person's acts in the log-in window: typing a name key by key and pressing OK, choosing
     // a listed entry, the buttons, the close command.

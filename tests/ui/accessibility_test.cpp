@@ -64,11 +64,13 @@ class AccessibilityTest : public QObject, private GameRig {
     void theTreeSaysWhatEachControlIsAndHolds() {
         const QStringList names = TreeNames(frm.get());
         for (const char* expected :
-             {"row 1, hole 1: empty", "row 10, hole 4: empty", "red peg", "magenta peg",
-              "Check this row", "Statistics", "row 1: current row", "row 2: not played yet",
-              "Allow Repeated Colors", "Allow Blanks"}) {
+             {"row 1, hole 1: empty", "row 10, hole 4: empty", "black peg", "blue peg", "red peg",
+              "green peg", "cyan peg", "magenta peg", "Check this row", "Statistics",
+              "row 1: current row", "row 2: not played yet", "Allow Repeated Colors",
+              "Allow Blanks"}) {
             QVERIFY2(names.contains(QString::fromLatin1(expected)), expected);
         }
+        QCOMPARE(frm->ClrChoice[Color::Yellow]->accessibleName(), QStringLiteral("yellow peg"));
     }
 
     void aWholeGameWithTheKeyboardAlone() {

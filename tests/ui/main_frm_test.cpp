@@ -319,6 +319,15 @@ class MainFrmTest : public QObject, private GameRig {
         QFETCH(QColor, empty);
         QCOMPARE(EmptyIndicatorColor(button).rgb(), empty.rgb());
         QVERIFY(ContrastRatio(empty, Qt::white) >= 3 && ContrastRatio(empty, Qt::black) >= 3);
+        // Painted from the button colour, not the window's, which gives another shade.
+        const QPalette before = QApplication::palette();
+        QPalette palette = before;
+        palette.setColor(QPalette::Button, button);
+        palette.setColor(QPalette::Window, button.lightness() > 128 ? Qt::black : Qt::white);
+        QApplication::setPalette(palette);
+        const QColor painted = MainFrm::IndicatorColor(Indicator::Empty);
+        QApplication::setPalette(before);
+        QCOMPARE(painted.rgb(), empty.rgb());
         const int nearer = empty.toHsl().lightness() + (button.lightness() > 128 ? 1 : -1);
         if (empty != button) {
             const QColor step =

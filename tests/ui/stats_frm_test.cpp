@@ -180,7 +180,7 @@ class StatsFrmTest : public QObject, private DialogRig {
         host.answers.push_back(Answer::Cancel);
         input::Key(&frm, Qt::Key_Return);
         QCOMPARE(host.messages.size(), size_t(1));
-        QCOMPARE(host.messages[0].Title, std::string("Woah!"));
+        QCOMPARE(host.LastMessage().Title, std::string("Woah!"));
         QVERIFY(frm.isVisible());
 
         frm.Combo1->setFocus();

@@ -85,7 +85,7 @@ class WholeProgramTest : public QObject, private GameRig {
                  QStringLiteral(
                      "Vellacode " VELLACODE_VERSION
                      " by the Vellacode developers, published by the Vellacode project, 2026"));
-        QVERIFY(host->messages.back().Icon == MsgIcon::None);
+        QVERIFY(host->LastMessage().Icon == MsgIcon::None);
 
         frm->HlpContents->trigger();
         HelpViewer* help = frm->HelpWindow();

@@ -134,7 +134,7 @@ class RealInputTest : public QObject, private DialogRig {
             x.Tap(XK_Return);
         });
         QCOMPARE(host.messages.size(), size_t(1));
-        QCOMPARE(host.messages[0].Title, std::string("Woah!"));
+        QCOMPARE(host.LastMessage().Title, std::string("Woah!"));
         QVERIFY(frm.isVisible());
     }
 
