@@ -195,47 +195,66 @@ TEST_F(Browsing, AnUnreadableFileOpensNothing) {
     EXPECT_TRUE(browser.Players().empty());
 }
 
-// After a deletion the list is read again, on the player logged in where still there, else
-// the first; the only player's deletion closes the window; a refused one keeps the list.
+// Delete Player asks first. The file then keeps every other record in order, byte for byte,
+// and the list is read again, on the player logged in where still there, else the first; the
+// only player goes with the file, and the window closes. A failure is said and loses nothing.
 TEST_F(Browsing, DeletePlayerAndWhatFollows) {
     struct Case {
-        const char* loggedIn;
+        std::vector<std::string> players;
         int selected;
-        std::vector<Answer> answers;
+        Answer answer;
         bool blocked;  // stats.tmp cannot be made
         std::vector<std::string> after;
         int selectedAfter;
         const char* games;  // the standard games of the player selected after
     };
+    const std::vector<std::string> three = Stored({"ann", "bob", "carl"});
     const Case cases[] = {
-        {"bob", 1, {Answer::Cancel}, false, Stored({"ann", "bob", "carl"}), 1, "2"},
-        {"bob", 1, {Answer::Ok}, false, Stored({"ann", "carl"}), 0, "1"},
-        {"bob", 2, {Answer::Ok}, false, Stored({"ann", "bob"}), 1, "2"},
-        {"bob", 2, {Answer::Ok}, true, Stored({"ann", "bob", "carl"}), 2, "3"},
+        {three, 1, Answer::Cancel, false, three, 1, "2"},
+        {three, 1, Answer::Ok, false, Stored({"ann", "carl"}), 0, "1"},
+        {three, 2, Answer::Ok, false, Stored({"ann", "bob"}), 1, "2"},
+        {three, 2, Answer::Ok, true, three, 2, "3"},
+        {Stored({"bob"}), 0, Answer::Ok, false, {}, -1, "1"},
     };
     for (const Case& c : cases) {
         TempFolder there;
-        WriteBytes(there / "stats.dat", RecordsOf({"ann", "bob", "carl"}));
+        const auto before = RecordsOf(c.players);
+        WriteBytes(there / "stats.dat", before);
         if (c.blocked) std::filesystem::create_directory(there / "stats.tmp");
         StatsFile file(there.Path());
         ScriptedHost asked;
-        asked.answers.assign(c.answers.begin(), c.answers.end());
+        asked.answers = {c.answer};
         StatsBrowser deleting(asked, file);
-        ASSERT_TRUE(deleting.Open(StoredName(c.loggedIn), GameType::Standard));
+        ASSERT_TRUE(deleting.Open(StoredName("bob"), GameType::Standard));
         deleting.Select(c.selected);
-        EXPECT_FALSE(deleting.DeleteSelected());
+        const std::string gone = c.players.at(c.selected);
+        EXPECT_EQ(deleting.DeleteSelected(), c.after.empty());
+        EXPECT_EQ(asked.messages.at(0).Text, "Are you sure you want to do this?  Stats for " +
+                                                 std::string(WithoutPadding(gone)) +
+                                                 " will be permanently deleted!");
+        const MessageRequest& q = asked.messages.at(0);
+        EXPECT_TRUE(q.Title == "Woah!" && q.Buttons == MsgButtons::OkCancel &&
+                    q.Icon == MsgIcon::Exclamation && q.Default == Answer::Cancel);
+        EXPECT_EQ(asked.messages.size(), c.blocked ? 2u : 1u);
+        if (c.blocked) {
+            EXPECT_EQ(asked.LastText().rfind("The player could not be deleted.", 0), 0u);
+            EXPECT_NE(asked.LastText().find("stats.tmp"), std::string::npos);
+        }
+        if (c.after.empty()) {
+            EXPECT_FALSE(std::filesystem::exists(there / "stats.dat"));
+            continue;
+        }
         EXPECT_EQ(deleting.Players(), c.after);
         EXPECT_EQ(deleting.Selected(), c.selectedAfter);
         EXPECT_EQ(deleting.Figures().Columns[0].Games, c.games);
+        auto expected = before;
+        if (c.after.size() < c.players.size()) {
+            const auto at = expected.begin() + c.selected * RecordSize;
+            expected.erase(at, at + RecordSize);
+        }
+        EXPECT_EQ(ReadBytes(there / "stats.dat"), expected);
+        EXPECT_EQ(std::filesystem::exists(there / "stats.tmp"), c.blocked);
     }
-    TempFolder alone;
-    WriteBytes(alone / "stats.dat", RecordsOf({"dora"}));
-    StatsFile file(alone.Path());
-    host.answers = {Answer::Ok};
-    StatsBrowser last(host, file);
-    ASSERT_TRUE(last.Open({}, GameType::Standard));
-    EXPECT_TRUE(last.DeleteSelected());
-    EXPECT_FALSE(std::filesystem::exists(alone / "stats.dat"));
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 
 #include "../stats/stats_files.h"
 #include "play/captions.h"
-#include "play/player_deletion.h"
 #include "scripted_host.h"
 #include "stats/file_io.h"
 #include "stats/player_rec.h"
@@ -290,62 +289,6 @@ TEST_F(Flows, AboutNamesTheProgramAndItsVersion) {
                                    "project, 2026"),
               std::string::npos);
     EXPECT_EQ(Last(host.messages).Icon, MsgIcon::None);
-}
-
-// Delete Player: asked first; the file keeps every other record in order, or goes with the
-// last one; a failure is reported and loses nothing.
-TEST(DeletePlayer, AsksThenRemovesTheRecordOrSaysWhyNot) {
-    struct Case {
-        const char* name;
-        std::vector<std::string> players;
-        int k;
-        Answer answer;
-        bool blocked;  // stats.tmp cannot be made
-        Deletion expected;
-    };
-    for (const Case& c : std::vector<Case>{
-             {"cancel", {"ann", "bob", "carl"}, 2, Answer::Cancel, false, Deletion::Kept},
-             {"the second of three",
-              {"ann", "bob", "carl"},
-              2,
-              Answer::Ok,
-              false,
-              Deletion::Deleted},
-             {"the only one", {"bob"}, 1, Answer::Ok, false, Deletion::FileGone},
-             {"blocked", {"ann", "bob"}, 2, Answer::Ok, true, Deletion::Failed},
-         }) {
-        TempFolder folder;
-        StatsFile stats(folder.Path());
-        const auto before = RecordsOf(c.players);
-        WriteBytes(stats.DatPath(), before);
-        if (c.blocked) std::filesystem::create_directory(stats.TmpPath());
-        ScriptedHost host;
-        host.answers = {c.answer};
-        EXPECT_EQ(DeletePlayer(host, stats, c.k, StoredName("bob")), c.expected) << c.name;
-        const MessageRequest& q = host.messages.at(0);
-        EXPECT_EQ(q.Text,
-                  "Are you sure you want to do this?  Stats for BOB will be permanently deleted!");
-        EXPECT_TRUE(q.Title == "Woah!" && q.Buttons == MsgButtons::OkCancel &&
-                    q.Icon == MsgIcon::Exclamation && q.Default == Answer::Cancel);
-        auto expected = before;
-        if (c.expected == Deletion::Deleted) {
-            const auto at = expected.begin() + (c.k - 1) * RecordSize;
-            expected.erase(at, at + RecordSize);
-        }
-        if (c.expected == Deletion::FileGone) {
-            EXPECT_FALSE(std::filesystem::exists(stats.DatPath())) << c.name;
-        } else {
-            EXPECT_EQ(ReadBytes(stats.DatPath()), expected) << c.name;
-        }
-        if (c.blocked) {
-            EXPECT_EQ(host.messages.size(), 2u);
-            EXPECT_EQ(host.LastText().rfind("The player could not be deleted.", 0), 0u);
-            EXPECT_NE(host.LastText().find("stats.tmp"), std::string::npos);
-        } else {
-            EXPECT_EQ(host.messages.size(), 1u) << c.name;
-            EXPECT_FALSE(std::filesystem::exists(stats.TmpPath())) << c.name;
-        }
-    }
 }
 
 }  // namespace

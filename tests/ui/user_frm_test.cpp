@@ -112,7 +112,8 @@ class UserFrmTest : public QObject, private DialogRig {
         QCOMPARE(Shown(frm), QStringLiteral("A"));
     }
 
-    // Which names OK takes is the choice's; the window stays open on a refusal.
+    // Which names OK takes is the choice's; the window stays open on a refusal, Enter in the
+    // box presses OK, and Escape leaves with nothing changed.
     void okClosesOnlyWhenTheNameIsTaken() {
         LoginChoice choice = Login();
         UserFrm frm(choice);
@@ -123,69 +124,49 @@ class UserFrmTest : public QObject, private DialogRig {
         QVERIFY(frm.isVisible() && LeftBy(choice, LoginOutcome::Kind::Closed));
         QCOMPARE(frm.focusWidget(), frm.Combo1);
         input::Type(&frm, QStringLiteral("x"));
-        input::Click(frm.Command1);
-        QCOMPARE(frm.result(), int(QDialog::Accepted));
-        QCOMPARE(choice.Outcome().PlayerName, StoredName("   x"));
-    }
-
-    void enterPressesOkEscapeChangesNothing() {
-        LoginChoice choice = Login();
-        UserFrm frm(choice);
-        Open(frm);
-        input::Type(&frm, QStringLiteral("ann"));
         input::Key(&frm, Qt::Key_Return);
         QCOMPARE(frm.result(), int(QDialog::Accepted));
-        QCOMPARE(choice.Outcome().PlayerName, std::string("ANN            "));
+        QCOMPARE(choice.Outcome().PlayerName, StoredName("   x"));
 
         LoginChoice closed = Login();
         UserFrm second(closed);
         Open(second);
         input::Type(&second, QStringLiteral("bob"));
         input::Key(&second, Qt::Key_Escape);
-        QVERIFY(!second.isVisible());
-        QVERIFY(LeftBy(closed, LoginOutcome::Kind::Closed));
+        QVERIFY(!second.isVisible() && LeftBy(closed, LoginOutcome::Kind::Closed));
     }
 
-    // Enter and Space press the button that has the focus, not the default one.
-    void theFocusedButtonAnswersEnterAndSpace_data() {
+    // A click, Enter or Space on the button that has the focus, not the default one.
+    void theOtherButtonDeclinesOrCancels_data() {
         QTest::addColumn<bool>("loggedIn");
-        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("key");  // 0: a click
+        QTest::newRow("No Keep Stats, click") << false << 0;
         QTest::newRow("No Keep Stats, Enter") << false << int(Qt::Key_Return);
         QTest::newRow("No Keep Stats, Space") << false << int(Qt::Key_Space);
+        QTest::newRow("Cancel, click") << true << 0;
         QTest::newRow("Cancel, Enter") << true << int(Qt::Key_Enter);
         QTest::newRow("Cancel, Space") << true << int(Qt::Key_Space);
     }
-    void theFocusedButtonAnswersEnterAndSpace() {
+    void theOtherButtonDeclinesOrCancels() {
         QFETCH(bool, loggedIn);
         QFETCH(int, key);
         if (loggedIn) LogIn(session, StoredName("ann"));
         LoginChoice choice = Login();
         UserFrm frm(choice);
         Open(frm);
-        input::Type(&frm, QStringLiteral("bob"));
-        input::Key(&frm, Qt::Key_Tab);
-        input::Key(&frm, Qt::Key_Tab);
-        QCOMPARE(frm.focusWidget(), loggedIn ? frm.CancelBtn : frm.NoStats);
-        input::Key(&frm, Qt::Key(key));
+        QPushButton* button = loggedIn ? frm.CancelBtn : frm.NoStats;
+        if (key == 0) {
+            input::Click(button);
+        } else {
+            input::Type(&frm, QStringLiteral("bob"));
+            input::Key(&frm, Qt::Key_Tab);
+            input::Key(&frm, Qt::Key_Tab);
+            QCOMPARE(frm.focusWidget(), button);
+            input::Key(&frm, Qt::Key(key));
+        }
         QVERIFY(!frm.isVisible());
         QVERIFY(LeftBy(choice,
                        loggedIn ? LoginOutcome::Kind::Cancelled : LoginOutcome::Kind::Declined));
-    }
-
-    void clicksOnNoKeepStatsAndCancel() {
-        {
-            LoginChoice choice = Login();
-            UserFrm frm(choice);
-            Open(frm);
-            input::Click(frm.NoStats);
-            QVERIFY(LeftBy(choice, LoginOutcome::Kind::Declined) && !frm.isVisible());
-        }
-        LogIn(session, StoredName("ann"));
-        LoginChoice choice = Login();
-        UserFrm frm(choice);
-        Open(frm);
-        input::Click(frm.CancelBtn);
-        QVERIFY(LeftBy(choice, LoginOutcome::Kind::Cancelled) && !frm.isVisible());
     }
 
     void oddInputIsShownAsItWillBeStored() {
@@ -214,10 +195,9 @@ class UserFrmTest : public QObject, private DialogRig {
         QCOMPARE(Shown(frm).size(), 1012);
         // Letters the file cannot hold are refused with their reason, and the window stays.
         input::Click(frm.Command1);
-        QCOMPARE(QString::fromStdString(host.LastText()),
-                 QStringLiteral("These characters cannot be kept in a player's name: \U0001F600 "
-                                "\u05E9. The statistics keep Western European letters only; "
-                                "please type the name with those."));
+        QVERIFY(QString::fromStdString(host.LastText())
+                    .startsWith(QStringLiteral("These characters cannot be kept in a player's "
+                                               "name: \U0001F600 \u05E9.")));
         QVERIFY(frm.isVisible() && LeftBy(choice, LoginOutcome::Kind::Closed));
     }
 };
