@@ -12,6 +12,7 @@ packages=(
   clang-14 libclang-rt-14-dev clang-format
   desktop-file-utils appstream dpkg-dev file
   xvfb libx11-dev libxtst-dev
+  orca at-spi2-core dbus openbox xdotool
 )
 
 if [ "${1:-}" = windows ]; then

@@ -1,8 +1,11 @@
 // The mid-end of the game window.
 #include "play/play.h"
 
+#include <algorithm>
+
 #include "play/captions.h"
 #include "play/login_choice.h"
+#include "play/sentences.h"
 #include "play/stats_browser.h"
 #include "stats/stats_file.h"
 
@@ -18,12 +21,15 @@ void Play::StartUp(const GameOptions& options) {
 }
 
 void Play::Submit(const GameOptions& options) {
+    reviewed_ = -1;
+    const int row = game_.CurRow();
     const SubmitResult result = game_.Submit(options);
     if (result.Refused()) {
         host_.Message(MessageRequest{result.Refusal});
         return;
     }
     Changed();
+    Say(ScoreSentence(game_, row));
     if (!result.GameOver) return;
 
     host_.ShowResult(ResultRequest{game_.Won(), game_.Secret(), game_.BlankCode()});
@@ -49,21 +55,35 @@ void Play::ChangeColorSet(ColorSet colorSet, const GameOptions& options) {
     Changed();
 }
 
+void Play::HoleChanged(int hole) {
+    reviewed_ = -1;
+    Changed();
+    Say(HoleSentence(game_, hole));
+}
+
 void Play::PlaceColor(ColorCode color) {
-    if (game_.PlaceColor(color) >= 0) Changed();
+    const int hole = game_.PlaceColor(color);
+    if (hole >= 0) HoleChanged(hole);
 }
 
 void Play::EmptyHole(int hole) {
-    if (game_.EmptyHole(hole)) Changed();
+    if (game_.EmptyHole(hole)) HoleChanged(hole);
 }
 
 void Play::Drop(int target, const DragSource& source) {
-    if (game_.DropOnHole(target, source)) Changed();
+    if (game_.DropOnHole(target, source)) HoleChanged(target);
 }
 
 void Play::TakeBackLast() {
     const int hole = game_.LastFilledHole();
     if (hole >= 0) EmptyHole(hole);
+}
+
+void Play::Review(int step) {
+    const int current = game_.CurRow();
+    const int from = reviewed_ < 0 ? current : reviewed_;
+    reviewed_ = std::clamp(from + step, 0, current);
+    Say(RowSentence(game_, reviewed_));
 }
 
 // Closing the log-in window without a choice leaves both conditions as they were, so it opens

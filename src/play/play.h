@@ -19,6 +19,9 @@ class Play {
 
     // Called whenever what the window shows has changed, before any window opens over it.
     std::function<void()> Changed = [] {};
+    // Called with the one sentence that tells a player who cannot see the board what changed:
+    // a peg placed or taken out, a score, a row read back.
+    std::function<void(const std::string&)> Say = [](const std::string&) {};
 
     const GameState& Game() const { return game_; }
     const PlayerSession& Session() const { return session_; }
@@ -43,6 +46,10 @@ class Play {
     void Drop(int target, const DragSource& source);
     // Takes out the peg placed last, as Backspace does.
     void TakeBackLast();
+    // Moves the review cursor `step` rows up (+1) or down (-1) over the rows played and the
+    // current row, and says the row it is on. It starts on the current row, and goes back there
+    // with every peg placed or taken out and every row submitted.
+    void Review(int step);
 
     // The statistics picture: "No stats to show!" or the statistics window.
     void OpenStatistics(const GameOptions& options);
@@ -70,12 +77,15 @@ class Play {
     // Applies the log-in window's outcome; true when it replaced a player who was logged in.
     bool Apply(const LoginOutcome& outcome);
     void NewGame(const GameOptions& options);
+    // Repaints and says what became of `hole`, after a change of the current row.
+    void HoleChanged(int hole);
 
     ModalHost& host_;
     StatsFile& stats_;
     GameState game_;
     PlayerSession session_;
     bool shutDown_ = false;
+    int reviewed_ = -1;  // the row the review cursor is on; -1: the current row
 };
 
 }  // namespace vella

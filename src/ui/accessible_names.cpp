@@ -3,15 +3,13 @@
 
 #include <QAccessible>
 #include <QWidget>
-#include <array>
+
+#include "play/sentences.h"
 
 namespace vella {
 
 QString ColorName(ColorCode code, ColorCode blankCode) {
-    static const std::array<const char*, MaxColors> names = {"black", "blue",    "red",   "green",
-                                                             "cyan",  "magenta", "yellow"};
-    if (code == blankCode || code < 0 || code >= MaxColors) return QStringLiteral("empty");
-    return QString::fromLatin1(names[code]);
+    return QString::fromStdString(ColorWord(code, blankCode));
 }
 
 QString HoleName(int hole, ColorCode code, ColorCode blankCode) {

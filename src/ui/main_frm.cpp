@@ -14,6 +14,7 @@
 #include <QShortcut>
 
 #include "play/captions.h"
+#include "ui/announcer.h"
 #include "ui/dialog_style.h"
 #include "ui/help_viewer.h"
 #include "ui/image_control.h"
@@ -47,6 +48,11 @@ MainFrm::MainFrm(ModalHost& host, RandomSource& random, StatsFile& stats, QWidge
     BuildMenus();
     BuildKeyboard();
     play_.Changed = [this] { Paint(); };
+    play_.Say = [this](const std::string& sentence) {
+        QWidget* focused = QApplication::focusWidget();
+        Announce(focused && focused->window() == this ? focused : GuessBtn,
+                 QString::fromStdString(sentence));
+    };
     play_.StartUp(CurrentOptions());
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -236,6 +242,11 @@ bool MainFrm::eventFilter(QObject* watched, QEvent* event) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             GuessBtn->click();
+            return true;
+        }
+        // Up and Down read the rows back, for a player who cannot see them.
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            play_.Review(key == Qt::Key_Up ? 1 : -1);
             return true;
         }
     }

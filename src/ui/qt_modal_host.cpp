@@ -1,7 +1,10 @@
 // The production modal host.
 #include "ui/qt_modal_host.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMessageBox>
 
@@ -90,6 +93,15 @@ Answer QtModalHost::Message(const MessageRequest& request) {
 }
 
 void QtModalHost::ShowResult(const ResultRequest& request) {
+    // A screen reader drops what it was about to say when a window takes the focus at once: the
+    // last row's score is given a moment to be spoken first. The person's input waits.
+    if (QAccessible::isActive()) {
+        QElapsedTimer waited;
+        waited.start();
+        while (waited.elapsed() < 400) {
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 50);
+        }
+    }
     RealColorsFrm window(request, parent_);
     window.exec();
 }

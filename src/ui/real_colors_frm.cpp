@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "play/sentences.h"
 #include "ui/accessible_names.h"
 #include "ui/dialog_style.h"
 #include "ui/pictures.h"
@@ -72,6 +73,10 @@ void RealColorsFrm::Form_Load(const ResultRequest& request) {
         AnsImg[i]->setAccessibleName(
             QStringLiteral("secret peg %1: %2").arg(i + 1).arg(ColorName(code, request.BlankCode)));
     }
+    // A screen reader reads the outcome with the secret, in order.
+    Label1->setAccessibleName(
+        Label1->text().simplified() + QLatin1Char(' ') +
+        QString::fromStdString(SecretSentence(request.Secret, request.BlankCode)));
 }
 
 // Shown for the first 500 ms, then hidden for 500 ms and shown for 800 ms in turn.

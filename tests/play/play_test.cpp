@@ -6,6 +6,7 @@
 
 #include "../stats/stats_files.h"
 #include "play/captions.h"
+#include "play/sentences.h"
 #include "scripted_host.h"
 #include "stats/file_io.h"
 #include "stats/player_rec.h"
@@ -24,10 +25,12 @@ class Flows : public ::testing::Test {
     Play play{host, random, stats};
     GameOptions options;
     std::vector<std::string> shown;  // the main window's caption at each repaint
+    std::vector<std::string> said;   // every sentence for a player who cannot see the board
 
     void SetUp() override {
         random.Queue({0, 1, 2, 3}, 6);
         play.Changed = [this] { shown.push_back(MainCaption(play.Session())); };
+        play.Say = [this](const std::string& sentence) { said.push_back(sentence); };
         play.StartUp(options);
     }
 
@@ -280,6 +283,32 @@ TEST_F(Flows, PegsArePlacedMovedAndTakenBack) {
     play.EmptyHole(1);
     play.TakeBackLast();  // nothing left
     EXPECT_EQ(play.Game().RowPattern(0), (Pattern{6, 6, 6, 6}));
+    EXPECT_EQ(said, (std::vector<std::string>{"Row 1, hole 1: red", "Row 1, hole 2: blue",
+                                              "Row 1, hole 4: red", "Row 1, hole 4: empty",
+                                              "Row 1, hole 2: empty"}));
+}
+
+// Each score is said as it is painted; Up and Down read the rows back, from the current row
+// down to the first and no further, and any peg placed goes back to the current row.
+TEST_F(Flows, ScoresAreSaidAndRowsReadBack) {
+    PlayRow({1, 0, 4, 5});  // against 0 1 2 3: two colours in the wrong holes
+    PlayRow({0, 1, 5, 4});
+    EXPECT_EQ(said.at(4), "Row 1: 0 black, 2 white");
+    EXPECT_EQ(said.back(), "Row 2: 2 black, 0 white");
+    play.PlaceColor(Color::Cyan);
+    said.clear();
+    for (int step : {-1, -1, -1, 1, 1, 1}) play.Review(step);
+    play.PlaceColor(Color::Red);
+    play.Review(-1);
+    EXPECT_EQ(said, (std::vector<std::string>{
+                        "Row 2: black, blue, magenta, cyan; 2 black, 0 white",
+                        "Row 1: blue, black, cyan, magenta; 0 black, 2 white",
+                        "Row 1: blue, black, cyan, magenta; 0 black, 2 white",
+                        "Row 2: black, blue, magenta, cyan; 2 black, 0 white",
+                        "Row 3: cyan, empty, empty, empty; current row",
+                        "Row 3: cyan, empty, empty, empty; current row", "Row 3, hole 2: red",
+                        "Row 2: black, blue, magenta, cyan; 2 black, 0 white"}));
+    EXPECT_EQ(SecretSentence({7, 6, 0, 7}, 7), "The pattern was empty, yellow, black, empty.");
 }
 
 TEST_F(Flows, AboutNamesTheProgramAndItsVersion) {

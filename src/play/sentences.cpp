@@ -1,0 +1,59 @@
+// What a player who cannot see the board hears of it.
+#include "play/sentences.h"
+
+#include <array>
+
+namespace vella {
+namespace {
+
+std::string RowName(int row) {
+    return "Row " + std::to_string(row + 1);
+}
+
+std::string Colors(const Pattern& pattern, ColorCode blankCode) {
+    std::string words;
+    for (int k = 0; k < RowLength; ++k) {
+        if (k > 0) words += ", ";
+        words += ColorWord(pattern[k], blankCode);
+    }
+    return words;
+}
+
+std::string Score(const GameState& game, int row) {
+    int blacks = 0, whites = 0;
+    for (int k = 0; k < RowLength; ++k) {
+        const Indicator shown = game.Indicators()[row * RowLength + k];
+        blacks += shown == Indicator::Black;
+        whites += shown == Indicator::White;
+    }
+    return std::to_string(blacks) + " black, " + std::to_string(whites) + " white";
+}
+
+}  // namespace
+
+std::string ColorWord(ColorCode code, ColorCode blankCode) {
+    static constexpr std::array<const char*, MaxColors> words = {
+        "black", "blue", "red", "green", "cyan", "magenta", "yellow"};
+    if (code == blankCode || code < 0 || code >= MaxColors) return "empty";
+    return words[code];
+}
+
+std::string HoleSentence(const GameState& game, int hole) {
+    return RowName(hole / RowLength) + ", hole " + std::to_string(hole % RowLength + 1) + ": " +
+           ColorWord(game.Board()[hole], game.BlankCode());
+}
+
+std::string ScoreSentence(const GameState& game, int row) {
+    return RowName(row) + ": " + Score(game, row);
+}
+
+std::string RowSentence(const GameState& game, int row) {
+    return RowName(row) + ": " + Colors(game.RowPattern(row), game.BlankCode()) + "; " +
+           (row == game.CurRow() ? std::string("current row") : Score(game, row));
+}
+
+std::string SecretSentence(const Pattern& secret, ColorCode blankCode) {
+    return "The pattern was " + Colors(secret, blankCode) + ".";
+}
+
+}  // namespace vella

@@ -1,0 +1,144 @@
+#!/usr/bin/python3
+"""A whole game by ear: the real program under the Orca screen reader, played with keys alone.
+
+Runs inside a D-Bus session of its own on a private X server (see the ctest command): starts a
+window manager, the accessibility bus and Orca, whose debug log records what it would speak.
+Speech and braille are stubbed out, since a test machine has neither device. Checks that each peg
+placed and taken out, each score, each row read back and the secret are spoken, and that every
+spoken score agrees with the spoken secret.
+"""
+import os
+import re
+import subprocess
+import sys
+import tempfile
+import time
+
+program = sys.argv[1]
+work = tempfile.mkdtemp(prefix="vellacode-orca-")
+log = os.path.join(work, "orca.log")
+stub = os.path.join(work, "stub")
+os.makedirs(stub)
+for module in ("speechd", "brlapi"):  # no speech or braille device: Orca goes on without
+    with open(os.path.join(stub, module + ".py"), "w") as f:
+        f.write('raise ImportError("no such device in this test")\n')
+runtime = os.path.join(work, "run")
+os.makedirs(runtime, mode=0o700)
+env = dict(os.environ, HOME=work, XDG_RUNTIME_DIR=runtime, XDG_CONFIG_HOME=work + "/config",
+           XDG_DATA_HOME=work + "/data", NO_AT_BRIDGE="0")
+started = []
+
+
+def start(command, **extra):
+    process = subprocess.Popen(command, env=dict(env, **extra), stdout=subprocess.DEVNULL,
+                               stderr=subprocess.DEVNULL)
+    started.append(process)
+    return process
+
+
+def spoken():
+    try:
+        with open(log, errors="replace") as f:
+            return re.findall(r"SPEECH OUTPUT: '(.*)' ?\{", f.read())
+    except FileNotFoundError:
+        return []
+
+
+def wait_for(pattern, seconds=20):
+    deadline = time.time() + seconds
+    while time.time() < deadline:
+        for line in spoken():
+            if re.search(pattern, line):
+                return line
+        time.sleep(0.2)
+    sys.exit("Orca never said %r; it said:\n  %s" % (pattern, "\n  ".join(spoken())))
+
+
+def score_of(said, row):
+    """The score spoken for `row` (counted from 1): "B black, W white"."""
+    for line in said:
+        m = re.match(r"Row %d: (\d black, \d white) label\.$" % row, line)
+        if m:
+            return m.group(1)
+    return "?"
+
+
+def keys(*names, pause=0.4):
+    for name in names:
+        subprocess.run(["xdotool", "key", name], env=env, check=True)
+        time.sleep(pause)
+
+
+failures = []
+
+
+def check(condition, what):
+    if not condition:
+        failures.append(what)
+
+
+try:
+    start(["openbox"])
+    start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+    time.sleep(1)
+    start(["orca", "--debug-file=" + log], PYTHONPATH=stub)
+    wait_for(r"^Screen reader on")
+    start([program, "--stats-folder", work], QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    wait_for(r"^Check this row push button")
+
+    # One peg by key, taken out again, then rows of four different colours until the game ends,
+    # with the rows read back after the third row is filled.
+    keys("3", "BackSpace")
+    guesses = ["1234", "2345", "3456", "4561", "5612", "6123", "1352", "2461", "3514", "4625"]
+    words = ["black", "blue", "red", "green", "cyan", "magenta"]
+    for row, guess in enumerate(guesses):
+        keys(*guess)
+        if row == 2:
+            keys("Down", "Down", "Up")
+        keys("Return", pause=0.8)
+        if any("You Won" in line or "Didn't Win" in line for line in spoken()):
+            break
+    result = wait_for(r"The pattern was")
+    secret = re.search(r"The pattern was (\w+), (\w+), (\w+), (\w+)\.", result).groups()
+    said = spoken()
+
+    def follows(*lines):
+        """The lines were said in this order, one right after the other."""
+        n = len(lines)
+        return any(tuple(said[i:i + n]) == lines for i in range(len(said) - n + 1))
+
+    check(follows("Row 1, hole 1: red label.", "Row 1, hole 1: empty label."),
+          "a peg placed and taken out")
+    check(follows("Row 3, hole 4: magenta label.",
+                  "Row 2: blue, red, green, cyan; %s label." % score_of(said, 2),
+                  "Row 1: black, blue, red, green; %s label." % score_of(said, 1),
+                  "Row 2: blue, red, green, cyan; %s label." % score_of(said, 2)),
+          "rows read back with Down, Down, Up")
+    check(re.match(r"(Better Luck Next Time dialog I'm Sorry\. You Didn't Win This Time\.|"
+                   r"Congratulations! dialog You Won!!) The pattern was", result),
+          "the result: " + result)
+
+    # Every score spoken is the score of its row against the spoken secret.
+    scores = [re.match(r"Row (\d+): (\d) black, (\d) white label\.$", line) for line in said]
+    scores = [m for m in scores if m]
+    check(len(scores) == row + 1, "%d scores spoken for %d rows" % (len(scores), row + 1))
+    for m in scores:
+        row = int(m.group(1)) - 1
+        guess = [words[int(k) - 1] for k in guesses[row]]
+        blacks = sum(g == s for g, s in zip(guess, secret))
+        common = sum(min(guess.count(c), secret.count(c)) for c in set(guess))
+        check((int(m.group(2)), int(m.group(3))) == (blacks, common - blacks),
+              "row %d scored %s against %s" % (row + 1, m.group(0), secret))
+finally:
+    for process in reversed(started):
+        process.terminate()
+    for process in started:
+        try:
+            process.wait(timeout=5)
+        except subprocess.TimeoutExpired:
+            process.kill()
+
+if failures:
+    print("What Orca said:\n  " + "\n  ".join(spoken()))
+    sys.exit("\n".join(failures))
+print("Orca said %d things; every check passed." % len(spoken()))
