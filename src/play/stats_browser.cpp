@@ -2,6 +2,7 @@
 #include "play/stats_browser.h"
 
 #include <algorithm>
+#include <array>
 
 #include "play/player_deletion.h"
 #include "stats/names.h"
@@ -67,6 +68,25 @@ void StatsBrowser::ShowFigures(bool relisted) {
         return;
     }
     figures_ = ComputeView(*record.Value, view_);
+}
+
+std::string StatsBrowser::FiguresSentence() const {
+    static constexpr std::array<const char*, GrandTotalView + 1> views{
+        "Standard Game",           "Blanks Allowed",
+        "Repeats Allowed",         "Blanks And Repeats Allowed",
+        "Totals For 6 & 7 Colors", "Totals For All Game Types"};
+    std::string sentence = views[view_];
+    for (int k = 0; k < (figures_.GrandTotal ? 1 : 2); ++k) {
+        const ColumnFigures& c = figures_.Columns[k];
+        sentence += std::string(". ") +
+                    (figures_.GrandTotal ? "Totals"
+                     : k == 0            ? "6 Colors"
+                                         : "7 Colors") +
+                    ": Games Played " + c.Games + ", Games Won " + c.Wins + ", Percent Games Won " +
+                    c.Percent + ", Average Moves Per Game " + c.Average + ", Best Game (won) " +
+                    c.Best + ", Worst Game (won) " + c.Worst;
+    }
+    return sentence + ".";
 }
 
 bool StatsBrowser::DeleteSelected() {

@@ -29,6 +29,9 @@ class StatsBrowser {
     int Selected() const { return selected_; }
     int View() const { return view_; }
     const StatsView& Figures() const { return figures_; }
+    // What the window shows, as one sentence for a player who cannot see it: the view, then each
+    // column's figures with their captions.
+    std::string FiguresSentence() const;
 
     void Select(int index);
     void ChooseView(int view);

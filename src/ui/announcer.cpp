@@ -3,6 +3,7 @@
 
 #include <QAccessible>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <array>
@@ -53,16 +54,20 @@ class Sentence final : public QAccessibleInterface {
 
 void Announce(QWidget* near, const QString& sentence) {
     if (!near || !QAccessible::isActive()) return;
-    static std::array<Sentence*, 2> sentences = [] {
-        std::array<Sentence*, 2> made{new Sentence, new Sentence};
-        for (Sentence* s : made) QAccessible::registerAccessibleInterface(s);
-        return made;
-    }();
-    static std::size_t turn = 0;
-    Sentence* next = sentences[turn++ % sentences.size()];
-    next->Hold(near, sentence);
-    QAccessibleEvent focused(next, QAccessible::Focus);
-    QAccessible::updateAccessibility(&focused);
+    // After the event being handled: a control that takes the focus with it (a radio button
+    // chosen by an arrow key) is announced first, and the sentence is the last word.
+    QTimer::singleShot(0, near, [near, sentence] {
+        static std::array<Sentence*, 2> sentences = [] {
+            std::array<Sentence*, 2> made{new Sentence, new Sentence};
+            for (Sentence* s : made) QAccessible::registerAccessibleInterface(s);
+            return made;
+        }();
+        static std::size_t turn = 0;
+        Sentence* next = sentences[turn++ % sentences.size()];
+        next->Hold(near, sentence);
+        QAccessibleEvent focused(next, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focused);
+    });
 }
 
 }  // namespace vella

@@ -1,9 +1,13 @@
 // The main window's image control.
 #include "ui/image_control.h"
 
+#include <QAccessibleWidget>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
 #include <optional>
 
 namespace vella {
@@ -20,7 +24,50 @@ std::optional<MouseButton> ButtonOf(Qt::MouseButton button) {
     }
 }
 
+// What a screen reader sees of a picture that is a button: a push button that can be pressed.
+class PictureButton final : public QAccessibleWidget {
+  public:
+    explicit PictureButton(ImageControl* picture)
+        : QAccessibleWidget(picture, QAccessible::Button) {}
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action == pressAction()) static_cast<ImageControl*>(widget())->Press();
+    }
+};
+
+QAccessibleInterface* PictureButtons(const QString&, QObject* object) {
+    auto* picture = qobject_cast<ImageControl*>(object);
+    return picture && picture->IsButton() ? new PictureButton(picture) : nullptr;
+}
+
 }  // namespace
+
+void ImageControl::MakeButton() {
+    static const bool installed = (QAccessible::installFactory(PictureButtons), true);
+    (void)installed;
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void ImageControl::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (IsButton() && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        event->accept();
+        Press();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+// The focus mark is drawn only while the picture has the focus; otherwise it is as it was.
+void ImageControl::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus()) return;
+    QPainter painter(this);
+    QStyleOptionFocusRect mark;
+    mark.initFrom(this);
+    mark.backgroundColor = palette().color(QPalette::Window);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &mark, &painter, this);
+}
 
 ImageControl::ImageControl(int index, QWidget* parent) : QLabel(parent), index_(index) {
     setAlignment(Qt::AlignCenter);

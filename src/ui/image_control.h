@@ -20,6 +20,12 @@ class ImageControl : public QLabel {
     // Holes take drops of pegs; nothing else does.
     void SetTakesDrops(bool takesDrops) { setAcceptDrops(takesDrops); }
 
+    // Makes the picture a button for the keyboard and for screen readers as well: a Tab stop,
+    // marked while it has the focus, that Enter and Space click.
+    void MakeButton();
+    bool IsButton() const { return focusPolicy() != Qt::NoFocus; }
+    void Press() { emit Click(index_); }
+
   signals:
     void MouseDown(int index, vella::MouseButton button);
     void Click(int index);
@@ -31,6 +37,8 @@ class ImageControl : public QLabel {
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     int index_;

@@ -95,6 +95,7 @@ void MainFrm::BuildControls() {
     StatImg->setGeometry(TwipsRect(3540, 300, 675, 480));
     StatImg->setPixmap(pictures::StatsChart());
     StatImg->setScaledContents(true);
+    StatImg->MakeButton();
     connect(StatImg, &ImageControl::Click, this, &MainFrm::StatImg_Click);
 
     Frame1 = MakeFrame(client, TwipsRect(3540, 840, 735, SevenColorFrameHeight));
@@ -128,6 +129,7 @@ void MainFrm::BuildControls() {
 
     setTabOrder(GuessBtn, BlnkChk);
     setTabOrder(BlnkChk, RptChk);
+    setTabOrder(RptChk, StatImg);
 }
 
 void MainFrm::BuildMenus() {

@@ -127,8 +127,14 @@ void StatsFrm::Paint() {
             Combo1->addItems(players);
         }
         Combo1->setCurrentIndex(browser_.Selected());
-        const QSignalBlocker still(GameTypeOpt[browser_.View()]);
-        GameTypeOpt[browser_.View()]->setChecked(true);
+        QRadioButton* view = GameTypeOpt[browser_.View()];
+        const QSignalBlocker still(view);
+        view->setChecked(true);
+        // A screen reader reads the figures with the view's button as it takes the focus.
+        for (QRadioButton* option : GameTypeOpt) {
+            option->setAccessibleDescription(
+                option == view ? QString::fromStdString(browser_.FiguresSentence()) : QString());
+        }
     }
     const StatsView& figures = browser_.Figures();
     for (int k = 0; k < 2; ++k) {

@@ -148,8 +148,13 @@ TEST_F(Browsing, OpensOnThePlayerAndGameTypeAndFollowsChoices) {
     browser.Select(1);
     browser.ChooseView(GrandTotalView);
     EXPECT_TRUE(browser.Figures().GrandTotal);
-    EXPECT_EQ(browser.Figures().Columns[0].Games, "2");
-    EXPECT_EQ(browser.Figures().Columns[0].Average, "7.0");
+    EXPECT_EQ(browser.FiguresSentence(),
+              "Totals For All Game Types. Totals: Games Played 2, Games Won 1, Percent Games Won "
+              "50%, Average Moves Per Game 7.0, Best Game (won) 4, Worst Game (won) 4.");
+    browser.ChooseView(1);
+    EXPECT_EQ(browser.FiguresSentence().substr(0, 55),
+              "Blanks Allowed. 6 Colors: Games Played 0, Games Won -, ");
+    EXPECT_NE(browser.FiguresSentence().find(". 7 Colors: Games Played 0,"), std::string::npos);
     EXPECT_TRUE(host.log.empty());
 
     StatsBrowser other(host, stats);

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QtTest>
 
 #include "input.h"
@@ -71,6 +72,11 @@ class AccessibilityTest : public QObject, private GameRig {
             QVERIFY2(names.contains(QString::fromLatin1(expected)), expected);
         }
         QCOMPARE(frm->ClrChoice[Color::Yellow]->accessibleName(), QStringLiteral("yellow peg"));
+        // The statistics picture is a button a screen reader can press.
+        QAccessibleInterface* statistics = QAccessible::queryAccessibleInterface(frm->StatImg);
+        QCOMPARE(statistics->role(), QAccessible::Button);
+        statistics->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(host->LastText(), std::string("No stats to show!"));
     }
 
     void aWholeGameWithTheKeyboardAlone() {
@@ -124,6 +130,13 @@ class AccessibilityTest : public QObject, private GameRig {
                  QStringLiteral("Games Played, 6 Colors: 1"));
         QCOMPARE(window.BestLbl[1]->accessibleName(),
                  QStringLiteral("Best Game (won), 7 Colors: -"));
+        // The chosen view's button carries its figures, which are read as it takes the focus.
+        input::Click(window.GameTypeOpt[5]);
+        QCOMPARE(window.GameTypeOpt[5]->accessibleDescription(),
+                 QString::fromStdString(browser.FiguresSentence()));
+        QVERIFY(window.GameTypeOpt[5]->accessibleDescription().startsWith(
+            QStringLiteral("Totals For All Game Types. Totals: Games Played 1,")));
+        QCOMPARE(window.GameTypeOpt[0]->accessibleDescription(), QString());
     }
 };
 

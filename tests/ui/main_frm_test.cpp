@@ -156,15 +156,28 @@ class MainFrmTest : public QObject, private GameRig {
         }
     }
 
-    void tabCyclesGuessBlanksRepeatsOnly() {
+    // The statistics picture is a Tab stop, marked only while it has the focus, and Space or
+    // Enter clicks it.
+    void tabCyclesGuessBlanksRepeatsAndTheStatisticsPicture() {
         QApplication::setActiveWindow(frm.get());
         QVERIFY(QTest::qWaitForWindowActive(frm.get()));
-        frm->GuessBtn->setFocus();
-        QWidget* expected[] = {frm->BlnkChk, frm->RptChk, frm->GuessBtn, frm->BlnkChk};
-        for (QWidget* next : expected) {
-            input::Key(frm.get(), Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget(), next);
+        const QImage plain = frm->StatImg->grab().toImage();
+        for (Qt::Key press : {Qt::Key_Space, Qt::Key_Return}) {
+            frm->GuessBtn->setFocus();
+            for (QWidget* next :
+                 std::initializer_list<QWidget*>{frm->BlnkChk, frm->RptChk, frm->StatImg}) {
+                input::Key(frm.get(), Qt::Key_Tab);
+                QCOMPARE(QApplication::focusWidget(), next);
+            }
+            QVERIFY(frm->StatImg->grab().toImage() != plain);
+            input::Key(frm.get(), press);
+            QCOMPARE(host->LastText(), std::string("No stats to show!"));
+            QCOMPARE(QApplication::focusWidget(), frm->GuessBtn);
         }
+        QCOMPARE(host->messages.size(), size_t(2));
+        QCOMPARE(frm->StatImg->grab().toImage(), plain);
+        input::Key(frm.get(), Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), frm->StatImg);  // the cycle closes
     }
 
     void secondaryClicksPlaceAndEmptyPegs() {

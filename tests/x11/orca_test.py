@@ -9,6 +9,7 @@ spoken score agrees with the spoken secret.
 """
 import os
 import re
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -30,8 +31,9 @@ started = []
 
 
 def start(command, **extra):
-    process = subprocess.Popen(command, env=dict(env, **extra), stdout=subprocess.DEVNULL,
-                               stderr=subprocess.DEVNULL)
+    output = open(os.path.join(work, os.path.basename(command[0]) + ".out"), "w")
+    process = subprocess.Popen(command, env=dict(env, **extra), stdout=output,
+                               stderr=subprocess.STDOUT)
     started.append(process)
     return process
 
@@ -142,3 +144,4 @@ if failures:
     print("What Orca said:\n  " + "\n  ".join(spoken()))
     sys.exit("\n".join(failures))
 print("Orca said %d things; every check passed." % len(spoken()))
+shutil.rmtree(work, ignore_errors=True)
