@@ -2,6 +2,7 @@
 #include "ui/help_viewer.h"
 
 #include <QScreen>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <algorithm>
 
@@ -24,6 +25,14 @@ HelpViewer::HelpViewer(QWidget* owner) : QMainWindow(owner, Qt::Window) {
     browser_->setAccessibleName(QStringLiteral("Help text"));
     setCentralWidget(browser_);
     resize(480, 520);
+    // Closed from the keyboard as a reading window is: Escape, Ctrl+W, and the platform's close.
+    QList<QKeySequence> keys{QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)};
+    for (const QKeySequence& key : QKeySequence::keyBindings(QKeySequence::Close)) {
+        if (!keys.contains(key)) keys << key;
+    }
+    for (const QKeySequence& key : keys) {
+        connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::close);
+    }
 }
 
 QRect HelpViewer::Beside(const QRect& owner, const QSize& size, const QRect& screen) {

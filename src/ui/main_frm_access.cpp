@@ -13,6 +13,9 @@ namespace vella {
 
 void MainFrm::BuildKeyboard() {
     GuessBtn->setAccessibleName(QStringLiteral("Check this row"));
+    BoardFrame->setAccessibleName(QStringLiteral("Board"));
+    AnsFrame->setAccessibleName(QStringLiteral("Scores"));
+    Frame1->setAccessibleName(QStringLiteral("Colors"));
     StatImg->setAccessibleName(QStringLiteral("Statistics"));
     StatImg->setAccessibleDescription(QStringLiteral("Shows the players' statistics"));
     for (int i = 0; i < MaxColors; ++i) {

@@ -68,7 +68,7 @@ class AccessibilityTest : public QObject, private GameRig {
              {"row 1, hole 1: empty", "row 10, hole 4: empty", "black peg", "blue peg", "red peg",
               "green peg", "cyan peg", "magenta peg", "Check this row", "Statistics",
               "row 1: current row", "row 2: not played yet", "Allow Repeated Colors",
-              "Allow Blanks"}) {
+              "Allow Blanks", "Board", "Scores", "Colors"}) {
             QVERIFY2(names.contains(QString::fromLatin1(expected)), expected);
         }
         QCOMPARE(frm->ClrChoice[Color::Yellow]->accessibleName(), QStringLiteral("yellow peg"));

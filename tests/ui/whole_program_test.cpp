@@ -101,7 +101,9 @@ class WholeProgramTest : public QObject, private GameRig {
         help->Browser()->setSource(QUrl(QStringLiteral("qrc:/assets/help/playing.html")));
         QVERIFY(
             help->Browser()->toPlainText().contains(QStringLiteral("Backspace takes out the peg")));
-        help->close();
+        QApplication::setActiveWindow(help);
+        QVERIFY(QTest::qWaitForWindowActive(help));
+        input::Key(help, Qt::Key_Escape);  // Escape closes it, and so does Ctrl+W below
         QTRY_VERIFY(frm->HelpWindow() == nullptr);
 
         frm->activateWindow();
@@ -111,7 +113,9 @@ class WholeProgramTest : public QObject, private GameRig {
         QVERIFY(frm->HelpWindow() && frm->HelpWindow()->isVisible());
         QVERIFY(frm->HelpWindow()->Browser()->source().toString().endsWith(
             QStringLiteral("contents.html")));
-        frm->close();
+        QApplication::setActiveWindow(frm->HelpWindow());
+        QVERIFY(QTest::qWaitForWindowActive(frm->HelpWindow()));
+        input::Key(frm->HelpWindow(), Qt::Key_W, Qt::ControlModifier);
         QTRY_VERIFY(frm->HelpWindow() == nullptr);
     }
 
