@@ -65,7 +65,7 @@ def score_of(said, row):
     return "?"
 
 
-def keys(*names, pause=0.4):
+def keys(*names, pause=0.7):
     for name in names:
         subprocess.run(["xdotool", "key", name], env=env, check=True)
         time.sleep(pause)
