@@ -297,7 +297,7 @@ TEST_F(Flows, ScoresAreSaidAndRowsReadBack) {
     EXPECT_EQ(said.back(), "Row 2: 2 black, 0 white");
     play.PlaceColor(Color::Cyan);
     said.clear();
-    for (int step : {-1, -1, -1, 1, 1, 1}) play.Review(step);
+    for (int step : {-1, -1, -1, 1, 1, 1, -1, -1}) play.Review(step);
     play.PlaceColor(Color::Red);
     play.Review(-1);
     EXPECT_EQ(said, (std::vector<std::string>{
@@ -306,7 +306,9 @@ TEST_F(Flows, ScoresAreSaidAndRowsReadBack) {
                         "Row 1: blue, black, cyan, magenta; 0 black, 2 white",
                         "Row 2: black, blue, magenta, cyan; 2 black, 0 white",
                         "Row 3: cyan, empty, empty, empty; current row",
-                        "Row 3: cyan, empty, empty, empty; current row", "Row 3, hole 2: red",
+                        "Row 3: cyan, empty, empty, empty; current row",
+                        "Row 2: black, blue, magenta, cyan; 2 black, 0 white",
+                        "Row 1: blue, black, cyan, magenta; 0 black, 2 white", "Row 3, hole 2: red",
                         "Row 2: black, blue, magenta, cyan; 2 black, 0 white"}));
     EXPECT_EQ(SecretSentence({7, 6, 0, 7}, 7), "The pattern was empty, yellow, black, empty.");
 }
