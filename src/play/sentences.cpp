@@ -20,16 +20,21 @@ std::string Colors(const Pattern& pattern, ColorCode blankCode) {
 }
 
 std::string Score(const GameState& game, int row) {
-    int blacks = 0, whites = 0;
-    for (int k = 0; k < RowLength; ++k) {
-        const Indicator shown = game.Indicators()[row * RowLength + k];
-        blacks += shown == Indicator::Black;
-        whites += shown == Indicator::White;
-    }
-    return std::to_string(blacks) + " black, " + std::to_string(whites) + " white";
+    const RowScore score = ScoreOf(game, row);
+    return std::to_string(score.Blacks) + " black, " + std::to_string(score.Whites) + " white";
 }
 
 }  // namespace
+
+RowScore ScoreOf(const GameState& game, int row) {
+    RowScore score;
+    for (int k = 0; k < RowLength; ++k) {
+        const Indicator shown = game.Indicators()[row * RowLength + k];
+        score.Blacks += shown == Indicator::Black;
+        score.Whites += shown == Indicator::White;
+    }
+    return score;
+}
 
 std::string ColorWord(ColorCode code, ColorCode blankCode) {
     static constexpr std::array<const char*, MaxColors> words = {

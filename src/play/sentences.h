@@ -9,6 +9,13 @@
 
 namespace vella {
 
+// The black and white indicators painted for `row`.
+struct RowScore {
+    int Blacks = 0;
+    int Whites = 0;
+};
+RowScore ScoreOf(const GameState& game, int row);
+
 // "black" … "yellow", or "empty" for the blank and anything that is not a colour in play.
 std::string ColorWord(ColorCode code, ColorCode blankCode);
 

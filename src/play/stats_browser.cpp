@@ -71,11 +71,7 @@ void StatsBrowser::ShowFigures(bool relisted) {
 }
 
 std::string StatsBrowser::FiguresSentence() const {
-    static constexpr std::array<const char*, GrandTotalView + 1> views{
-        "Standard Game",           "Blanks Allowed",
-        "Repeats Allowed",         "Blanks And Repeats Allowed",
-        "Totals For 6 & 7 Colors", "Totals For All Game Types"};
-    std::string sentence = views[view_];
+    std::string sentence = ViewNames[view_];
     for (int k = 0; k < (figures_.GrandTotal ? 1 : 2); ++k) {
         const ColumnFigures& c = figures_.Columns[k];
         sentence += std::string(". ") +

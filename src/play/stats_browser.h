@@ -3,6 +3,7 @@
 // The window shows what this says and reports what the person did; only this reads the file.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,12 @@
 namespace vella {
 
 class StatsFile;
+
+// The views by number, as the window's buttons name them.
+inline constexpr std::array<const char*, GrandTotalView + 1> ViewNames{
+    "Standard Game",           "Blanks Allowed",
+    "Repeats Allowed",         "Blanks And Repeats Allowed",
+    "Totals For 6 & 7 Colors", "Totals For All Game Types"};
 
 class StatsBrowser {
   public:

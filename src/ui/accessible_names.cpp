@@ -29,13 +29,8 @@ QString ScoreName(const GameState& state, int row) {
         return name + (row == state.CurRow() ? QStringLiteral("current row")
                                              : QStringLiteral("not played yet"));
     }
-    int exact = 0, colourOnly = 0;
-    for (int k = 0; k < RowLength; ++k) {
-        const Indicator shown = state.Indicators()[row * RowLength + k];
-        exact += shown == Indicator::Black;
-        colourOnly += shown == Indicator::White;
-    }
-    return name + QStringLiteral("%1 exact, %2 colour only").arg(exact).arg(colourOnly);
+    const RowScore score = ScoreOf(state, row);
+    return name + QStringLiteral("%1 exact, %2 colour only").arg(score.Blacks).arg(score.Whites);
 }
 
 namespace {

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <algorithm>
 
 #include "play/stats_browser.h"
 #include "ui/accessible_names.h"
@@ -89,18 +88,16 @@ void StatsFrm::BuildControls() {
 
     Frame1 = new QGroupBox(QStringLiteral("Select Game Type"), this);
     Frame1->setGeometry(TwipsRect(4200, 120, 2655, 2535));
-    const std::array<std::pair<const char*, QRect>, 6> options{{
-        {"Standard Game", TwipsRect(120, 240, 2055, 375)},
-        {"Blanks Allowed", TwipsRect(120, 600, 2055, 375)},
-        {"Repeats Allowed", TwipsRect(120, 960, 2295, 375)},
-        {"Blanks And Repeats Allowed", TwipsRect(120, 1320, 2415, 375)},
-        {"Totals For 6 && 7 Colors", TwipsRect(120, 1800, 2295, 315)},
-        {"Totals For All Game Types", TwipsRect(120, 2160, 2295, 255)},
-    }};
+    const std::array<QRect, ViewNames.size()> places{
+        TwipsRect(120, 240, 2055, 375),  TwipsRect(120, 600, 2055, 375),
+        TwipsRect(120, 960, 2295, 375),  TwipsRect(120, 1320, 2415, 375),
+        TwipsRect(120, 1800, 2295, 315), TwipsRect(120, 2160, 2295, 255)};
     for (int i = 0; i < 6; ++i) {
         // "&&" shows as one ampersand, not as a mnemonic.
-        auto* option = new QRadioButton(QString::fromUtf8(options[i].first), Frame1);
-        option->setGeometry(options[i].second);
+        auto* option = new QRadioButton(
+            QString::fromUtf8(ViewNames[i]).replace(QLatin1Char('&'), QStringLiteral("&&")),
+            Frame1);
+        option->setGeometry(places[i]);
         connect(option, &QRadioButton::toggled, this, [this, i](bool on) {
             if (on) GameTypeOpt_Click(i);
         });
