@@ -124,7 +124,8 @@ try:
 
     check(follows("Row 1, hole 1: red label.", "Row 1, hole 1: empty label."),
           "a peg placed and taken out")
-    check(follows("Row 3, hole 4: magenta label.",
+    # A game won before the third row (the secret is drawn at random) has nothing to read back.
+    check(row < 2 or follows("Row 3, hole 4: magenta label.",
                   "Row 2: blue, red, green, cyan; %s label." % score_of(said, 2),
                   "Row 1: black, blue, red, green; %s label." % score_of(said, 1),
                   "Row 2: blue, red, green, cyan; %s label." % score_of(said, 2)),
