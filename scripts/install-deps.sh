@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
   clang-14 libclang-rt-14-dev clang-format
-  desktop-file-utils appstream dpkg-dev file
+  desktop-file-utils appstream dpkg-dev file lintian
   xvfb libx11-dev libxtst-dev
   orca at-spi2-core dbus openbox xdotool
 )

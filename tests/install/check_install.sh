@@ -6,10 +6,11 @@ prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
-for f in bin/vellacode \
+for f in games/vellacode \
          share/applications/org.vellacode.Vellacode.desktop \
          share/metainfo/org.vellacode.Vellacode.metainfo.xml \
-         share/man/man6/vellacode.6; do
+         share/man/man6/vellacode.6.gz share/doc/vellacode/changelog.gz \
+         share/doc/vellacode/copyright; do
     [ -f "$prefix/$f" ] || { echo "not installed: $f"; exit 1; }
 done
 for size in 16 32 48 64 128 256; do
@@ -26,12 +27,12 @@ desktop-file-validate "$prefix/share/applications/org.vellacode.Vellacode.deskto
 appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/org.vellacode.Vellacode.metainfo.xml" >/dev/null
 grep -q '<project_license>GPL-3.0-or-later</project_license>' \
     "$prefix/share/metainfo/org.vellacode.Vellacode.metainfo.xml"
-grep -q '^\.TH VELLACODE 6' "$prefix/share/man/man6/vellacode.6"
+zcat "$prefix/share/man/man6/vellacode.6.gz" | grep -q '^\.TH VELLACODE 6'
 
 # It comes up from the installed place, in a folder of its own, and keeps running.
 work=$(mktemp -d)
 status=0
-(cd "$work" && timeout 2 "$prefix/bin/vellacode" 2>"$work/errors") || status=$?
+(cd "$work" && timeout 2 "$prefix/games/vellacode" 2>"$work/errors") || status=$?
 [ "$status" -eq 124 ] || { echo "the installed program ended with $status"; cat "$work/errors"; exit 1; }
 rm -rf "$work"
 echo "install: ok"
