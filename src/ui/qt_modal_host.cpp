@@ -2,9 +2,11 @@
 #include "ui/qt_modal_host.h"
 
 #include <QAccessible>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
 
@@ -15,16 +17,41 @@
 namespace vella {
 namespace {
 
+// `text` with a place to break the line after every 20 characters of a run that has none, such
+// as a long folder name in a path: a message box breaks lines only between words, and cuts off
+// a word wider than the screen.
+QString Breakable(const QString& text) {
+    constexpr int kLongestRun = 20;
+    QString out;
+    int run = 0;
+    for (QChar c : text) {
+        out += c;
+        run = c.isSpace() || c == u'/' || c == u'\\' || c == u'-' ? 0 : run + 1;
+        if (run == kLongestRun) {
+            out += QChar(0x200B);  // zero-width space: a line may break here
+            run = 0;
+        }
+    }
+    return out;
+}
+
 // A message box whose Yes/No question cannot be dismissed without an answer: Escape and the
-// title bar's close would otherwise count as No.
+// title bar's close would otherwise count as No. Copy (Ctrl+C) puts its text on the clipboard as
+// it was written, on every platform.
 class MessageBox final : public QMessageBox {
   public:
     using QMessageBox::QMessageBox;
     bool mustAnswer = false;
+    QString written;  // the text before Breakable
 
   protected:
     void keyPressEvent(QKeyEvent* event) override {
         if (mustAnswer && event->key() == Qt::Key_Escape) {
+            event->accept();
+            return;
+        }
+        if (event->matches(QKeySequence::Copy)) {
+            QGuiApplication::clipboard()->setText(written);
             event->accept();
             return;
         }
@@ -69,10 +96,11 @@ Answer FromStandard(QMessageBox::StandardButton button) {
 }  // namespace
 
 Answer QtModalHost::Message(const MessageRequest& request) {
+    const QString text = QString::fromStdString(request.Text);
     MessageBox box(
         request.Icon == MsgIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
-        QString::fromStdString(request.Title), QString::fromStdString(request.Text),
-        QMessageBox::NoButton, parent_);
+        QString::fromStdString(request.Title), Breakable(text), QMessageBox::NoButton, parent_);
+    box.written = text;
     switch (request.Buttons) {
         case MsgButtons::Ok:
             box.setStandardButtons(QMessageBox::Ok);

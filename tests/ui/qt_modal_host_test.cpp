@@ -3,10 +3,13 @@
 // their views. A box left open fails the test within seconds instead of hanging it.
 #include "ui/qt_modal_host.h"
 
+#include <QClipboard>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
 #include <functional>
+#include <utility>
 
 #include "input.h"
 #include "play/login_choice.h"
@@ -51,7 +54,7 @@ class QtModalHostTest : public QObject {
         });
         watchdog.start(3000);
     }
-    void cleanup() { QCOMPARE(leftOpen.join(QStringLiteral(", ")), QString()); }
+    void cleanup() { QCOMPARE(std::exchange(leftOpen, {}).join(QStringLiteral(", ")), QString()); }
 
     void okBoxShowsWhatWasAskedAndEscapeAnswersOk() {
         QtModalHost host;
@@ -64,6 +67,26 @@ class QtModalHostTest : public QObject {
                 input::Key(box, Qt::Key_Escape);
             });
         QVERIFY(answer == Answer::Ok);
+    }
+
+    // A folder name wider than the screen is broken across lines, not cut off, and Copy still
+    // gives the path as it was written.
+    void aPathWiderThanTheScreenWrapsAndCopiesAsWritten() {
+        QtModalHost host;
+        const QString path =
+            "/home/" + QStringLiteral("Spielstatistik").repeated(20) + "/stats.dat";
+        MessageRequest request = Request(MsgButtons::Ok, MsgIcon::Exclamation, Answer::Ok);
+        request.Text = ("Could not open \"" + path + "\".").toStdString();
+        Ask(host, request, [&request](QMessageBox* box) {
+            for (QLabel* label : box->findChildren<QLabel*>()) {
+                if (!label->text().contains(QStringLiteral("Could not"))) continue;
+                QVERIFY(label->minimumSizeHint().width() <= label->width());
+            }
+            QVERIFY(box->screen()->availableGeometry().contains(box->frameGeometry()));
+            input::Key(box, Qt::Key_C, Qt::ControlModifier);
+            QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromStdString(request.Text));
+            input::Key(box, Qt::Key_Escape);
+        });
     }
 
     void okCancelDefaultsToCancelAndEscapeCancels() {
