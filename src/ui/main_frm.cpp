@@ -224,6 +224,7 @@ void MainFrm::BeginDrag(const DragSource& source, const QPixmap& image) {
     drag->setMimeData(EncodeDrag(source));
     drag->setPixmap(image);
     drag->setHotSpot(DragHotSpot(image));
+    KeepDragOutline(image);
     drag->exec(Qt::MoveAction);
 }
 

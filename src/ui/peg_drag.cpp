@@ -1,7 +1,11 @@
 // Dragging a peg.
 #include "ui/peg_drag.h"
 
+#include <QBitmap>
+#include <QGuiApplication>
+#include <QTimer>
 #include <QUuid>
+#include <QWindow>
 
 namespace vella {
 namespace {
@@ -39,6 +43,21 @@ std::optional<DragSource> DecodeDrag(const QMimeData* data) {
 QPoint DragHotSpot(const QPixmap& image) {
     const QSizeF size = image.deviceIndependentSize();
     return QPoint(qRound(size.width() / 2), qRound(size.height() / 2));
+}
+
+void KeepDragOutline(const QPixmap& image) {
+    const QSize size = image.deviceIndependentSize().toSize();
+    const QImage outline = image.mask().toImage();
+    if (outline.isNull()) return;
+    // The drag's own loop runs this once its picture is showing.
+    QTimer::singleShot(0, [size, outline] {
+        for (QWindow* window : QGuiApplication::topLevelWindows()) {
+            if (window->isVisible() && window->flags().testFlag(Qt::WindowTransparentForInput) &&
+                window->size() == size) {
+                window->setMask(QRegion(QBitmap::fromImage(outline.scaled(size))));
+            }
+        }
+    });
 }
 
 }  // namespace vella

@@ -13,6 +13,8 @@
 #include "ui/help_viewer.h"
 #include "ui/image_control.h"
 #include "ui/main_frm.h"
+#include "ui/peg_drag.h"
+#include "ui/pictures.h"
 #include "ui/stats_frm.h"
 #include "ui/user_frm.h"
 #include "xtest_input.h"
@@ -147,13 +149,20 @@ class RealInputTest : public QObject, private DialogRig {
         const QPoint blue = Centre(frm.ClrChoice[Color::Blue]);
         const QPoint hole1 = Centre(frm.Row[1]);
         const QPoint hole3 = Centre(frm.Row[3]);
+        // The dragged peg's picture is round: the screen just inside its corner stays as it was.
+        const QPoint corner = hole1 - DragHotSpot(pictures::Peg(Color::Blue)) + QPoint(2, 2);
+        unsigned long before = 0, during = 0;
         Send([&](XTestInput& x) {
+            before = x.PixelAt(corner);
             x.MoveTo(blue);
             x.Button(1, true);  // the drag starts at the press
             x.GlideTo(blue, hole1);
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            during = x.PixelAt(corner);
             x.Button(1, false);
         });
         QCOMPARE(frm.Game().Board()[1], Color::Blue);
+        QCOMPARE(during, before);
 
         Send([&](XTestInput& x) {
             x.MoveTo(hole1);

@@ -54,6 +54,14 @@ class XTestInput {
         Key(key, false);
         for (KeySym m : held) Key(m, false);
     }
+    // The colour the screen shows at `global`, as the X server holds it.
+    unsigned long PixelAt(QPoint global) {
+        XImage* image = XGetImage(display_, DefaultRootWindow(display_), global.x(), global.y(), 1,
+                                  1, AllPlanes, ZPixmap);
+        const unsigned long pixel = image ? XGetPixel(image, 0, 0) : ~0UL;
+        if (image) XDestroyImage(image);
+        return pixel;
+    }
     void Type(const char* letters) {
         for (const char* c = letters; *c; ++c) Tap(XStringToKeysym(std::string(1, *c).c_str()));
     }
