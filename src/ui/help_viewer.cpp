@@ -1,6 +1,7 @@
 // The help viewer.
 #include "ui/help_viewer.h"
 
+#include <QAccessible>
 #include <QScreen>
 #include <QShortcut>
 #include <QTextBrowser>
@@ -22,7 +23,9 @@ HelpViewer::HelpViewer(QWidget* owner) : QMainWindow(owner, Qt::Window) {
     browser_ = new QTextBrowser(this);
     browser_->setOpenLinks(true);
     browser_->setSearchPaths({QStringLiteral(":/assets/help")});
-    browser_->setAccessibleName(QStringLiteral("Help text"));
+    // A screen reader names the text by the page's heading, which it reads as the help opens.
+    connect(browser_, &QTextBrowser::sourceChanged, this,
+            [this] { browser_->setAccessibleName(browser_->documentTitle()); });
     setCentralWidget(browser_);
     resize(480, 520);
     // Closed from the keyboard as a reading window is: Escape, Ctrl+W, and the platform's close.
@@ -55,6 +58,11 @@ QRect HelpViewer::Beside(const QRect& owner, const QSize& size, const QRect& scr
 
 void HelpViewer::ShowContents() {
     browser_->setSource(QUrl(QStringLiteral("qrc:/assets/help/contents.html")));
+    // With a screen reader the arrow keys move a caret through the text, which it reads line by
+    // line; without one they scroll, and no caret is drawn.
+    Qt::TextInteractionFlags reading = Qt::TextBrowserInteraction;
+    if (QAccessible::isActive()) reading |= Qt::TextSelectableByKeyboard;
+    browser_->setTextInteractionFlags(reading);
     if (!placed_) {
         placed_ = true;
         QWidget* owner = parentWidget();

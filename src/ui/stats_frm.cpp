@@ -10,6 +10,7 @@
 #include "play/stats_browser.h"
 #include "ui/accessible_names.h"
 #include "ui/dialog_style.h"
+#include "ui/named_combo_box.h"
 #include "ui/pictures.h"
 #include "ui/twips.h"
 
@@ -46,11 +47,16 @@ StatsFrm::StatsFrm(StatsBrowser& browser, QWidget* parent) : QDialog(parent), br
 
 void StatsFrm::BuildControls() {
     Label1 = MakeLabel(this, QStringLiteral("Select Player:"), TwipsRect(240, 165, 1095, 255));
-    Combo1 = new QComboBox(this);
+    // Named by the player shown, without the spaces that pad a stored name.
+    Combo1 = new NamedComboBox(this, [](const QComboBox& box) {
+        QString name = box.currentText();
+        while (name.endsWith(u' ')) name.chop(1);
+        return name;
+    });
     Combo1->setGeometry(TwipsRect(1320, 120, 1575, 315));
     SetFont(Combo1, 8.25, true);
     connect(Combo1, &QComboBox::currentIndexChanged, this, &StatsFrm::Combo1_Click);
-    Combo1->setAccessibleName(QStringLiteral("Select Player"));
+    Combo1->setAccessibleDescription(QStringLiteral("Select Player"));
 
     RemPlayrBtn = new QPushButton(QStringLiteral("Delete Player"), this);
     RemPlayrBtn->setGeometry(TwipsRect(240, 600, 1335, 270));

@@ -12,6 +12,7 @@
 
 #include "play/login_choice.h"
 #include "ui/dialog_style.h"
+#include "ui/named_combo_box.h"
 #include "ui/pictures.h"
 #include "ui/twips.h"
 
@@ -32,7 +33,8 @@ UserFrm::UserFrm(LoginChoice& choice, QWidget* parent) : QDialog(parent), choice
     Label1 = new QLabel(QStringLiteral("Type your \"User ID\""), this);
     Label1->setGeometry(TwipsRect(120, 720, 2655, 255));
 
-    Combo1 = new QComboBox(this);
+    // Named "User ID" however much has been typed into it.
+    Combo1 = new NamedComboBox(this, [](const QComboBox& box) { return box.accessibleName(); });
     Combo1->setGeometry(TwipsRect(120, 960, 2055, 315));
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);

@@ -119,13 +119,21 @@ class AccessibilityTest : public QObject, private GameRig {
 
         LoginChoice choice(*host, PlayerSession{}, {});
         UserFrm login(choice);
-        QCOMPARE(login.Combo1->accessibleName(), QStringLiteral("User ID"));
+        login.show();
+        QVERIFY(QTest::qWaitForWindowActive(&login));
+        input::Type(&login, QStringLiteral("bob"));
+        // Named as a screen reader reads it: the typed text is the box's value, not its name.
+        const auto spoken = [](QWidget* box, QAccessible::Text t) {
+            return QAccessible::queryAccessibleInterface(box)->text(t);
+        };
+        QCOMPARE(spoken(login.Combo1, QAccessible::Name), QStringLiteral("User ID"));
+        QCOMPARE(spoken(login.Combo1, QAccessible::Value), QStringLiteral("BOB"));
 
         stats->RecordGame(StoredName("ann"), FinishedGame{0, 0, true, 4});
         StatsBrowser browser(*host, *stats);
         QVERIFY(browser.Open({}, GameType::Standard));
         StatsFrm window(browser);
-        QCOMPARE(window.Combo1->accessibleName(), QStringLiteral("Select Player"));
+        QCOMPARE(spoken(window.Combo1, QAccessible::Name), QStringLiteral("ANN"));
         QCOMPARE(window.NumGamesLbl[0]->accessibleName(),
                  QStringLiteral("Games Played, 6 Colors: 1"));
         QCOMPARE(window.BestLbl[1]->accessibleName(),
