@@ -3,9 +3,11 @@
 
 Runs inside a D-Bus session of its own on a private X server (see the ctest command): starts a
 window manager, the accessibility bus and Orca, whose debug log records what it would speak.
-Speech and braille are stubbed out, since a test machine has neither device. Checks that each peg
-placed and taken out, each score, each row read back and the secret are spoken, and that every
-spoken score agrees with the spoken secret.
+Speech and braille are stubbed out, since a test machine has neither device. Checks that a message
+box, a menu and the log-in window are spoken; that each peg placed and taken out, each score,
+each row read back and the secret are spoken, and every spoken score agrees with the spoken
+secret; that the help is read from its heading and line by line; and that the statistics window
+opens from the keyboard and speaks the figures of the view chosen.
 """
 import os
 import re
@@ -76,6 +78,12 @@ def keys(*names, pause=0.7):
 failures = []
 
 
+def follows(said, *lines):
+    """The lines were said in this order, one right after the other."""
+    n = len(lines)
+    return any(tuple(said[i:i + n]) == lines for i in range(len(said) - n + 1))
+
+
 def check(condition, what):
     if not condition:
         failures.append(what)
@@ -101,6 +109,18 @@ try:
         if os.path.exists(log):
             os.remove(log)
 
+    # A message box, a menu and the log-in window, before the game.
+    keys("Return", pause=1.5)  # an empty row
+    keys("Return", "alt+s", pause=1.0)
+    keys("Return", pause=2.0)  # Log In...
+    keys("b", "o", "b", "Return", pause=1.0)
+    said = spoken()
+    check(follows(said, "alert Vellacode.", "You left some blanks.  Try your guess again.",
+                  "OK push button."), "the message box")
+    check("Log In..." in said, "the Stuff menu")
+    check("User ID editable combo box." in said, "the log-in box")
+    check("Current Player: Bob frame." in said, "the game window after logging in")
+
     # One peg by key, taken out again, then rows of four different colours until the game ends,
     # with the rows read back after the third row is filled.
     keys("3", "BackSpace")
@@ -117,15 +137,10 @@ try:
     secret = re.search(r"The pattern was (\w+), (\w+), (\w+), (\w+)\.", result).groups()
     said = spoken()
 
-    def follows(*lines):
-        """The lines were said in this order, one right after the other."""
-        n = len(lines)
-        return any(tuple(said[i:i + n]) == lines for i in range(len(said) - n + 1))
-
-    check(follows("Row 1, hole 1: red label.", "Row 1, hole 1: empty label."),
+    check(follows(said, "Row 1, hole 1: red label.", "Row 1, hole 1: empty label."),
           "a peg placed and taken out")
     # A game won before the third row (the secret is drawn at random) has nothing to read back.
-    check(row < 2 or follows("Row 3, hole 4: magenta label.",
+    check(row < 2 or follows(said, "Row 3, hole 4: magenta label.",
                   "Row 2: blue, red, green, cyan; %s label." % score_of(said, 2),
                   "Row 1: black, blue, red, green; %s label." % score_of(said, 1),
                   "Row 2: blue, red, green, cyan; %s label." % score_of(said, 2)),
@@ -145,6 +160,25 @@ try:
         common = sum(min(guess.count(c), secret.count(c)) for c in set(guess))
         check((int(m.group(2)), int(m.group(3))) == (blacks, common - blacks),
               "row %d scored %s against %s" % (row + 1, m.group(0), secret))
+
+    # The help, read from its heading on; then the statistics window from the keyboard, where
+    # another view's figures are read as it is chosen.
+    keys("Return", "alt+h", pause=1.0)  # the result window closes
+    keys("c", pause=2.5)
+    keys("Down", pause=1.0)
+    keys("Escape", "Tab", "Tab", "Tab", pause=1.5)
+    keys("Return", pause=3.0)
+    keys("Tab", "Tab", "Down", pause=2.0)
+    keys("Escape", pause=1.0)
+    said = spoken()
+    check(follows(said, "Vellacode Help frame.", "Vellacode Help label.",
+                  "Vellacode hides a pattern of four pegs. Find it in ten guesses or fewer."),
+          "the help read from its heading")
+    check(follows(said, "Statistics push button.", "Shows the players' statistics."),
+          "the statistics picture as a button")
+    check("BOB combo box." in said, "the statistics window's player box")
+    check(any(line.startswith("Blanks Allowed. 6 Colors: Games Played 0, Games Won -,")
+              for line in said), "the figures of the view chosen")
 finally:
     for process in reversed(started):
         process.terminate()
