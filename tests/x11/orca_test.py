@@ -93,14 +93,15 @@ try:
     start(["openbox"])
     start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
     time.sleep(1)
-    # Orca now and then hangs while it starts beside a new program; the rig is started again
-    # then, once. The program itself is judged only on a rig that came up.
-    for attempt in range(2):
+    # Orca now and then hangs while it starts beside a new program, or starts slowly on a busy
+    # machine; the rig is started again then, up to three times. The program itself is judged
+    # only on a rig that came up.
+    for attempt in range(3):
         orca = start(["orca", "--debug-file=" + log], PYTHONPATH=stub)
-        if wait_for(r"^Screen reader on", required=False):
+        if wait_for(r"^Screen reader on", seconds=40, required=False):
             time.sleep(1)
             game = start([program, "--stats-folder", work], QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-            if wait_for(r"^Check this row push button", required=attempt == 1):
+            if wait_for(r"^Check this row push button", required=False):
                 break
             game.terminate()
             game.wait()
@@ -108,6 +109,8 @@ try:
         orca.wait()
         if os.path.exists(log):
             os.remove(log)
+    else:
+        sys.exit("Orca and the program did not come up in three tries")
 
     # A message box, a menu and the log-in window, before the game.
     keys("Return", pause=1.5)  # an empty row
