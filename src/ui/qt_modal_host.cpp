@@ -25,12 +25,13 @@ QString Breakable(const QString& text) {
     QString out;
     int run = 0;
     for (QChar c : text) {
-        out += c;
-        run = c.isSpace() || c == u'/' || c == u'\\' || c == u'-' ? 0 : run + 1;
-        if (run == kLongestRun) {
+        // Never between the halves of a character or before a mark that belongs to the last.
+        if (run >= kLongestRun && !c.isLowSurrogate() && !c.isMark()) {
             out += QChar(0x200B);  // zero-width space: a line may break here
             run = 0;
         }
+        out += c;
+        run = c.isSpace() || c == u'/' || c == u'\\' || c == u'-' ? 0 : run + 1;
     }
     return out;
 }

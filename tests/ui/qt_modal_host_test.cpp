@@ -74,7 +74,7 @@ class QtModalHostTest : public QObject {
     void aPathWiderThanTheScreenWrapsAndCopiesAsWritten() {
         QtModalHost host;
         const QString path =
-            "/home/" + QStringLiteral("Spielstatistik").repeated(20) + "/stats.dat";
+            "/home/" + QStringLiteral("Statistikdatei_Nr_1😀").repeated(14) + "/stats.dat";
         MessageRequest request = Request(MsgButtons::Ok, MsgIcon::Exclamation, Answer::Ok);
         request.Text = ("Could not open \"" + path + "\".").toStdString();
         Ask(host, request, [&request](QMessageBox* box) {
@@ -82,6 +82,7 @@ class QtModalHostTest : public QObject {
                 if (!label->text().contains(QStringLiteral("Could not"))) continue;
                 QVERIFY(label->minimumSizeHint().width() <= label->width());
             }
+            QVERIFY(box->text().isValidUtf16());  // no break inside a character
             QVERIFY(box->screen()->availableGeometry().contains(box->frameGeometry()));
             input::Key(box, Qt::Key_C, Qt::ControlModifier);
             QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromStdString(request.Text));
