@@ -73,14 +73,11 @@ void StatsBrowser::ShowFigures(bool relisted) {
 std::string StatsBrowser::FiguresSentence() const {
     std::string sentence = ViewNames[view_];
     for (int k = 0; k < (figures_.GrandTotal ? 1 : 2); ++k) {
-        const ColumnFigures& c = figures_.Columns[k];
-        sentence += std::string(". ") +
-                    (figures_.GrandTotal ? "Totals"
-                     : k == 0            ? "6 Colors"
-                                         : "7 Colors") +
-                    ": Games Played " + c.Games + ", Games Won " + c.Wins + ", Percent Games Won " +
-                    c.Percent + ", Average Moves Per Game " + c.Average + ", Best Game (won) " +
-                    c.Best + ", Worst Game (won) " + c.Worst;
+        sentence += std::string(". ") + ColumnHeader(figures_, k) + ":";
+        const auto rows = figures_.Columns[k].Rows();
+        for (std::size_t row = 0; row < rows.size(); ++row) {
+            sentence += std::string(row == 0 ? " " : ", ") + RowCaptions[row] + " " + *rows[row];
+        }
     }
     return sentence + ".";
 }

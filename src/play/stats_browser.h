@@ -21,6 +21,17 @@ inline constexpr std::array<const char*, GrandTotalView + 1> ViewNames{
     "Repeats Allowed",         "Blanks And Repeats Allowed",
     "Totals For 6 & 7 Colors", "Totals For All Game Types"};
 
+// The captions of the figures' rows, in the order of ColumnFigures::Rows().
+inline constexpr std::array<const char*, 6> RowCaptions{
+    "Games Played",           "Games Won",       "Percent Games Won",
+    "Average Moves Per Game", "Best Game (won)", "Worst Game (won)"};
+
+// The columns' headers; the grand total has one column, headed "Totals".
+inline constexpr std::array<const char*, 3> ColumnHeaders{"6 Colors", "7 Colors", "Totals"};
+inline const char* ColumnHeader(const StatsView& figures, int k) {
+    return ColumnHeaders[figures.GrandTotal ? 2 : k];
+}
+
 class StatsBrowser {
   public:
     StatsBrowser(ModalHost& host, StatsFile& stats);

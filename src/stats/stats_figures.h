@@ -14,6 +14,10 @@ inline constexpr int GrandTotalView = 5;
 
 struct ColumnFigures {
     std::string Games, Wins, Percent, Average, Best, Worst;
+    // The figures in the order of the window's rows.
+    std::array<const std::string*, 6> Rows() const {
+        return {&Games, &Wins, &Percent, &Average, &Best, &Worst};
+    }
 };
 
 struct StatsView {

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <tuple>
 
 #include "play/stats_browser.h"
 #include "ui/accessible_names.h"
@@ -62,33 +63,32 @@ void StatsFrm::BuildControls() {
     RemPlayrBtn->setGeometry(TwipsRect(240, 600, 1335, 270));
     connect(RemPlayrBtn, &QPushButton::clicked, this, &StatsFrm::RemPlayrBtn_Click);
 
-    SixLabel = MakeLabel(this, QStringLiteral("6 Colors"), TwipsRect(2160, 720, 855, 255),
+    const auto header = [this](const char* text, int left) {
+        return MakeLabel(this, QString::fromUtf8(text), TwipsRect(left, 720, 855, 255),
                          Qt::AlignHCenter | Qt::AlignTop);
-    TotalLabel = MakeLabel(this, QStringLiteral("Totals"), TwipsRect(2100, 720, 855, 255),
-                           Qt::AlignHCenter | Qt::AlignTop);
-    SevenLabel = MakeLabel(this, QStringLiteral("7 Colors"), TwipsRect(3240, 720, 855, 255),
-                           Qt::AlignHCenter | Qt::AlignTop);
+    };
+    SixLabel = header(ColumnHeaders[0], 2160);
+    SevenLabel = header(ColumnHeaders[1], 3240);
+    TotalLabel = header(ColumnHeaders[2], 2100);
     Line2 = MakeLine(this, 2160, 960, 3000);
     Line3 = MakeLine(this, 3240, 960, 4080);
 
-    Label2 = MakeLabel(this, QStringLiteral("Games Played"), TwipsRect(120, 1080, 1455, 255));
-    Label3 = MakeLabel(this, QStringLiteral("Games Won"), TwipsRect(120, 1440, 1575, 255));
-    Label4 = MakeLabel(this, QStringLiteral("Percent Games Won"), TwipsRect(120, 1800, 1695, 255));
-    Label7 =
-        MakeLabel(this, QStringLiteral("Average Moves Per Game"), TwipsRect(120, 2160, 2055, 255));
-    Label5 = MakeLabel(this, QStringLiteral("Best Game (won)"), TwipsRect(120, 2520, 1695, 255));
-    Label6 = MakeLabel(this, QStringLiteral("Worst Game (won)"), TwipsRect(120, 2880, 1455, 255));
-
-    const std::array<std::pair<std::array<QLabel*, 2>*, int>, 6> rows{{{&NumGamesLbl, 1080},
-                                                                       {&WinsLbl, 1440},
-                                                                       {&PctLbl, 1800},
-                                                                       {&MvsPerGmLbl, 2160},
-                                                                       {&BestLbl, 2520},
-                                                                       {&WrstLbl, 2880}}};
-    for (const auto& [labels, top] : rows) {
+    // Each row: its caption, its width, and a figure under each column header.
+    const std::array<std::tuple<QLabel**, int, std::array<QLabel*, 2>*>, 6> rows{
+        {{&Label2, 1455, &NumGamesLbl},
+         {&Label3, 1575, &WinsLbl},
+         {&Label4, 1695, &PctLbl},
+         {&Label7, 2055, &MvsPerGmLbl},
+         {&Label5, 1695, &BestLbl},
+         {&Label6, 1455, &WrstLbl}}};
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        const auto& [caption, width, figures] = rows[row];
+        const int top = 1080 + 360 * static_cast<int>(row);
+        *caption =
+            MakeLabel(this, QString::fromUtf8(RowCaptions[row]), TwipsRect(120, top, width, 255));
         for (int k = 0; k < 2; ++k) {
-            (*labels)[k] = MakeLabel(this, QStringLiteral("0"),
-                                     TwipsRect(k == 0 ? 2280 : 3360, top, 615, 255));
+            (*figures)[k] = MakeLabel(this, QStringLiteral("0"),
+                                      TwipsRect(k == 0 ? 2280 : 3360, top, 615, 255));
         }
     }
 
@@ -141,26 +141,18 @@ void StatsFrm::Paint() {
     }
     const StatsView& figures = browser_.Figures();
     for (int k = 0; k < 2; ++k) {
-        const ColumnFigures& column = figures.Columns[k];
         const bool shown = k == 0 || !figures.GrandTotal;
-        const std::array<std::pair<QLabel*, const std::string*>, 6> cells{
-            {{NumGamesLbl[k], &column.Games},
-             {WinsLbl[k], &column.Wins},
-             {PctLbl[k], &column.Percent},
-             {MvsPerGmLbl[k], &column.Average},
-             {BestLbl[k], &column.Best},
-             {WrstLbl[k], &column.Worst}}};
-        const QString header = figures.GrandTotal ? TotalLabel->text()
-                               : k == 0           ? SixLabel->text()
-                                                  : SevenLabel->text();
-        const std::array<QLabel*, 6> captions{Label2, Label3, Label4, Label7, Label5, Label6};
+        const auto texts = figures.Columns[k].Rows();
+        const std::array<QLabel*, 6> cells{NumGamesLbl[k], WinsLbl[k], PctLbl[k],
+                                           MvsPerGmLbl[k], BestLbl[k], WrstLbl[k]};
         for (std::size_t row = 0; row < cells.size(); ++row) {
-            const auto& [label, text] = cells[row];
+            QLabel* label = cells[row];
             label->setVisible(shown);
             if (!shown) continue;
-            label->setText(QString::fromStdString(*text));
-            Rename(label, captions[row]->text() + QStringLiteral(", ") + header +
-                              QStringLiteral(": ") + label->text());
+            label->setText(QString::fromStdString(*texts[row]));
+            Rename(label, QStringLiteral("%1, %2: %3")
+                              .arg(QString::fromUtf8(RowCaptions[row]),
+                                   QString::fromUtf8(ColumnHeader(figures, k)), label->text()));
         }
     }
     SixLabel->setVisible(!figures.GrandTotal);
