@@ -12,52 +12,43 @@ class CommandLineTest : public QObject {
   private slots:
     void initTestCase() { qputenv("XDG_DATA_HOME", "/home/someone/.data"); }
 
-    void parses_data() {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("exitCode");    // -1: the game starts
-        QTest::addColumn<QString>("folder");  // where it keeps its files; empty: the current one
-        QTest::addColumn<QString>("said");    // a part of what it prints
-        const QString user = QStringLiteral("/home/someone/.data/vellacode");
-        QTest::newRow("nothing") << QStringList{} << -1 << ""
-                                 << "";
-        QTest::newRow("a folder") << QStringList{"--stats-folder", "/tmp/x y"} << -1 << "/tmp/x y"
-                                  << "";
-        QTest::newRow("a folder, short") << QStringList{"-f", "rel"} << -1 << "rel"
-                                         << "";
-        QTest::newRow("per user") << QStringList{"--user-folder"} << -1 << user << "";
-        QTest::newRow("help") << QStringList{"--help"} << 0 << ""
-                              << "--user-folder";
-        QTest::newRow("help wins") << QStringList{"--bogus", "-h"} << 0 << ""
-                                   << "--stats-folder <folder>";
-        QTest::newRow("version") << QStringList{"--version"} << 0 << ""
-                                 << "Vellacode 1.0";
-        QTest::newRow("unknown") << QStringList{"--bogus"} << 2 << ""
-                                 << "Unknown option 'bogus'";
-        QTest::newRow("no value") << QStringList{"-f"} << 2 << ""
-                                  << "Missing value after '-f'";
-        QTest::newRow("empty value") << QStringList{"-f", ""} << 2 << ""
-                                     << "has no name";
-        QTest::newRow("stray") << QStringList{"game"} << 2 << ""
-                               << "Unexpected argument: game";
-        QTest::newRow("both") << QStringList{"-u", "-f", "x"} << 2 << ""
-                              << "not both";
-        QTest::newRow("Qt's own options")
-            << QStringList{"-platform", "xcb", "-style=fusion", "-reverse", "-f", "x"} << -1 << "x"
-            << "";
-        QTest::newRow("one dash, no such option") << QStringList{"-bogus"} << 2 << ""
-                                                  << "Unknown options";
-    }
     void parses() {
-        QFETCH(QStringList, arguments);
-        QFETCH(int, exitCode);
-        QFETCH(QString, folder);
-        QFETCH(QString, said);
-        const CommandLine line =
-            ParseCommandLine(QStringList{QStringLiteral("/usr/games/vellacode")} + arguments);
-        QCOMPARE(line.ExitCode.value_or(-1), exitCode);
-        QCOMPARE(QString::fromStdString(line.StatsFolder.value_or("").string()), folder);
-        QVERIFY2(line.Output.contains(said), qPrintable(line.Output));
-        if (exitCode == 2) QVERIFY(line.Output.contains(QStringLiteral("vellacode --help")));
+        struct Case {
+            const char* name;
+            QStringList arguments;
+            int exitCode;        // -1: the game starts
+            const char* folder;  // where it keeps its files; empty: the current one
+            const char* said;    // a part of what it prints
+        };
+        const Case cases[] = {
+            {"nothing", {}, -1, "", ""},
+            {"a folder", {"--stats-folder", "/tmp/x y"}, -1, "/tmp/x y", ""},
+            {"a folder, short", {"-f", "rel"}, -1, "rel", ""},
+            {"per user", {"--user-folder"}, -1, "/home/someone/.data/vellacode", ""},
+            {"help", {"--help"}, 0, "", "--user-folder"},
+            {"help wins", {"--bogus", "-h"}, 0, "", "--stats-folder <folder>"},
+            {"version", {"--version"}, 0, "", "Vellacode 1.0"},
+            {"unknown", {"--bogus"}, 2, "", "Unknown option 'bogus'"},
+            {"no value", {"-f"}, 2, "", "Missing value after '-f'"},
+            {"empty value", {"-f", ""}, 2, "", "has no name"},
+            {"stray", {"game"}, 2, "", "Unexpected argument: game"},
+            {"both", {"-u", "-f", "x"}, 2, "", "not both"},
+            {"Qt's own options",
+             {"-platform", "xcb", "-style=fusion", "-reverse", "-f", "x"},
+             -1,
+             "x",
+             ""},
+            {"one dash, no such option", {"-bogus"}, 2, "", "Unknown options"},
+        };
+        for (const Case& c : cases) {
+            const CommandLine line =
+                ParseCommandLine(QStringList{QStringLiteral("/usr/games/vellacode")} + c.arguments);
+            QVERIFY2(line.ExitCode.value_or(-1) == c.exitCode, c.name);
+            QCOMPARE(QString::fromStdString(line.StatsFolder.value_or("").string()),
+                     QString::fromUtf8(c.folder));
+            QVERIFY2(line.Output.contains(QString::fromUtf8(c.said)), qPrintable(line.Output));
+            if (c.exitCode == 2) QVERIFY(line.Output.contains(QStringLiteral("vellacode --help")));
+        }
     }
 
     // A relative XDG_DATA_HOME is ignored; without HOME there is no per-user folder, and --help
