@@ -79,6 +79,7 @@ class StatsFrmTest : public QObject, private DialogRig {
         QVERIFY(!frm.Combo1->isEditable());
         QCOMPARE(frm.Combo1->geometry(), QRect(88, 8, 105, 21));
         QCOMPARE(frm.NumGamesLbl[1]->geometry(), QRect(224, 72, 41, 17));
+        QCOMPARE(frm.Label6->geometry(), QRect(8, 192, 97, 17));  // the last row
         QCOMPARE(frm.Frame1->geometry(), QRect(280, 8, 177, 169));
         QCOMPARE(frm.Command1->geometry(), QRect(280, 184, 177, 25));
         QVERIFY(!frm.windowIcon().isNull());
