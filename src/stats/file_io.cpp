@@ -52,6 +52,9 @@ struct Problem {
     explicit operator bool() const { return Error != 0 || Kind != nullptr; }
     std::string Reason() const {
         if (Kind) return std::string("it is ") + Kind + ", not a file, and was left alone";
+#ifdef _WIN32
+        if (Error == EBUSY) return "it is open in another program";  // see Patiently
+#endif
         return std::error_code(Error, std::generic_category()).message();
     }
 };
@@ -149,6 +152,40 @@ int SysUnlink(const fs::path& path) {
     return _wunlink(path.c_str());
 }
 
+// Whether another program has the file open without letting it be deleted.
+bool HeldOpen(const fs::path& path) {
+    const HANDLE file =
+        CreateFileW(path.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+    return file == INVALID_HANDLE_VALUE && GetLastError() == ERROR_SHARING_VIOLATION;
+}
+
+// A file that another program has open (a virus scanner, a backup, an editor) can be neither
+// replaced nor removed: the change is tried again while the file stays held, for up to two
+// seconds, and then fails with EBUSY. Value: 0 or the error.
+template <class Change>
+int Patiently(const fs::path& target, Change change) {
+    const auto deadline = Clock::now() + std::chrono::seconds(2);
+    bool triedAgain = false;
+    for (;;) {
+        if (change()) return 0;
+        const DWORD error = GetLastError();
+        if (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION) return FromWin(error);
+        if (HeldOpen(target)) {
+            if (Clock::now() >= deadline) return EBUSY;
+            Sleep(20);
+            triedAgain = false;
+        } else if (std::exchange(triedAgain, true)) {
+            return FromWin(error);  // not held: a lasting refusal
+        }
+    }
+}
+
+int SysDelete(const fs::path& path) {
+    return Patiently(path, [&] { return DeleteFileW(path.c_str()) != 0; });
+}
+
 // The open file's length; false where it is not a file on a disk.
 bool RegularLength(int fd, std::uint64_t& length) {
     struct _stat64 st {};
@@ -166,9 +203,10 @@ bool MayWrite(const fs::path& path, const Seen& seen) {
 }
 
 int SysRename(const fs::path& from, const fs::path& to) {
-    if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return 0;
-    return FromWin(GetLastError());
+    return Patiently(to, [&] {
+        return MoveFileExW(from.c_str(), to.c_str(),
+                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    });
 }
 
 // The rename was written through; Windows has no flush of a folder.
@@ -225,6 +263,9 @@ int SysSync(int fd) {
 }
 int SysUnlink(const fs::path& path) {
     return ::unlink(path.c_str());
+}
+int SysDelete(const fs::path& path) {
+    return ::unlink(path.c_str()) == 0 ? 0 : errno;
 }
 
 bool RegularLength(int fd, std::uint64_t& length) {
@@ -448,7 +489,8 @@ Status Remove(const fs::path& path) {
     if (seen.Trouble) return Failure("delete", path, seen.Trouble);
     if (!seen.Exists) return {};
     if (const int error = Fault(Step::Remove, path)) return Failure("delete", path, {error});
-    if (SysUnlink(path) != 0 && errno != ENOENT) return Failure("delete", path, {errno});
+    const int error = SysDelete(path);
+    if (error != 0 && error != ENOENT) return Failure("delete", path, {error});
     return SyncFolder(path);
 }
 

@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <thread>
 
 #include "child_process.h"
 #include "stats/file_io.h"
@@ -20,8 +21,6 @@
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
-
-#include <thread>
 #endif
 
 using namespace vella;
@@ -56,6 +55,38 @@ TEST(SharedFolder, AFolderWithoutStatisticsIsLeftAsItWasFound) {
     ASSERT_TRUE(stats.RemovePlayer(1, StoredName("ann")).Ok());
     EXPECT_TRUE(stats.Backup().Ok());
     EXPECT_TRUE(Listing(folder.Path()).empty());
+}
+
+// Another program may hold a statistics file open for a moment (a virus scanner, a backup). On
+// Windows that stops a rename over it or its removal, so the step waits for it to be closed; a
+// file held open for longer is reported as in use, and left as it was.
+TEST(SharedFolder, AFileAnotherProgramHoldsOpenIsWaitedForOrReportedInUse) {
+    TempFolder folder;
+    StatsFile stats(folder.Path());
+    const auto heldAWhile = [&](auto step) {  // by another program, for 300 ms
+        auto reader = std::make_unique<std::ifstream>(stats.DatPath(), std::ios::binary);
+        std::thread closer([&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            reader.reset();
+        });
+        const Status done = step();
+        closer.join();
+        return done.Error;
+    };
+    WriteBytes(stats.DatPath(), RecordsOf({"ann"}));
+    EXPECT_EQ(heldAWhile([&] { return stats.RecordGame(StoredName("bob"), Won); }), "");
+    EXPECT_EQ(RecordsIn(stats.DatPath()).size(), 2u);
+#ifdef _WIN32
+    std::ifstream holder(stats.DatPath(), std::ios::binary);
+    const Status held = stats.RecordGame(StoredName("cyd"), Won);
+    EXPECT_NE(held.Error.find("stats.dat\": it is open in another program"), std::string::npos)
+        << held.Error;
+    holder.close();
+    EXPECT_EQ(RecordsIn(stats.DatPath()).size(), 2u);
+#endif
+    WriteBytes(stats.DatPath(), {});
+    EXPECT_EQ(heldAWhile([&] { return stats.Backup(); }), "");
+    EXPECT_FALSE(fs::exists(stats.DatPath()));
 }
 
 #ifndef _WIN32
@@ -292,12 +323,9 @@ int TakePart(int role, Spoil spoil, const fs::path& folder, const fs::path& resu
                     stats.RemovePlayer(static_cast<int>(k) + 1, names[k]);
             }
         } else {  // reads the file and every player's figures, as the statistics window does
-#ifndef _WIN32
-            // Outside the lock, as any other program may read. Not on Windows, where a file
-            // open for reading makes a writer's rename fail (reported, never lost).
+            // Outside the lock, as any other program may read.
             const auto raw = fileio::ReadAll(stats.DatPath(), StatsFile::MaxLength);
             if (raw.Value.Data.size() % RecordSize != 0) return 1;
-#endif
             const auto names = stats.ReadNames().Value;
             for (std::size_t k = 0; k < names.size(); ++k) {
                 const auto rec = stats.ReadPlayer(static_cast<int>(k) + 1, names[k]).Value;
