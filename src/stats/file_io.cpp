@@ -162,23 +162,18 @@ bool HeldOpen(const fs::path& path) {
 }
 
 // A file that another program has open (a virus scanner, a backup, an editor) can be neither
-// replaced nor removed: the change is tried again while the file stays held, for up to two
-// seconds, and then fails with EBUSY. Value: 0 or the error.
+// replaced nor removed, and Windows says so as it says "no permission": the change is tried
+// again for up to two seconds, and then fails with EBUSY where the file is still held open.
+// Value: 0 or the error.
 template <class Change>
 int Patiently(const fs::path& target, Change change) {
     const auto deadline = Clock::now() + std::chrono::seconds(2);
-    bool triedAgain = false;
     for (;;) {
         if (change()) return 0;
         const DWORD error = GetLastError();
         if (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION) return FromWin(error);
-        if (HeldOpen(target)) {
-            if (Clock::now() >= deadline) return EBUSY;
-            Sleep(20);
-            triedAgain = false;
-        } else if (std::exchange(triedAgain, true)) {
-            return FromWin(error);  // not held: a lasting refusal
-        }
+        if (Clock::now() >= deadline) return HeldOpen(target) ? EBUSY : FromWin(error);
+        Sleep(20);
     }
 }
 
@@ -488,8 +483,8 @@ Status Remove(const fs::path& path) {
     const Seen seen = Look(path);
     if (seen.Trouble) return Failure("delete", path, seen.Trouble);
     if (!seen.Exists) return {};
-    if (const int error = Fault(Step::Remove, path)) return Failure("delete", path, {error});
-    const int error = SysDelete(path);
+    int error = Fault(Step::Remove, path);
+    if (error == 0) error = SysDelete(path);
     if (error != 0 && error != ENOENT) return Failure("delete", path, {error});
     return SyncFolder(path);
 }

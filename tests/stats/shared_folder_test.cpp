@@ -16,7 +16,9 @@
 #include "stats/stats_file.h"
 #include "stats_files.h"
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <grp.h>
 #include <sys/stat.h>
 #include <sys/types.h>
@@ -63,29 +65,39 @@ TEST(SharedFolder, AFolderWithoutStatisticsIsLeftAsItWasFound) {
 TEST(SharedFolder, AFileAnotherProgramHoldsOpenIsWaitedForOrReportedInUse) {
     TempFolder folder;
     StatsFile stats(folder.Path());
-    const auto heldAWhile = [&](auto step) {  // by another program, for 300 ms
-        auto reader = std::make_unique<std::ifstream>(stats.DatPath(), std::ios::binary);
+    const auto whileHeld = [](auto release, auto step) {  // released after 300 ms
         std::thread closer([&] {
             std::this_thread::sleep_for(std::chrono::milliseconds(300));
-            reader.reset();
+            release();
         });
         const Status done = step();
         closer.join();
         return done.Error;
     };
     WriteBytes(stats.DatPath(), RecordsOf({"ann"}));
-    EXPECT_EQ(heldAWhile([&] { return stats.RecordGame(StoredName("bob"), Won); }), "");
+    std::ifstream reader(stats.DatPath(), std::ios::binary);
+    EXPECT_EQ(whileHeld([&] { reader.close(); },
+                        [&] { return stats.RecordGame(StoredName("bob"), Won); }),
+              "");
     EXPECT_EQ(RecordsIn(stats.DatPath()).size(), 2u);
 #ifdef _WIN32
-    std::ifstream holder(stats.DatPath(), std::ios::binary);
+    reader.open(stats.DatPath(), std::ios::binary);
     const Status held = stats.RecordGame(StoredName("cyd"), Won);
     EXPECT_NE(held.Error.find("stats.dat\": it is open in another program"), std::string::npos)
         << held.Error;
-    holder.close();
+    reader.close();
     EXPECT_EQ(RecordsIn(stats.DatPath()).size(), 2u);
+    // A program that lets the file be deleted, but not replaced.
+    const HANDLE lenient = CreateFileW(stats.DatPath().c_str(), GENERIC_READ,
+                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                       nullptr, OPEN_EXISTING, 0, nullptr);
+    EXPECT_EQ(whileHeld([&] { CloseHandle(lenient); },
+                        [&] { return stats.RecordGame(StoredName("cyd"), Won); }),
+              "");
 #endif
     WriteBytes(stats.DatPath(), {});
-    EXPECT_EQ(heldAWhile([&] { return stats.Backup(); }), "");
+    reader.open(stats.DatPath(), std::ios::binary);
+    EXPECT_EQ(whileHeld([&] { reader.close(); }, [&] { return stats.Backup(); }), "");
     EXPECT_FALSE(fs::exists(stats.DatPath()));
 }
 
