@@ -206,7 +206,7 @@ TEST(SharedFolder, AnotherUsersLockFileOrAReadOnlyFolderStopsTheWriteAndSaysWhy)
     struct Case {
         const char* name;
         fs::perms folder, dat, lock;  // lock none: no lock file
-        int outcome;
+        int outcome, records = 1;     // records: bob's, or none (an emptied stats.dat)
     };
     const fs::perms all{0666}, readOnly{0444}, openFolder{0777}, closedFolder{0555};
     const std::vector<Case> cases{
@@ -216,12 +216,12 @@ TEST(SharedFolder, AnotherUsersLockFileOrAReadOnlyFolderStopsTheWriteAndSaysWhy)
         {"a shared folder, shared files", openFolder, all, all, 0},
         {"an unreadable stats.dat", openFolder, fs::perms::none, fs::perms::none, 2 + 8},
         {"a read-only stats.dat in a shared folder", openFolder, readOnly, all, 2 + 4},
+        {"an emptied stats.dat in a read-only folder", closedFolder, all, all, 2, 0},
     };
     for (const Case& c : cases) {
         TempFolder folder;
         StatsFile stats(folder.Path());
-        const auto before = RecordsOf({"bob"});
-        WriteBytes(stats.DatPath(), before);
+        WriteBytes(stats.DatPath(), c.records ? RecordsOf({"bob"}) : std::vector<unsigned char>{});
         fs::permissions(stats.DatPath(), c.dat);
         if (c.lock != fs::perms::none) {
             WriteBytes(stats.LockPath(), {});
@@ -231,7 +231,7 @@ TEST(SharedFolder, AnotherUsersLockFileOrAReadOnlyFolderStopsTheWriteAndSaysWhy)
         ChildProcess child({"record", folder.Path().string()});
         EXPECT_EQ(child.Wait(), c.outcome) << c.name;
         fs::permissions(stats.DatPath(), fs::perms::owner_read, fs::perm_options::add);
-        EXPECT_EQ(ReadBytes(stats.DatPath()).size(), (c.outcome == 0 ? 2u : 1u) * RecordSize)
+        EXPECT_EQ(ReadBytes(stats.DatPath()).size(), ((c.outcome == 0) + c.records) * RecordSize)
             << c.name;
     }
 }
