@@ -177,6 +177,8 @@ int Patiently(const fs::path& target, Change change) {
     }
 }
 
+// Removes a statistics file, waiting out another program's hold; the lock file, which other
+// copies hold open while they wait, and leftovers go at once, with SysUnlink.
 int SysDelete(const fs::path& path) {
     return Patiently(path, [&] { return DeleteFileW(path.c_str()) != 0; });
 }
