@@ -60,28 +60,18 @@ TEST(PlayerRec, ShortBytesDecodeZeroFilled) {
 }
 
 TEST(Recording, BestAndWorstFollowWinsOnlyAndLossesAddMoves) {
+    const auto cell = [](const PlayerRec& r, int c) {  // games, wins, moves, best, worst
+        return std::vector<int>{r.NumGames[c], r.Wins[c], r.TotMoves[c], r.Best[c], r.Worst[c]};
+    };
     PlayerRec rec = FreshRecord("SMITH          ");
     AddGame(rec, FinishedGame{0, 0, true, 5});
-    const int c = CellIndex(0, 0);
-    EXPECT_EQ(rec.NumGames[c], 1);
-    EXPECT_EQ(rec.Wins[c], 1);
-    EXPECT_EQ(rec.TotMoves[c], 5);
-    EXPECT_EQ(rec.Best[c], 5);
-    EXPECT_EQ(rec.Worst[c], 5);
-
+    EXPECT_EQ(cell(rec, CellIndex(0, 0)), (std::vector<int>{1, 1, 5, 5, 5}));
     AddGame(rec, FinishedGame{1, 2, false, 10});
-    const int lost = CellIndex(1, 2);
-    EXPECT_EQ(rec.NumGames[lost], 1);
-    EXPECT_EQ(rec.Wins[lost], 0);
-    EXPECT_EQ(rec.TotMoves[lost], 10);
-    EXPECT_EQ(rec.Best[lost], 11);
-    EXPECT_EQ(rec.Worst[lost], 0);
+    EXPECT_EQ(cell(rec, CellIndex(1, 2)), (std::vector<int>{1, 0, 10, 11, 0}));
 
     PlayerRec wins = FreshRecord("A              ");
     for (std::int16_t moves : {7, 3, 9}) AddGame(wins, FinishedGame{1, 3, true, moves});
-    EXPECT_EQ(wins.Best[CellIndex(1, 3)], 3);
-    EXPECT_EQ(wins.Worst[CellIndex(1, 3)], 9);
-    EXPECT_EQ(wins.TotMoves[CellIndex(1, 3)], 19);
+    EXPECT_EQ(cell(wins, CellIndex(1, 3)), (std::vector<int>{3, 3, 19, 3, 9}));
 }
 
 }  // namespace
