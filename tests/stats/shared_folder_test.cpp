@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <fstream>
 #include <functional>
+#include <future>
 #include <map>
 #include <string>
 #include <thread>
@@ -66,34 +67,28 @@ TEST(SharedFolder, AFileAnotherProgramHoldsOpenIsWaitedForOrReportedInUse) {
     TempFolder folder;
     StatsFile stats(folder.Path());
     const auto whileHeld = [](auto release, auto step) {  // released after 300 ms
-        std::thread closer([&] {
+        const auto closer = std::async(std::launch::async, [&] {
             std::this_thread::sleep_for(std::chrono::milliseconds(300));
             release();
         });
-        const Status done = step();
-        closer.join();
-        return done.Error;
+        return step().Error;
     };
+    const auto record = [&](const char* name) { return stats.RecordGame(StoredName(name), Won); };
     WriteBytes(stats.DatPath(), RecordsOf({"ann"}));
     std::ifstream reader(stats.DatPath(), std::ios::binary);
-    EXPECT_EQ(whileHeld([&] { reader.close(); },
-                        [&] { return stats.RecordGame(StoredName("bob"), Won); }),
-              "");
+    EXPECT_EQ(whileHeld([&] { reader.close(); }, [&] { return record("bob"); }), "");
     EXPECT_EQ(RecordsIn(stats.DatPath()).size(), 2u);
 #ifdef _WIN32
     reader.open(stats.DatPath(), std::ios::binary);
-    const Status held = stats.RecordGame(StoredName("cyd"), Won);
-    EXPECT_NE(held.Error.find("stats.dat\": it is open in another program"), std::string::npos)
-        << held.Error;
+    const std::string held = record("cyd").Error;
+    EXPECT_NE(held.find("stats.dat\": it is open in another program"), std::string::npos) << held;
     reader.close();
     EXPECT_EQ(RecordsIn(stats.DatPath()).size(), 2u);
     // A program that lets the file be deleted, but not replaced.
     const HANDLE lenient = CreateFileW(stats.DatPath().c_str(), GENERIC_READ,
                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                        nullptr, OPEN_EXISTING, 0, nullptr);
-    EXPECT_EQ(whileHeld([&] { CloseHandle(lenient); },
-                        [&] { return stats.RecordGame(StoredName("cyd"), Won); }),
-              "");
+    EXPECT_EQ(whileHeld([&] { CloseHandle(lenient); }, [&] { return record("cyd"); }), "");
 #endif
     WriteBytes(stats.DatPath(), {});
     reader.open(stats.DatPath(), std::ios::binary);

@@ -26,16 +26,9 @@ class HiDpiTest : public QObject, private GameRig {
         QCOMPARE(frm->Row[0]->geometry(), QRect(8, 376, 32, 32));
         // The screen (800 × 600 device pixels, 400 × 300 at this scale) cannot hold the window
         // where it was designed: it is moved, not resized, to start on the screen.
-        const QRect screen = frm->screen()->availableGeometry();
-        QVERIFY2(screen.contains(frm->frameGeometry().topLeft()) &&
-                     frm->frameGeometry().right() <= screen.right(),
-                 qPrintable(QStringLiteral("%1,%2 %5x%6 on %3x%4")
-                                .arg(frm->frameGeometry().x())
-                                .arg(frm->frameGeometry().y())
-                                .arg(screen.width())
-                                .arg(screen.height())
-                                .arg(frm->frameGeometry().width())
-                                .arg(frm->frameGeometry().height())));
+        const QRect screen = frm->screen()->availableGeometry(), frame = frm->frameGeometry();
+        QVERIFY2(screen.contains(frame.topLeft()) && frame.right() <= screen.right(),
+                 qPrintable(QDebug::toString(frame)));
 
         input::Click(frm->ClrChoice[2], Qt::RightButton);
         const QPixmap hole = frm->Row[0]->pixmap();
