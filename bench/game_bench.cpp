@@ -7,19 +7,19 @@
 using namespace vella;
 
 static void BM_CheckGuess(benchmark::State& state) {
-    const GameOptions options{true, true};
+    const GameOptions options{ColorSet::Six, true, true};
     Pattern row{0, 6, 6, 6};
     const Pattern secret{6, 0, 0, 1};
     for (auto _ : state) {
         benchmark::DoNotOptimize(row);
-        benchmark::DoNotOptimize(CheckGuess(row, secret, options, 6));
+        benchmark::DoNotOptimize(CheckGuess(row, secret, options));
     }
 }
 BENCHMARK(BM_CheckGuess);
 
 static void BM_DrawSecretNoRepeats(benchmark::State& state) {
     ClockRandom random;
-    const GameOptions options{false, true};
-    for (auto _ : state) benchmark::DoNotOptimize(DrawSecret(random, options, 7));
+    const GameOptions options{ColorSet::Seven, false, true};
+    for (auto _ : state) benchmark::DoNotOptimize(DrawSecret(random, options));
 }
 BENCHMARK(BM_DrawSecretNoRepeats);

@@ -7,8 +7,8 @@
 #include "bench_folder.h"
 #include "play/login_choice.h"
 #include "stats/names.h"
+#include "ui/login_dialog.h"
 #include "ui/qt_modal_host.h"
-#include "ui/user_frm.h"
 
 static void BM_FloorFillComboBox(benchmark::State& state) {
     QStringList names;
@@ -31,8 +31,8 @@ static void BM_LoadLoginList(benchmark::State& state) {
     for (auto _ : state) {
         vella::LoginChoice choice(host, vella::PlayerSession{},
                                   bench::FullStats().ReadNames().Value);
-        vella::UserFrm frm(choice);
-        benchmark::DoNotOptimize(frm.Combo1);
+        vella::LoginDialog frm(choice);
+        benchmark::DoNotOptimize(frm.nameBox);
     }
 }
 BENCHMARK(BM_LoadLoginList)->Unit(benchmark::kMillisecond);

@@ -6,7 +6,7 @@
 #include "game/secret.h"
 #include "stats/stats_file.h"
 #include "ui/command_line.h"
-#include "ui/main_frm.h"
+#include "ui/game_window.h"
 #include "ui/outside_end.h"
 #include "ui/qt_modal_host.h"
 
@@ -31,12 +31,14 @@ int main(int argc, char* argv[]) {
     vella::QtModalHost host;
     vella::ClockRandom random;
     vella::StatsFile stats(line.StatsFolder.value_or(std::filesystem::path()));
-    vella::MainFrm window(host, random, stats);
+    vella::GameWindow window(host, random, stats);
     host.SetParent(&window);
-    vella::EndFromOutside(&window, [&window] {
-        const std::string failed = window.EndFromOutside();
-        if (!failed.empty()) std::fprintf(stderr, "%s\n", failed.c_str());
-    });
+    vella::EndFromOutside(
+        &window, [&window] { window.CloseFromOutside(); },
+        [&window] {
+            const std::string failed = window.QuitFromOutside();
+            if (!failed.empty()) std::fprintf(stderr, "%s\n", failed.c_str());
+        });
     window.show();
     if (unusable) {
         // The game goes on; each statistics operation will say what it could not do.

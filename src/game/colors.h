@@ -25,15 +25,18 @@ inline constexpr int MaxColors = 7;
 
 using Pattern = std::array<ColorCode, RowLength>;
 
-// The two check-box options. The colour count is not an option of this kind: it is part of the
-// game state (ColorSetIdx), since it also decides the blank's code.
-struct GameOptions {
-    bool RepeatsAllowed = false;
-    bool BlanksAllowed = false;
-};
-
 // The colour sets, numbered as the statistics file numbers them.
 enum class ColorSet : std::int16_t { Six = 0, Seven = 1 };
+
+// The rules of a game: the colour set, which also decides the blank's code, and the two options
+// that make it harder.
+struct GameOptions {
+    ColorSet Colors = ColorSet::Six;
+    bool RepeatsAllowed = false;
+    bool BlanksAllowed = false;
+
+    bool operator==(const GameOptions&) const = default;
+};
 
 // The game types, numbered as the statistics file numbers them: the sum of the option bits,
 // blanks 1 and repeats 2.
@@ -43,6 +46,9 @@ GameType GetGameType(const GameOptions& options);
 // The empty hole is the code equal to the number of colours in play: 6 or 7.
 constexpr ColorCode BlankCodeFor(ColorSet colorSet) {
     return static_cast<ColorCode>(6 + static_cast<int>(colorSet));
+}
+constexpr ColorCode BlankCodeFor(const GameOptions& options) {
+    return BlankCodeFor(options.Colors);
 }
 inline constexpr ColorCode SixColorBlank = BlankCodeFor(ColorSet::Six);
 

@@ -9,11 +9,10 @@ GameState::GameState(RandomSource& random) : random_(random) {
     ClearBoard();
 }
 
-void GameState::StartUp(const GameOptions& options) {
-    colorSetIdx_ = ColorSet::Six;
-    blankCode_ = BlankCodeFor(colorSetIdx_);
+void GameState::StartUp() {
+    options_ = GameOptions{};
     ResetGame();
-    NewSecret(options);
+    NewSecret();
 }
 
 void GameState::ResetGame() {
@@ -22,12 +21,11 @@ void GameState::ResetGame() {
     curRow_ = 0;
     ClearBoard();
     secret_.fill(NoSecret);
-    MarkCurrentRow(0);
 }
 
 void GameState::ClearBoard() {
-    board_.fill(blankCode_);
-    indicators_.fill(Indicator::Empty);
+    board_.fill(BlankCode());
+    scores_.fill(RowScore{});
     fillOrder_.fill(0);
 }
 
@@ -37,43 +35,40 @@ void GameState::Fill(int hole, ColorCode color) {
 }
 
 void GameState::Empty(int hole) {
-    board_[hole] = blankCode_;
+    board_[hole] = BlankCode();
     fillOrder_[hole] = 0;
 }
 
-void GameState::NewSecret(const GameOptions& options) {
-    secret_ = DrawSecret(random_, options, blankCode_);
+void GameState::NewSecret() {
+    secret_ = DrawSecret(random_, options_);
 }
 
-SubmitResult GameState::Submit(const GameOptions& options) {
-    const CheckOutcome outcome = CheckGuess(RowPattern(curRow_), secret_, options, blankCode_);
+SubmitResult GameState::Submit() {
+    const CheckOutcome outcome = CheckGuess(RowPattern(curRow_), secret_, options_);
     if (outcome.Refused()) return SubmitResult{outcome.Refusal};
 
-    blacks_ = outcome.Blacks;
-    whites_ = outcome.Whites;
+    scores_[curRow_] = RowScore{outcome.Blacks, outcome.Whites};
     inGame_ = true;
-    SubmitResult result;
-    ShowScore();
     ++curRow_;
     lastHole_ = static_cast<std::int16_t>(curRow_ * RowLength - 1);
-    if (blacks_ == RowLength || curRow_ == RowCount) {
-        won_ = blacks_ == RowLength;
-        result.GameOver = true;
-    } else {
-        MarkCurrentRow(curRow_);
-    }
+    SubmitResult result;
+    result.GameOver = Over();
+    if (result.GameOver) won_ = outcome.Blacks == RowLength;
     return result;
 }
 
-ColorChange GameState::SetColorSet(ColorSet colorSet, const GameOptions& options) {
-    if (inGame_) return ColorChange::Refused;
-    if (colorSet == colorSetIdx_) return ColorChange::Unchanged;
-    colorSetIdx_ = colorSet;
-    blankCode_ = BlankCodeFor(colorSet);
-    ClearBoard();
-    NewSecret(options);
-    MarkCurrentRow(0);
-    return ColorChange::Changed;
+bool GameState::Over() const {
+    return curRow_ == RowCount || (curRow_ > 0 && scores_[curRow_ - 1].Blacks == RowLength);
+}
+
+RulesChange GameState::SetOptions(const GameOptions& options) {
+    if (inGame_) return RulesChange::Refused;
+    if (options == options_) return RulesChange::Unchanged;
+    const bool newColorSet = options.Colors != options_.Colors;
+    options_ = options;
+    if (newColorSet) ClearBoard();
+    NewSecret();
+    return RulesChange::Changed;
 }
 
 bool GameState::InCurrentRow(int hole) const {
@@ -86,18 +81,25 @@ Pattern GameState::RowPattern(int row) const {
     return pattern;
 }
 
-void GameState::MarkCurrentRow(int row) {
-    for (int k = 0; k < RowLength; ++k) indicators_[row * RowLength + k] = Indicator::Current;
+RowScore GameState::Score(int row) const {
+    return row >= 0 && row < curRow_ ? scores_[row] : RowScore{};
 }
 
-// whites_ fill the row's block first, then blacks; the rest of the block stays empty.
-void GameState::ShowScore() {
-    const int first = curRow_ * RowLength;
-    for (int k = 0; k < RowLength; ++k) {
-        indicators_[first + k] = k < whites_             ? Indicator::White
-                                 : k < whites_ + blacks_ ? Indicator::Black
-                                                         : Indicator::Empty;
+std::array<Indicator, HoleCount> GameState::Indicators() const {
+    std::array<Indicator, HoleCount> shown{};
+    shown.fill(Indicator::Empty);
+    for (int row = 0; row < curRow_; ++row) {
+        const RowScore score = scores_[row];
+        for (int k = 0; k < RowLength; ++k) {
+            shown[row * RowLength + k] = k < score.Whites                  ? Indicator::White
+                                         : k < score.Whites + score.Blacks ? Indicator::Black
+                                                                           : Indicator::Empty;
+        }
     }
+    if (!Over()) {
+        for (int k = 0; k < RowLength; ++k) shown[curRow_ * RowLength + k] = Indicator::Current;
+    }
+    return shown;
 }
 
 }  // namespace vella

@@ -8,7 +8,7 @@ int GameState::PlaceColor(ColorCode color) {
     const int first = curRow_ * RowLength;
     int hole = -1;
     for (int i = first; i < first + RowLength && hole < 0; ++i) {
-        if (board_[i] == blankCode_) hole = i;
+        if (board_[i] == BlankCode()) hole = i;
     }
     if (hole < 0) {
         hole = lastHole_ + 1;
@@ -46,13 +46,13 @@ bool GameState::EmptyHole(int hole) {
 }
 
 bool GameState::CanDragHole(int hole) const {
-    return hole >= 0 && hole < HoleCount && InCurrentRow(hole) && board_[hole] != blankCode_;
+    return hole >= 0 && hole < HoleCount && InCurrentRow(hole) && board_[hole] != BlankCode();
 }
 
 int GameState::LastFilledHole() const {
     int latest = -1;
     for (int i = curRow_ * RowLength; i < (curRow_ + 1) * RowLength && i < HoleCount; ++i) {
-        if (board_[i] != blankCode_ && (latest < 0 || fillOrder_[i] > fillOrder_[latest])) {
+        if (board_[i] != BlankCode() && (latest < 0 || fillOrder_[i] > fillOrder_[latest])) {
             latest = i;
         }
     }

@@ -5,8 +5,8 @@
 
 namespace vella {
 
-CheckOutcome CheckGuess(const Pattern& row, const Pattern& secret, const GameOptions& options,
-                        ColorCode blankCode) {
+CheckOutcome CheckGuess(const Pattern& row, const Pattern& secret, const GameOptions& options) {
+    const ColorCode blankCode = BlankCodeFor(options);
     CheckOutcome outcome;
     std::array<bool, RowLength> guessUsed{};
     std::array<bool, RowLength> secretUsed{};

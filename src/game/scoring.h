@@ -23,7 +23,6 @@ struct CheckOutcome {
 // Holes are tested left to right and the first failing one decides the refusal; at one hole the
 // blank rule comes before the repeat rule. A blank is compared like any colour code, so it is
 // scored like one too.
-CheckOutcome CheckGuess(const Pattern& row, const Pattern& secret, const GameOptions& options,
-                        ColorCode blankCode);
+CheckOutcome CheckGuess(const Pattern& row, const Pattern& secret, const GameOptions& options);
 
 }  // namespace vella

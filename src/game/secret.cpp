@@ -19,8 +19,8 @@ double ClockRandom::Next() {
     return static_cast<double>(engine_() >> 11) * 0x1.0p-53;
 }
 
-Pattern DrawSecret(RandomSource& random, const GameOptions& options, ColorCode blankCode) {
-    const int range = blankCode + (options.BlanksAllowed ? 1 : 0);
+Pattern DrawSecret(RandomSource& random, const GameOptions& options) {
+    const int range = BlankCodeFor(options) + (options.BlanksAllowed ? 1 : 0);
     random.Seed();
     Pattern secret{NoSecret, NoSecret, NoSecret, NoSecret};
     for (int k = 0; k < RowLength;) {

@@ -32,6 +32,6 @@ class ClockRandom final : public RandomSource {
 // Fills the four entries in order 0..3 with the whole part of n × r, n being the number of
 // colours plus one when blanks are allowed; without repeats a candidate already drawn for this
 // pattern (the blank included) is discarded and drawn again.
-Pattern DrawSecret(RandomSource& random, const GameOptions& options, ColorCode blankCode);
+Pattern DrawSecret(RandomSource& random, const GameOptions& options);
 
 }  // namespace vella

@@ -3,6 +3,7 @@
 // script, so every flow runs without a person.
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "game/colors.h"
@@ -24,10 +25,16 @@ struct MessageRequest {
     Answer Default = Answer::Ok;
 };
 
+// The result window, as ResultFor words it.
 struct ResultRequest {
-    bool Won = false;
+    bool Won = false;  // the message blinks
     Pattern Secret{};
     ColorCode BlankCode = SixColorBlank;
+    std::string Title;
+    std::string Message;
+    std::string Button;
+    std::string Spoken;  // the message and the secret, as a screen reader reads them
+    std::array<std::string, RowLength> PegNames;
 };
 
 // How the log-in window was left.

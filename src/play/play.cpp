@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "play/board_names.h"
 #include "play/captions.h"
 #include "play/login_choice.h"
 #include "play/sentences.h"
@@ -14,16 +15,16 @@ namespace vella {
 Play::Play(ModalHost& host, RandomSource& random, StatsFile& stats)
     : host_(host), stats_(stats), game_(random) {}
 
-void Play::StartUp(const GameOptions& options) {
-    game_.StartUp(options);
+void Play::StartUp() {
+    game_.StartUp();
     session_ = PlayerSession{};
     Changed();
 }
 
-void Play::Submit(const GameOptions& options) {
+void Play::Submit() {
     reviewed_ = -1;
     const int row = game_.CurRow();
-    const SubmitResult result = game_.Submit(options);
+    const SubmitResult result = game_.Submit();
     if (result.Refused()) {
         host_.Message(MessageRequest{result.Refusal});
         return;
@@ -32,26 +33,41 @@ void Play::Submit(const GameOptions& options) {
     Say(ScoreSentence(game_, row));
     if (!result.GameOver) return;
 
-    host_.ShowResult(ResultRequest{game_.Won(), game_.Secret(), game_.BlankCode()});
-    if (session_.KeepStats) FinishGameStats(options);
-    NewGame(options);
+    host_.ShowResult(ResultFor(game_.Won(), game_.Secret(), game_.BlankCode()));
+    if (session_.KeepStats) FinishGameStats();
+    NewGame();
 }
 
-void Play::NewGame(const GameOptions& options) {
+void Play::NewGame() {
     game_.ResetGame();
-    game_.NewSecret(options);
+    game_.NewSecret();
     Changed();
 }
 
-void Play::OptionsChanged(const GameOptions& options) {
-    game_.NewSecret(options);
+void Play::AllowRepeats(bool allowed) {
+    GameOptions options = Options();
+    options.RepeatsAllowed = allowed;
+    ChangeOptions(options);
 }
 
-void Play::ChangeColorSet(ColorSet colorSet, const GameOptions& options) {
-    if (game_.SetColorSet(colorSet, options) == ColorChange::Refused) {
+void Play::AllowBlanks(bool allowed) {
+    GameOptions options = Options();
+    options.BlanksAllowed = allowed;
+    ChangeOptions(options);
+}
+
+void Play::ChangeColorSet(ColorSet colorSet) {
+    GameOptions options = Options();
+    options.Colors = colorSet;
+    ChangeOptions(options);
+}
+
+void Play::ChangeOptions(const GameOptions& options) {
+    if (game_.SetOptions(options) == RulesChange::Refused) {
         host_.Message(MessageRequest{std::string(WaitRefusal)});
     }
-    // A menu item toggles its own check mark; the colour set decides it, so repaint in any case.
+    // A menu item or check box toggles its own check mark; the rules decide it, so repaint in
+    // any case.
     Changed();
 }
 
@@ -88,18 +104,18 @@ void Play::Review(int step) {
 
 // Closing the log-in window without a choice leaves both conditions as they were, so it opens
 // again: the game is recorded under a name or not at all.
-void Play::FinishGameStats(const GameOptions& options) {
+void Play::FinishGameStats() {
     while (session_.KeepStats && !session_.LoggedIn()) {
         Apply(AskWhoIsPlaying());
         Changed();
     }
-    if (session_.KeepStats) RecordGame(options);
+    if (session_.KeepStats) RecordGame();
 }
 
-void Play::RecordGame(const GameOptions& options) {
+void Play::RecordGame() {
     // The file files a game under the numbers of its colour set and game type.
-    const FinishedGame game{static_cast<std::int16_t>(game_.ColorSetIdx()),
-                            static_cast<std::int16_t>(GetGameType(options)), game_.Won(),
+    const FinishedGame game{static_cast<std::int16_t>(Options().Colors),
+                            static_cast<std::int16_t>(GetGameType(Options())), game_.Won(),
                             game_.CurRow()};
     const Status recorded = stats_.RecordGame(session_.PlayerName, game);
     if (recorded.Ok()) return;
@@ -132,7 +148,7 @@ LoginOutcome Play::AskWhoIsPlaying() {
     return choice.Outcome();
 }
 
-void Play::OpenStatistics(const GameOptions& options) {
+void Play::OpenStatistics() {
     const Result<int> count = stats_.DeleteWhenEmpty();
     if (!count.Ok()) {
         ReportFailure(host_, count.Error);
@@ -143,10 +159,10 @@ void Play::OpenStatistics(const GameOptions& options) {
         return;
     }
     StatsBrowser browser(host_, stats_);
-    if (browser.Open(session_.PlayerName, GetGameType(options))) host_.RunStatistics(browser);
+    if (browser.Open(session_.PlayerName, GetGameType(Options()))) host_.RunStatistics(browser);
 }
 
-void Play::ChangePlayer(const GameOptions& options) {
+void Play::ChangePlayer() {
     if (game_.InGame() && session_.LoggedIn() && session_.KeepStats) {
         MessageRequest refusal{"Please finish your game first--we are keeping stats on you " +
                                DisplayText(session_) + "!"};
@@ -157,7 +173,7 @@ void Play::ChangePlayer(const GameOptions& options) {
     const bool changed = Apply(AskWhoIsPlaying());
     Changed();
     // A new game begins in the Ready state, whose options are open.
-    if (changed) NewGame(options);
+    if (changed) NewGame();
 }
 
 void Play::ToggleKeepStats() {
@@ -174,25 +190,17 @@ void Play::ToggleKeepStats() {
     Changed();
 }
 
-bool Play::Exit() {
-    if (game_.InGame() && AskWoah(host_, "Wouldn't you like to finish your game first?",
-                                  MsgButtons::YesNo, Answer::Yes) == Answer::Yes) {
-        return false;
-    }
-    Shutdown();
-    return true;
+bool Play::MayExit() {
+    return !game_.InGame() || AskWoah(host_, "Wouldn't you like to finish your game first?",
+                                      MsgButtons::YesNo, Answer::Yes) != Answer::Yes;
 }
 
-void Play::Shutdown() {
-    const std::string failed = ShutdownQuietly();
-    if (!failed.empty()) ReportFailure(host_, failed);
-}
-
-std::string Play::ShutdownQuietly() {
-    if (shutDown_) return {};
-    shutDown_ = true;
+std::string Play::Quit(Ending ending) {
     const Result<int> backup = stats_.Backup();
-    return backup.Ok() ? std::string() : "The statistics could not be backed up. " + backup.Error;
+    if (backup.Ok()) return {};
+    const std::string failed = "The statistics could not be backed up. " + backup.Error;
+    if (ending == Ending::WindowClosed) ReportFailure(host_, failed);
+    return failed;
 }
 
 void Play::About() {

@@ -25,20 +25,23 @@ class Play {
 
     const GameState& Game() const { return game_; }
     const PlayerSession& Session() const { return session_; }
+    // The rules of the game: the colour set and the two options that the check boxes show.
+    const GameOptions& Options() const { return game_.Options(); }
     // The option check boxes are locked from a game's first scored row to its end.
     bool OptionsLocked() const { return game_.InGame(); }
 
     // The first state of a run: six colours, an empty board, a fresh secret, nobody logged in.
-    void StartUp(const GameOptions& options);
+    void StartUp();
 
     // "?": refuses a malformed row, or scores it; at the end of a game shows the result, records
     // the game (asking who is playing while nobody is), and starts the next one.
-    void Submit(const GameOptions& options);
+    void Submit();
 
-    // An option check box was clicked: the next secret follows the options.
-    void OptionsChanged(const GameOptions& options);
+    // "Allow Repeated Colors" and "Allow Blanks": the next secret follows the options.
+    void AllowRepeats(bool allowed);
+    void AllowBlanks(bool allowed);
     // "6 Colors" or "7 Colors"; refused while a game is under way.
-    void ChangeColorSet(ColorSet colorSet, const GameOptions& options);
+    void ChangeColorSet(ColorSet colorSet);
 
     // Placing pegs in the current row (see GameState); each repaints when something changed.
     void PlaceColor(ColorCode color);
@@ -52,31 +55,33 @@ class Play {
     void Review(int step);
 
     // The statistics picture: "No stats to show!" or the statistics window.
-    void OpenStatistics(const GameOptions& options);
+    void OpenStatistics();
     // "&Log In..." / "&New Player...": refused while a game counts for the player; a different
     // player abandons the game under way.
-    void ChangePlayer(const GameOptions& options);
+    void ChangePlayer();
     // "&Keep Stats": on at once; off asks first while a game is under way.
     void ToggleKeepStats();
-    // "E&xit": asks first while a game is under way; true when the program is to end, after the
-    // shutdown step.
-    bool Exit();
-    // The shutdown step, once a run: an empty statistics file is deleted, otherwise it is backed
-    // up. A failure is reported in a message box.
-    void Shutdown();
-    // The same step when the program is ended from outside (a signal, the end of the session):
-    // nothing is asked or shown; the value says why it failed (empty: it did not, or it had run).
-    std::string ShutdownQuietly();
+    // "E&xit": asks first while a game is under way; true when the program is to end.
+    bool MayExit();
+    // How the program ends: its window closed (by Exit or the window's close button), where a
+    // failure is shown in a message box; or from outside (a signal, the end of the session, the
+    // loss of the display), where nothing may be shown.
+    enum class Ending { WindowClosed, FromOutside };
+    // The shutdown step, the last thing a run does: an empty statistics file is deleted,
+    // otherwise it is backed up. The value says why it failed (empty: it did not).
+    std::string Quit(Ending ending);
     void About();
 
   private:
-    void FinishGameStats(const GameOptions& options);
-    void RecordGame(const GameOptions& options);
+    void FinishGameStats();
+    void RecordGame();
+    // Plays the next game by `options`; a change refused while a game is under way is said.
+    void ChangeOptions(const GameOptions& options);
     // The log-in window on the players of the file; how it was left.
     LoginOutcome AskWhoIsPlaying();
     // Applies the log-in window's outcome; true when it replaced a player who was logged in.
     bool Apply(const LoginOutcome& outcome);
-    void NewGame(const GameOptions& options);
+    void NewGame();
     // Repaints and says what became of `hole`, after a change of the current row.
     void HoleChanged(int hole);
 
@@ -84,7 +89,6 @@ class Play {
     StatsFile& stats_;
     GameState game_;
     PlayerSession session_;
-    bool shutDown_ = false;
     int reviewed_ = -1;  // the row the review cursor is on; -1: the current row
 };
 

@@ -20,21 +20,11 @@ std::string Colors(const Pattern& pattern, ColorCode blankCode) {
 }
 
 std::string Score(const GameState& game, int row) {
-    const RowScore score = ScoreOf(game, row);
+    const RowScore score = game.Score(row);
     return std::to_string(score.Blacks) + " black, " + std::to_string(score.Whites) + " white";
 }
 
 }  // namespace
-
-RowScore ScoreOf(const GameState& game, int row) {
-    RowScore score;
-    for (int k = 0; k < RowLength; ++k) {
-        const Indicator shown = game.Indicators()[row * RowLength + k];
-        score.Blacks += shown == Indicator::Black;
-        score.Whites += shown == Indicator::White;
-    }
-    return score;
-}
 
 std::string ColorWord(ColorCode code, ColorCode blankCode) {
     static constexpr std::array<const char*, MaxColors> words = {

@@ -9,20 +9,13 @@
 
 namespace vella {
 
-// The black and white indicators painted for `row`.
-struct RowScore {
-    int Blacks = 0;
-    int Whites = 0;
-};
-RowScore ScoreOf(const GameState& game, int row);
-
 // "black" … "yellow", or "empty" for the blank and anything that is not a colour in play.
 std::string ColorWord(ColorCode code, ColorCode blankCode);
 
 // "Row 1, hole 2: red".
 std::string HoleSentence(const GameState& game, int hole);
 
-// "Row 3: 1 black, 2 white": the score painted for `row`.
+// "Row 3: 1 black, 2 white": the score of `row`.
 std::string ScoreSentence(const GameState& game, int row);
 
 // "Row 3: red, empty, blue, blue; 1 black, 2 white", with "current row" in place of the score

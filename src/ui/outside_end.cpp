@@ -49,15 +49,20 @@ void OnSignal(int signal) {
 
 }  // namespace
 
-void EndFromOutside(QObject* owner, std::function<void()> step) {
+void EndFromOutside(QWidget* window, std::function<void()> close, std::function<void()> step) {
+    QObject* owner = window;
     Step() = std::move(step);
     // Qt ends the process with exit() when it loses the X connection: the step runs on the way
-    // out. A normal end has run it already, and the window it works on is about to go.
+    // out. Once the window has closed it has run the shutdown step itself, and the window the
+    // step works on is about to go.
     std::atexit(RunStepOnce);
+    QObject::connect(qGuiApp, &QGuiApplication::lastWindowClosed, [] { Step() = nullptr; });
     QObject::connect(qGuiApp, &QCoreApplication::aboutToQuit, [] { Step() = nullptr; });
     previousHandler = qInstallMessageHandler(OnMessage);
     QObject::connect(qGuiApp, &QGuiApplication::commitDataRequest, owner,
-                     [](QSessionManager&) { RunStepOnce(); });
+                     [close = std::move(close)](QSessionManager&) {
+                         if (Step()) close();
+                     });
 #ifdef Q_OS_UNIX
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, wakeUp) != 0) return;
     auto* notifier = new QSocketNotifier(wakeUp[1], QSocketNotifier::Read, owner);

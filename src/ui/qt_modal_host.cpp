@@ -10,9 +10,9 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 
-#include "ui/real_colors_frm.h"
-#include "ui/stats_frm.h"
-#include "ui/user_frm.h"
+#include "ui/login_dialog.h"
+#include "ui/result_dialog.h"
+#include "ui/statistics_dialog.h"
 
 namespace vella {
 namespace {
@@ -131,17 +131,17 @@ void QtModalHost::ShowResult(const ResultRequest& request) {
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 50);
         }
     }
-    RealColorsFrm window(request, parent_);
+    ResultDialog window(request, parent_);
     window.exec();
 }
 
 void QtModalHost::RunLogin(LoginChoice& choice) {
-    UserFrm window(choice, parent_);
+    LoginDialog window(choice, parent_);
     window.exec();
 }
 
 void QtModalHost::RunStatistics(StatsBrowser& browser) {
-    StatsFrm window(browser, parent_);
+    StatisticsDialog window(browser, parent_);
     window.exec();
 }
 

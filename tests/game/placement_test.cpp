@@ -12,7 +12,7 @@ class Placement : public ::testing::Test {
   protected:
     void SetUp() override {
         random.Push({Draw(0, 6), Draw(1, 6), Draw(2, 6), Draw(3, 6)});
-        game.StartUp(GameOptions{});
+        game.StartUp();
     }
     DragSource Palette(int color) { return {DragSource::Kind::Palette, color}; }
     DragSource Hole(int hole) { return {DragSource::Kind::Hole, hole}; }
@@ -30,7 +30,7 @@ TEST_F(Placement, SecondaryClicksFillLeftToRightThenCycleFromAfterLastHole) {
     EXPECT_EQ(game.PlaceColor(Color::Magenta), 1);
     EXPECT_EQ(game.Board()[0], Color::Black);
     EXPECT_EQ(game.Board()[1], Color::Magenta);
-    EXPECT_EQ(game.LastHole(), 1);
+    EXPECT_EQ(game.PlaceColor(Color::Green), 2);
 }
 
 TEST_F(Placement, SecondaryClickFillsTheFirstGap) {
@@ -52,16 +52,16 @@ TEST_F(Placement, MovingAPegEmptiesItsHoleAndReplacesTheTarget) {
     ASSERT_TRUE(game.DropOnHole(3, Hole(1)));
     EXPECT_EQ(game.Board()[3], Color::Blue);
     EXPECT_EQ(game.Board()[1], 6);
-    EXPECT_EQ(game.LastHole(), 3);
-    // Dropped on itself: stays, LastHole moves.
+    // Dropped on itself in a full row: stays, and the next colour goes to the hole after it.
+    ASSERT_TRUE(game.DropOnHole(1, Palette(Color::Black)));
     ASSERT_TRUE(game.DropOnHole(0, Hole(0)));
     EXPECT_EQ(game.Board()[0], Color::Red);
-    EXPECT_EQ(game.LastHole(), 0);
+    EXPECT_EQ(game.PlaceColor(Color::Magenta), 1);
 }
 
 TEST_F(Placement, OnlyTheCurrentRowReacts) {
     for (ColorCode c : {Color::Red, Color::Blue, Color::Green, Color::Cyan}) game.PlaceColor(c);
-    ASSERT_FALSE(game.Submit(GameOptions{}).Refused());
+    ASSERT_FALSE(game.Submit().Refused());
     const auto board = game.Board();
     EXPECT_FALSE(game.DropOnHole(0, Palette(Color::Black)));   // row 0 is done
     EXPECT_FALSE(game.DropOnHole(12, Palette(Color::Black)));  // row 3 is not yet
@@ -71,13 +71,12 @@ TEST_F(Placement, OnlyTheCurrentRowReacts) {
     EXPECT_EQ(game.Board(), board);
 }
 
-TEST_F(Placement, SecondaryClickOnHoleEmptiesItAndMovesLastHoleToRowEnd) {
+TEST_F(Placement, SecondaryClickOnHoleEmptiesIt) {
     game.PlaceColor(Color::Red);
     game.PlaceColor(Color::Blue);
     ASSERT_TRUE(game.EmptyHole(0));
     EXPECT_EQ(game.Board()[0], 6);
-    EXPECT_EQ(game.LastHole(), 3);
-    ASSERT_TRUE(game.EmptyHole(2));  // already empty: nothing visible, LastHole still 3
+    ASSERT_TRUE(game.EmptyHole(2));  // already empty: nothing visible
     EXPECT_EQ(game.Board()[2], 6);
 }
 
@@ -107,7 +106,7 @@ TEST_F(Placement, YellowIsNotInPlayWithSixColours) {
     EXPECT_EQ(game.PlaceColor(Color::Yellow), -1);
     EXPECT_FALSE(game.DropOnHole(0, Palette(Color::Yellow)));
     random.Push({0, 0.2, 0.4, 0.6});
-    game.SetColorSet(ColorSet::Seven, GameOptions{});
+    game.SetOptions({ColorSet::Seven});
     EXPECT_EQ(game.PlaceColor(Color::Yellow), 0);
 }
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "scripted_random.h"
+
 using namespace vella;
 
 namespace {
@@ -20,7 +22,7 @@ class ScoreTable : public ::testing::TestWithParam<ScoreCase> {};
 TEST_P(ScoreTable, BlacksThenWhitesPairedWithLeftmostFreeSecretPeg) {
     const ScoreCase& c = GetParam();
     const CheckOutcome outcome =
-        CheckGuess(c.row, c.secret, GameOptions{c.repeats, c.blanks}, c.blankCode);
+        CheckGuess(c.row, c.secret, GameOptions{Colors(c.blankCode), c.repeats, c.blanks});
     ASSERT_FALSE(outcome.Refused()) << outcome.Refusal;
     EXPECT_EQ(outcome.Blacks, c.blacks);
     EXPECT_EQ(outcome.Whites, c.whites);
@@ -51,7 +53,7 @@ class RefusalTable : public ::testing::TestWithParam<RefusalCase> {};
 TEST_P(RefusalTable, FirstFailingHoleDecidesBlankRuleBeforeRepeatRule) {
     const RefusalCase& c = GetParam();
     const CheckOutcome outcome =
-        CheckGuess(c.row, {0, 1, 2, 3}, GameOptions{c.repeats, c.blanks}, 6);
+        CheckGuess(c.row, {0, 1, 2, 3}, GameOptions{ColorSet::Six, c.repeats, c.blanks});
     EXPECT_EQ(outcome.Refusal, c.message);
 }
 

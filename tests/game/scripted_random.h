@@ -14,6 +14,11 @@ inline double Draw(int code, int n) {
     return (code + 0.5) / n;
 }
 
+// The colour set whose blank is `blankCode` (6 or 7).
+inline vella::ColorSet Colors(vella::ColorCode blankCode) {
+    return blankCode == 7 ? vella::ColorSet::Seven : vella::ColorSet::Six;
+}
+
 class ScriptedRandom final : public vella::RandomSource {
   public:
     // Once `values` are used up, a strict source fails the test; an endless one goes on drawing

@@ -15,7 +15,7 @@ namespace {
 
 TEST(DrawSecret, TakesWholePartOfRangeTimesRInOrderAndReseedsEachDraw) {
     ScriptedRandom random({0.0, 0.99, 0.5, 0.2});
-    const Pattern secret = DrawSecret(random, GameOptions{true, true}, 7);  // range 8
+    const Pattern secret = DrawSecret(random, GameOptions{ColorSet::Seven, true, true});  // range 8
     EXPECT_EQ(secret, (Pattern{0, 7, 4, 1}));
     EXPECT_EQ(random.seeds, 1);
 }
@@ -24,14 +24,14 @@ TEST(DrawSecret, DiscardsAndRedrawsADuplicateIncludingTheBlank) {
     // Blanks without repeats, six colours: range 7, blank = 6.
     ScriptedRandom random(
         {Draw(6, 7), Draw(6, 7), Draw(2, 7), Draw(2, 7), Draw(6, 7), Draw(0, 7), Draw(5, 7)});
-    const Pattern secret = DrawSecret(random, GameOptions{false, true}, 6);
+    const Pattern secret = DrawSecret(random, GameOptions{ColorSet::Six, false, true});
     EXPECT_EQ(secret, (Pattern{6, 2, 0, 5}));
     EXPECT_EQ(random.Used(), 7u);
 }
 
 TEST(DrawSecret, WithRepeatsKeepsDuplicates) {
     ScriptedRandom random({Draw(3, 6), Draw(3, 6), Draw(3, 6), Draw(3, 6)});
-    EXPECT_EQ(DrawSecret(random, GameOptions{true, false}, 6), (Pattern{3, 3, 3, 3}));
+    EXPECT_EQ(DrawSecret(random, GameOptions{ColorSet::Six, true, false}), (Pattern{3, 3, 3, 3}));
 }
 
 struct RangeCase {
@@ -47,7 +47,7 @@ TEST_P(SecretRanges, ManyDrawsStayInRangeAndObeyRepeatRuleAndReachEveryCode) {
     ClockRandom random;
     std::set<int> seen;
     for (int i = 0; i < 3000; ++i) {
-        const Pattern s = DrawSecret(random, GameOptions{c.repeats, c.blanks}, c.blankCode);
+        const Pattern s = DrawSecret(random, GameOptions{Colors(c.blankCode), c.repeats, c.blanks});
         for (ColorCode code : s) {
             ASSERT_GE(code, 0);
             ASSERT_LT(code, c.range);

@@ -23,7 +23,6 @@ class Flows : public ::testing::Test {
     ScriptedHost host;
     ScriptedRandom random{{}, true};
     Play play{host, random, stats};
-    GameOptions options;
     std::vector<std::string> shown;  // the main window's caption at each repaint
     std::vector<std::string> said;   // every sentence for a player who cannot see the board
 
@@ -31,12 +30,18 @@ class Flows : public ::testing::Test {
         random.Queue({0, 1, 2, 3}, 6);
         play.Changed = [this] { shown.push_back(MainCaption(play.Session())); };
         play.Say = [this](const std::string& sentence) { said.push_back(sentence); };
-        play.StartUp(options);
+        play.StartUp();
     }
 
     void PlayRow(Pattern row) {
         for (ColorCode c : row) play.PlaceColor(c);
-        play.Submit(options);
+        play.Submit();
+    }
+    // Exit as the window takes it: the question, then the shutdown step as the window closes.
+    bool Exit() {
+        if (!play.MayExit()) return false;
+        play.Quit(Play::Ending::WindowClosed);
+        return true;
     }
     void Win() { PlayRow(play.Game().Secret()); }
     Pattern Wrong() const {
@@ -52,7 +57,7 @@ class Flows : public ::testing::Test {
 
 TEST_F(Flows, FirstRunNobodyLogsInAndExitsLeavingNoFiles) {
     WriteBytes(folder / "stats.bak", {'o', 'l', 'd'});
-    EXPECT_TRUE(play.Exit());
+    EXPECT_TRUE(Exit());
     EXPECT_FALSE(Exists("stats.dat"));
     EXPECT_EQ(ReadBytes(folder / "stats.bak"), (std::vector<unsigned char>{'o', 'l', 'd'}));
     EXPECT_TRUE(host.messages.empty());
@@ -61,7 +66,7 @@ TEST_F(Flows, FirstRunNobodyLogsInAndExitsLeavingNoFiles) {
 TEST_F(Flows, RefusedRowSaysWhyAndChangesNothing) {
     play.PlaceColor(Color::Blue);
     play.PlaceColor(Color::Red);
-    play.Submit(options);
+    play.Submit();
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages.at(0).Text, "You left some blanks.  Try your guess again.");
     EXPECT_EQ(host.messages.at(0).Title, "Vellacode");
@@ -84,12 +89,11 @@ TEST_F(Flows, WonGameLogInLostGameAndTheFilesAfterwards) {
     EXPECT_EQ(play.Game().CurRow(), 0);
     EXPECT_FALSE(play.OptionsLocked());
 
-    play.ChangeColorSet(ColorSet::Seven, options);
-    options.RepeatsAllowed = true;
-    play.OptionsChanged(options);
+    play.ChangeColorSet(ColorSet::Seven);
+    play.AllowRepeats(true);
     Lose();
     EXPECT_FALSE(host.results.at(1).Won);
-    EXPECT_TRUE(play.Exit());
+    EXPECT_TRUE(Exit());
 
     PlayerRec expected = FreshRecord(StoredName("smith"));
     const int standardSix = CellIndex(0, 0), repeatsSeven = CellIndex(1, 2);  // the file's cells
@@ -114,7 +118,7 @@ TEST_F(Flows, NoKeepStatsAtTheEndRecordsNothing) {
 
 TEST_F(Flows, KeepStatsOffDuringAGameAsksAndOnNeverDoes) {
     host.loginScript = {ScriptedHost::LogInAs("ann")};
-    play.ChangePlayer(options);
+    play.ChangePlayer();
     PlayRow(Wrong());
     host.answers = {Answer::Cancel};
     play.ToggleKeepStats();
@@ -145,10 +149,10 @@ TEST_F(Flows, KeepStatsOffWithNobodyLoggedInNamesNobody) {
 
 TEST_F(Flows, ChangeOfPlayerIsRefusedWhileAGameCountsAndOtherwiseAbandonsIt) {
     host.loginScript = {ScriptedHost::LogInAs("smith")};
-    play.ChangePlayer(options);
+    play.ChangePlayer();
     EXPECT_TRUE(host.logins.at(0).offersNoStats);
     PlayRow(Wrong());
-    play.ChangePlayer(options);
+    play.ChangePlayer();
     EXPECT_EQ(host.LastText(), "Please finish your game first--we are keeping stats on you Smith!");
     EXPECT_EQ(Last(host.messages).Title, "Not So Fast!");
     EXPECT_EQ(host.logins.size(), 1u);
@@ -156,7 +160,7 @@ TEST_F(Flows, ChangeOfPlayerIsRefusedWhileAGameCountsAndOtherwiseAbandonsIt) {
     host.answers = {Answer::Ok};
     play.ToggleKeepStats();  // statistics off: a change of player is allowed
     host.loginScript = {ScriptedHost::LogInAs("jones")};
-    play.ChangePlayer(options);
+    play.ChangePlayer();
     EXPECT_FALSE(host.logins.at(1).offersNoStats);  // "Cancel" is offered, on the player
     EXPECT_EQ(host.logins.at(1).entries, std::vector<std::string>{"SMITH          "});
     EXPECT_EQ(host.logins.at(1).preselected, 0);
@@ -171,19 +175,19 @@ TEST_F(Flows, ChangeOfPlayerIsRefusedWhileAGameCountsAndOtherwiseAbandonsIt) {
     for (const ScriptedHost::LoginAct& act :
          {ScriptedHost::Cancel(), ScriptedHost::CloseWindow(), ScriptedHost::LogInAs("JONES")}) {
         host.loginScript = {act};
-        play.ChangePlayer(options);
+        play.ChangePlayer();
         EXPECT_EQ(play.Game().CurRow(), 1);
     }
     EXPECT_EQ(host.logins.size(), 5u);
     EXPECT_TRUE(play.Session().KeepStats);  // logging in turns statistics on
 }
 
-TEST_F(Flows, ExitDuringAGameAsksFirstAndTheShutdownStepRunsOnce) {
+TEST_F(Flows, ExitDuringAGameAsksFirst) {
     host.loginScript = {ScriptedHost::LogInAs("ann")};
     Win();
     PlayRow(Wrong());
     host.answers = {Answer::Yes};
-    EXPECT_FALSE(play.Exit());
+    EXPECT_FALSE(Exit());
     const MessageRequest q = Last(host.messages);
     EXPECT_EQ(q.Text, "Wouldn't you like to finish your game first?");
     EXPECT_TRUE(q.Title == "Woah!" && q.Buttons == MsgButtons::YesNo && q.Default == Answer::Yes);
@@ -191,30 +195,27 @@ TEST_F(Flows, ExitDuringAGameAsksFirstAndTheShutdownStepRunsOnce) {
     EXPECT_FALSE(Exists("stats.bak"));
 
     host.answers = {Answer::No};
-    EXPECT_TRUE(play.Exit());
+    EXPECT_TRUE(Exit());
     EXPECT_EQ(RecordsIn(stats.DatPath()).at(0).NumGames[0], 1);  // the dropped game is not recorded
     const auto backup = ReadBytes(folder / "stats.bak");
     EXPECT_EQ(backup, Dat());
-    WriteBytes(folder / "stats.dat", std::vector<unsigned char>(143, 'x'));
-    play.Shutdown();  // the window's own close afterwards does not back up again
-    EXPECT_EQ(ReadBytes(folder / "stats.bak"), backup);
 }
 
 TEST_F(Flows, StatisticsPictureOnAFirstRunAndAfterAGame) {
-    play.OpenStatistics(options);
+    play.OpenStatistics();
     EXPECT_EQ(host.LastText(), "No stats to show!");
     EXPECT_FALSE(Exists("stats.dat"));
     EXPECT_TRUE(host.statsOpenings.empty());
 
     host.loginScript = {ScriptedHost::LogInAs("ann")};
     Win();
-    options.BlanksAllowed = true;
+    play.AllowBlanks(true);
     host.answers = {Answer::Ok};
     host.statsScript = {[](StatsBrowser& window) { EXPECT_TRUE(window.DeleteSelected()); }};
-    play.OpenStatistics(options);
+    play.OpenStatistics();
     ASSERT_EQ(host.statsOpenings.size(), 1u);
     EXPECT_EQ(host.statsOpenings.at(0), (ScriptedHost::StatsSeen{{"ANN            "}, 0, 1}));
-    play.OpenStatistics(options);  // the only player was deleted, and the file with them
+    play.OpenStatistics();  // the only player was deleted, and the file with them
     EXPECT_EQ(Last(host.log), "message: No stats to show!");
     EXPECT_FALSE(Exists("stats.dat"));
 }
@@ -235,7 +236,7 @@ TEST_F(Flows, FileFailuresAreReportedAndThePlayGoesOn) {
     std::filesystem::remove(folder / "stats.dat");
     std::filesystem::create_directory(folder / "stats.dat");
     host.log.clear();
-    play.ChangePlayer(options);  // the players cannot be listed: said, then an empty list
+    play.ChangePlayer();  // the players cannot be listed: said, then an empty list
     ASSERT_EQ(host.log.size(), 2u);
     EXPECT_NE(host.log.at(0).find("stats.dat"), std::string::npos);
     EXPECT_EQ(host.log.at(1), "log-in");
@@ -245,33 +246,36 @@ TEST_F(Flows, FileFailuresAreReportedAndThePlayGoesOn) {
     EXPECT_NE(host.LastText().find("stats.dat"), std::string::npos);
     EXPECT_EQ(Last(host.messages).Icon, MsgIcon::Exclamation);
     EXPECT_EQ(play.Game().CurRow(), 0);
-    play.OpenStatistics(options);
+    play.OpenStatistics();
     EXPECT_NE(host.LastText().find("stats.dat"), std::string::npos);
     EXPECT_TRUE(host.statsOpenings.empty());
-    EXPECT_TRUE(play.Exit());
+    EXPECT_TRUE(Exit());
     EXPECT_EQ(host.LastText().rfind("The statistics could not be backed up.", 0), 0u);
     EXPECT_TRUE(std::filesystem::is_directory(folder / "stats.dat"));
 }
 
 TEST_F(Flows, ColourCountIsLockedDuringAGameAndRedrawsTheSecretBetweenGames) {
     const Pattern secret = play.Game().Secret();
-    play.ChangeColorSet(ColorSet::Six, options);  // already six: nothing to say or redraw
+    play.ChangeColorSet(ColorSet::Six);  // already six: nothing to say or redraw
     EXPECT_TRUE(host.log.empty());
     EXPECT_EQ(play.Game().Secret(), secret);
     PlayRow(Wrong());
     EXPECT_TRUE(play.OptionsLocked());
     const std::size_t repaints = shown.size();
-    play.ChangeColorSet(ColorSet::Seven, options);
+    play.ChangeColorSet(ColorSet::Seven);
     EXPECT_EQ(host.LastText(), "Please wait until this game is over.");
-    EXPECT_EQ(play.Game().ColorSetIdx(), ColorSet::Six);
+    EXPECT_EQ(play.Options().Colors, ColorSet::Six);
     EXPECT_EQ(shown.size(), repaints + 1);  // the menu's check mark is put back
 
     host.loginScript = {ScriptedHost::Decline()};
     Win();
     random.Queue({6, 5, 4, 3}, 7);
-    play.ChangeColorSet(ColorSet::Seven, options);
+    play.ChangeColorSet(ColorSet::Seven);
     EXPECT_EQ(play.Game().BlankCode(), 7);
     EXPECT_EQ(play.Game().Secret(), (Pattern{6, 5, 4, 3}));
+    Win();  // in seven colours the seventh is yellow, not the blank
+    EXPECT_EQ(Last(host.results).PegNames[0], "secret peg 1: yellow");
+    EXPECT_EQ(Last(host.results).Spoken, "You Won!! The pattern was yellow, magenta, cyan, green.");
 }
 
 TEST_F(Flows, PegsArePlacedMovedAndTakenBack) {

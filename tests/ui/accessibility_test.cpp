@@ -7,16 +7,17 @@
 #include <QtTest>
 
 #include "input.h"
+#include "play/board_names.h"
 #include "play/login_choice.h"
 #include "play/stats_browser.h"
 #include "rigs.h"
 #include "stats/names.h"
 #include "ui/accessible_names.h"
+#include "ui/game_window.h"
 #include "ui/image_control.h"
-#include "ui/main_frm.h"
-#include "ui/real_colors_frm.h"
-#include "ui/stats_frm.h"
-#include "ui/user_frm.h"
+#include "ui/login_dialog.h"
+#include "ui/result_dialog.h"
+#include "ui/statistics_dialog.h"
 
 using namespace vella;
 
@@ -55,7 +56,7 @@ class AccessibilityTest : public QObject, private GameRig {
         scratch.Reset();
         OpenWindow(std::make_unique<StatsFile>(scratch.folder.path().toStdString()),
                    Pattern{2, 1, 3, 4});  // red, blue, green, cyan
-        frm->DoStats->trigger();          // statistics off: no log-in after a game
+        frm->keepStatsAction->trigger();  // statistics off: no log-in after a game
         QApplication::setActiveWindow(frm.get());
         QVERIFY(QTest::qWaitForWindowActive(frm.get()));
     }
@@ -71,36 +72,38 @@ class AccessibilityTest : public QObject, private GameRig {
               "Allow Blanks", "Board", "Scores", "Colors"}) {
             QVERIFY2(names.contains(QString::fromLatin1(expected)), expected);
         }
-        QCOMPARE(frm->ClrChoice[Color::Yellow]->accessibleName(), QStringLiteral("yellow peg"));
+        QCOMPARE(frm->palette[Color::Yellow]->accessibleName(), QStringLiteral("yellow peg"));
         // The statistics picture is a button a screen reader can press.
-        QAccessibleInterface* statistics = QAccessible::queryAccessibleInterface(frm->StatImg);
+        QAccessibleInterface* statistics =
+            QAccessible::queryAccessibleInterface(frm->statisticsButton);
         QCOMPARE(statistics->role(), QAccessible::Button);
         statistics->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(host->LastText(), std::string("No stats to show!"));
     }
 
     void aWholeGameWithTheKeyboardAlone() {
-        QCOMPARE(QApplication::focusWidget(), frm->GuessBtn);
+        QCOMPARE(QApplication::focusWidget(), frm->checkButton);
         Key(Qt::Key_3);  // red
         Key(Qt::Key_1);  // black
         Key(Qt::Key_2);  // blue
         Key(Qt::Key_7);  // yellow is not in play with six colours
-        QCOMPARE(frm->Row[3]->accessibleName(), QStringLiteral("row 1, hole 4: empty"));
+        QCOMPARE(frm->holes[3]->accessibleName(), QStringLiteral("row 1, hole 4: empty"));
         Key(Qt::Key_4);  // green
-        QCOMPARE(frm->Row[0]->accessibleName(), QStringLiteral("row 1, hole 1: red"));
+        QCOMPARE(frm->holes[0]->accessibleName(), QStringLiteral("row 1, hole 1: red"));
         Key(Qt::Key_Backspace);  // the green just placed
         QCOMPARE(frm->Game().Board()[3], 6);
         Key(Qt::Key_4);
         Key(Qt::Key_Return);  // red black blue green against red blue green cyan
-        QCOMPARE(frm->Peg[0]->accessibleName(), QStringLiteral("row 1: 1 exact, 2 colour only"));
-        QCOMPARE(frm->Peg[4]->accessibleName(), QStringLiteral("row 2: current row"));
+        QCOMPARE(frm->scoreBoxes[0]->accessibleName(),
+                 QStringLiteral("row 1: 1 exact, 2 colour only"));
+        QCOMPARE(frm->scoreBoxes[4]->accessibleName(), QStringLiteral("row 2: current row"));
 
         for (Qt::Key key : {Qt::Key_3, Qt::Key_2, Qt::Key_4, Qt::Key_5}) Key(key);
         Key(Qt::Key_Space);
         QCOMPARE(host->results.size(), size_t(1));
         QVERIFY(host->results[0].Won);
         QCOMPARE(frm->Game().CurRow(), 0);  // a fresh game
-        QCOMPARE(QApplication::focusWidget(), frm->GuessBtn);
+        QCOMPARE(QApplication::focusWidget(), frm->checkButton);
     }
 
     void changesAreAnnounced() {
@@ -108,17 +111,17 @@ class AccessibilityTest : public QObject, private GameRig {
         ObserveAnnouncements(RecordNameChange);
         Key(Qt::Key_6);  // magenta into hole 1
         ObserveAnnouncements(nullptr);
-        QVERIFY(nameChanges.contains(frm->Row[0]));
-        QVERIFY(!nameChanges.contains(frm->Row[1]));  // unchanged names stay quiet
+        QVERIFY(nameChanges.contains(frm->holes[0]));
+        QVERIFY(!nameChanges.contains(frm->holes[1]));  // unchanged names stay quiet
     }
 
     void secondaryWindowsNameTheirControls() {
-        RealColorsFrm result(ResultRequest{false, {2, 6, 0, 5}, 6});
-        QCOMPARE(result.AnsImg[0]->accessibleName(), QStringLiteral("secret peg 1: red"));
-        QCOMPARE(result.AnsImg[1]->accessibleName(), QStringLiteral("secret peg 2: empty"));
+        ResultDialog result(ResultFor(false, {2, 6, 0, 5}, 6));
+        QCOMPARE(result.secretPegs[0]->accessibleName(), QStringLiteral("secret peg 1: red"));
+        QCOMPARE(result.secretPegs[1]->accessibleName(), QStringLiteral("secret peg 2: empty"));
 
         LoginChoice choice(*host, PlayerSession{}, {});
-        UserFrm login(choice);
+        LoginDialog login(choice);
         login.show();
         QVERIFY(QTest::qWaitForWindowActive(&login));
         input::Type(&login, QStringLiteral("bob"));
@@ -126,27 +129,27 @@ class AccessibilityTest : public QObject, private GameRig {
         const auto spoken = [](QWidget* box, QAccessible::Text t) {
             return QAccessible::queryAccessibleInterface(box)->text(t);
         };
-        QCOMPARE(spoken(login.Combo1, QAccessible::Name), QStringLiteral("User ID"));
-        QCOMPARE(spoken(login.Combo1, QAccessible::Value), QStringLiteral("BOB"));
+        QCOMPARE(spoken(login.nameBox, QAccessible::Name), QStringLiteral("User ID"));
+        QCOMPARE(spoken(login.nameBox, QAccessible::Value), QStringLiteral("BOB"));
 
         stats->RecordGame(StoredName("ann"), FinishedGame{0, 0, true, 4});
         StatsBrowser browser(*host, *stats);
         QVERIFY(browser.Open({}, GameType::Standard));
-        StatsFrm window(browser);
-        QCOMPARE(spoken(window.Combo1, QAccessible::Name), QStringLiteral("ANN"));
-        QCOMPARE(window.NumGamesLbl[0]->accessibleName(),
+        StatisticsDialog window(browser);
+        QCOMPARE(spoken(window.playerBox, QAccessible::Name), QStringLiteral("ANN"));
+        QCOMPARE(window.gamesFigures[0]->accessibleName(),
                  QStringLiteral("Games Played, 6 Colors: 1"));
-        QCOMPARE(window.BestLbl[1]->accessibleName(),
+        QCOMPARE(window.bestFigures[1]->accessibleName(),
                  QStringLiteral("Best Game (won), 7 Colors: -"));
         // The chosen view's button carries its figures, which are read as it takes the focus.
-        input::Click(window.GameTypeOpt[5]);
-        QCOMPARE(window.GameTypeOpt[5]->accessibleDescription(),
+        input::Click(window.viewButtons[5]);
+        QCOMPARE(window.viewButtons[5]->accessibleDescription(),
                  QString::fromStdString(browser.FiguresSentence()));
-        QCOMPARE(window.GameTypeOpt[5]->accessibleDescription(),
+        QCOMPARE(window.viewButtons[5]->accessibleDescription(),
                  QStringLiteral("Totals For All Game Types. Totals: Games Played 1, Games Won 1, "
                                 "Percent Games Won 100%, Average Moves Per Game 4.0, "
                                 "Best Game (won) 4, Worst Game (won) 4."));
-        QCOMPARE(window.GameTypeOpt[0]->accessibleDescription(), QString());
+        QCOMPARE(window.viewButtons[0]->accessibleDescription(), QString());
     }
 };
 

@@ -5,11 +5,12 @@
 #include <QtTest>
 
 #include "input.h"
+#include "play/board_names.h"
 #include "rigs.h"
+#include "ui/game_window.h"
 #include "ui/image_control.h"
-#include "ui/main_frm.h"
 #include "ui/pictures.h"
-#include "ui/real_colors_frm.h"
+#include "ui/result_dialog.h"
 
 using namespace vella;
 
@@ -23,30 +24,30 @@ class HiDpiTest : public QObject, private GameRig {
         scratch.Reset();
         OpenWindow(std::make_unique<StatsFile>(scratch.folder.path().toStdString()));
         QCOMPARE(frm->centralWidget()->size(), QSize(291, 452));
-        QCOMPARE(frm->Row[0]->geometry(), QRect(8, 376, 32, 32));
+        QCOMPARE(frm->holes[0]->geometry(), QRect(8, 376, 32, 32));
         // The screen (800 × 600 device pixels, 400 × 300 at this scale) cannot hold the window
         // where it was designed: it is moved, not resized, to start on the screen.
         const QRect screen = frm->screen()->availableGeometry(), frame = frm->frameGeometry();
         QVERIFY2(screen.contains(frame.topLeft()) && frame.right() <= screen.right(),
                  qPrintable(QDebug::toString(frame)));
 
-        input::Click(frm->ClrChoice[2], Qt::RightButton);
-        const QPixmap hole = frm->Row[0]->pixmap();
+        input::Click(frm->palette[2], Qt::RightButton);
+        const QPixmap hole = frm->holes[0]->pixmap();
         QCOMPARE(hole.devicePixelRatio(), 2.0);
         QCOMPARE(hole.size(), QSize(64, 64));
         QCOMPARE(hole.toImage(), QImage(QStringLiteral(":/assets/peg2@2x.xpm"))
                                      .convertToFormat(hole.toImage().format()));
-        QCOMPARE(frm->ClrChoice[5]->pixmap().size(), QSize(64, 64));
-        QCOMPARE(frm->StatImg->pixmap().size(), QSize(64, 64));
+        QCOMPARE(frm->palette[5]->pixmap().size(), QSize(64, 64));
+        QCOMPARE(frm->statisticsButton->pixmap().size(), QSize(64, 64));
         QCOMPARE(DragHotSpot(hole), QPoint(16, 16));  // the peg's centre, in logical pixels
 
         // On screen the peg is drawn one device pixel for one: no colour appears that the
         // design, the hole's background or its border does not have (scaling up would blend
         // new ones in), and the body keeps every pixel of the double-size design.
-        const QImage shot = frm->Row[0]->grab().toImage();
+        const QImage shot = frm->holes[0]->grab().toImage();
         QCOMPARE(shot.size(), QSize(64, 64));
         const QImage design(QStringLiteral(":/assets/peg2@2x.xpm"));
-        QSet<QRgb> allowed{frm->Row[0]->palette().color(QPalette::Window).rgb(),
+        QSet<QRgb> allowed{frm->holes[0]->palette().color(QPalette::Window).rgb(),
                            QColor(Qt::black).rgb()};
         int designRed = 0, shotRed = 0;
         for (int y = 0; y < 64; ++y) {
@@ -64,8 +65,8 @@ class HiDpiTest : public QObject, private GameRig {
         }
         QCOMPARE(shotRed, designRed);
 
-        RealColorsFrm result(ResultRequest{true, {0, 1, 6, 3}, 6});
-        QCOMPARE(result.AnsImg[0]->pixmap().size(), QSize(64, 64));
+        ResultDialog result(ResultFor(true, {0, 1, 6, 3}, 6));
+        QCOMPARE(result.secretPegs[0]->pixmap().size(), QSize(64, 64));
         QVERIFY(!frm->windowIcon().pixmap(QSize(32, 32)).isNull());
     }
 };

@@ -41,8 +41,9 @@ inline void Key(QWidget* window, Qt::Key key, Qt::KeyboardModifiers mods = {}) {
 }
 
 // Text typed into `window` one character at a time, any character, as a keyboard layout or an
-// on-screen keyboard sends it: a key event that carries the character as its text.
-inline void Type(QWidget* window, const QString& text) {
+// on-screen keyboard sends it: a key event that carries the character as its text. Windows
+// reports a character typed with AltGr with the modifiers Ctrl+Alt.
+inline void Type(QWidget* window, const QString& text, Qt::KeyboardModifiers mods = {}) {
     for (char32_t c : text.toStdU32String()) {
         const QString one = QString::fromUcs4(&c, 1);
         const char latin = c < 0x80 ? static_cast<char>(c) : 0;
@@ -50,10 +51,8 @@ inline void Type(QWidget* window, const QString& text) {
         const Qt::Key key = letter  ? Qt::Key(Qt::Key_A + (QChar::toUpper(c) - U'A'))
                             : latin ? Qt::Key(latin)
                                     : Qt::Key_unknown;
-        QTest::sendKeyEvent(QTest::Press, WindowOf(window)->windowHandle(), key, one,
-                            Qt::NoModifier);
-        QTest::sendKeyEvent(QTest::Release, WindowOf(window)->windowHandle(), key, one,
-                            Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Press, WindowOf(window)->windowHandle(), key, one, mods);
+        QTest::sendKeyEvent(QTest::Release, WindowOf(window)->windowHandle(), key, one, mods);
     }
 }
 

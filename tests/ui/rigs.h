@@ -11,7 +11,7 @@
 #include "scripted_host.h"
 #include "stats/names.h"
 #include "stats/stats_file.h"
-#include "ui/main_frm.h"
+#include "ui/game_window.h"
 
 // A scratch folder for one window test's statistics files, emptied before each test.
 struct ScratchStats {
@@ -57,7 +57,7 @@ struct GameRig {
     std::unique_ptr<vella::StatsFile> stats;
     std::unique_ptr<ScriptedHost> host;
     std::unique_ptr<ScriptedRandom> random;
-    std::unique_ptr<vella::MainFrm> frm;
+    std::unique_ptr<vella::GameWindow> frm;
 
     void OpenWindow(std::unique_ptr<vella::StatsFile> file,
                     std::optional<vella::Pattern> firstSecret = std::nullopt) {
@@ -66,7 +66,7 @@ struct GameRig {
         host = std::make_unique<ScriptedHost>();
         random = std::make_unique<ScriptedRandom>(std::vector<double>{}, true);
         if (firstSecret) random->Queue(*firstSecret, 6);
-        frm = std::make_unique<vella::MainFrm>(*host, *random, *stats);
+        frm = std::make_unique<vella::GameWindow>(*host, *random, *stats);
         frm->show();
         QVERIFY(QTest::qWaitForWindowExposed(frm.get()));
     }

@@ -14,9 +14,9 @@
 #include "stats/names.h"
 #include "stats/player_rec.h"
 #include "stats/stats_files.h"
+#include "ui/game_window.h"
 #include "ui/help_viewer.h"
 #include "ui/image_control.h"
-#include "ui/main_frm.h"
 
 using namespace vella;
 
@@ -28,8 +28,8 @@ class WholeProgramTest : public QObject, private GameRig {
     QString home;
 
     void PlayRow(Pattern row) {
-        for (ColorCode c : row) input::Click(frm->ClrChoice[c], Qt::RightButton);
-        input::Click(frm->GuessBtn, Qt::LeftButton);
+        for (ColorCode c : row) input::Click(frm->palette[c], Qt::RightButton);
+        input::Click(frm->checkButton, Qt::LeftButton);
     }
     void Win() { PlayRow(frm->Game().Secret()); }
     void Lose() {
@@ -64,11 +64,11 @@ class WholeProgramTest : public QObject, private GameRig {
         Win();                                     // on the first row
         QCOMPARE(host->logins.size(), size_t(2));  // closed without a choice: asked again
         QCOMPARE(frm->windowTitle(), QStringLiteral("Current Player: Smith"));
-        QCOMPARE(frm->UserID->text(), QStringLiteral("&New Player..."));
-        frm->SevenColors->trigger();
-        input::Click(frm->RptChk, Qt::LeftButton);
+        QCOMPARE(frm->logInAction->text(), QStringLiteral("&New Player..."));
+        frm->sevenColorsAction->trigger();
+        input::Click(frm->repeatsBox, Qt::LeftButton);
         Lose();
-        frm->Exit->trigger();
+        frm->exitAction->trigger();
 
         // The bytes of each cell are proven on the mid-end; here, that the window's clicks and
         // options reached the file: one record, its two cells, and the backup.
@@ -80,14 +80,14 @@ class WholeProgramTest : public QObject, private GameRig {
     }
 
     void helpAndAbout() {
-        frm->About->trigger();
+        frm->aboutAction->trigger();
         QCOMPARE(QString::fromStdString(host->LastText()),
                  QStringLiteral(
                      "Vellacode " VELLACODE_VERSION
                      " by the Vellacode developers, published by the Vellacode project, 2026"));
         QVERIFY(host->LastMessage().Icon == MsgIcon::None);
 
-        frm->HlpContents->trigger();
+        frm->helpContentsAction->trigger();
         HelpViewer* help = frm->HelpWindow();
         QVERIFY(help && help->isVisible() && !help->isModal());
         // A window to assistive technology, titled with its caption.
@@ -96,8 +96,11 @@ class WholeProgramTest : public QObject, private GameRig {
         QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Vellacode Help"));
         QVERIFY(help->Browser()->toPlainText().contains(QStringLiteral("Vellacode Help")));
         QVERIFY(help->Browser()->toPlainText().contains(QStringLiteral("Playing a game")));
-        frm->HlpContents->trigger();  // brought to the front, not opened twice
+        help->move(help->pos() + QPoint(40, 30));  // where the player puts it, it stays
+        const QPoint put = help->pos();
+        frm->helpContentsAction->trigger();  // brought to the front, not opened twice
         QCOMPARE(frm->HelpWindow(), help);
+        QCOMPARE(help->pos(), put);
         // Named by its page's heading; the keys move a caret only for a screen reader.
         QCOMPARE(help->Browser()->accessibleName(), QStringLiteral("Vellacode Help"));
         QVERIFY(!(help->Browser()->textInteractionFlags() & Qt::TextSelectableByKeyboard));

@@ -10,13 +10,13 @@
 
 #include "rigs.h"
 #include "stats/names.h"
+#include "ui/game_window.h"
 #include "ui/help_viewer.h"
 #include "ui/image_control.h"
-#include "ui/main_frm.h"
+#include "ui/login_dialog.h"
 #include "ui/peg_drag.h"
 #include "ui/pictures.h"
-#include "ui/stats_frm.h"
-#include "ui/user_frm.h"
+#include "ui/statistics_dialog.h"
 #include "xtest_input.h"
 
 using namespace vella;
@@ -63,27 +63,27 @@ class RealInputTest : public QObject, private DialogRig {
     void logInTypeAheadTabEnterAndEscape() {
         Players({"bob", "boris"});
         LoginChoice choice = Login();
-        UserFrm frm(choice);
+        LoginDialog frm(choice);
         Activate(&frm);
         Send([](XTestInput& x) { x.Type("b"); });
-        QCOMPARE(frm.Combo1->currentText(), QStringLiteral("BOB"));
-        QCOMPARE(frm.Combo1->lineEdit()->selectedText(), QStringLiteral("OB"));
+        QCOMPARE(frm.nameBox->currentText(), QStringLiteral("BOB"));
+        QCOMPARE(frm.nameBox->lineEdit()->selectedText(), QStringLiteral("OB"));
         Send([](XTestInput& x) { x.Type("o"); });
-        QCOMPARE(frm.Combo1->currentText(), QStringLiteral("BOB"));
-        QCOMPARE(frm.Combo1->lineEdit()->selectedText(), QStringLiteral("B"));
+        QCOMPARE(frm.nameBox->currentText(), QStringLiteral("BOB"));
+        QCOMPARE(frm.nameBox->lineEdit()->selectedText(), QStringLiteral("B"));
 
         Send([](XTestInput& x) { x.Tap(XK_Tab); });
-        QCOMPARE(frm.focusWidget(), frm.Command1);
+        QCOMPARE(frm.focusWidget(), frm.okButton);
         Send([](XTestInput& x) { x.Tap(XK_Tab, {XK_Shift_L}); });
-        QCOMPARE(frm.focusWidget(), frm.Combo1);
-        QCOMPARE(frm.Combo1->currentText(), QStringLiteral("BOB"));
+        QCOMPARE(frm.focusWidget(), frm.nameBox);
+        QCOMPARE(frm.nameBox->currentText(), QStringLiteral("BOB"));
 
         Send([](XTestInput& x) { x.Tap(XK_Return); });
         QVERIFY(!frm.isVisible());
         QCOMPARE(choice.Outcome().PlayerName, StoredName("bob"));
 
         LoginChoice second = Login();
-        UserFrm again(second);
+        LoginDialog again(second);
         Activate(&again);
         Send([](XTestInput& x) {
             x.Type("z");
@@ -96,23 +96,23 @@ class RealInputTest : public QObject, private DialogRig {
     // Every paste goes through the type-ahead: Ctrl+V, Shift+Insert and the middle button.
     void pastesAreTypedIntoTheNameBox() {
         LoginChoice choice = Login();
-        UserFrm frm(choice);
+        LoginDialog frm(choice);
         Activate(&frm);
         QApplication::clipboard()->setText(QStringLiteral("ann"));
         Send([](XTestInput& x) { x.Tap(XK_v, {XK_Control_L}); });
-        QCOMPARE(frm.Combo1->currentText(), QStringLiteral("ANN"));
+        QCOMPARE(frm.nameBox->currentText(), QStringLiteral("ANN"));
         QApplication::clipboard()->setText(QStringLiteral("-b"));
         Send([](XTestInput& x) { x.Tap(XK_Insert, {XK_Shift_L}); });
-        QCOMPARE(frm.Combo1->currentText(), QStringLiteral("ANN-B"));
+        QCOMPARE(frm.nameBox->currentText(), QStringLiteral("ANN-B"));
         QApplication::clipboard()->setText(QStringLiteral("ee"), QClipboard::Selection);
-        const QPoint box = Centre(frm.Combo1->lineEdit());
+        const QPoint box = Centre(frm.nameBox->lineEdit());
         Send([box](XTestInput& x) { x.Click(box, 2); });
-        QCOMPARE(frm.Combo1->currentText(), QStringLiteral("ANN-BEE"));
+        QCOMPARE(frm.nameBox->currentText(), QStringLiteral("ANN-BEE"));
     }
 
     void enterOnAFocusedNoKeepStatsDeclines() {
         LoginChoice choice = Login();
-        UserFrm frm(choice);
+        LoginDialog frm(choice);
         Activate(&frm);
         Send([](XTestInput& x) {
             x.Type("ann");
@@ -127,9 +127,9 @@ class RealInputTest : public QObject, private DialogRig {
     void enterOnAFocusedDeletePlayerAsksFirst() {
         Players({"ann", "bob"});
         auto browser = Browse();
-        StatsFrm frm(*browser);
+        StatisticsDialog frm(*browser);
         Activate(&frm);
-        frm.Combo1->setFocus();
+        frm.playerBox->setFocus();
         host.answers.push_back(Answer::Cancel);
         Send([](XTestInput& x) {
             x.Tap(XK_Tab);
@@ -143,12 +143,12 @@ class RealInputTest : public QObject, private DialogRig {
     void dragsAndSecondaryClicksOnTheBoard() {
         GameRig game;
         game.OpenWindow(std::make_unique<StatsFile>(folder.path().toStdString()));
-        MainFrm& frm = *game.frm;
+        GameWindow& frm = *game.frm;
         Activate(&frm);
 
-        const QPoint blue = Centre(frm.ClrChoice[Color::Blue]);
-        const QPoint hole1 = Centre(frm.Row[1]);
-        const QPoint hole3 = Centre(frm.Row[3]);
+        const QPoint blue = Centre(frm.palette[Color::Blue]);
+        const QPoint hole1 = Centre(frm.holes[1]);
+        const QPoint hole3 = Centre(frm.holes[3]);
         // The dragged peg's picture is round: the screen just inside its corner stays as it was.
         const QPoint corner = hole1 - DragHotSpot(pictures::Peg(Color::Blue)) + QPoint(2, 2);
         unsigned long before = 0, during = 0;
@@ -173,7 +173,7 @@ class RealInputTest : public QObject, private DialogRig {
         QCOMPARE(frm.Game().Board()[1], frm.Game().BlankCode());
         QCOMPARE(frm.Game().Board()[3], Color::Blue);
 
-        Send([&](XTestInput& x) { x.Click(Centre(frm.ClrChoice[Color::Red]), 3); });
+        Send([&](XTestInput& x) { x.Click(Centre(frm.palette[Color::Red]), 3); });
         QCOMPARE(frm.Game().Board()[0], Color::Red);
     }
 

@@ -1,6 +1,6 @@
 // The game window as a player sees it: layout, menus, focus, placing pegs, scores, and whole
 // games driven through its handlers.
-#include "ui/main_frm.h"
+#include "ui/game_window.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -11,11 +11,13 @@
 #include <memory>
 
 #include "input.h"
+#include "play/board_names.h"
 #include "rigs.h"
+#include "stats/file_io.h"
 #include "text_fits.h"
 #include "ui/image_control.h"
 #include "ui/pictures.h"
-#include "ui/real_colors_frm.h"
+#include "ui/result_dialog.h"
 #include "ui/screen_fit.h"
 
 using namespace vella;
@@ -60,7 +62,7 @@ QStringList Captions(QWidget* menu) {
 
 }  // namespace
 
-class MainFrmTest : public QObject, private GameRig {
+class GameWindowTest : public QObject, private GameRig {
     Q_OBJECT
 
   private:
@@ -68,11 +70,11 @@ class MainFrmTest : public QObject, private GameRig {
     std::vector<DragSource> drags;
     std::vector<QPixmap> dragPictures;
 
-    void Place(int color) { input::Click(frm->ClrChoice[color], Qt::RightButton); }
+    void Place(int color) { input::Click(frm->palette[color], Qt::RightButton); }
     void PlaceRow(std::initializer_list<int> colors) {
         for (int c : colors) Place(c);
     }
-    void Guess() { input::Click(frm->GuessBtn, Qt::LeftButton); }
+    void Guess() { input::Click(frm->checkButton, Qt::LeftButton); }
 
   private slots:
     void init() {
@@ -100,53 +102,55 @@ class MainFrmTest : public QObject, private GameRig {
     }
 
     void controlsSitWhereDesigned() {
-        QCOMPARE(frm->BoardFrame->geometry(), QRect(4, 8, 173, 417));
-        QCOMPARE(frm->AnsFrame->geometry(), QRect(180, 8, 49, 417));
-        QCOMPARE(frm->Row[0]->geometry(), QRect(8, 376, 32, 32));    // row 0 at the bottom left
-        QCOMPARE(frm->Row[39]->geometry(), QRect(128, 16, 32, 32));  // row 9 at the top right
-        QCOMPARE(frm->Peg[0]->geometry(), QRect(8, 392, 17, 17));    // lower pair first
-        QCOMPARE(frm->Peg[1]->geometry(), QRect(24, 392, 17, 17));
-        QCOMPARE(frm->Peg[2]->geometry(), QRect(8, 376, 17, 17));
-        QCOMPARE(frm->Peg[3]->geometry(), QRect(24, 376, 17, 17));
-        QCOMPARE(frm->StatImg->geometry(), QRect(236, 20, 45, 32));
-        QVERIFY(frm->StatImg->hasScaledContents());
-        QCOMPARE(frm->Frame1->geometry(), QRect(236, 56, 49, 217));
-        QCOMPARE(frm->ClrChoice[5]->geometry(), QRect(8, 176, 32, 32));
-        QCOMPARE(frm->GuessBtn->geometry(), QRect(236, 368, 49, 57));
-        QCOMPARE(frm->RptChk->geometry(), QRect(8, 432, 153, 17));
-        QCOMPARE(frm->BlnkChk->geometry(), QRect(176, 432, 105, 17));
-        QVERIFY(frm->BlankImg->isHidden());
+        QCOMPARE(frm->board->geometry(), QRect(4, 8, 173, 417));
+        QCOMPARE(frm->scoreFrame->geometry(), QRect(180, 8, 49, 417));
+        QCOMPARE(frm->holes[0]->geometry(), QRect(8, 376, 32, 32));    // row 0 at the bottom left
+        QCOMPARE(frm->holes[39]->geometry(), QRect(128, 16, 32, 32));  // row 9 at the top right
+        QCOMPARE(frm->scoreBoxes[0]->geometry(), QRect(8, 392, 17, 17));  // lower pair first
+        QCOMPARE(frm->scoreBoxes[1]->geometry(), QRect(24, 392, 17, 17));
+        QCOMPARE(frm->scoreBoxes[2]->geometry(), QRect(8, 376, 17, 17));
+        QCOMPARE(frm->scoreBoxes[3]->geometry(), QRect(24, 376, 17, 17));
+        QCOMPARE(frm->statisticsButton->geometry(), QRect(236, 20, 45, 32));
+        QVERIFY(frm->statisticsButton->hasScaledContents());
+        QCOMPARE(frm->paletteFrame->geometry(), QRect(236, 56, 49, 217));
+        QCOMPARE(frm->palette[5]->geometry(), QRect(8, 176, 32, 32));
+        QCOMPARE(frm->checkButton->geometry(), QRect(236, 368, 49, 57));
+        QCOMPARE(frm->repeatsBox->geometry(), QRect(8, 432, 153, 17));
+        QCOMPARE(frm->blanksBox->geometry(), QRect(176, 432, 105, 17));
+        QVERIFY(frm->blankPeg->isHidden());
         QCOMPARE(ClippedCaptions(frm.get()).join(QStringLiteral("; ")), QString());
     }
 
     void startUpStateIsWhatThePlayerFirstSees() {
-        for (int i = 0; i < 6; ++i) QVERIFY(frm->ClrChoice[i]->isVisible());
-        QVERIFY(!frm->ClrChoice[6]->isVisible());
+        for (int i = 0; i < 6; ++i) QVERIFY(frm->palette[i]->isVisible());
+        QVERIFY(!frm->palette[6]->isVisible());
         for (int i = 0; i < HoleCount; ++i) {
-            QVERIFY(SamePicture(frm->Row[i]->pixmap(), pictures::Empty()));
-            QCOMPARE(Background(frm->Peg[i]), i < 4 ? QColor(255, 0, 0) : QColor(148, 148, 148));
+            QVERIFY(SamePicture(frm->holes[i]->pixmap(), pictures::Empty()));
+            QCOMPARE(Background(frm->scoreBoxes[i]),
+                     i < 4 ? QColor(255, 0, 0) : QColor(148, 148, 148));
         }
-        QVERIFY(!frm->RptChk->isChecked() && frm->RptChk->isEnabled());
-        QVERIFY(!frm->BlnkChk->isChecked() && frm->BlnkChk->isEnabled());
-        QCOMPARE(frm->RptChk->text(), QStringLiteral("Allow Repeated Colors"));
-        QCOMPARE(frm->BlnkChk->text(), QStringLiteral("Allow Blanks"));
-        QCOMPARE(frm->GuessBtn->text(), QStringLiteral("?"));
-        QCOMPARE(frm->GuessBtn->font().pointSize(), 30);
-        QVERIFY(frm->GuessBtn->font().bold());
-        QCOMPARE(QApplication::focusWidget(), frm->GuessBtn);
+        QVERIFY(!frm->repeatsBox->isChecked() && frm->repeatsBox->isEnabled());
+        QVERIFY(!frm->blanksBox->isChecked() && frm->blanksBox->isEnabled());
+        QCOMPARE(frm->repeatsBox->text(), QStringLiteral("Allow Repeated Colors"));
+        QCOMPARE(frm->blanksBox->text(), QStringLiteral("Allow Blanks"));
+        QCOMPARE(frm->checkButton->text(), QStringLiteral("?"));
+        QCOMPARE(frm->checkButton->font().pointSize(), 30);
+        QVERIFY(frm->checkButton->font().bold());
+        QCOMPARE(QApplication::focusWidget(), frm->checkButton);
         QCOMPARE(frm->Game().Secret(), (Pattern{0, 1, 2, 3}));
     }
 
     void menusReadAsDesigned() {
         QCOMPARE(Captions(frm->menuBar()), (QStringList{"&Stuff", "&Options", "&Help"}));
-        QCOMPARE(Captions(frm->File), (QStringList{"&Log In...", "E&xit"}));
-        QCOMPARE(Captions(frm->Options),
+        QCOMPARE(Captions(frm->stuffMenu), (QStringList{"&Log In...", "E&xit"}));
+        QCOMPARE(Captions(frm->optionsMenu),
                  (QStringList{"&6 Colors", "&7 Colors", "-", "&Keep Stats", "-", "Peg &Symbols"}));
-        QCOMPARE(Captions(frm->Help), (QStringList{"&Contents", "&About..."}));
-        QCOMPARE((QList<bool>{frm->SixColors->isChecked(), frm->SevenColors->isChecked(),
-                              frm->DoStats->isChecked(), frm->PegSymbols->isChecked()}),
-                 (QList<bool>{true, false, true, false}));
-        for (QMenu* menu : {frm->File, frm->Options, frm->Help})
+        QCOMPARE(Captions(frm->helpMenu), (QStringList{"&Contents", "&About..."}));
+        QCOMPARE(
+            (QList<bool>{frm->sixColorsAction->isChecked(), frm->sevenColorsAction->isChecked(),
+                         frm->keepStatsAction->isChecked(), frm->pegSymbolsAction->isChecked()}),
+            (QList<bool>{true, false, true, false}));
+        for (QMenu* menu : {frm->stuffMenu, frm->optionsMenu, frm->helpMenu})
             for (QAction* action : menu->actions()) QVERIFY(action->shortcut().isEmpty());
     }
 
@@ -155,63 +159,64 @@ class MainFrmTest : public QObject, private GameRig {
     void tabCyclesGuessBlanksRepeatsAndTheStatisticsPicture() {
         QApplication::setActiveWindow(frm.get());
         QVERIFY(QTest::qWaitForWindowActive(frm.get()));
-        const QImage plain = frm->StatImg->grab().toImage();
+        const QImage plain = frm->statisticsButton->grab().toImage();
         for (Qt::Key press : {Qt::Key_Space, Qt::Key_Return}) {
-            frm->GuessBtn->setFocus();
-            for (QWidget* next :
-                 std::initializer_list<QWidget*>{frm->BlnkChk, frm->RptChk, frm->StatImg}) {
+            frm->checkButton->setFocus();
+            for (QWidget* next : std::initializer_list<QWidget*>{frm->blanksBox, frm->repeatsBox,
+                                                                 frm->statisticsButton}) {
                 input::Key(frm.get(), Qt::Key_Tab);
                 QCOMPARE(QApplication::focusWidget(), next);
             }
-            QVERIFY(frm->StatImg->grab().toImage() != plain);
+            QVERIFY(frm->statisticsButton->grab().toImage() != plain);
             input::Key(frm.get(), press);
             QCOMPARE(host->LastText(), std::string("No stats to show!"));
-            QCOMPARE(QApplication::focusWidget(), frm->GuessBtn);
+            QCOMPARE(QApplication::focusWidget(), frm->checkButton);
         }
         QCOMPARE(host->messages.size(), size_t(2));
-        QCOMPARE(frm->StatImg->grab().toImage(), plain);
+        QCOMPARE(frm->statisticsButton->grab().toImage(), plain);
         input::Key(frm.get(), Qt::Key_Tab, Qt::ShiftModifier);
-        QCOMPARE(QApplication::focusWidget(), frm->StatImg);  // the cycle closes
+        QCOMPARE(QApplication::focusWidget(), frm->statisticsButton);  // the cycle closes
     }
 
     void secondaryClicksPlaceAndEmptyPegs() {
         PlaceRow({2, 1, 3, 4});
-        QVERIFY(SamePicture(frm->Row[0]->pixmap(), pictures::Peg(2)));
-        QVERIFY(SamePicture(frm->Row[3]->pixmap(), pictures::Peg(4)));
+        QVERIFY(SamePicture(frm->holes[0]->pixmap(), pictures::Peg(2)));
+        QVERIFY(SamePicture(frm->holes[3]->pixmap(), pictures::Peg(4)));
         Place(0);  // a full row: replaces column 0
-        QVERIFY(SamePicture(frm->Row[0]->pixmap(), pictures::Peg(0)));
-        input::Click(frm->Row[1], Qt::RightButton);
-        QVERIFY(SamePicture(frm->Row[1]->pixmap(), pictures::Empty()));
+        QVERIFY(SamePicture(frm->holes[0]->pixmap(), pictures::Peg(0)));
+        input::Click(frm->holes[1], Qt::RightButton);
+        QVERIFY(SamePicture(frm->holes[1]->pixmap(), pictures::Empty()));
         QCOMPARE(frm->Game().Board()[1], 6);
-        input::Click(frm->Row[5], Qt::RightButton);  // another row: nothing
-        QCOMPARE(frm->Game().LastHole(), 3);
+        const auto board = frm->Game().Board();
+        input::Click(frm->holes[5], Qt::RightButton);  // another row: nothing
+        QCOMPARE(frm->Game().Board(), board);
     }
 
     void dropsFromMimeDataAlone() {
-        Drop(frm->Row[2], DragSource{DragSource::Kind::Palette, 5});
-        QVERIFY(SamePicture(frm->Row[2]->pixmap(), pictures::Peg(5)));
-        Drop(frm->Row[0], DragSource{DragSource::Kind::Hole, 2});
-        QVERIFY(SamePicture(frm->Row[0]->pixmap(), pictures::Peg(5)));
-        QVERIFY(SamePicture(frm->Row[2]->pixmap(), pictures::Empty()));
-        Drop(frm->Row[8], DragSource{DragSource::Kind::Palette, 1});  // outside the current row
+        Drop(frm->holes[2], DragSource{DragSource::Kind::Palette, 5});
+        QVERIFY(SamePicture(frm->holes[2]->pixmap(), pictures::Peg(5)));
+        Drop(frm->holes[0], DragSource{DragSource::Kind::Hole, 2});
+        QVERIFY(SamePicture(frm->holes[0]->pixmap(), pictures::Peg(5)));
+        QVERIFY(SamePicture(frm->holes[2]->pixmap(), pictures::Empty()));
+        Drop(frm->holes[8], DragSource{DragSource::Kind::Palette, 1});  // outside the current row
         QCOMPARE(frm->Game().Board()[8], 6);
-        Drop(frm->Row[1], DragSource{DragSource::Kind::Palette, 6});  // yellow is not in play
+        Drop(frm->holes[1], DragSource{DragSource::Kind::Palette, 6});  // yellow is not in play
         QCOMPARE(frm->Game().Board()[1], 6);
         // Another copy's hole is not this board's to move; its palette is as good as ours.
-        Drop(frm->Row[3], ForeignDrag("hole:0"));
+        Drop(frm->holes[3], ForeignDrag("hole:0"));
         QCOMPARE(frm->Game().Board()[0], 5);
         QCOMPARE(frm->Game().Board()[3], 6);
-        Drop(frm->Row[3], ForeignDrag("palette:2"));
+        Drop(frm->holes[3], ForeignDrag("palette:2"));
         QCOMPARE(frm->Game().Board()[3], 2);
-        QVERIFY(!frm->ClrChoice[0]->acceptDrops());
-        QVERIFY(frm->Row[0]->acceptDrops());
+        QVERIFY(!frm->palette[0]->acceptDrops());
+        QVERIFY(frm->holes[0]->acceptDrops());
     }
 
     void primaryPressStartsDragsOnlyFromPaletteAndFilledCurrentHoles() {
-        input::Click(frm->ClrChoice[3], Qt::LeftButton);
-        input::Click(frm->Row[0], Qt::LeftButton);  // empty hole
+        input::Click(frm->palette[3], Qt::LeftButton);
+        input::Click(frm->holes[0], Qt::LeftButton);  // empty hole
         Place(3);
-        input::Click(frm->Row[0], Qt::LeftButton);
+        input::Click(frm->holes[0], Qt::LeftButton);
         QCOMPARE(drags.size(), size_t(2));
         QVERIFY(drags[0].kind == DragSource::Kind::Palette && drags[0].index == 3);
         QVERIFY(drags[1].kind == DragSource::Kind::Hole && drags[1].index == 0);
@@ -220,7 +225,7 @@ class MainFrmTest : public QObject, private GameRig {
     void enterAndSpacePressTheFocusedGuessButton() {
         QApplication::setActiveWindow(frm.get());
         QVERIFY(QTest::qWaitForWindowActive(frm.get()));
-        frm->GuessBtn->setFocus();
+        frm->checkButton->setFocus();
         input::Key(frm.get(), Qt::Key_Return);
         input::Key(frm.get(), Qt::Key_Space);
         QCOMPARE(host->messages.size(), size_t(2));  // an empty row, refused twice
@@ -230,39 +235,40 @@ class MainFrmTest : public QObject, private GameRig {
     void scoreIsPaintedWhitesThenBlacksAndOptionsLock() {
         PlaceRow({0, 2, 1, 4});  // against 0 1 2 3: 1 exact, 2 colour only
         Guess();
-        QCOMPARE(Background(frm->Peg[0]), QColor(Qt::white));
-        QCOMPARE(Background(frm->Peg[1]), QColor(Qt::white));
-        QCOMPARE(Background(frm->Peg[2]), QColor(Qt::black));
-        QCOMPARE(Background(frm->Peg[3]), QColor(148, 148, 148));  // the button colour, darkened
-        for (int i = 4; i < 8; ++i) QCOMPARE(Background(frm->Peg[i]), QColor(Qt::red));
-        QVERIFY(!frm->RptChk->isEnabled() && !frm->BlnkChk->isEnabled());
-        frm->SevenColors->trigger();
+        QCOMPARE(Background(frm->scoreBoxes[0]), QColor(Qt::white));
+        QCOMPARE(Background(frm->scoreBoxes[1]), QColor(Qt::white));
+        QCOMPARE(Background(frm->scoreBoxes[2]), QColor(Qt::black));
+        QCOMPARE(Background(frm->scoreBoxes[3]),
+                 QColor(148, 148, 148));  // the button colour, darkened
+        for (int i = 4; i < 8; ++i) QCOMPARE(Background(frm->scoreBoxes[i]), QColor(Qt::red));
+        QVERIFY(!frm->repeatsBox->isEnabled() && !frm->blanksBox->isEnabled());
+        frm->sevenColorsAction->trigger();
         QCOMPARE(host->LastText(), std::string("Please wait until this game is over."));
-        QVERIFY(frm->SixColors->isChecked() && !frm->SevenColors->isChecked());
-        QVERIFY(!frm->ClrChoice[6]->isVisible());
+        QVERIFY(frm->sixColorsAction->isChecked() && !frm->sevenColorsAction->isChecked());
+        QVERIFY(!frm->palette[6]->isVisible());
     }
 
     void colourCountAndOptionsChangeBetweenGames() {
         Place(4);
-        frm->SevenColors->trigger();
-        QVERIFY(frm->SevenColors->isChecked() && !frm->SixColors->isChecked());
-        QVERIFY(frm->ClrChoice[6]->isVisible());
-        QCOMPARE(frm->Frame1->height(), 249);
+        frm->sevenColorsAction->trigger();
+        QVERIFY(frm->sevenColorsAction->isChecked() && !frm->sixColorsAction->isChecked());
+        QVERIFY(frm->palette[6]->isVisible());
+        QCOMPARE(frm->paletteFrame->height(), 249);
         QCOMPARE(frm->Game().BlankCode(), 7);
-        QVERIFY(SamePicture(frm->Row[0]->pixmap(), pictures::Empty()));
-        QCOMPARE(Background(frm->Peg[0]), QColor(Qt::red));
-        frm->SevenColors->trigger();  // already in force
-        QVERIFY(frm->SevenColors->isChecked());
+        QVERIFY(SamePicture(frm->holes[0]->pixmap(), pictures::Empty()));
+        QCOMPARE(Background(frm->scoreBoxes[0]), QColor(Qt::red));
+        frm->sevenColorsAction->trigger();  // already in force
+        QVERIFY(frm->sevenColorsAction->isChecked());
         QVERIFY(host->messages.empty());
 
         Place(6);
         const Pattern before = frm->Game().Secret();
         random->Queue({7, 6, 5, 4}, 8);
-        input::Click(frm->BlnkChk, Qt::LeftButton);
+        input::Click(frm->blanksBox, Qt::LeftButton);
         QCOMPARE(frm->Game().Secret(), (Pattern{7, 6, 5, 4}));
         QVERIFY(frm->Game().Secret() != before);
         QCOMPARE(frm->Game().Board()[0], 6);  // the peg stays
-        QCOMPARE(QApplication::focusWidget(), frm->GuessBtn);
+        QCOMPARE(QApplication::focusWidget(), frm->checkButton);
     }
 
     // Peg symbols: chosen from the menu by keys, on every peg of the board, the palette, the drag
@@ -272,39 +278,40 @@ class MainFrmTest : public QObject, private GameRig {
         QSettings().clear();
         PlaceRow({2, 1});
         Guess();  // refused: a game stays as it is through every switch
-        const QPixmap plain = frm->Row[0]->pixmap();
+        const QPixmap plain = frm->holes[0]->pixmap();
         QApplication::setActiveWindow(frm.get());
         QVERIFY(QTest::qWaitForWindowActive(frm.get()));
         input::Key(frm.get(), Qt::Key_O, Qt::AltModifier);
         QTRY_VERIFY(QApplication::activePopupWidget());
         input::Key(QApplication::activePopupWidget(), Qt::Key_S);
-        QVERIFY(frm->PegSymbols->isChecked());
-        QVERIFY(SamePicture(frm->Row[0]->pixmap(), QPixmap(QStringLiteral(":/assets/peg2s.xpm"))));
-        QVERIFY(!SamePicture(frm->Row[0]->pixmap(), plain));
+        QVERIFY(frm->pegSymbolsAction->isChecked());
+        QVERIFY(
+            SamePicture(frm->holes[0]->pixmap(), QPixmap(QStringLiteral(":/assets/peg2s.xpm"))));
+        QVERIFY(!SamePicture(frm->holes[0]->pixmap(), plain));
         for (int i = 0; i < MaxColors; ++i) {
-            QVERIFY(SamePicture(frm->ClrChoice[i]->pixmap(),
+            QVERIFY(SamePicture(frm->palette[i]->pixmap(),
                                 QPixmap(QStringLiteral(":/assets/peg%1s.xpm").arg(i))));
         }
-        QVERIFY(SamePicture(frm->Row[2]->pixmap(), pictures::Empty()));  // the empty hole stays
-        input::Click(frm->ClrChoice[4]);
-        input::Click(frm->Row[1]);
+        QVERIFY(SamePicture(frm->holes[2]->pixmap(), pictures::Empty()));  // the empty hole stays
+        input::Click(frm->palette[4]);
+        input::Click(frm->holes[1]);
         QCOMPARE(drags.size(), size_t(2));  // the picture that follows the pointer
         QVERIFY(SamePicture(dragPictures[0], QPixmap(QStringLiteral(":/assets/peg4s.xpm"))));
         QVERIFY(SamePicture(dragPictures[1], QPixmap(QStringLiteral(":/assets/peg1s.xpm"))));
-        RealColorsFrm result(ResultRequest{false, {3, 4, 5, 0}, 6});
-        QVERIFY(SamePicture(result.AnsImg[1]->pixmap(), pictures::Peg(4)));
+        ResultDialog result(ResultFor(false, {3, 4, 5, 0}, 6));
+        QVERIFY(SamePicture(result.secretPegs[1]->pixmap(), pictures::Peg(4)));
         QCOMPARE(host->messages.size(), size_t(1));  // only the refused row's
         QCOMPARE(frm->Game().RowPattern(0), (Pattern{2, 1, 6, 6}));
         QCOMPARE(QSettings().value(QStringLiteral("PegSymbols")).toBool(), true);
 
         frm.reset();  // the next run
         OpenWindow(std::make_unique<StatsFile>(folder.path().toStdString()));
-        QVERIFY(frm->PegSymbols->isChecked());
-        QVERIFY(SamePicture(frm->ClrChoice[0]->pixmap(),
-                            QPixmap(QStringLiteral(":/assets/peg0s.xpm"))));
-        frm->PegSymbols->trigger();
+        QVERIFY(frm->pegSymbolsAction->isChecked());
         QVERIFY(
-            SamePicture(frm->ClrChoice[0]->pixmap(), QPixmap(QStringLiteral(":/assets/peg0.xpm"))));
+            SamePicture(frm->palette[0]->pixmap(), QPixmap(QStringLiteral(":/assets/peg0s.xpm"))));
+        frm->pegSymbolsAction->trigger();
+        QVERIFY(
+            SamePicture(frm->palette[0]->pixmap(), QPixmap(QStringLiteral(":/assets/peg0.xpm"))));
         QCOMPARE(QSettings().value(QStringLiteral("PegSymbols")).toBool(), false);
         QSettings().clear();
     }
@@ -332,7 +339,7 @@ class MainFrmTest : public QObject, private GameRig {
         palette.setColor(QPalette::Button, button);
         palette.setColor(QPalette::Window, button.lightness() > 128 ? Qt::black : Qt::white);
         QApplication::setPalette(palette);
-        const QColor painted = MainFrm::IndicatorColor(Indicator::Empty);
+        const QColor painted = GameWindow::IndicatorColor(Indicator::Empty);
         QApplication::setPalette(before);
         QCOMPARE(painted.rgb(), empty.rgb());
         const int nearer = empty.toHsl().lightness() + (button.lightness() > 128 ? 1 : -1);
@@ -364,17 +371,31 @@ class MainFrmTest : public QObject, private GameRig {
         QCOMPARE(fitted.size(), QSize(291, 473));
     }
 
+    // Exit ends the program through the window's close, which runs the shutdown step once.
+    void exitBacksUpOnce() {
+        QVERIFY(stats->RecordGame(StoredName("ann"), {0, 0, true, 5}).Ok());
+        int renames = 0;
+        fileio::SetFaultHook([&renames](fileio::Step step, const std::filesystem::path&) {
+            renames += step == fileio::Step::Rename;
+            return 0;
+        });
+        frm->exitAction->trigger();
+        fileio::SetFaultHook(nullptr);
+        QVERIFY(!frm->isVisible());
+        QCOMPARE(renames, 1);
+    }
+
     void firstRowWinShowsTheResultAndStartsAFreshGame() {
-        frm->DoStats->trigger();  // statistics off: no log-in after a game
+        frm->keepStatsAction->trigger();  // statistics off: no log-in after a game
         PlaceRow({0, 1, 2, 3});
         Guess();
         QCOMPARE(host->results.size(), size_t(1));
         // The fresh game is painted: options open, the board empty, row 0 marked.
-        QVERIFY(frm->RptChk->isEnabled() && frm->BlnkChk->isEnabled());
-        QVERIFY(SamePicture(frm->Row[0]->pixmap(), pictures::Empty()));
-        QCOMPARE(Background(frm->Peg[0]), QColor(Qt::red));
+        QVERIFY(frm->repeatsBox->isEnabled() && frm->blanksBox->isEnabled());
+        QVERIFY(SamePicture(frm->holes[0]->pixmap(), pictures::Empty()));
+        QCOMPARE(Background(frm->scoreBoxes[0]), QColor(Qt::red));
     }
 };
 
-QTEST_MAIN(MainFrmTest)
-#include "main_frm_test.moc"
+QTEST_MAIN(GameWindowTest)
+#include "game_window_test.moc"

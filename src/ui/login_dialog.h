@@ -13,30 +13,30 @@ namespace vella {
 
 class LoginChoice;
 
-class UserFrm : public QDialog {
+class LoginDialog : public QDialog {
     Q_OBJECT
 
   public:
-    explicit UserFrm(LoginChoice& choice, QWidget* parent = nullptr);
+    explicit LoginDialog(LoginChoice& choice, QWidget* parent = nullptr);
 
-    QLabel* Label2 = nullptr;
-    QLabel* Label1 = nullptr;
-    QComboBox* Combo1 = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* CancelBtn = nullptr;
-    QPushButton* NoStats = nullptr;
+    QLabel* explanation = nullptr;
+    QLabel* prompt = nullptr;
+    QComboBox* nameBox = nullptr;
+    QPushButton* okButton = nullptr;
+    QPushButton* cancelButton = nullptr;
+    QPushButton* noStatsButton = nullptr;
 
     // One key typed into the name box (a Unicode code point); false when it was ignored.
-    bool Combo1_KeyPress(char32_t key);
-    void Command1_Click();
-    void CancelBtn_Click();
-    void NoStats_Click();
+    bool onKeyTyped(char32_t key);
+    void onOk();
+    void onCancel();
+    void onNoKeepStats();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void Form_Load();
+    void ShowChoice();
     bool NameKey(QKeyEvent* key);
     void TypeText(const QString& text);
 

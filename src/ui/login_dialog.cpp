@@ -1,5 +1,5 @@
 // The log-in window.
-#include "ui/user_frm.h"
+#include "ui/login_dialog.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -18,86 +18,86 @@
 
 namespace vella {
 
-UserFrm::UserFrm(LoginChoice& choice, QWidget* parent) : QDialog(parent), choice_(choice) {
+LoginDialog::LoginDialog(LoginChoice& choice, QWidget* parent) : QDialog(parent), choice_(choice) {
     setWindowTitle(QStringLiteral("¿Quién Es Usted?"));
     setWindowIcon(pictures::LoginIcon());
     FixDialog(this, 2910, 1935);
 
-    Label2 =
+    explanation =
         new QLabel(QStringLiteral("We need your name if you want us to keep stats on you."), this);
-    Label2->setGeometry(TwipsRect(120, 120, 2655, 495));
-    Label2->setAlignment(Qt::AlignCenter);
-    Label2->setWordWrap(true);
-    Label2->setFrameStyle(QFrame::Box | QFrame::Plain);
+    explanation->setGeometry(TwipsRect(120, 120, 2655, 495));
+    explanation->setAlignment(Qt::AlignCenter);
+    explanation->setWordWrap(true);
+    explanation->setFrameStyle(QFrame::Box | QFrame::Plain);
 
-    Label1 = new QLabel(QStringLiteral("Type your \"User ID\""), this);
-    Label1->setGeometry(TwipsRect(120, 720, 2655, 255));
+    prompt = new QLabel(QStringLiteral("Type your \"User ID\""), this);
+    prompt->setGeometry(TwipsRect(120, 720, 2655, 255));
 
     // Named "User ID" however much has been typed into it.
-    Combo1 = new NamedComboBox(this, [](const QComboBox& box) { return box.accessibleName(); });
-    Combo1->setGeometry(TwipsRect(120, 960, 2055, 315));
-    Combo1->setEditable(true);
-    Combo1->setInsertPolicy(QComboBox::NoInsert);
-    Combo1->setCompleter(nullptr);
+    nameBox = new NamedComboBox(this, [](const QComboBox& box) { return box.accessibleName(); });
+    nameBox->setGeometry(TwipsRect(120, 960, 2055, 315));
+    nameBox->setEditable(true);
+    nameBox->setInsertPolicy(QComboBox::NoInsert);
+    nameBox->setCompleter(nullptr);
     // Every character goes through the type-ahead; paste by menu or drop would slip past it.
-    Combo1->lineEdit()->setContextMenuPolicy(Qt::NoContextMenu);
-    Combo1->lineEdit()->setAcceptDrops(false);
-    Combo1->lineEdit()->setAttribute(Qt::WA_InputMethodEnabled, false);
-    Combo1->installEventFilter(this);
-    Combo1->lineEdit()->installEventFilter(this);
-    Combo1->setAccessibleName(QStringLiteral("User ID"));
-    Combo1->setAccessibleDescription(Label2->text());
+    nameBox->lineEdit()->setContextMenuPolicy(Qt::NoContextMenu);
+    nameBox->lineEdit()->setAcceptDrops(false);
+    nameBox->lineEdit()->setAttribute(Qt::WA_InputMethodEnabled, false);
+    nameBox->installEventFilter(this);
+    nameBox->lineEdit()->installEventFilter(this);
+    nameBox->setAccessibleName(QStringLiteral("User ID"));
+    nameBox->setAccessibleDescription(explanation->text());
 
-    Command1 = new QPushButton(QStringLiteral("OK"), this);
-    Command1->setGeometry(TwipsRect(120, 1440, 1215, 375));
-    Command1->setDefault(true);
-    connect(Command1, &QPushButton::clicked, this, &UserFrm::Command1_Click);
+    okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton->setGeometry(TwipsRect(120, 1440, 1215, 375));
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, &LoginDialog::onOk);
 
-    CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
-    CancelBtn->setGeometry(TwipsRect(1440, 1440, 1335, 375));
-    connect(CancelBtn, &QPushButton::clicked, this, &UserFrm::CancelBtn_Click);
+    cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton->setGeometry(TwipsRect(1440, 1440, 1335, 375));
+    connect(cancelButton, &QPushButton::clicked, this, &LoginDialog::onCancel);
 
-    NoStats = new QPushButton(QStringLiteral("No Keep Stats"), this);
-    NoStats->setGeometry(TwipsRect(1440, 1440, 1335, 375));
-    connect(NoStats, &QPushButton::clicked, this, &UserFrm::NoStats_Click);
+    noStatsButton = new QPushButton(QStringLiteral("No Keep Stats"), this);
+    noStatsButton->setGeometry(TwipsRect(1440, 1440, 1335, 375));
+    connect(noStatsButton, &QPushButton::clicked, this, &LoginDialog::onNoKeepStats);
 
-    setTabOrder(Combo1, Command1);
-    setTabOrder(Command1, CancelBtn);
-    setTabOrder(CancelBtn, NoStats);
+    setTabOrder(nameBox, okButton);
+    setTabOrder(okButton, cancelButton);
+    setTabOrder(cancelButton, noStatsButton);
 
-    Form_Load();
-    Combo1->setFocus();
+    ShowChoice();
+    nameBox->setFocus();
     PlaceClientArea(this, 3525, 2100);
 }
 
-void UserFrm::Form_Load() {
+void LoginDialog::ShowChoice() {
     const bool offerNoStats = choice_.OffersNoStats();
-    NoStats->setVisible(offerNoStats);
-    NoStats->setEnabled(offerNoStats);
-    CancelBtn->setVisible(!offerNoStats);
-    CancelBtn->setEnabled(!offerNoStats);
+    noStatsButton->setVisible(offerNoStats);
+    noStatsButton->setEnabled(offerNoStats);
+    cancelButton->setVisible(!offerNoStats);
+    cancelButton->setEnabled(!offerNoStats);
     for (const std::string& entry : choice_.Entries())
-        Combo1->addItem(QString::fromStdString(entry));
-    Combo1->setCurrentIndex(choice_.Preselected());
+        nameBox->addItem(QString::fromStdString(entry));
+    nameBox->setCurrentIndex(choice_.Preselected());
 }
 
-bool UserFrm::Combo1_KeyPress(char32_t key) {
+bool LoginDialog::onKeyTyped(char32_t key) {
     const std::optional<NameBox> box = choice_.Key(key);
     if (!box) return false;
-    Combo1->setEditText(QString::fromStdString(box->Text));
-    Combo1->lineEdit()->setCursorPosition(box->SelStart);
-    if (box->SelLength > 0) Combo1->lineEdit()->setSelection(box->SelStart, box->SelLength);
+    nameBox->setEditText(QString::fromStdString(box->Text));
+    nameBox->lineEdit()->setCursorPosition(box->SelStart);
+    if (box->SelLength > 0) nameBox->lineEdit()->setSelection(box->SelStart, box->SelLength);
     return true;
 }
 
-void UserFrm::TypeText(const QString& text) {
-    for (char32_t c : text.toStdU32String()) Combo1_KeyPress(c);
+void LoginDialog::TypeText(const QString& text) {
+    for (char32_t c : text.toStdU32String()) onKeyTyped(c);
 }
 
 // Keys reach the combo box (which keeps the focus) or, after a click, its line edit; the box
 // hands keys and input-method commits on to the line edit by a direct call, so both are watched.
-bool UserFrm::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != Combo1 && watched != Combo1->lineEdit()) {
+bool LoginDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != nameBox && watched != nameBox->lineEdit()) {
         return QDialog::eventFilter(watched, event);
     }
     switch (event->type()) {
@@ -122,17 +122,17 @@ bool UserFrm::eventFilter(QObject* watched, QEvent* event) {
     }
 }
 
-bool UserFrm::NameKey(QKeyEvent* key) {
+bool LoginDialog::NameKey(QKeyEvent* key) {
     switch (key->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            Command1->click();
+            okButton->click();
             return true;
         case Qt::Key_Escape:
             reject();
             return true;
         case Qt::Key_Backspace:
-            Combo1_KeyPress(TypeAhead::Backspace);
+            onKeyTyped(TypeAhead::Backspace);
             return true;
         case Qt::Key_Tab:
         case Qt::Key_Backtab:
@@ -153,20 +153,20 @@ bool UserFrm::NameKey(QKeyEvent* key) {
     return true;
 }
 
-void UserFrm::Command1_Click() {
-    if (choice_.Ok(Combo1->currentText().toStdString())) {
+void LoginDialog::onOk() {
+    if (choice_.Ok(nameBox->currentText().toStdString())) {
         accept();
     } else {
-        Combo1->setFocus();
+        nameBox->setFocus();
     }
 }
 
-void UserFrm::CancelBtn_Click() {
+void LoginDialog::onCancel() {
     choice_.Cancel();
     reject();
 }
 
-void UserFrm::NoStats_Click() {
+void LoginDialog::onNoKeepStats() {
     choice_.Decline();
     reject();
 }

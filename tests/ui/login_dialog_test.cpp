@@ -1,6 +1,6 @@
 // The log-in window: that it shows what its choice lists and offers, hands it every key and
 // button as a person gives them, and closes or stays as the choice says.
-#include "ui/user_frm.h"
+#include "ui/login_dialog.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -16,16 +16,16 @@
 
 using namespace vella;
 
-class UserFrmTest : public QObject, private DialogRig {
+class LoginDialogTest : public QObject, private DialogRig {
     Q_OBJECT
 
   private:
-    static QLineEdit* Edit(UserFrm& frm) { return frm.Combo1->lineEdit(); }
-    static void Open(UserFrm& frm) {
+    static QLineEdit* Edit(LoginDialog& frm) { return frm.nameBox->lineEdit(); }
+    static void Open(LoginDialog& frm) {
         frm.show();
         QVERIFY(QTest::qWaitForWindowExposed(&frm));
     }
-    static QString Shown(UserFrm& frm) { return frm.Combo1->currentText(); }
+    static QString Shown(LoginDialog& frm) { return frm.nameBox->currentText(); }
     static bool LeftBy(const LoginChoice& choice, LoginOutcome::Kind how) {
         return choice.Outcome().How == how;
     }
@@ -35,18 +35,18 @@ class UserFrmTest : public QObject, private DialogRig {
 
     void captionsAndLayout() {
         LoginChoice choice = Login();
-        UserFrm frm(choice);
+        LoginDialog frm(choice);
         QCOMPARE(frm.windowTitle(), QStringLiteral("¿Quién Es Usted?"));
-        QCOMPARE(frm.Label2->text(),
+        QCOMPARE(frm.explanation->text(),
                  QStringLiteral("We need your name if you want us to keep stats on you."));
-        QCOMPARE(frm.Label1->text(), QStringLiteral("Type your \"User ID\""));
-        QCOMPARE(frm.Command1->text(), QStringLiteral("OK"));
-        QCOMPARE(frm.CancelBtn->text(), QStringLiteral("Cancel"));
-        QCOMPARE(frm.NoStats->text(), QStringLiteral("No Keep Stats"));
-        QVERIFY(frm.Command1->isDefault());
+        QCOMPARE(frm.prompt->text(), QStringLiteral("Type your \"User ID\""));
+        QCOMPARE(frm.okButton->text(), QStringLiteral("OK"));
+        QCOMPARE(frm.cancelButton->text(), QStringLiteral("Cancel"));
+        QCOMPARE(frm.noStatsButton->text(), QStringLiteral("No Keep Stats"));
+        QVERIFY(frm.okButton->isDefault());
         QCOMPARE(frm.size(), QSize(194, 129));
-        QCOMPARE(frm.Combo1->geometry(), QRect(8, 64, 137, 21));
-        QCOMPARE(frm.NoStats->geometry(), frm.CancelBtn->geometry());
+        QCOMPARE(frm.nameBox->geometry(), QRect(8, 64, 137, 21));
+        QCOMPARE(frm.noStatsButton->geometry(), frm.cancelButton->geometry());
         QVERIFY(!frm.windowIcon().isNull());
         QCOMPARE(ClippedCaptions(&frm).join(QStringLiteral("; ")), QString());
     }
@@ -55,25 +55,27 @@ class UserFrmTest : public QObject, private DialogRig {
         Players({"ann", "bob"});
         LogIn(session, StoredName("zed"));
         LoginChoice choice = Login();
-        UserFrm frm(choice);
-        QCOMPARE(frm.Combo1->count(), 3);
-        QCOMPARE(frm.Combo1->itemText(2), QStringLiteral("ZED            "));
-        QCOMPARE(frm.Combo1->currentIndex(), 2);
-        QVERIFY(frm.CancelBtn->isVisibleTo(&frm) && frm.CancelBtn->isEnabled());
-        QVERIFY(!frm.NoStats->isVisibleTo(&frm) && !frm.NoStats->isEnabled());
+        LoginDialog frm(choice);
+        QCOMPARE(frm.nameBox->count(), 3);
+        QCOMPARE(frm.nameBox->itemText(2), QStringLiteral("ZED            "));
+        QCOMPARE(frm.nameBox->currentIndex(), 2);
+        QVERIFY(frm.cancelButton->isVisibleTo(&frm) && frm.cancelButton->isEnabled());
+        QVERIFY(!frm.noStatsButton->isVisibleTo(&frm) && !frm.noStatsButton->isEnabled());
 
         session = PlayerSession();
         LoginChoice nobody = Login();
-        UserFrm offering(nobody);
-        QCOMPARE(offering.Combo1->currentIndex(), -1);
-        QVERIFY(offering.NoStats->isVisibleTo(&offering) && offering.NoStats->isEnabled());
-        QVERIFY(!offering.CancelBtn->isVisibleTo(&offering) && !offering.CancelBtn->isEnabled());
+        LoginDialog offering(nobody);
+        QCOMPARE(offering.nameBox->currentIndex(), -1);
+        QVERIFY(offering.noStatsButton->isVisibleTo(&offering) &&
+                offering.noStatsButton->isEnabled());
+        QVERIFY(!offering.cancelButton->isVisibleTo(&offering) &&
+                !offering.cancelButton->isEnabled());
     }
 
     void typeAheadAsTyped() {
         Players({"bob", "boris"});
         LoginChoice choice = Login();
-        UserFrm frm(choice);
+        LoginDialog frm(choice);
         Open(frm);
         input::Type(&frm, QStringLiteral("b"));
         QCOMPARE(Shown(frm), QStringLiteral("BOB"));
@@ -89,21 +91,22 @@ class UserFrmTest : public QObject, private DialogRig {
             input::Key(&frm, key, mods);
         }
         input::Type(&frm, QStringLiteral("josé"));
-        QCOMPARE(Shown(frm), QStringLiteral("JOSÉ"));
+        input::Type(&frm, QStringLiteral("€"), Qt::ControlModifier | Qt::AltModifier);  // AltGr
+        QCOMPARE(Shown(frm), QStringLiteral("JOSÉ€"));
     }
 
     void tabMovesTheFocusAndTypesNothing() {
         LoginChoice choice = Login();
-        UserFrm frm(choice);
+        LoginDialog frm(choice);
         Open(frm);
         input::Type(&frm, QStringLiteral("a"));
         input::Key(&frm, Qt::Key_Tab);
-        QCOMPARE(frm.focusWidget(), frm.Command1);
+        QCOMPARE(frm.focusWidget(), frm.okButton);
         input::Key(&frm, Qt::Key_Tab);
-        QCOMPARE(frm.focusWidget(), frm.NoStats);  // "Cancel" is not offered
+        QCOMPARE(frm.focusWidget(), frm.noStatsButton);  // "Cancel" is not offered
         input::Key(&frm, Qt::Key_Backtab, Qt::ShiftModifier);
         input::Key(&frm, Qt::Key_Backtab, Qt::ShiftModifier);
-        QCOMPARE(frm.focusWidget(), frm.Combo1);
+        QCOMPARE(frm.focusWidget(), frm.nameBox);
         QCOMPARE(Shown(frm), QStringLiteral("A"));
     }
 
@@ -111,20 +114,20 @@ class UserFrmTest : public QObject, private DialogRig {
     // box presses OK, and Escape leaves with nothing changed.
     void okClosesOnlyWhenTheNameIsTaken() {
         LoginChoice choice = Login();
-        UserFrm frm(choice);
+        LoginDialog frm(choice);
         Open(frm);
         input::Type(&frm, QStringLiteral("   "));
-        input::Click(frm.Command1);
+        input::Click(frm.okButton);
         QCOMPARE(host.LastText(), std::string("Please enter a valid name, 15 characters or less"));
         QVERIFY(frm.isVisible() && LeftBy(choice, LoginOutcome::Kind::Closed));
-        QCOMPARE(frm.focusWidget(), frm.Combo1);
+        QCOMPARE(frm.focusWidget(), frm.nameBox);
         input::Type(&frm, QStringLiteral("x"));
         input::Key(&frm, Qt::Key_Return);
         QCOMPARE(frm.result(), int(QDialog::Accepted));
         QCOMPARE(choice.Outcome().PlayerName, StoredName("   x"));
 
         LoginChoice closed = Login();
-        UserFrm second(closed);
+        LoginDialog second(closed);
         Open(second);
         input::Type(&second, QStringLiteral("bob"));
         input::Key(&second, Qt::Key_Escape);
@@ -147,9 +150,9 @@ class UserFrmTest : public QObject, private DialogRig {
         QFETCH(int, key);
         if (loggedIn) LogIn(session, StoredName("ann"));
         LoginChoice choice = Login();
-        UserFrm frm(choice);
+        LoginDialog frm(choice);
         Open(frm);
-        QPushButton* button = loggedIn ? frm.CancelBtn : frm.NoStats;
+        QPushButton* button = loggedIn ? frm.cancelButton : frm.noStatsButton;
         if (key == 0) {
             input::Click(button);
         } else {
@@ -166,7 +169,7 @@ class UserFrmTest : public QObject, private DialogRig {
 
     void oddInputIsShownAsItWillBeStored() {
         LoginChoice choice = Login();
-        UserFrm frm(choice);
+        LoginDialog frm(choice);
         Open(frm);
         input::Type(&frm, QStringLiteral("Zo\U0001F600\u05E9\u05DC"));  // an emoji, Hebrew
         QCOMPARE(Shown(frm), QStringLiteral("ZO???"));
@@ -189,7 +192,7 @@ class UserFrmTest : public QObject, private DialogRig {
         input::Type(&frm, QString(1000, QLatin1Char('x')));
         QCOMPARE(Shown(frm).size(), 1012);
         // Letters the file cannot hold are refused with their reason, and the window stays.
-        input::Click(frm.Command1);
+        input::Click(frm.okButton);
         QVERIFY(QString::fromStdString(host.LastText())
                     .startsWith(QStringLiteral("These characters cannot be kept in a player's "
                                                "name: \U0001F600 \u05E9.")));
@@ -197,5 +200,5 @@ class UserFrmTest : public QObject, private DialogRig {
     }
 };
 
-QTEST_MAIN(UserFrmTest)
-#include "user_frm_test.moc"
+QTEST_MAIN(LoginDialogTest)
+#include "login_dialog_test.moc"

@@ -2,25 +2,25 @@
 // check boxes, the statistics picture, Exit and help.
 #include <QCheckBox>
 #include <QPushButton>
-#include <QSettings>
 
+#include "ui/game_window.h"
 #include "ui/help_viewer.h"
-#include "ui/main_frm.h"
 #include "ui/pictures.h"
+#include "ui/settings.h"
 
 namespace vella {
 
-void MainFrm::RptChk_Click() {
-    play_.OptionsChanged(CurrentOptions());
-    GuessBtn->setFocus();
+void GameWindow::onRepeatsClicked(bool checked) {
+    play_.AllowRepeats(checked);
+    checkButton->setFocus();
 }
 
-void MainFrm::BlnkChk_Click() {
-    play_.OptionsChanged(CurrentOptions());
-    GuessBtn->setFocus();
+void GameWindow::onBlanksClicked(bool checked) {
+    play_.AllowBlanks(checked);
+    checkButton->setFocus();
 }
 
-void MainFrm::ClrChoice_MouseDown(int index, MouseButton button) {
+void GameWindow::onPalettePress(int index, MouseButton button) {
     if (button == MouseButton::Primary) {
         StartDrag(DragSource{DragSource::Kind::Palette, index}, pictures::Peg(index));
     } else if (button == MouseButton::Secondary) {
@@ -28,38 +28,36 @@ void MainFrm::ClrChoice_MouseDown(int index, MouseButton button) {
     }
 }
 
-void MainFrm::Row_MouseDown(int index, MouseButton button) {
+void GameWindow::onHolePress(int index, MouseButton button) {
     if (button == MouseButton::Secondary) play_.EmptyHole(index);
     if (button == MouseButton::Primary && Game().CanDragHole(index)) {
-        StartDrag(DragSource{DragSource::Kind::Hole, index}, Row[index]->pixmap());
+        StartDrag(DragSource{DragSource::Kind::Hole, index}, holes[index]->pixmap());
     }
 }
 
-void MainFrm::StatImg_Click() {
-    play_.OpenStatistics(CurrentOptions());
-    GuessBtn->setFocus();
+void GameWindow::onShowStatistics() {
+    play_.OpenStatistics();
+    checkButton->setFocus();
 }
 
-void MainFrm::Exit_Click() {
-    if (!play_.Exit()) return;
-    Form_Terminate();
-    close();
+void GameWindow::onExit() {
+    if (play_.MayExit()) close();
 }
 
 // A choice of the player's own, kept for the next run; it changes nothing but the pictures.
-void MainFrm::PegSymbols_Click() {
-    const bool on = PegSymbols->isChecked();
+void GameWindow::onPegSymbols() {
+    const bool on = pegSymbolsAction->isChecked();
     pictures::SetPegSymbols(on);
-    QSettings().setValue(QStringLiteral("PegSymbols"), on);
+    settings::SetPegSymbols(on);
     PaintPalette();
     PaintBoard();
 }
 
-HelpViewer* MainFrm::HelpWindow() const {
+HelpViewer* GameWindow::HelpWindow() const {
     return help_;
 }
 
-void MainFrm::HlpContents_Click() {
+void GameWindow::onHelpContents() {
     if (!help_) help_ = new HelpViewer(this);
     help_->ShowContents();
 }

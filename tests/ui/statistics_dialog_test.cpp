@@ -1,6 +1,6 @@
 // The statistics window: its layout, that it shows what its browser holds (the list, the
 // selection, each view's figures and headers), and that it hands it each choice a person makes.
-#include "ui/stats_frm.h"
+#include "ui/statistics_dialog.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -17,7 +17,7 @@
 
 using namespace vella;
 
-class StatsFrmTest : public QObject, private DialogRig {
+class StatisticsDialogTest : public QObject, private DialogRig {
     Q_OBJECT
 
   private:
@@ -32,7 +32,7 @@ class StatsFrmTest : public QObject, private DialogRig {
         Record("carl", 0, 0, true, 5);
         LogIn(session, StoredName("bob"));
     }
-    static void Open(StatsFrm& frm) {
+    static void Open(StatisticsDialog& frm) {
         frm.show();
         QVERIFY(QTest::qWaitForWindowExposed(&frm));
     }
@@ -41,9 +41,10 @@ class StatsFrmTest : public QObject, private DialogRig {
         for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
         return items;
     }
-    static QStringList Column(StatsFrm& frm, int k) {
-        return {frm.NumGamesLbl[k]->text(), frm.WinsLbl[k]->text(), frm.PctLbl[k]->text(),
-                frm.MvsPerGmLbl[k]->text(), frm.BestLbl[k]->text(), frm.WrstLbl[k]->text()};
+    static QStringList Column(StatisticsDialog& frm, int k) {
+        return {frm.gamesFigures[k]->text(),   frm.winsFigures[k]->text(),
+                frm.percentFigures[k]->text(), frm.movesFigures[k]->text(),
+                frm.bestFigures[k]->text(),    frm.worstFigures[k]->text()};
     }
 
   private slots:
@@ -52,36 +53,37 @@ class StatsFrmTest : public QObject, private DialogRig {
     void captionsAndLayout() {
         Record("ann", 0, 0, true, 4);
         auto browser = Browse();
-        StatsFrm frm(*browser);
+        StatisticsDialog frm(*browser);
         QCOMPARE(frm.windowTitle(), QStringLiteral("Player Stats"));
         QCOMPARE(frm.size(), QSize(471, 215));
-        QCOMPARE(frm.Label1->text(), QStringLiteral("Select Player:"));
-        QCOMPARE(frm.RemPlayrBtn->text(), QStringLiteral("Delete Player"));
-        QCOMPARE(frm.Command1->text(), QStringLiteral("Cool"));
-        QVERIFY(frm.Command1->isDefault());
-        QCOMPARE(frm.Frame1->title(), QStringLiteral("Select Game Type"));
+        QCOMPARE(frm.playerPrompt->text(), QStringLiteral("Select Player:"));
+        QCOMPARE(frm.deleteButton->text(), QStringLiteral("Delete Player"));
+        QCOMPARE(frm.coolButton->text(), QStringLiteral("Cool"));
+        QVERIFY(frm.coolButton->isDefault());
+        QCOMPARE(frm.viewGroup->title(), QStringLiteral("Select Game Type"));
         const QStringList options{"Standard Game",           "Blanks Allowed",
                                   "Repeats Allowed",         "Blanks And Repeats Allowed",
                                   "Totals For 6 & 7 Colors", "Totals For All Game Types"};
         for (int i = 0; i < 6; ++i) {
             // What a screen reader reads, mnemonic markers resolved.
             QCOMPARE(
-                QAccessible::queryAccessibleInterface(frm.GameTypeOpt[i])->text(QAccessible::Name),
+                QAccessible::queryAccessibleInterface(frm.viewButtons[i])->text(QAccessible::Name),
                 options[i]);
         }
         QCOMPARE(frm.font().pointSize(), 8);
         const QStringList rows{"Games Played",           "Games Won",       "Percent Games Won",
                                "Average Moves Per Game", "Best Game (won)", "Worst Game (won)"};
-        QCOMPARE((QStringList{frm.Label2->text(), frm.Label3->text(), frm.Label4->text(),
-                              frm.Label7->text(), frm.Label5->text(), frm.Label6->text()}),
+        QCOMPARE((QStringList{frm.gamesCaption->text(), frm.winsCaption->text(),
+                              frm.percentCaption->text(), frm.movesCaption->text(),
+                              frm.bestCaption->text(), frm.worstCaption->text()}),
                  rows);
-        QVERIFY(frm.Combo1->font().bold());
-        QVERIFY(!frm.Combo1->isEditable());
-        QCOMPARE(frm.Combo1->geometry(), QRect(88, 8, 105, 21));
-        QCOMPARE(frm.NumGamesLbl[1]->geometry(), QRect(224, 72, 41, 17));
-        QCOMPARE(frm.Label6->geometry(), QRect(8, 192, 97, 17));  // the last row
-        QCOMPARE(frm.Frame1->geometry(), QRect(280, 8, 177, 169));
-        QCOMPARE(frm.Command1->geometry(), QRect(280, 184, 177, 25));
+        QVERIFY(frm.playerBox->font().bold());
+        QVERIFY(!frm.playerBox->isEditable());
+        QCOMPARE(frm.playerBox->geometry(), QRect(88, 8, 105, 21));
+        QCOMPARE(frm.gamesFigures[1]->geometry(), QRect(224, 72, 41, 17));
+        QCOMPARE(frm.worstCaption->geometry(), QRect(8, 192, 97, 17));  // the last row
+        QCOMPARE(frm.viewGroup->geometry(), QRect(280, 8, 177, 169));
+        QCOMPARE(frm.coolButton->geometry(), QRect(280, 184, 177, 25));
         QVERIFY(!frm.windowIcon().isNull());
         QCOMPARE(ClippedCaptions(&frm).join(QStringLiteral("; ")), QString());
     }
@@ -93,28 +95,29 @@ class StatsFrmTest : public QObject, private DialogRig {
         Record("ann", 0, 0, false, 7);  // 3 wins in 4 games, 22 moves
         Record("ann", 1, 3, false, 10);
         auto browser = Browse();
-        StatsFrm frm(*browser);
+        StatisticsDialog frm(*browser);
         Open(frm);
         QCOMPARE(Column(frm, 0), (QStringList{"4", "3", "75%", "5.5", "4", "6"}));
         QCOMPARE(Column(frm, 1), (QStringList{"0", "-", "-", "-", "-", "-"}));
-        QVERIFY(frm.SixLabel->isVisible() && frm.SevenLabel->isVisible() && frm.Line3->isVisible());
-        QVERIFY(!frm.TotalLabel->isVisible());
+        QVERIFY(frm.sixColorsHeader->isVisible() && frm.sevenColorsHeader->isVisible() &&
+                frm.sevenColorsRule->isVisible());
+        QVERIFY(!frm.totalHeader->isVisible());
 
-        input::Click(frm.GameTypeOpt[3]);
+        input::Click(frm.viewButtons[3]);
         QCOMPARE(Column(frm, 1), (QStringList{"1", "0", "0%", "10.0", "-", "-"}));
 
-        input::Click(frm.GameTypeOpt[5]);
+        input::Click(frm.viewButtons[5]);
         QCOMPARE(Column(frm, 0), (QStringList{"5", "3", "60%", "6.4", "4", "6"}));
-        QVERIFY(!frm.NumGamesLbl[1]->isVisible() && !frm.WrstLbl[1]->isVisible());
-        QVERIFY(!frm.SixLabel->isVisible() && !frm.SevenLabel->isVisible() &&
-                !frm.Line3->isVisible());
-        QVERIFY(frm.TotalLabel->isVisible() && frm.Line2->isVisible());
+        QVERIFY(!frm.gamesFigures[1]->isVisible() && !frm.worstFigures[1]->isVisible());
+        QVERIFY(!frm.sixColorsHeader->isVisible() && !frm.sevenColorsHeader->isVisible() &&
+                !frm.sevenColorsRule->isVisible());
+        QVERIFY(frm.totalHeader->isVisible() && frm.sixColorsRule->isVisible());
 
-        input::Click(frm.GameTypeOpt[4]);
+        input::Click(frm.viewButtons[4]);
         QCOMPARE(Column(frm, 1), (QStringList{"1", "0", "0%", "10.0", "-", "-"}));
-        QVERIFY(frm.NumGamesLbl[1]->isVisible() && frm.SixLabel->isVisible() &&
-                frm.Line3->isVisible());
-        QVERIFY(!frm.TotalLabel->isVisible());
+        QVERIFY(frm.gamesFigures[1]->isVisible() && frm.sixColorsHeader->isVisible() &&
+                frm.sevenColorsRule->isVisible());
+        QVERIFY(!frm.totalHeader->isVisible());
     }
 
     void opensOnTheBrowsersPlayerAndViewAndFollowsTheList() {
@@ -122,17 +125,17 @@ class StatsFrmTest : public QObject, private DialogRig {
         Record("bob", 0, 2, true, 8);
         LogIn(session, StoredName("bob"));
         auto browser = Browse(GameType::Repeats);
-        StatsFrm frm(*browser);
-        QCOMPARE(Items(frm.Combo1), (QStringList{"ANN            ", "BOB            "}));
-        QCOMPARE(frm.Combo1->currentIndex(), 1);
-        QVERIFY(frm.GameTypeOpt[2]->isChecked());
-        QCOMPARE(frm.BestLbl[0]->text(), QStringLiteral("8"));
+        StatisticsDialog frm(*browser);
+        QCOMPARE(Items(frm.playerBox), (QStringList{"ANN            ", "BOB            "}));
+        QCOMPARE(frm.playerBox->currentIndex(), 1);
+        QVERIFY(frm.viewButtons[2]->isChecked());
+        QCOMPARE(frm.bestFigures[0]->text(), QStringLiteral("8"));
         Open(frm);
-        input::Click(frm.Combo1);  // the list opens on the selected entry; Up picks ann
+        input::Click(frm.playerBox);  // the list opens on the selected entry; Up picks ann
         input::Key(QApplication::activePopupWidget(), Qt::Key_Up);
         input::Key(QApplication::activePopupWidget(), Qt::Key_Return);
         QCOMPARE(browser->Selected(), 0);
-        QCOMPARE(frm.BestLbl[0]->text(), QStringLiteral("3"));
+        QCOMPARE(frm.bestFigures[0]->text(), QStringLiteral("3"));
     }
 
     // The list after a deletion or a change by another program is the browser's; the only
@@ -141,29 +144,29 @@ class StatsFrmTest : public QObject, private DialogRig {
         AnnBobCarlWithBobLoggedIn();
         {
             auto browser = Browse();
-            StatsFrm frm(*browser);
+            StatisticsDialog frm(*browser);
             Open(frm);
             host.answers = {Answer::Ok};
-            input::Click(frm.RemPlayrBtn);
-            QCOMPARE(Items(frm.Combo1), (QStringList{"ANN            ", "CARL           "}));
-            QCOMPARE(frm.Combo1->currentIndex(), 0);
-            QCOMPARE(frm.BestLbl[0]->text(), QStringLiteral("3"));
-            QCOMPARE(frm.focusWidget(), frm.Command1);
+            input::Click(frm.deleteButton);
+            QCOMPARE(Items(frm.playerBox), (QStringList{"ANN            ", "CARL           "}));
+            QCOMPARE(frm.playerBox->currentIndex(), 0);
+            QCOMPARE(frm.bestFigures[0]->text(), QStringLiteral("3"));
+            QCOMPARE(frm.focusWidget(), frm.coolButton);
             QVERIFY(frm.isVisible());
 
-            frm.Combo1->setFocus();
+            frm.playerBox->setFocus();
             input::Key(&frm, Qt::Key_Down);  // carl
             QVERIFY(StatsFile(folder.path().toStdString()).RemovePlayer(1, StoredName("ann")).Ok());
-            input::Click(frm.GameTypeOpt[5]);
-            QCOMPARE(Items(frm.Combo1), (QStringList{"CARL           "}));
-            QCOMPARE(frm.Combo1->currentIndex(), 0);
-            QCOMPARE(frm.BestLbl[0]->text(), QStringLiteral("5"));
+            input::Click(frm.viewButtons[5]);
+            QCOMPARE(Items(frm.playerBox), (QStringList{"CARL           "}));
+            QCOMPARE(frm.playerBox->currentIndex(), 0);
+            QCOMPARE(frm.bestFigures[0]->text(), QStringLiteral("5"));
         }
         host.answers = {Answer::Ok};
         auto browser = Browse();
-        StatsFrm last(*browser);
+        StatisticsDialog last(*browser);
         Open(last);
-        input::Click(last.RemPlayrBtn);
+        input::Click(last.deleteButton);
         QVERIFY(!QFileInfo::exists(folder.filePath("stats.dat")));
         QVERIFY(!last.isVisible());
     }
@@ -173,23 +176,23 @@ class StatsFrmTest : public QObject, private DialogRig {
         Record("ann", 0, 0, true, 3);
         Record("bob", 0, 0, true, 4);
         auto browser = Browse();
-        StatsFrm frm(*browser);
+        StatisticsDialog frm(*browser);
         Open(frm);
-        frm.Combo1->setFocus();
+        frm.playerBox->setFocus();
         input::Key(&frm, Qt::Key_Tab);
-        QCOMPARE(frm.focusWidget(), frm.RemPlayrBtn);
+        QCOMPARE(frm.focusWidget(), frm.deleteButton);
         host.answers.push_back(Answer::Cancel);
         input::Key(&frm, Qt::Key_Return);
         QCOMPARE(host.messages.size(), size_t(1));
         QCOMPARE(host.LastMessage().Title, std::string("Woah!"));
         QVERIFY(frm.isVisible());
 
-        frm.Combo1->setFocus();
+        frm.playerBox->setFocus();
         input::Key(&frm, Qt::Key_Enter);
         QCOMPARE(host.messages.size(), size_t(1));
         QVERIFY(!frm.isVisible());
     }
 };
 
-QTEST_MAIN(StatsFrmTest)
-#include "stats_frm_test.moc"
+QTEST_MAIN(StatisticsDialogTest)
+#include "statistics_dialog_test.moc"

@@ -1,5 +1,5 @@
 // The statistics window.
-#include "ui/stats_frm.h"
+#include "ui/statistics_dialog.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -37,7 +37,8 @@ QFrame* MakeLine(QWidget* parent, int x1, int y, int x2) {
 
 }  // namespace
 
-StatsFrm::StatsFrm(StatsBrowser& browser, QWidget* parent) : QDialog(parent), browser_(browser) {
+StatisticsDialog::StatisticsDialog(StatsBrowser& browser, QWidget* parent)
+    : QDialog(parent), browser_(browser) {
     setWindowTitle(QStringLiteral("Player Stats"));
     setWindowIcon(pictures::StatsIcon());
     FixDialog(this, 7065, 3225);
@@ -46,41 +47,42 @@ StatsFrm::StatsFrm(StatsBrowser& browser, QWidget* parent) : QDialog(parent), br
     PlaceClientArea(this, 1935, 2130);
 }
 
-void StatsFrm::BuildControls() {
-    Label1 = MakeLabel(this, QStringLiteral("Select Player:"), TwipsRect(240, 165, 1095, 255));
+void StatisticsDialog::BuildControls() {
+    playerPrompt =
+        MakeLabel(this, QStringLiteral("Select Player:"), TwipsRect(240, 165, 1095, 255));
     // Named by the player shown, without the spaces that pad a stored name.
-    Combo1 = new NamedComboBox(this, [](const QComboBox& box) {
+    playerBox = new NamedComboBox(this, [](const QComboBox& box) {
         QString name = box.currentText();
         while (name.endsWith(u' ')) name.chop(1);
         return name;
     });
-    Combo1->setGeometry(TwipsRect(1320, 120, 1575, 315));
-    SetFont(Combo1, 8.25, true);
-    connect(Combo1, &QComboBox::currentIndexChanged, this, &StatsFrm::Combo1_Click);
-    Combo1->setAccessibleDescription(QStringLiteral("Select Player"));
+    playerBox->setGeometry(TwipsRect(1320, 120, 1575, 315));
+    SetFont(playerBox, 8.25, true);
+    connect(playerBox, &QComboBox::currentIndexChanged, this, &StatisticsDialog::onPlayerChosen);
+    playerBox->setAccessibleDescription(QStringLiteral("Select Player"));
 
-    RemPlayrBtn = new QPushButton(QStringLiteral("Delete Player"), this);
-    RemPlayrBtn->setGeometry(TwipsRect(240, 600, 1335, 270));
-    connect(RemPlayrBtn, &QPushButton::clicked, this, &StatsFrm::RemPlayrBtn_Click);
+    deleteButton = new QPushButton(QStringLiteral("Delete Player"), this);
+    deleteButton->setGeometry(TwipsRect(240, 600, 1335, 270));
+    connect(deleteButton, &QPushButton::clicked, this, &StatisticsDialog::onDeletePlayer);
 
     const auto header = [this](const char* text, int left) {
         return MakeLabel(this, QString::fromUtf8(text), TwipsRect(left, 720, 855, 255),
                          Qt::AlignHCenter | Qt::AlignTop);
     };
-    SixLabel = header(ColumnHeaders[0], 2160);
-    SevenLabel = header(ColumnHeaders[1], 3240);
-    TotalLabel = header(ColumnHeaders[2], 2100);
-    Line2 = MakeLine(this, 2160, 960, 3000);
-    Line3 = MakeLine(this, 3240, 960, 4080);
+    sixColorsHeader = header(ColumnHeaders[0], 2160);
+    sevenColorsHeader = header(ColumnHeaders[1], 3240);
+    totalHeader = header(ColumnHeaders[2], 2100);
+    sixColorsRule = MakeLine(this, 2160, 960, 3000);
+    sevenColorsRule = MakeLine(this, 3240, 960, 4080);
 
     // Each row: its caption, its width, and a figure under each column header.
     const std::array<std::tuple<QLabel**, int, std::array<QLabel*, 2>*>, 6> rows{
-        {{&Label2, 1455, &NumGamesLbl},
-         {&Label3, 1575, &WinsLbl},
-         {&Label4, 1695, &PctLbl},
-         {&Label7, 2055, &MvsPerGmLbl},
-         {&Label5, 1695, &BestLbl},
-         {&Label6, 1455, &WrstLbl}}};
+        {{&gamesCaption, 1455, &gamesFigures},
+         {&winsCaption, 1575, &winsFigures},
+         {&percentCaption, 1695, &percentFigures},
+         {&movesCaption, 2055, &movesFigures},
+         {&bestCaption, 1695, &bestFigures},
+         {&worstCaption, 1455, &worstFigures}}};
     for (std::size_t row = 0; row < rows.size(); ++row) {
         const auto& [caption, width, figures] = rows[row];
         const int top = 1080 + 360 * static_cast<int>(row);
@@ -92,8 +94,8 @@ void StatsFrm::BuildControls() {
         }
     }
 
-    Frame1 = new QGroupBox(QStringLiteral("Select Game Type"), this);
-    Frame1->setGeometry(TwipsRect(4200, 120, 2655, 2535));
+    viewGroup = new QGroupBox(QStringLiteral("Select Game Type"), this);
+    viewGroup->setGeometry(TwipsRect(4200, 120, 2655, 2535));
     const std::array<QRect, ViewNames.size()> places{
         TwipsRect(120, 240, 2055, 375),  TwipsRect(120, 600, 2055, 375),
         TwipsRect(120, 960, 2295, 375),  TwipsRect(120, 1320, 2415, 375),
@@ -102,39 +104,39 @@ void StatsFrm::BuildControls() {
         // "&&" shows as one ampersand, not as a mnemonic.
         auto* option = new QRadioButton(
             QString::fromUtf8(ViewNames[i]).replace(QLatin1Char('&'), QStringLiteral("&&")),
-            Frame1);
+            viewGroup);
         option->setGeometry(places[i]);
         connect(option, &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on) GameTypeOpt_Click(i);
+            if (on) onViewChosen(i);
         });
-        GameTypeOpt[i] = option;
+        viewButtons[i] = option;
     }
-    Line1 = MakeLine(Frame1, 240, 1740, 2400);
+    viewRule = MakeLine(viewGroup, 240, 1740, 2400);
 
-    Command1 = new QPushButton(QStringLiteral("Cool"), this);
-    Command1->setGeometry(TwipsRect(4200, 2760, 2655, 375));
-    Command1->setDefault(true);
-    connect(Command1, &QPushButton::clicked, this, &StatsFrm::Command1_Click);
-    setTabOrder(Combo1, RemPlayrBtn);
+    coolButton = new QPushButton(QStringLiteral("Cool"), this);
+    coolButton->setGeometry(TwipsRect(4200, 2760, 2655, 375));
+    coolButton->setDefault(true);
+    connect(coolButton, &QPushButton::clicked, this, &StatisticsDialog::onCool);
+    setTabOrder(playerBox, deleteButton);
 }
 
-void StatsFrm::Paint() {
+void StatisticsDialog::Paint() {
     QStringList players;
     for (const std::string& name : browser_.Players()) players << QString::fromStdString(name);
     {
-        const QSignalBlocker quiet(Combo1);
+        const QSignalBlocker quiet(playerBox);
         QStringList listed;
-        for (int i = 0; i < Combo1->count(); ++i) listed << Combo1->itemText(i);
+        for (int i = 0; i < playerBox->count(); ++i) listed << playerBox->itemText(i);
         if (listed != players) {
-            Combo1->clear();
-            Combo1->addItems(players);
+            playerBox->clear();
+            playerBox->addItems(players);
         }
-        Combo1->setCurrentIndex(browser_.Selected());
-        QRadioButton* view = GameTypeOpt[browser_.View()];
+        playerBox->setCurrentIndex(browser_.Selected());
+        QRadioButton* view = viewButtons[browser_.View()];
         const QSignalBlocker still(view);
         view->setChecked(true);
         // A screen reader reads the figures with the view's button as it takes the focus.
-        for (QRadioButton* option : GameTypeOpt) {
+        for (QRadioButton* option : viewButtons) {
             option->setAccessibleDescription(
                 option == view ? QString::fromStdString(browser_.FiguresSentence()) : QString());
         }
@@ -143,8 +145,8 @@ void StatsFrm::Paint() {
     for (int k = 0; k < 2; ++k) {
         const bool shown = k == 0 || !figures.GrandTotal;
         const auto texts = figures.Columns[k].Rows();
-        const std::array<QLabel*, 6> cells{NumGamesLbl[k], WinsLbl[k], PctLbl[k],
-                                           MvsPerGmLbl[k], BestLbl[k], WrstLbl[k]};
+        const std::array<QLabel*, 6> cells{gamesFigures[k], winsFigures[k], percentFigures[k],
+                                           movesFigures[k], bestFigures[k], worstFigures[k]};
         for (std::size_t row = 0; row < cells.size(); ++row) {
             QLabel* label = cells[row];
             label->setVisible(shown);
@@ -155,33 +157,33 @@ void StatsFrm::Paint() {
                                    QString::fromUtf8(ColumnHeader(figures, k)), label->text()));
         }
     }
-    SixLabel->setVisible(!figures.GrandTotal);
-    SevenLabel->setVisible(!figures.GrandTotal);
-    Line3->setVisible(!figures.GrandTotal);
-    TotalLabel->setVisible(figures.GrandTotal);
+    sixColorsHeader->setVisible(!figures.GrandTotal);
+    sevenColorsHeader->setVisible(!figures.GrandTotal);
+    sevenColorsRule->setVisible(!figures.GrandTotal);
+    totalHeader->setVisible(figures.GrandTotal);
 }
 
-void StatsFrm::Combo1_Click() {
-    browser_.Select(Combo1->currentIndex());
+void StatisticsDialog::onPlayerChosen() {
+    browser_.Select(playerBox->currentIndex());
     Paint();
 }
 
-void StatsFrm::GameTypeOpt_Click(int index) {
+void StatisticsDialog::onViewChosen(int index) {
     browser_.ChooseView(index);
     Paint();
 }
 
-void StatsFrm::Command1_Click() {
+void StatisticsDialog::onCool() {
     accept();
 }
 
-void StatsFrm::RemPlayrBtn_Click() {
+void StatisticsDialog::onDeletePlayer() {
     if (browser_.DeleteSelected()) {  // the only player: the file is gone, and so is this window
         accept();
         return;
     }
     Paint();
-    Command1->setFocus();
+    coolButton->setFocus();
 }
 
 }  // namespace vella
