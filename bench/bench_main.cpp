@@ -21,7 +21,7 @@ class RatioReporter final : public benchmark::ConsoleReporter {
 
     void PrintRatios() const {
         const std::pair<const char*, const char*> pairs[] = {
-            {"BM_RecordCount", "BM_FloorReadWholeFile"},
+            {"BM_ReadNames", "BM_FloorReadWholeFile"},
             // Recording writes the whole file aside: within twice one copy of it.
             {"BM_RecordGameFirstPlayer", "BM_FloorCopyFile"},
             {"BM_RecordGameLastPlayer", "BM_FloorCopyFile"},

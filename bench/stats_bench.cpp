@@ -107,12 +107,6 @@ static void BM_FloorCopyFileFlushed(benchmark::State& state) {
 }
 BENCHMARK(BM_FloorCopyFileFlushed)->Unit(benchmark::kMillisecond);
 
-static void BM_RecordCount(benchmark::State& state) {
-    StatsFile& stats = FullStats();
-    for (auto _ : state) benchmark::DoNotOptimize(stats.RecordCount().Value);
-}
-BENCHMARK(BM_RecordCount)->Unit(benchmark::kMillisecond);
-
 static void BM_ReadNames(benchmark::State& state) {
     StatsFile& stats = FullStats();
     for (auto _ : state) benchmark::DoNotOptimize(stats.ReadNames().Value.size());

@@ -86,18 +86,6 @@ Status StatsFile::Rewrite(const Bytes& bytes) {
     return fileio::WriteAside(TmpPath(), DatPath(), bytes, DatPath());
 }
 
-Result<int> StatsFile::RecordCount() {
-    if (!fileio::Exists(DatPath())) {
-        return Reading(true, [](Bytes& bytes) { return Result<int>{{}, WholeRecords(bytes)}; });
-    }
-    return Locked(false, [&](fileio::FolderLock&) {
-        const auto length = fileio::Length(DatPath());
-        if (!length.Ok()) return Result<int>::Failure(length);
-        if (length.Value.value_or(0) > MaxLength) return Result<int>::Failure(Load());
-        return Result<int>{{}, static_cast<int>(CountFor(length.Value.value_or(0)))};
-    });
-}
-
 Result<std::vector<std::string>> StatsFile::ReadNames() {
     return Reading(true, [](Bytes& bytes) {
         const int count = WholeRecords(bytes);

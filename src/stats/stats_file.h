@@ -31,9 +31,6 @@ class StatsFile {
     // File length / 143 rounded to the nearest whole number (a tail of 72..142 bytes counts).
     static std::int64_t CountFor(std::uint64_t length);
 
-    // The number of records; creates an empty stats.dat when there is none.
-    Result<int> RecordCount();
-
     // The name field of every record in file order (stored form, 15 characters); creates an
     // empty file when there is none.
     Result<std::vector<std::string>> ReadNames();

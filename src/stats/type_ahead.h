@@ -31,7 +31,6 @@ class TypeAhead {
     // them: they stand as '?' in the text), each once, in the order typed.
     std::u32string Unstorable() const;
     const Box& Shown() const { return box_; }
-    bool MatchFound() const { return matchFound_; }
 
   private:
     std::vector<std::string> entries_;

@@ -111,7 +111,7 @@ TEST_F(Flows, NoKeepStatsAtTheEndRecordsNothing) {
     Win();
     EXPECT_FALSE(play.Session().KeepStats);
     EXPECT_EQ(shown.back(), "Vellacode");
-    EXPECT_EQ(stats.RecordCount().Value, 0);
+    EXPECT_EQ(PlayerCount(stats), 0);
     Win();  // statistics off: nobody is asked
     EXPECT_EQ(host.logins.size(), 1u);
 }
@@ -167,7 +167,7 @@ TEST_F(Flows, ChangeOfPlayerIsRefusedWhileAGameCountsAndOtherwiseAbandonsIt) {
     EXPECT_EQ(play.Game().CurRow(), 0);
     EXPECT_FALSE(play.OptionsLocked());
     EXPECT_EQ(shown.back(), "Current Player: Jones");
-    EXPECT_EQ(stats.RecordCount().Value, 0);  // the abandoned game is not recorded
+    EXPECT_EQ(PlayerCount(stats), 0);  // the abandoned game is not recorded
 
     // Cancel, the window closed, or the same player again: the game under way goes on.
     play.ToggleKeepStats();
@@ -231,7 +231,7 @@ TEST_F(Flows, FileFailuresAreReportedAndThePlayGoesOn) {
               "This game was recorded, but it may be lost if the computer stops now. The disk did "
               "not confirm the change to \"" +
                   (folder / "stats.dat").string() + "\": Input/output error.");
-    EXPECT_EQ(stats.RecordCount().Value, 1);
+    EXPECT_EQ(PlayerCount(stats), 1);
 
     std::filesystem::remove(folder / "stats.dat");
     std::filesystem::create_directory(folder / "stats.dat");

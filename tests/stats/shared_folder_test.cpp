@@ -106,8 +106,7 @@ TEST(SharedFolder, FilesTooLargeForTheFormatAreRefusedUnreadAndKept) {
          {StatsFile::MaxLength + 1, std::uint64_t{143} << 31, std::uint64_t{143} << 32}) {
         fs::resize_file(stats.DatPath(), 0);
         fs::resize_file(stats.DatPath(), length);  // sparse: no disk is used
-        const std::vector<Status> done{stats.RecordCount(),
-                                       stats.ReadNames(),
+        const std::vector<Status> done{stats.ReadNames(),
                                        stats.ReadPlayer(1, StoredName("a")),
                                        stats.DeleteWhenEmpty(),
                                        stats.Backup(),
@@ -121,7 +120,7 @@ TEST(SharedFolder, FilesTooLargeForTheFormatAreRefusedUnreadAndKept) {
         EXPECT_FALSE(fs::exists(stats.BakPath()));
     }
     fs::resize_file(stats.DatPath(), StatsFile::MaxLength);
-    EXPECT_EQ(stats.RecordCount().Value, StatsFile::MaxRecords + 1);
+    EXPECT_EQ(PlayerCount(stats), StatsFile::MaxRecords + 1);
 }
 
 // Links, pipes and folders under each statistics file's name: refused with a message that names
@@ -156,7 +155,6 @@ TEST(SharedFolder, NoStatisticsFileIsFollowedWaitedOnOrWrittenThrough) {
                 EXPECT_EQ(named(done.Error), fails) << done.Error;
             };
             expect(stats.ReadNames(), isDat);
-            expect(stats.RecordCount(), isDat);
             expect(stats.DeleteWhenEmpty(), isDat || isLock);
             expect(stats.RecordGame(StoredName("ann"), Won), writesFail);
             expect(stats.RemovePlayer(2, StoredName("bob")), writesFail);

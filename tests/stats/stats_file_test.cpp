@@ -22,9 +22,9 @@ class StatsFileTest : public ::testing::Test {
 };
 
 TEST_F(StatsFileTest, CountingAMissingFileCreatesItEmpty) {
-    const auto count = stats.RecordCount();
-    ASSERT_TRUE(count.Ok()) << count.Error;
-    EXPECT_EQ(count.Value, 0);
+    const auto names = stats.ReadNames();
+    ASSERT_TRUE(names.Ok()) << names.Error;
+    EXPECT_TRUE(names.Value.empty());
     EXPECT_TRUE(fs::exists(stats.DatPath()));
     EXPECT_EQ(fs::file_size(stats.DatPath()), 0u);
 }
@@ -33,7 +33,7 @@ TEST_F(StatsFileTest, CountRoundsToTheNearestRecord) {
     for (auto [length, count] :
          {std::pair{71, 0}, {72, 1}, {143 * 5 + 20, 5}, {143 * 5 + 100, 6}, {143 * 2, 2}}) {
         WriteBytes(stats.DatPath(), std::vector<unsigned char>(length, 0x41));
-        EXPECT_EQ(stats.RecordCount().Value, count) << length;
+        EXPECT_EQ(PlayerCount(stats), count) << length;
     }
 }
 

@@ -12,6 +12,11 @@
 #include "stats/player_rec.h"
 #include "stats/stats_file.h"
 
+// The number of players the file lists (creating an empty file where there is none).
+inline int PlayerCount(vella::StatsFile& stats) {
+    return static_cast<int>(stats.ReadNames().Value.size());
+}
+
 class TempFolder {
   public:
     TempFolder() {
