@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "game/secret.h"
+#include "stats/file_io.h"
 #include "stats/stats_file.h"
 #include "ui/command_line.h"
 #include "ui/game_window.h"
@@ -25,8 +26,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Vellacode"));
     QApplication::setOrganizationName(QStringLiteral("Vellacode"));
     QApplication::setApplicationVersion(QStringLiteral(VELLACODE_VERSION));
-    const std::optional<QString> unusable =
-        line.StatsFolder ? vella::PrepareFolder(*line.StatsFolder) : std::nullopt;
+    const vella::Status unusable =
+        line.StatsFolder ? vella::fileio::PrepareFolder(*line.StatsFolder) : vella::Status{};
 
     vella::QtModalHost host;
     vella::ClockRandom random;
@@ -40,11 +41,10 @@ int main(int argc, char* argv[]) {
             if (!failed.empty()) std::fprintf(stderr, "%s\n", failed.c_str());
         });
     window.show();
-    if (unusable) {
+    if (!unusable.Ok()) {
         // The game goes on; each statistics operation will say what it could not do.
-        QTimer::singleShot(0, &window, [&host, &unusable] {
-            vella::ReportFailure(host, unusable->toStdString());
-        });
+        QTimer::singleShot(0, &window,
+                           [&host, &unusable] { vella::ReportFailure(host, unusable.Error); });
     }
     return app.exec();
 }

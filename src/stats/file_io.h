@@ -1,6 +1,6 @@
 // The one file layer: whole-file reads, files written aside and renamed over, removal, and the
-// lock that keeps two copies of the program from interleaving. Every platform-specific call of
-// the program lives in file_io.cpp.
+// lock that keeps two copies of the program from interleaving. The platform's calls under it live
+// in file_io_posix.cpp and file_io_win32.cpp.
 //
 // Nothing here follows a symbolic link or waits on a special file: a path that is a link, folder,
 // named pipe, device or socket is refused with a sentence that says what it is, and left alone.
@@ -53,6 +53,10 @@ Status CheckWritable(const std::filesystem::path& path);
 // `Unconfirmed` set, since `to` already holds the new bytes.
 Status WriteAside(const std::filesystem::path& aside, const std::filesystem::path& to,
                   std::span<const unsigned char> bytes, const std::filesystem::path& like);
+
+// Creates the statistics folder where it is missing, with the folders above it, and checks that
+// it is a folder this user may write in.
+Status PrepareFolder(const std::filesystem::path& folder);
 
 // Removes the file and flushes the folder; a file that is already gone is not an error.
 Status Remove(const std::filesystem::path& path);

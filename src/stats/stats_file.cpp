@@ -49,9 +49,8 @@ std::int64_t StatsFile::CountFor(std::uint64_t length) {
 }
 
 template <class Operation>
-auto StatsFile::Locked(bool writing, Operation operation) {
-    const auto lock = fileio::FolderLock::Acquire(
-        LockPath(), DatPath(), writing ? fileio::Need::Write : fileio::Need::Read);
+auto StatsFile::Locked(fileio::Need need, Operation operation) {
+    const auto lock = fileio::FolderLock::Acquire(LockPath(), DatPath(), need);
     using Outcome = decltype(operation(*lock.Value));
     if (!lock.Ok()) {
         Outcome failed{};
@@ -62,14 +61,15 @@ auto StatsFile::Locked(bool writing, Operation operation) {
 }
 
 template <class Operation>
-auto StatsFile::Reading(bool create, Operation operation) {
+auto StatsFile::Reading(Missing missing, Operation operation) {
     using Outcome = decltype(operation(std::declval<Bytes&>()));
-    if (create && !fileio::Exists(DatPath())) {
-        const Status made =
-            Locked(true, [&](fileio::FolderLock&) { return fileio::CreateEmpty(DatPath()); });
+    if (missing == Missing::Create && !fileio::Exists(DatPath())) {
+        const Status made = Locked(fileio::Need::Write, [&](fileio::FolderLock&) {
+            return fileio::CreateEmpty(DatPath());
+        });
         if (!made.Ok()) return Outcome::Failure(made);
     }
-    return Locked(false, [&](fileio::FolderLock&) {
+    return Locked(fileio::Need::Read, [&](fileio::FolderLock&) {
         auto loaded = Load();
         if (!loaded.Ok()) return Outcome::Failure(loaded);
         return operation(loaded.Value.Data);
@@ -87,7 +87,7 @@ Status StatsFile::Rewrite(const Bytes& bytes) {
 }
 
 Result<std::vector<std::string>> StatsFile::ReadNames() {
-    return Reading(true, [](Bytes& bytes) {
+    return Reading(Missing::Create, [](Bytes& bytes) {
         const int count = WholeRecords(bytes);
         Result<std::vector<std::string>> names;
         names.Value.reserve(count);
@@ -100,7 +100,7 @@ Result<std::vector<std::string>> StatsFile::ReadNames() {
 }
 
 Result<std::optional<PlayerRec>> StatsFile::ReadPlayer(int k, const std::string& storedName) {
-    return Reading(false, [&](Bytes& bytes) {
+    return Reading(Missing::Leave, [&](Bytes& bytes) {
         Result<std::optional<PlayerRec>> found;
         if (RecordIs(bytes, k, storedName))
             found.Value = DecodeRecord(std::span(bytes).subspan(OffsetOf(k - 1)));
@@ -109,7 +109,7 @@ Result<std::optional<PlayerRec>> StatsFile::ReadPlayer(int k, const std::string&
 }
 
 Result<int> StatsFile::RemovePlayer(int k, const std::string& storedName) {
-    return Locked(true, [&](fileio::FolderLock&) {
+    return Locked(fileio::Need::Write, [&](fileio::FolderLock&) {
         auto loaded = Load();
         if (!loaded.Ok()) return Result<int>::Failure(loaded);
         Bytes& bytes = loaded.Value.Data;
@@ -134,7 +134,7 @@ Result<int> StatsFile::RemovePlayer(int k, const std::string& storedName) {
 Result<int> StatsFile::DeleteWhenEmpty() {
     // No statistics, nothing to do: a folder without them gets no lock file either.
     if (!fileio::Exists(DatPath())) return {};
-    return Locked(true, [&](fileio::FolderLock&) {
+    return Locked(fileio::Need::Write, [&](fileio::FolderLock&) {
         const auto length = fileio::Length(DatPath());
         if (!length.Ok()) return Result<int>::Failure(length);
         if (length.Value.value_or(0) > MaxLength) return Result<int>::Failure(Load());
@@ -151,12 +151,12 @@ Result<int> StatsFile::DeleteWhenEmpty() {
 Result<int> StatsFile::Backup() {
     if (!fileio::Exists(DatPath())) {
         // A lock file left behind without statistics goes, under its own lock.
-        return Locked(false, [&](fileio::FolderLock& lock) {
+        return Locked(fileio::Need::Read, [&](fileio::FolderLock& lock) {
             if (!fileio::Exists(DatPath())) lock.RemoveFile();
             return Result<int>{};
         });
     }
-    return Locked(true, [&](fileio::FolderLock& lock) {
+    return Locked(fileio::Need::Write, [&](fileio::FolderLock& lock) {
         auto loaded = Load();
         if (!loaded.Ok()) return Result<int>::Failure(loaded);
         const Bytes& bytes = loaded.Value.Data;
@@ -176,7 +176,7 @@ Result<int> StatsFile::Backup() {
 }
 
 Status StatsFile::RecordGame(const std::string& storedName, const FinishedGame& game) {
-    return Locked(true, [&](fileio::FolderLock&) {
+    return Locked(fileio::Need::Write, [&](fileio::FolderLock&) {
         auto loaded = Load();
         if (!loaded.Ok()) return Status(loaded);
         Bytes& bytes = loaded.Value.Data;

@@ -71,12 +71,15 @@ class StatsFile {
 
     // Runs `operation(lock)` while holding the folder's lock; a lock that cannot be had fails it.
     template <class Operation>
-    auto Locked(bool writing, Operation operation);
+    auto Locked(fileio::Need need, Operation operation);
 
-    // A reading operation on stats.dat's bytes (none where there is no file), under the lock.
-    // With `create`, a missing stats.dat is first created empty.
+    // What a reading operation does where there is no stats.dat: creates it empty, or reads no
+    // bytes.
+    enum class Missing { Create, Leave };
+
+    // A reading operation on stats.dat's bytes, under the lock.
     template <class Operation>
-    auto Reading(bool create, Operation operation);
+    auto Reading(Missing missing, Operation operation);
 
     // stats.dat's bytes, refused beyond MaxLength; the caller holds the lock.
     Result<fileio::Contents> Load();

@@ -132,26 +132,4 @@ UserFolder UserStatsFolder() {
     return {std::filesystem::path(QDir::cleanPath(data).toStdU16String()) / "vellacode", {}};
 }
 
-std::optional<QString> PrepareFolder(const std::filesystem::path& folder) {
-    const QString shown = QString::fromStdU16String(folder.u16string());
-    const QFileInfo info(shown);
-    if (info.exists() && !info.isDir()) {
-        return QStringLiteral("The statistics cannot be kept in \"%1\": it is not a folder.")
-            .arg(shown);
-    }
-    if (!info.exists() && !QDir().mkpath(shown)) {
-        return QStringLiteral(
-                   "The statistics cannot be kept in \"%1\": the folder could not be "
-                   "created.")
-            .arg(shown);
-    }
-    if (!QFileInfo(shown).isWritable()) {
-        return QStringLiteral(
-                   "The statistics cannot be kept in \"%1\": the folder cannot be "
-                   "written.")
-            .arg(shown);
-    }
-    return std::nullopt;
-}
-
 }  // namespace vella

@@ -32,8 +32,4 @@ struct UserFolder {
 };
 UserFolder UserStatsFolder();
 
-// Creates `folder` when missing and checks that files can be made in it. Returns why the
-// statistics cannot be kept there, or nothing.
-std::optional<QString> PrepareFolder(const std::filesystem::path& folder);
-
 }  // namespace vella

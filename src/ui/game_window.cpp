@@ -65,12 +65,8 @@ GameWindow::GameWindow(ModalHost& host, RandomSource& random, StatsFile& stats, 
 
 GameWindow::~GameWindow() = default;
 
-void GameWindow::BuildControls() {
-    auto* client = new QWidget(this);
-    client->setFixedSize(Twips(4365), Twips(6780));
-    client->setFont(DialogFont());
-    setCentralWidget(client);
-
+// The board's holes, and beside them each row's score boxes.
+void GameWindow::BuildBoard(QWidget* client) {
     board = MakeFrame(client, TwipsRect(60, 120, 2595, 6255));
     scoreFrame = MakeFrame(client, TwipsRect(2700, 120, 735, 6255));
     for (int i = 0; i < HoleCount; ++i) {
@@ -92,6 +88,14 @@ void GameWindow::BuildControls() {
         indicator->setAutoFillBackground(true);
         scoreBoxes[i] = indicator;
     }
+}
+
+void GameWindow::BuildControls() {
+    auto* client = new QWidget(this);
+    client->setFixedSize(Twips(4365), Twips(6780));
+    client->setFont(DialogFont());
+    setCentralWidget(client);
+    BuildBoard(client);
 
     statisticsButton = new ImageControl(0, client);
     statisticsButton->setGeometry(TwipsRect(3540, 300, 675, 480));

@@ -94,6 +94,7 @@ class GameWindow : public QMainWindow {
 
   private:
     void BuildControls();
+    void BuildBoard(QWidget* client);
     void BuildMenus();
     void BuildKeyboard();
     void NameBoard();

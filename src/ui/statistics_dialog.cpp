@@ -94,6 +94,17 @@ void StatisticsDialog::BuildControls() {
         }
     }
 
+    BuildViewChoice();
+
+    coolButton = new QPushButton(QStringLiteral("Cool"), this);
+    coolButton->setGeometry(TwipsRect(4200, 2760, 2655, 375));
+    coolButton->setDefault(true);
+    connect(coolButton, &QPushButton::clicked, this, &StatisticsDialog::onCool);
+    setTabOrder(playerBox, deleteButton);
+}
+
+// The six views to choose from: each game type, each colour count, and everything.
+void StatisticsDialog::BuildViewChoice() {
     viewGroup = new QGroupBox(QStringLiteral("Select Game Type"), this);
     viewGroup->setGeometry(TwipsRect(4200, 120, 2655, 2535));
     const std::array<QRect, ViewNames.size()> places{
@@ -112,12 +123,6 @@ void StatisticsDialog::BuildControls() {
         viewButtons[i] = option;
     }
     viewRule = MakeLine(viewGroup, 240, 1740, 2400);
-
-    coolButton = new QPushButton(QStringLiteral("Cool"), this);
-    coolButton->setGeometry(TwipsRect(4200, 2760, 2655, 375));
-    coolButton->setDefault(true);
-    connect(coolButton, &QPushButton::clicked, this, &StatisticsDialog::onCool);
-    setTabOrder(playerBox, deleteButton);
 }
 
 void StatisticsDialog::Paint() {

@@ -55,6 +55,7 @@ class StatisticsDialog : public QDialog {
 
   private:
     void BuildControls();
+    void BuildViewChoice();
     // Shows what the browser holds: the list, the selection, the view and its figures.
     void Paint();
 

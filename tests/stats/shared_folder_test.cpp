@@ -60,6 +60,21 @@ TEST(SharedFolder, AFolderWithoutStatisticsIsLeftAsItWasFound) {
     EXPECT_TRUE(Listing(folder.Path()).empty());
 }
 
+// The statistics folder is made where it is missing; a file in its place, or above it, is named.
+TEST(SharedFolder, TheStatisticsFolderIsMadeOrWhatStandsInItsWayIsSaid) {
+    TempFolder base;
+    EXPECT_TRUE(fileio::PrepareFolder(base.Path() / "new" / "deeper").Ok());
+    EXPECT_TRUE(fs::is_directory(base.Path() / "new" / "deeper"));
+    WriteBytes(base.Path() / "plain", {});
+    EXPECT_EQ(fileio::PrepareFolder(base.Path() / "plain").Error,
+              "Could not keep the statistics in " + fileio::Shown(base.Path() / "plain") +
+                  ": it is not a folder.");
+    const fs::path under = base.Path() / "plain" / "sub";
+    EXPECT_EQ(fileio::PrepareFolder(under).Error.rfind(
+                  "Could not create the folder " + fileio::Shown(under) + ": ", 0),
+              0u);
+}
+
 // Another program may hold a statistics file open for a moment (a virus scanner, a backup). On
 // Windows that stops a rename over it or its removal, so the step waits for it to be closed; a
 // file held open for longer is reported as in use, and left as it was.

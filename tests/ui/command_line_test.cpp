@@ -84,21 +84,6 @@ class CommandLineTest : public QObject {
             qPrintable(help.Output));
         QVERIFY(!help.Output.contains(QStringLiteral("//")));
     }
-
-    void aFolderIsCreatedOrItsFaultIsNamed() {
-        QTemporaryDir scratch;
-        const std::filesystem::path base = scratch.path().toStdString();
-        QVERIFY(!PrepareFolder(base / "new" / "deeper"));
-        QVERIFY(std::filesystem::is_directory(base / "new" / "deeper"));
-        QFile file(scratch.filePath(QStringLiteral("plain")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.close();
-        const auto notAFolder = PrepareFolder(base / "plain");
-        QVERIFY(notAFolder && notAFolder->contains(QStringLiteral("it is not a folder")));
-        const auto underAFile = PrepareFolder(base / "plain" / "sub");
-        QVERIFY(underAFile && underAFile->contains(QStringLiteral("could not be created")));
-        QVERIFY(underAFile->startsWith(QStringLiteral("The statistics cannot be kept in \"")));
-    }
 };
 
 QTEST_MAIN(CommandLineTest)

@@ -1,0 +1,238 @@
+// The file layer's calls on POSIX systems.
+#include <fcntl.h>
+#include <pthread.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <condition_variable>
+#include <mutex>
+#include <system_error>
+#include <thread>
+
+#include "stats/file_system.h"
+
+namespace vella::fileio::sys {
+namespace {
+
+constexpr int OpenFlags = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+
+const char* Describe(mode_t mode) {
+    if (S_ISLNK(mode)) return "a symbolic link";
+    if (S_ISDIR(mode)) return "a folder";
+    if (S_ISFIFO(mode)) return "a named pipe";
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
+    if (S_ISSOCK(mode)) return "a socket";
+    return "something other than a file";
+}
+
+fs::path FolderOf(const fs::path& file) {
+    return file.parent_path().empty() ? fs::path(".") : file.parent_path();
+}
+
+// Interrupts the thread that made it from `deadline` on, again and again until it goes, so that a
+// blocking lock call returns EINTR there; waiting on the kernel's queue is fair to every copy,
+// where polling lets one copy take the lock over and over.
+class Alarm {
+  public:
+    explicit Alarm(Clock::time_point deadline)
+        : target_(pthread_self()), thread_([this, deadline] { Run(deadline); }) {}
+    ~Alarm() {
+        {
+            const std::lock_guard<std::mutex> hold(mutex_);
+            stop_ = true;
+        }
+        wake_.notify_all();
+        thread_.join();
+    }
+    bool Rang() const { return rang_; }
+
+    static void Install() {
+        static const bool installed = [] {
+            struct sigaction action {};
+            action.sa_handler = [](int) {};
+            sigemptyset(&action.sa_mask);
+            action.sa_flags = 0;  // no SA_RESTART: the lock call must return
+            return ::sigaction(SIGRTMIN, &action, nullptr) == 0;
+        }();
+        (void)installed;
+    }
+
+  private:
+    void Run(Clock::time_point deadline) {
+        std::unique_lock<std::mutex> hold(mutex_);
+        if (wake_.wait_until(hold, deadline, [this] { return stop_; })) return;
+        rang_ = true;
+        do pthread_kill(target_, SIGRTMIN);
+        while (!wake_.wait_for(hold, std::chrono::milliseconds(5), [this] { return stop_; }));
+    }
+
+    pthread_t target_;
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    bool stop_ = false;
+    std::atomic<bool> rang_ = false;
+    std::thread thread_;
+};
+
+// Whether a lock call waits for the lock or fails at once while another copy holds it.
+enum class Wait { No, Yes };
+
+// One lock call on the whole lock file: an open file description lock, or a classic record lock
+// where the kernel has none (EINVAL). The two kinds see each other. Value: 0 or the error.
+int LockCall(int fd, Wait wait, bool& classic, const fs::path& file) {
+#ifndef F_OFD_SETLK
+    classic = true;
+#endif
+    const bool waits = wait == Wait::Yes;
+    for (;;) {
+        struct flock range {};
+        range.l_type = F_WRLCK;
+        range.l_whence = SEEK_SET;
+        int error = Fault(classic ? Step::Lock : Step::OfdLock, file);
+#ifdef F_OFD_SETLK
+        const int command =
+            classic ? (waits ? F_SETLKW : F_SETLK) : (waits ? F_OFD_SETLKW : F_OFD_SETLK);
+#else
+        const int command = waits ? F_SETLKW : F_SETLK;
+#endif
+        if (error == 0 && ::fcntl(fd, command, &range) == 0) return 0;
+        if (error == 0) error = errno;
+        if (error != EINVAL || classic) return error;
+        classic = true;
+    }
+}
+
+}  // namespace
+
+std::string ErrorText(int error) {
+    return std::error_code(error, std::generic_category()).message();
+}
+
+Seen Look(const fs::path& path) {
+    Seen seen;
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0) {
+        if (errno != ENOENT) seen.Trouble.Error = errno;
+        return seen;
+    }
+    seen.Exists = true;
+    if (!S_ISREG(st.st_mode)) seen.Trouble.Kind = Describe(st.st_mode);
+    seen.Mode = st.st_mode & 07777;
+    seen.Owner = st.st_uid;
+    seen.Group = st.st_gid;
+    return seen;
+}
+
+int Fd::Close() {
+    if (fd < 0) return 0;
+    const int closed = ::close(fd);
+    fd = -1;
+    return closed;
+}
+
+int Open(const fs::path& path, Access access, unsigned mode) {
+    const int flags = access == Access::Read        ? O_RDONLY
+                      : access == Access::ReadWrite ? O_RDWR
+                                                    : O_RDWR | O_CREAT | O_EXCL;
+    int fd;
+    do fd = ::open(path.c_str(), flags | OpenFlags, static_cast<mode_t>(mode));
+    while (fd < 0 && errno == EINTR);
+    return fd;
+}
+
+long Read(int fd, unsigned char* data, std::size_t n) {
+    return ::read(fd, data, n);
+}
+
+long Write(int fd, const unsigned char* data, std::size_t n) {
+    return ::write(fd, data, n);
+}
+
+int Sync(int fd) {
+    return ::fsync(fd);
+}
+
+int Unlink(const fs::path& path) {
+    return ::unlink(path.c_str());
+}
+
+int Delete(const fs::path& path) {
+    return ::unlink(path.c_str()) == 0 ? 0 : errno;
+}
+
+int Rename(const fs::path& from, const fs::path& to) {
+    return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
+}
+
+int SyncFolder(const fs::path& file) {
+    Fd dir{::open(FolderOf(file).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
+    if (dir.fd < 0) return errno;
+    if (::fsync(dir.fd) != 0 && errno != EINVAL) return errno;  // EINVAL: nothing to flush
+    return 0;
+}
+
+bool RegularLength(int fd, std::uint64_t& length) {
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    length = static_cast<std::uint64_t>(st.st_size);
+    return true;
+}
+
+// The mode is set outright (the umask would narrow it), and the owner and group where the user
+// may: the superuser gives the file back to its owner, anyone else keeps a group they are in.
+void KeepPermissions(int fd, const Seen& like) {
+    if (!like.Exists || like.Trouble) return;
+    const auto group = static_cast<gid_t>(like.Group);
+    if (::fchown(fd, static_cast<uid_t>(like.Owner), group) != 0 &&
+        ::fchown(fd, static_cast<uid_t>(-1), group) != 0) {
+        // not a group of this user's: the file keeps the user's own
+    }
+    if (::fchmod(fd, like.Mode & 0777) != 0) {
+        // a file system without permission bits
+    }
+}
+
+bool MayWrite(const fs::path& path, const Seen& seen) {
+    if (seen.Exists) return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
+    return MayWriteFolder(FolderOf(path));
+}
+
+bool MayWriteFolder(const fs::path& folder) {
+    return ::faccessat(AT_FDCWD, folder.c_str(), W_OK, AT_EACCESS) == 0;
+}
+
+LockResult Lock(int fd, const fs::path& lockFile, Clock::time_point deadline, int& error) {
+    bool classic = false;
+    error = LockCall(fd, Wait::No, classic, lockFile);
+    if (error == EAGAIN || error == EACCES) {
+        Alarm::Install();
+        const Alarm alarm(deadline);
+        do error = LockCall(fd, Wait::Yes, classic, lockFile);
+        while (error == EINTR && !alarm.Rang());
+        if (error == EINTR) return LockResult::InUse;
+    }
+    return error == 0 ? LockResult::Locked : LockResult::Failed;
+}
+
+bool StillNamed(int fd, const fs::path& lockFile) {
+    struct stat held {
+    }, named{};
+    return ::fstat(fd, &held) == 0 && ::lstat(lockFile.c_str(), &named) == 0 &&
+           held.st_dev == named.st_dev && held.st_ino == named.st_ino;
+}
+
+void Unlock(int fd) {
+    Fd closing(fd);  // closing releases the lock
+}
+
+// The lock is kept until the operation ends: a copy that waited for it then finds that it holds
+// a file no longer there, and takes the lock again.
+bool RemoveLocked(int fd, const fs::path& lockFile) {
+    if (StillNamed(fd, lockFile)) Unlink(lockFile);
+    return false;
+}
+
+}  // namespace vella::fileio::sys
