@@ -97,7 +97,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(std::equal(newcomer.begin(), newcomer.end(), appended.end() - 143));
 
     // Deleting the first player: the others move up, byte for byte.
-    const auto left = stats.RemovePlayer(1, std::string(appended.begin(), appended.begin() + 15));
+    const auto left = stats.RemovePlayer(1, count > 0 ? names[0] : newcomer);
     Check(left.Ok() && left.Value == count);
     const Bytes removed = Read(stats.DatPath());
     Check(removed == Bytes(appended.begin() + 143, appended.end()));

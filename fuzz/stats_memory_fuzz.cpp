@@ -7,6 +7,7 @@
 
 #include "read_checks.h"
 #include "stats/file_io.h"
+#include "stats/names.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const auto one = stats.ReadPlayer(k, names[k - 1]);
         if (!one.Ok() || !one.Value || *one.Value != all[k - 1]) std::abort();
     }
-    const std::string nobody(vella::NameLength, '\xff');
+    const std::string nobody = vella::NameOfField(std::string(vella::NameLength, '\xff'));
     if (stats.ReadPlayer(count + 1, nobody).Value || stats.ReadPlayer(0, nobody).Value)
         std::abort();
     return 0;

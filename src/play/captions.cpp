@@ -1,12 +1,10 @@
 // What the game window shows of the player session.
 #include "play/captions.h"
 
-#include "stats/names.h"
-
 namespace vella {
 
 std::string DisplayText(const PlayerSession& session) {
-    return AnsiToUtf8(DisplayName(session.PlayerName));
+    return session.Player.Display();
 }
 
 std::string MainCaption(const PlayerSession& session) {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "stats/player_session.h"
+#include "play/player_session.h"
 
 namespace vella {
 

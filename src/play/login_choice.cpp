@@ -6,7 +6,7 @@
 namespace vella {
 namespace {
 
-// The list behind the box (stored forms), the players of the file first: the player logged in
+// The list behind the box, the players of the file first: the player logged in
 // is added at the end where the file has no record of them, and is never completed to.
 struct Listing {
     std::vector<std::string> Names;
@@ -22,10 +22,10 @@ Listing ListFor(const PlayerSession& session, std::vector<std::string> names) {
         return listing;
     }
     for (int i = 0; i < listing.PlayerCount; ++i) {
-        if (listing.Names[i] == session.PlayerName) listing.Preselected = i;
+        if (listing.Names[i] == session.Player.Text()) listing.Preselected = i;
     }
     if (listing.Preselected < 0) {
-        listing.Names.push_back(session.PlayerName);
+        listing.Names.push_back(session.Player.Text());
         listing.Preselected = listing.PlayerCount;
     }
     return listing;
@@ -44,44 +44,41 @@ std::string UnstorableNameMessage(const std::u32string& unstorable) {
            "those.";
 }
 
-std::optional<std::string> AcceptName(std::string_view ansiText) {
-    // The check runs on the 15-character stored form, so that a name whose visible characters
-    // all lie past the cut is refused rather than stored blank.
-    std::string stored = StoredName(ansiText);
-    if (ansiText.empty() || !CheckName(stored)) return std::nullopt;
-    return stored;
-}
-
 LoginChoice::LoginChoice(ModalHost& host, const PlayerSession& session,
-                         std::vector<std::string> storedNames)
+                         std::vector<std::string> names)
     : host_(host), offersNoStats_(session.KeepStats && !session.LoggedIn()), typeAhead_({}, 0) {
-    Listing listing = ListFor(session, std::move(storedNames));
-    preselected_ = listing.Preselected;
-    for (const std::string& name : listing.Names) entries_.push_back(AnsiToUtf8(name));
+    Listing listing = ListFor(session, std::move(names));
+    preselected_ = picked_ = listing.Preselected;
+    entries_ = listing.Names;
     typeAhead_ = TypeAhead(std::move(listing.Names), listing.PlayerCount);
 }
 
 std::optional<NameBox> LoginChoice::Key(char32_t key) {
     if (!typeAhead_.KeyPress(key)) return std::nullopt;
+    picked_ = -1;
     const TypeAhead::Box& box = typeAhead_.Shown();
-    return NameBox{AnsiToUtf8(box.Text), box.SelStart, box.SelLength};
+    return NameBox{box.Text, box.SelStart, box.SelLength};
 }
 
-bool LoginChoice::Ok(const std::string& boxText) {
+void LoginChoice::Pick(int entry) {
+    if (entry >= 0 && entry < static_cast<int>(entries_.size())) picked_ = entry;
+}
+
+bool LoginChoice::Ok() {
     // A typed name that the file cannot hold is refused with its reason, never stored with
-    // question marks where those characters were, in another player's record. A listed entry
-    // chosen instead is taken.
+    // question marks where those characters were, in another player's record.
     const std::u32string unstorable = typeAhead_.Unstorable();
-    if (!unstorable.empty() && boxText == AnsiToUtf8(typeAhead_.Shown().Text)) {
+    if (picked_ < 0 && !unstorable.empty()) {
         host_.Message(MessageRequest{UnstorableNameMessage(unstorable)});
         return false;
     }
-    const std::optional<std::string> name = AcceptName(Utf8ToAnsi(boxText));
+    const std::optional<std::string> name =
+        AcceptedName(picked_ >= 0 ? entries_[picked_] : typeAhead_.Shown().Text);
     if (!name) {
         host_.Message(MessageRequest{std::string(InvalidNameMessage)});
         return false;
     }
-    outcome_ = LoginOutcome{LoginOutcome::Kind::Chosen, *name};
+    outcome_ = LoginOutcome{LoginOutcome::Kind::Chosen, PlayerName(*name)};
     return true;
 }
 

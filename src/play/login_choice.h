@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "play/modal_host.h"
-#include "stats/player_session.h"
+#include "play/player_session.h"
 #include "stats/type_ahead.h"
 
 namespace vella {
@@ -22,10 +22,6 @@ inline constexpr std::string_view InvalidNameMessage =
 // question marks would share its record with other players' names.
 std::string UnstorableNameMessage(const std::u32string& unstorable);
 
-// OK with the box text `ansiText` (Windows-1252): the name's stored form, or nothing when it has
-// no visible character in its first 15 (InvalidNameMessage is shown).
-std::optional<std::string> AcceptName(std::string_view ansiText);
-
 // The name box: its text (UTF-8) and the selection, counted in characters.
 struct NameBox {
     std::string Text;
@@ -35,12 +31,11 @@ struct NameBox {
 
 class LoginChoice {
   public:
-    // Offered to `session`, listing `storedNames` (the statistics file's, in file order).
-    LoginChoice(ModalHost& host, const PlayerSession& session,
-                std::vector<std::string> storedNames);
+    // Offered to `session`, listing `names` (the statistics file's players, in file order).
+    LoginChoice(ModalHost& host, const PlayerSession& session, std::vector<std::string> names);
 
-    // The list as shown (UTF-8): the file's names, and the player logged in where the file has
-    // no record of them yet.
+    // The list as shown: the file's names, and the player logged in where the file has no record
+    // of them yet.
     const std::vector<std::string>& Entries() const { return entries_; }
     // The entry selected when the window opens; -1 for none.
     int Preselected() const { return preselected_; }
@@ -50,10 +45,12 @@ class LoginChoice {
     // One key typed into the name box (a code point; TypeAhead::Backspace takes one back): what
     // the box shows now, or nothing when the key is ignored.
     std::optional<NameBox> Key(char32_t key);
+    // An entry of the list chosen, which the box now shows.
+    void Pick(int entry);
 
-    // OK while the box shows `boxText` (UTF-8): true when the name is taken and the window is to
-    // close; false when it was refused and the person told why.
-    bool Ok(const std::string& boxText);
+    // OK on what the box shows, the entry chosen or the name typed last: true when the name is
+    // taken and the window is to close; false when it was refused and the person told why.
+    bool Ok();
     void Cancel() { outcome_.How = LoginOutcome::Kind::Cancelled; }
     void Decline() { outcome_.How = LoginOutcome::Kind::Declined; }
 
@@ -64,6 +61,7 @@ class LoginChoice {
     ModalHost& host_;
     std::vector<std::string> entries_;
     int preselected_ = -1;
+    int picked_ = -1;  // the entry the box shows; -1 while it shows what was typed
     bool offersNoStats_ = false;
     TypeAhead typeAhead_;
     LoginOutcome outcome_;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "game/colors.h"
+#include "play/player_session.h"
 
 namespace vella {
 
@@ -46,7 +47,7 @@ struct LoginOutcome {
         Declined,   // "No Keep Stats": statistics off
     };
     Kind How = Kind::Closed;
-    std::string PlayerName;  // with Chosen: the name in its stored form
+    PlayerName Player;  // with Chosen
 };
 
 class ModalHost {

@@ -117,7 +117,7 @@ void Play::RecordGame() {
     const FinishedGame game{static_cast<std::int16_t>(Options().Colors),
                             static_cast<std::int16_t>(GetGameType(Options())), game_.Won(),
                             game_.CurRow()};
-    const Status recorded = stats_.RecordGame(session_.PlayerName, game);
+    const Status recorded = stats_.RecordGame(session_.Player.Text(), game);
     if (recorded.Ok()) return;
     ReportFailure(host_,
                   (recorded.Unconfirmed
@@ -129,7 +129,7 @@ void Play::RecordGame() {
 bool Play::Apply(const LoginOutcome& outcome) {
     switch (outcome.How) {
         case LoginOutcome::Kind::Chosen:
-            return LogIn(session_, outcome.PlayerName);
+            return LogIn(session_, outcome.Player);
         case LoginOutcome::Kind::Declined:
             session_.KeepStats = false;
             return false;
@@ -159,7 +159,7 @@ void Play::OpenStatistics() {
         return;
     }
     StatsBrowser browser(host_, stats_);
-    if (browser.Open(session_.PlayerName, GetGameType(Options()))) host_.RunStatistics(browser);
+    if (browser.Open(session_.Player, GetGameType(Options()))) host_.RunStatistics(browser);
 }
 
 void Play::ChangePlayer() {

@@ -7,7 +7,7 @@
 
 #include "game/game_state.h"
 #include "play/modal_host.h"
-#include "stats/player_session.h"
+#include "play/player_session.h"
 
 namespace vella {
 

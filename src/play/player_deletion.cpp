@@ -1,19 +1,17 @@
 // Delete Player.
 #include "play/player_deletion.h"
 
-#include "stats/names.h"
 #include "stats/stats_file.h"
 
 namespace vella {
 
-Deletion DeletePlayer(ModalHost& host, StatsFile& stats, int k, const std::string& storedName) {
-    const std::string shown = AnsiToUtf8(WithoutPadding(storedName));
+Deletion DeletePlayer(ModalHost& host, StatsFile& stats, int k, const std::string& name) {
     const std::string question =
-        "Are you sure you want to do this?  Stats for " + shown + " will be permanently deleted!";
+        "Are you sure you want to do this?  Stats for " + name + " will be permanently deleted!";
     if (AskWoah(host, question, MsgButtons::OkCancel, Answer::Cancel) != Answer::Ok) {
         return Deletion::Kept;
     }
-    const Result<int> left = stats.RemovePlayer(k, storedName);
+    const Result<int> left = stats.RemovePlayer(k, name);
     if (!left.Ok()) {
         ReportFailure(host, "The player could not be deleted. " + left.Error);
         return Deletion::Failed;

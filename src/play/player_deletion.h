@@ -17,7 +17,7 @@ enum class Deletion {
     Failed,    // the file could not be changed; the person was told why
 };
 
-// Deletes record k (1-based) of `stats`, the player `storedName`, after asking.
-Deletion DeletePlayer(ModalHost& host, StatsFile& stats, int k, const std::string& storedName);
+// Deletes record k (1-based) of `stats`, the player `name`, after asking.
+Deletion DeletePlayer(ModalHost& host, StatsFile& stats, int k, const std::string& name);
 
 }  // namespace vella

@@ -5,7 +5,6 @@
 #include <array>
 
 #include "play/player_deletion.h"
-#include "stats/names.h"
 #include "stats/stats_file.h"
 
 namespace vella {
@@ -13,8 +12,8 @@ namespace vella {
 StatsBrowser::StatsBrowser(ModalHost& host, StatsFile& stats)
     : host_(host), stats_(stats), figures_(ComputeView(PlayerRec{}, 0)) {}
 
-bool StatsBrowser::Open(const std::string& playerName, GameType gameType) {
-    wanted_ = playerName;
+bool StatsBrowser::Open(const PlayerName& player, GameType gameType) {
+    wanted_ = player.Text();
     view_ = static_cast<int>(gameType);  // views 0..3 are the game types
     if (!List()) return false;
     ShowFigures();
@@ -24,7 +23,6 @@ bool StatsBrowser::Open(const std::string& playerName, GameType gameType) {
 bool StatsBrowser::List() {
     auto names = stats_.ReadNames();
     names_.clear();
-    shown_.clear();
     selected_ = -1;
     if (!names.Ok()) {
         ReportFailure(host_, names.Error);
@@ -32,7 +30,6 @@ bool StatsBrowser::List() {
     }
     names_ = std::move(names.Value);
     for (std::size_t i = 0; i < names_.size(); ++i) {
-        shown_.push_back(AnsiToUtf8(names_[i]));
         if (names_[i] == wanted_) selected_ = static_cast<int>(i);
     }
     if (selected_ < 0 && !names_.empty()) selected_ = 0;

@@ -36,14 +36,14 @@ class StatsBrowser {
   public:
     StatsBrowser(ModalHost& host, StatsFile& stats);
 
-    // Lists the players and selects `playerName` (stored form; empty or not listed: the first),
-    // in the view of game type `gameType`. False when the file could not be read: the person
-    // was told why, and no window is to open.
-    bool Open(const std::string& playerName, GameType gameType);
+    // Lists the players and selects `player` (empty or not listed: the first), in the view of
+    // game type `gameType`. False when the file could not be read: the person was told why, and
+    // no window is to open.
+    bool Open(const PlayerName& player, GameType gameType);
 
-    // The players as listed (UTF-8, stored form), the one selected (-1: none), the view (0..3
-    // the game types, TotalsByColorsView, GrandTotalView) and its figures.
-    const std::vector<std::string>& Players() const { return shown_; }
+    // The players as listed, the one selected (-1: none), the view (0..3 the game types,
+    // TotalsByColorsView, GrandTotalView) and its figures.
+    const std::vector<std::string>& Players() const { return names_; }
     int Selected() const { return selected_; }
     int View() const { return view_; }
     const StatsView& Figures() const { return figures_; }
@@ -64,8 +64,7 @@ class StatsBrowser {
     ModalHost& host_;
     StatsFile& stats_;
     std::string wanted_;              // the player to select whenever the list is read
-    std::vector<std::string> names_;  // stored forms, in file order
-    std::vector<std::string> shown_;
+    std::vector<std::string> names_;  // in file order
     int selected_ = -1;
     int view_ = 0;
     StatsView figures_;

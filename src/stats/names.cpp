@@ -139,6 +139,30 @@ std::string DisplayName(std::string_view stored) {
     return shown;
 }
 
+std::string NameField(std::string_view name) {
+    std::string field = Utf8ToAnsi(name).substr(0, NameLength);
+    field.resize(NameLength, ' ');
+    return field;
+}
+
+std::string NameOfField(std::string_view field) {
+    return AnsiToUtf8(WithoutPadding(field));
+}
+
+std::optional<std::string> AcceptedName(std::string_view typed) {
+    // The check runs on the 15-character stored form, so that a name whose visible characters
+    // all lie past the cut is refused rather than stored blank.
+    const std::string ansi = Utf8ToAnsi(typed);
+    const std::string stored = StoredName(ansi);
+    if (ansi.empty() || !CheckName(stored)) return std::nullopt;
+    return NameOfField(stored);
+}
+
+std::string DisplayNameOf(std::string_view name) {
+    if (name.empty()) return {};
+    return AnsiToUtf8(DisplayName(NameField(name)));
+}
+
 bool CheckName(std::string_view name) {
     for (char c : name) {
         const auto b = static_cast<unsigned char>(c);

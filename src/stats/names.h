@@ -2,6 +2,7 @@
 // form, validity, and the conversion between the file's code page and UTF-8.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -29,6 +30,18 @@ std::string_view WithoutPadding(std::string_view stored);
 
 // First character unchanged, the rest in lower case without trailing spaces.
 std::string DisplayName(std::string_view stored);
+
+// A player's name as the rest of the program knows it: UTF-8, without the padding. The file's
+// name field of a name, and the name of a field, are each other's inverse for every field.
+std::string NameField(std::string_view name);
+std::string NameOfField(std::string_view field);
+
+// A typed name as the file will keep it (upper case, its first 15 characters, as a name); none
+// when those hold no visible character.
+std::optional<std::string> AcceptedName(std::string_view typed);
+
+// The name as messages write it: its first character unchanged, the rest in lower case.
+std::string DisplayNameOf(std::string_view name);
 
 // Valid when at least one character is visible: ANSI code strictly between 32 and 127, or
 // strictly between 160 and 255.

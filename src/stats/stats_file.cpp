@@ -5,6 +5,8 @@
 #include <span>
 #include <utility>
 
+#include "stats/names.h"
+
 namespace vella {
 namespace fs = std::filesystem;
 
@@ -21,19 +23,18 @@ int WholeRecords(std::vector<unsigned char>& bytes) {
     return static_cast<int>(count);
 }
 
-// The whole 15-character name field equals `storedName` (a short record's missing bytes are 0).
-bool NameIs(std::span<const unsigned char> record, const std::string& storedName) {
-    if (storedName.size() != NameLength) return false;
+// The whole 15-character name field equals `field` (a short record's missing bytes are 0).
+bool NameIs(std::span<const unsigned char> record, const std::string& field) {
     for (int i = 0; i < NameLength; ++i) {
         const unsigned char byte = i < static_cast<int>(record.size()) ? record[i] : 0;
-        if (byte != static_cast<unsigned char>(storedName[i])) return false;
+        if (byte != static_cast<unsigned char>(field[i])) return false;
     }
     return true;
 }
 
-bool RecordIs(const std::vector<unsigned char>& bytes, int k, const std::string& storedName) {
+bool RecordIs(const std::vector<unsigned char>& bytes, int k, const std::string& name) {
     return k >= 1 && k <= StatsFile::CountFor(bytes.size()) &&
-           NameIs(std::span(bytes).subspan(OffsetOf(k - 1)), storedName);
+           NameIs(std::span(bytes).subspan(OffsetOf(k - 1)), NameField(name));
 }
 
 }  // namespace
@@ -93,27 +94,27 @@ Result<std::vector<std::string>> StatsFile::ReadNames() {
         names.Value.reserve(count);
         for (int i = 0; i < count; ++i) {
             const auto first = bytes.begin() + static_cast<std::ptrdiff_t>(OffsetOf(i));
-            names.Value.emplace_back(first, first + NameLength);
+            names.Value.push_back(NameOfField(std::string(first, first + NameLength)));
         }
         return names;
     });
 }
 
-Result<std::optional<PlayerRec>> StatsFile::ReadPlayer(int k, const std::string& storedName) {
+Result<std::optional<PlayerRec>> StatsFile::ReadPlayer(int k, const std::string& name) {
     return Reading(Missing::Leave, [&](Bytes& bytes) {
         Result<std::optional<PlayerRec>> found;
-        if (RecordIs(bytes, k, storedName))
+        if (RecordIs(bytes, k, name))
             found.Value = DecodeRecord(std::span(bytes).subspan(OffsetOf(k - 1)));
         return found;
     });
 }
 
-Result<int> StatsFile::RemovePlayer(int k, const std::string& storedName) {
+Result<int> StatsFile::RemovePlayer(int k, const std::string& name) {
     return Locked(fileio::Need::Write, [&](fileio::FolderLock&) {
         auto loaded = Load();
         if (!loaded.Ok()) return Result<int>::Failure(loaded);
         Bytes& bytes = loaded.Value.Data;
-        if (!RecordIs(bytes, k, storedName)) {
+        if (!RecordIs(bytes, k, name)) {
             return Result<int>::Failure(Status{ChangedSinceListed("nothing was deleted.")});
         }
         const int count = WholeRecords(bytes);
@@ -175,7 +176,8 @@ Result<int> StatsFile::Backup() {
     });
 }
 
-Status StatsFile::RecordGame(const std::string& storedName, const FinishedGame& game) {
+Status StatsFile::RecordGame(const std::string& name, const FinishedGame& game) {
+    const std::string field = NameField(name);
     return Locked(fileio::Need::Write, [&](fileio::FolderLock&) {
         auto loaded = Load();
         if (!loaded.Ok()) return Status(loaded);
@@ -183,7 +185,7 @@ Status StatsFile::RecordGame(const std::string& storedName, const FinishedGame& 
         const auto count = CountFor(bytes.size());
         auto at = count;  // a new player's place
         for (auto i = count - 1; i >= 0; --i) {
-            if (NameIs(std::span(bytes).subspan(OffsetOf(i)), storedName)) {
+            if (NameIs(std::span(bytes).subspan(OffsetOf(i)), field)) {
                 at = i;
                 break;
             }
@@ -193,8 +195,8 @@ Status StatsFile::RecordGame(const std::string& storedName, const FinishedGame& 
                           ": it already holds " + std::to_string(MaxRecords) +
                           " players, as many as it can."};
         }
-        PlayerRec rec = at < count ? DecodeRecord(std::span(bytes).subspan(OffsetOf(at)))
-                                   : FreshRecord(storedName);
+        PlayerRec rec =
+            at < count ? DecodeRecord(std::span(bytes).subspan(OffsetOf(at))) : FreshRecord(field);
         AddGame(rec, game);
         const RecordBytes encoded = EncodeRecord(rec);
         // A new record replaces a stray tail too short to count; the bytes after a record

@@ -31,19 +31,21 @@ class StatsFile {
     // File length / 143 rounded to the nearest whole number (a tail of 72..142 bytes counts).
     static std::int64_t CountFor(std::uint64_t length);
 
-    // The name field of every record in file order (stored form, 15 characters); creates an
-    // empty file when there is none.
+    // Players are named as the rest of the program names them: UTF-8, without the padding of the
+    // file's name field (see NameField).
+
+    // The name of every record in file order; creates an empty file when there is none.
     Result<std::vector<std::string>> ReadNames();
 
-    // Record k, when it is still the record of `storedName`; nullopt where the file has changed
-    // since its names were read (the player deleted, or moved by a deletion before it).
-    Result<std::optional<PlayerRec>> ReadPlayer(int k, const std::string& storedName);
+    // Record k, when it is still the record of `name`; nullopt where the file has changed since
+    // its names were read (the player deleted, or moved by a deletion before it).
+    Result<std::optional<PlayerRec>> ReadPlayer(int k, const std::string& name);
 
-    // Removes the player at record k, which must still be `storedName` (another copy of the
+    // Removes the player at record k, which must still be `name`'s (another copy of the
     // program may have changed the file): the other records go in order to stats.tmp, which is
     // flushed and renamed over stats.dat; on failure stats.dat is as it was and stats.tmp is
     // gone. The only player's removal deletes the file. Value: the records left.
-    Result<int> RemovePlayer(int k, const std::string& storedName);
+    Result<int> RemovePlayer(int k, const std::string& name);
 
     // Deletes stats.dat when it holds no record (a missing file stays missing). Value: the count.
     Result<int> DeleteWhenEmpty();
@@ -54,9 +56,9 @@ class StatsFile {
     // Value: the records found.
     Result<int> Backup();
 
-    // Adds a finished game to the last record named `storedName`, or appends a fresh record
-    // while the file holds fewer than MaxRecords.
-    Status RecordGame(const std::string& storedName, const FinishedGame& game);
+    // Adds a finished game to the last record of `name`, or appends a fresh record while the
+    // file holds fewer than MaxRecords.
+    Status RecordGame(const std::string& name, const FinishedGame& game);
 
     std::filesystem::path DatPath() const { return folder_ / "stats.dat"; }
     std::filesystem::path BakPath() const { return folder_ / "stats.bak"; }

@@ -15,14 +15,18 @@ bool IsControl(char32_t key) {
 }  // namespace
 
 TypeAhead::TypeAhead(std::vector<std::string> entries, int playerCount)
-    : entries_(std::move(entries)),
-      playerCount_(std::clamp(playerCount, 0, static_cast<int>(entries_.size()))) {}
+    : playerCount_(std::clamp(playerCount, 0, static_cast<int>(entries.size()))) {
+    for (const std::string& entry : entries) entries_.push_back(Utf8ToAnsi(entry));
+}
+
+std::string TypeAhead::TypedText() const {
+    return AnsiToUtf8(typedText_);
+}
 
 bool TypeAhead::KeyPress(char32_t key) {
     const bool backspace = key == Backspace;
     if (!backspace && IsControl(key)) return false;
 
-    matchFound_ = false;
     if (backspace) {
         if (!typedText_.empty()) typedText_.pop_back();
         if (!typedKeys_.empty()) typedKeys_.pop_back();
@@ -34,20 +38,21 @@ bool TypeAhead::KeyPress(char32_t key) {
     // An entry matches only when its text without the padding is at least as long as what was
     // typed, so the completion never reaches past the end of the box.
     std::string match;
-    for (int i = 0; i < playerCount_ && !matchFound_; ++i) {
-        const std::string_view trimmed = WithoutPadding(entries_[i]);
+    bool matchFound = false;
+    for (int i = 0; i < playerCount_ && !matchFound; ++i) {
+        const std::string_view trimmed = entries_[i];
         if (trimmed.size() >= typedText_.size() &&
             trimmed.compare(0, typedText_.size(), typedText_) == 0) {
-            matchFound_ = true;
+            matchFound = true;
             match = trimmed;
         }
     }
 
     const int typed = static_cast<int>(typedText_.size());
-    if (backspace || !matchFound_) {
-        box_ = Box{typedText_, typed, 0};
+    if (backspace || !matchFound) {
+        box_ = Box{AnsiToUtf8(typedText_), typed, 0};
     } else {
-        box_ = Box{match, typed, static_cast<int>(match.size()) - typed};
+        box_ = Box{AnsiToUtf8(match), typed, static_cast<int>(match.size()) - typed};
     }
     return true;
 }

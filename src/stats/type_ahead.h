@@ -9,15 +9,15 @@ namespace vella {
 
 class TypeAhead {
   public:
-    // What the name box shows after a key: its text (Windows-1252) and the selection.
+    // What the name box shows after a key: its text (UTF-8) and the selection, in characters.
     struct Box {
         std::string Text;
         int SelStart = 0;
         int SelLength = 0;
     };
 
-    // `entries`: the list as stored (15 characters, Windows-1252); only the first `playerCount`
-    // are searched (an entry appended for a player without a record is not).
+    // `entries`: the players' names (UTF-8, without padding); only the first `playerCount` are
+    // searched (an entry appended for a player without a record is not).
     TypeAhead(std::vector<std::string> entries, int playerCount);
 
     static constexpr char32_t Backspace = 8;
@@ -26,19 +26,19 @@ class TypeAhead {
     // upper case; any other control character changes nothing and returns false.
     bool KeyPress(char32_t key);
 
-    const std::string& TypedText() const { return typedText_; }
+    // What was typed, as the file would keep it (UTF-8).
+    std::string TypedText() const;
     // The characters typed so far that a stored name cannot hold (Windows-1252 has no place for
     // them: they stand as '?' in the text), each once, in the order typed.
     std::u32string Unstorable() const;
     const Box& Shown() const { return box_; }
 
   private:
-    std::vector<std::string> entries_;
+    std::vector<std::string> entries_;  // in the file's code page, compared with what is typed
     int playerCount_;
-    std::string typedText_;
+    std::string typedText_;     // in the file's code page, upper case
     std::u32string typedKeys_;  // the keys behind typedText_, one for each of its characters
     Box box_;
-    bool matchFound_ = false;
 };
 
 }  // namespace vella

@@ -46,6 +46,7 @@ LoginDialog::LoginDialog(LoginChoice& choice, QWidget* parent) : QDialog(parent)
     nameBox->installEventFilter(this);
     nameBox->lineEdit()->installEventFilter(this);
     nameBox->setAccessibleName(QStringLiteral("User ID"));
+    connect(nameBox, &QComboBox::activated, this, &LoginDialog::onEntryChosen);
     nameBox->setAccessibleDescription(explanation->text());
 
     okButton = new QPushButton(QStringLiteral("OK"), this);
@@ -154,11 +155,15 @@ bool LoginDialog::NameKey(QKeyEvent* key) {
 }
 
 void LoginDialog::onOk() {
-    if (choice_.Ok(nameBox->currentText().toStdString())) {
+    if (choice_.Ok()) {
         accept();
     } else {
         nameBox->setFocus();
     }
+}
+
+void LoginDialog::onEntryChosen(int index) {
+    choice_.Pick(index);
 }
 
 void LoginDialog::onCancel() {

@@ -28,6 +28,7 @@ class LoginDialog : public QDialog {
 
     // One key typed into the name box (a Unicode code point); false when it was ignored.
     bool onKeyTyped(char32_t key);
+    void onEntryChosen(int index);
     void onOk();
     void onCancel();
     void onNoKeepStats();

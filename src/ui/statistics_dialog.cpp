@@ -50,12 +50,8 @@ StatisticsDialog::StatisticsDialog(StatsBrowser& browser, QWidget* parent)
 void StatisticsDialog::BuildControls() {
     playerPrompt =
         MakeLabel(this, QStringLiteral("Select Player:"), TwipsRect(240, 165, 1095, 255));
-    // Named by the player shown, without the spaces that pad a stored name.
-    playerBox = new NamedComboBox(this, [](const QComboBox& box) {
-        QString name = box.currentText();
-        while (name.endsWith(u' ')) name.chop(1);
-        return name;
-    });
+    // Named by the player shown.
+    playerBox = new NamedComboBox(this, [](const QComboBox& box) { return box.currentText(); });
     playerBox->setGeometry(TwipsRect(1320, 120, 1575, 315));
     SetFont(playerBox, 8.25, true);
     connect(playerBox, &QComboBox::currentIndexChanged, this, &StatisticsDialog::onPlayerChosen);

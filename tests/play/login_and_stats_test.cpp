@@ -13,10 +13,11 @@ using namespace vella;
 
 namespace {
 
-std::vector<std::string> Stored(std::initializer_list<const char*> names) {
-    std::vector<std::string> stored;
-    for (const char* name : names) stored.push_back(StoredName(Utf8ToAnsi(name)));
-    return stored;
+// The players' names as the file lists them.
+std::vector<std::string> Names(std::initializer_list<const char*> typed) {
+    std::vector<std::string> names;
+    for (const char* name : typed) names.push_back(Player(name).Text());
+    return names;
 }
 
 TEST(Session, CaptionsFollowWhoIsLoggedIn) {
@@ -24,12 +25,12 @@ TEST(Session, CaptionsFollowWhoIsLoggedIn) {
     EXPECT_EQ(MainCaption(session), "Vellacode");
     EXPECT_EQ(UserIdCaption(session), "&Log In...");
     session.KeepStats = false;
-    EXPECT_FALSE(LogIn(session, StoredName("mary-ann")));  // nobody before
+    EXPECT_FALSE(LogIn(session, Player("mary-ann")));  // nobody before
     EXPECT_TRUE(session.KeepStats);
     EXPECT_EQ(MainCaption(session), "Current Player: Mary-ann");
     EXPECT_EQ(UserIdCaption(session), "&New Player...");
-    EXPECT_FALSE(LogIn(session, StoredName("MARY-ANN")));  // the same name
-    EXPECT_TRUE(LogIn(session, StoredName("bob")));
+    EXPECT_FALSE(LogIn(session, Player("MARY-ANN")));  // the same name
+    EXPECT_TRUE(LogIn(session, Player("bob")));
 }
 
 TEST(LoginChoice, ListsPreselectsAndOffers) {
@@ -43,16 +44,16 @@ TEST(LoginChoice, ListsPreselectsAndOffers) {
     };
     const Case cases[] = {
         {{}, "", true, {}, -1, true},
-        {Stored({"ann"}), "", true, {"ANN            "}, 0, true},
-        {Stored({"ann", "bob"}), "", true, {"ANN            ", "BOB            "}, -1, true},
-        {Stored({"ann", "bob"}), "", false, {"ANN            ", "BOB            "}, -1, false},
-        {Stored({"ann", "bob"}), "bob", true, {"ANN            ", "BOB            "}, 1, false},
-        {Stored({"ann", "ann"}), "ann", true, {"ANN            ", "ANN            "}, 1, false},
-        {Stored({"zoë"}), "zed", true, {"ZOË            ", "ZED            "}, 1, false},
+        {Names({"ann"}), "", true, {"ANN"}, 0, true},
+        {Names({"ann", "bob"}), "", true, {"ANN", "BOB"}, -1, true},
+        {Names({"ann", "bob"}), "", false, {"ANN", "BOB"}, -1, false},
+        {Names({"ann", "bob"}), "bob", true, {"ANN", "BOB"}, 1, false},
+        {Names({"ann", "ann"}), "ann", true, {"ANN", "ANN"}, 1, false},
+        {Names({"zoë"}), "zed", true, {"ZOË", "ZED"}, 1, false},
     };
     for (const Case& c : cases) {
         ScriptedHost host;
-        const PlayerSession session{*c.player ? StoredName(c.player) : "", c.keepStats};
+        const PlayerSession session{Player(c.player), c.keepStats};
         const LoginChoice choice(host, session, c.file);
         EXPECT_EQ(choice.Entries(), c.entries) << c.player;
         EXPECT_EQ(choice.Preselected(), c.preselected) << c.player;
@@ -64,7 +65,7 @@ TEST(LoginChoice, ListsPreselectsAndOffers) {
 // without a record.
 TEST(LoginChoice, TheBoxShowsTheTypeAhead) {
     ScriptedHost host;
-    LoginChoice choice(host, PlayerSession{StoredName("zed")}, Stored({"bob", "zoë"}));
+    LoginChoice choice(host, PlayerSession{Player("zed")}, Names({"bob", "zoë"}));
     const auto box = choice.Key(U'z');
     ASSERT_TRUE(box);
     EXPECT_EQ(box->Text, "ZOË");
@@ -73,7 +74,7 @@ TEST(LoginChoice, TheBoxShowsTheTypeAhead) {
     EXPECT_FALSE(choice.Key(0x7F));  // DEL
 }
 
-// OK takes the stored form of the box's text, or refuses it with the reason and leaves the
+// OK takes the name as the file will keep it, or refuses it with the reason and leaves the
 // window open; a listed entry chosen after typing unstorable letters is taken.
 TEST(LoginChoice, OkTakesTheNameOrSaysWhyNot) {
     const std::string invalid = "Please enter a valid name, 15 characters or less";
@@ -82,31 +83,31 @@ TEST(LoginChoice, OkTakesTheNameOrSaysWhyNot) {
         "Western European letters only; please type the name with those.";
     struct Case {
         std::u32string typed;
-        const char* box;  // chosen instead of the typed text; null: the typed text
-        std::string stored;
+        int chosen;  // the entry chosen after typing; -1: none
+        std::string name;
         std::string refusal;
     };
     const Case cases[] = {
-        {U"   ", nullptr, "", invalid},
-        {U"               bob", nullptr, "", invalid},
-        {U"", nullptr, "", invalid},
-        {U"mary-ann wilkinson", nullptr, "MARY-ANN WILKIN", ""},
-        {U" ann", nullptr, " ANN           ", ""},
-        {U"josé lópez-garcía", nullptr, "JOS\xC9 L\xD3PEZ-GARC", ""},
-        {U"Иван", nullptr, "", russian},
-        {U"Иван", "ANN            ", "ANN            ", ""},
+        {U"   ", -1, "", invalid},
+        {U"               bob", -1, "", invalid},
+        {U"a\b", -1, "", invalid},  // typed, then taken out again
+        {U"mary-ann wilkinson", -1, "MARY-ANN WILKIN", ""},
+        {U" ann", -1, " ANN", ""},
+        {U"josé lópez-garcía", -1, "JOSÉ LÓPEZ-GARC", ""},
+        {U"Иван", -1, "", russian},
+        {U"Иван", 0, "ANN", ""},
     };
     for (const Case& c : cases) {
         ScriptedHost host;
-        LoginChoice choice(host, PlayerSession{}, Stored({"ann"}));
-        std::string box;
-        for (char32_t key : c.typed) box = choice.Key(key)->Text;
-        const bool taken = choice.Ok(c.box ? c.box : box);
-        EXPECT_EQ(taken, c.refusal.empty()) << c.stored;
-        EXPECT_EQ(host.LastText(), c.refusal) << c.stored;
+        LoginChoice choice(host, PlayerSession{}, Names({"ann"}));
+        for (char32_t key : c.typed) choice.Key(key);
+        if (c.chosen >= 0) choice.Pick(c.chosen);
+        const bool taken = choice.Ok();
+        EXPECT_EQ(taken, c.refusal.empty()) << c.name;
+        EXPECT_EQ(host.LastText(), c.refusal) << c.name;
         EXPECT_EQ(choice.Outcome().How,
                   taken ? LoginOutcome::Kind::Chosen : LoginOutcome::Kind::Closed);
-        EXPECT_EQ(choice.Outcome().PlayerName, c.stored);
+        EXPECT_EQ(choice.Outcome().Player.Text(), c.name);
     }
     ScriptedHost host;
     LoginChoice choice(host, PlayerSession{}, {});
@@ -126,16 +127,17 @@ class Browsing : public ::testing::Test {
     // Players told apart by their best standard game: ann 3, bob 4, carl 5 moves.
     void SetUp() override {
         for (auto [name, moves] : {std::pair{"ann", 3}, {"bob", 4}, {"carl", 5}}) {
-            ASSERT_TRUE(stats.RecordGame(StoredName(name), {0, 0, true, std::int16_t(moves)}).Ok());
+            ASSERT_TRUE(
+                stats.RecordGame(Player(name).Text(), {0, 0, true, std::int16_t(moves)}).Ok());
         }
     }
     std::string Best() const { return browser.Figures().Columns[0].Best; }
 };
 
 TEST_F(Browsing, OpensOnThePlayerAndGameTypeAndFollowsChoices) {
-    ASSERT_TRUE(stats.RecordGame(StoredName("bob"), {1, 3, false, 10}).Ok());
-    ASSERT_TRUE(browser.Open(StoredName("bob"), GameType::Repeats));
-    EXPECT_EQ(browser.Players(), Stored({"ann", "bob", "carl"}));
+    ASSERT_TRUE(stats.RecordGame("BOB", {1, 3, false, 10}).Ok());
+    ASSERT_TRUE(browser.Open(Player("bob"), GameType::Repeats));
+    EXPECT_EQ(browser.Players(), Names({"ann", "bob", "carl"}));
     EXPECT_EQ(browser.Selected(), 1);
     EXPECT_EQ(browser.View(), 2);
     EXPECT_EQ(Best(), "-");
@@ -158,7 +160,7 @@ TEST_F(Browsing, OpensOnThePlayerAndGameTypeAndFollowsChoices) {
     EXPECT_TRUE(host.log.empty());
 
     StatsBrowser other(host, stats);
-    ASSERT_TRUE(other.Open(StoredName("zed"), GameType::BlanksAndRepeats));  // the first player
+    ASSERT_TRUE(other.Open(Player("zed"), GameType::BlanksAndRepeats));  // the first player
     EXPECT_EQ(other.Selected(), 0);
     EXPECT_EQ(other.View(), 3);
 }
@@ -166,14 +168,14 @@ TEST_F(Browsing, OpensOnThePlayerAndGameTypeAndFollowsChoices) {
 // Another program deleted a player meanwhile: the figures are found by name, never another
 // player's, and the list is read again on the same player.
 TEST_F(Browsing, AChangedFileIsListedAgain) {
-    ASSERT_TRUE(browser.Open(StoredName("bob"), GameType::Standard));
+    ASSERT_TRUE(browser.Open(Player("bob"), GameType::Standard));
     browser.Select(2);
-    ASSERT_TRUE(StatsFile(folder.Path()).RemovePlayer(1, StoredName("ann")).Ok());
+    ASSERT_TRUE(StatsFile(folder.Path()).RemovePlayer(1, "ANN").Ok());
     browser.ChooseView(1);
     EXPECT_EQ(host.LastText(), "\"" + (folder / "stats.dat").string() +
                                    "\" has changed since its players were listed; the list now "
                                    "shows them as they are.");
-    EXPECT_EQ(browser.Players(), Stored({"bob", "carl"}));
+    EXPECT_EQ(browser.Players(), Names({"bob", "carl"}));
     EXPECT_EQ(browser.Selected(), 1);
     EXPECT_EQ(browser.View(), 1);
     browser.ChooseView(0);
@@ -202,13 +204,13 @@ TEST_F(Browsing, DeletePlayerAndWhatFollows) {
         int selectedAfter;
         const char* games;  // the standard games of the player selected after
     };
-    const std::vector<std::string> three = Stored({"ann", "bob", "carl"});
+    const std::vector<std::string> three = Names({"ann", "bob", "carl"});
     const Case cases[] = {
         {three, 1, Answer::Cancel, false, three, 1, "2"},
-        {three, 1, Answer::Ok, false, Stored({"ann", "carl"}), 0, "1"},
-        {three, 2, Answer::Ok, false, Stored({"ann", "bob"}), 1, "2"},
+        {three, 1, Answer::Ok, false, Names({"ann", "carl"}), 0, "1"},
+        {three, 2, Answer::Ok, false, Names({"ann", "bob"}), 1, "2"},
         {three, 2, Answer::Ok, true, three, 2, "3"},
-        {Stored({"bob"}), 0, Answer::Ok, false, {}, -1, "1"},
+        {Names({"bob"}), 0, Answer::Ok, false, {}, -1, "1"},
     };
     for (const Case& c : cases) {
         TempFolder there;
@@ -219,7 +221,7 @@ TEST_F(Browsing, DeletePlayerAndWhatFollows) {
         ScriptedHost asked;
         asked.answers = {c.answer};
         StatsBrowser deleting(asked, file);
-        ASSERT_TRUE(deleting.Open(StoredName("bob"), GameType::Standard));
+        ASSERT_TRUE(deleting.Open(Player("bob"), GameType::Standard));
         deleting.Select(c.selected);
         const std::string gone = c.players.at(c.selected);
         EXPECT_EQ(deleting.DeleteSelected(), c.after.empty());

@@ -162,7 +162,7 @@ TEST_F(Flows, ChangeOfPlayerIsRefusedWhileAGameCountsAndOtherwiseAbandonsIt) {
     host.loginScript = {ScriptedHost::LogInAs("jones")};
     play.ChangePlayer();
     EXPECT_FALSE(host.logins.at(1).offersNoStats);  // "Cancel" is offered, on the player
-    EXPECT_EQ(host.logins.at(1).entries, std::vector<std::string>{"SMITH          "});
+    EXPECT_EQ(host.logins.at(1).entries, std::vector<std::string>{"SMITH"});
     EXPECT_EQ(host.logins.at(1).preselected, 0);
     EXPECT_EQ(play.Game().CurRow(), 0);
     EXPECT_FALSE(play.OptionsLocked());
@@ -214,7 +214,7 @@ TEST_F(Flows, StatisticsPictureOnAFirstRunAndAfterAGame) {
     host.statsScript = {[](StatsBrowser& window) { EXPECT_TRUE(window.DeleteSelected()); }};
     play.OpenStatistics();
     ASSERT_EQ(host.statsOpenings.size(), 1u);
-    EXPECT_EQ(host.statsOpenings.at(0), (ScriptedHost::StatsSeen{{"ANN            "}, 0, 1}));
+    EXPECT_EQ(host.statsOpenings.at(0), (ScriptedHost::StatsSeen{{"ANN"}, 0, 1}));
     play.OpenStatistics();  // the only player was deleted, and the file with them
     EXPECT_EQ(Last(host.log), "message: No stats to show!");
     EXPECT_FALSE(Exists("stats.dat"));
@@ -240,7 +240,7 @@ TEST_F(Flows, FileFailuresAreReportedAndThePlayGoesOn) {
     ASSERT_EQ(host.log.size(), 2u);
     EXPECT_NE(host.log.at(0).find("stats.dat"), std::string::npos);
     EXPECT_EQ(host.log.at(1), "log-in");
-    EXPECT_EQ(Last(host.logins).entries, std::vector<std::string>{StoredName("ann")});
+    EXPECT_EQ(Last(host.logins).entries, std::vector<std::string>{"ANN"});
     Win();
     EXPECT_EQ(host.LastText().rfind("This game was not recorded.", 0), 0u) << host.LastText();
     EXPECT_NE(host.LastText().find("stats.dat"), std::string::npos);

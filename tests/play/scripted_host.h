@@ -12,6 +12,12 @@
 #include "play/login_choice.h"
 #include "play/modal_host.h"
 #include "play/stats_browser.h"
+#include "stats/names.h"
+
+// A player as a name typed at log-in makes them: "ann" is ANN.
+inline vella::PlayerName Player(const char* typed) {
+    return vella::PlayerName(vella::AcceptedName(typed).value_or(""));
+}
 
 // The last of `items`; an empty list fails the test (std::out_of_range) instead of crashing it.
 template <class T>
@@ -63,15 +69,15 @@ class ScriptedHost final : public vella::ModalHost {
     // a listed entry, the buttons, the close command.
     static LoginAct LogInAs(std::string typed) {
         return [typed](vella::LoginChoice& choice) {
-            std::string box;
-            for (unsigned char c : typed) {
-                if (auto shown = choice.Key(c)) box = shown->Text;
-            }
-            choice.Ok(box);
+            for (unsigned char c : typed) choice.Key(c);
+            choice.Ok();
         };
     }
     static LoginAct Choose(int entry) {
-        return [entry](vella::LoginChoice& choice) { choice.Ok(choice.Entries().at(entry)); };
+        return [entry](vella::LoginChoice& choice) {
+            choice.Pick(entry);
+            choice.Ok();
+        };
     }
     static LoginAct Decline() {
         return [](vella::LoginChoice& c) { c.Decline(); };

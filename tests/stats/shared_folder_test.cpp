@@ -339,8 +339,7 @@ int TakePart(int role, Spoil spoil, const fs::path& folder, const fs::path& resu
             stats.RecordGame(StoredName("passing"), Won);
             const auto names = stats.ReadNames().Value;
             for (std::size_t k = 0; k < names.size(); ++k) {
-                if (names[k] == StoredName("passing"))
-                    stats.RemovePlayer(static_cast<int>(k) + 1, names[k]);
+                if (names[k] == "PASSING") stats.RemovePlayer(static_cast<int>(k) + 1, names[k]);
             }
         } else {  // reads the file and every player's figures, as the statistics window does
             // Outside the lock, as any other program may read.
@@ -349,7 +348,8 @@ int TakePart(int role, Spoil spoil, const fs::path& folder, const fs::path& resu
             const auto names = stats.ReadNames().Value;
             for (std::size_t k = 0; k < names.size(); ++k) {
                 const auto rec = stats.ReadPlayer(static_cast<int>(k) + 1, names[k]).Value;
-                if (rec && (rec->Name != names[k] || rec->Wins[0] > rec->NumGames[0])) return 1;
+                if (rec && (rec->Name != NameField(names[k]) || rec->Wins[0] > rec->NumGames[0]))
+                    return 1;
             }
         }
     }

@@ -137,8 +137,7 @@ TEST_F(StatsFileTest, NamesAreListedInFileOrderAsStored) {
     std::vector<unsigned char> bytes = RecordsOf({"ann", "bob"});
     bytes.resize(RecordSize + 72);  // a damaged second record, just long enough to count
     WriteBytes(stats.DatPath(), bytes);
-    EXPECT_EQ(stats.ReadNames().Value,
-              (std::vector<std::string>{"ANN            ", "BOB            "}));
+    EXPECT_EQ(stats.ReadNames().Value, (std::vector<std::string>{"ANN", "BOB"}));
     WriteBytes(stats.DatPath(), std::vector<unsigned char>(RecordSize + 80, 'Z'));
     const auto names = stats.ReadNames().Value;
     ASSERT_EQ(names.size(), 2u);

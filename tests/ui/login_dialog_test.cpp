@@ -53,11 +53,11 @@ class LoginDialogTest : public QObject, private DialogRig {
 
     void showsWhatItsChoiceListsAndOffers() {
         Players({"ann", "bob"});
-        LogIn(session, StoredName("zed"));
+        LogIn(session, Player("zed"));
         LoginChoice choice = Login();
         LoginDialog frm(choice);
         QCOMPARE(frm.nameBox->count(), 3);
-        QCOMPARE(frm.nameBox->itemText(2), QStringLiteral("ZED            "));
+        QCOMPARE(frm.nameBox->itemText(2), QStringLiteral("ZED"));
         QCOMPARE(frm.nameBox->currentIndex(), 2);
         QVERIFY(frm.cancelButton->isVisibleTo(&frm) && frm.cancelButton->isEnabled());
         QVERIFY(!frm.noStatsButton->isVisibleTo(&frm) && !frm.noStatsButton->isEnabled());
@@ -124,7 +124,7 @@ class LoginDialogTest : public QObject, private DialogRig {
         input::Type(&frm, QStringLiteral("x"));
         input::Key(&frm, Qt::Key_Return);
         QCOMPARE(frm.result(), int(QDialog::Accepted));
-        QCOMPARE(choice.Outcome().PlayerName, StoredName("   x"));
+        QCOMPARE(choice.Outcome().Player, Player("   x"));
 
         LoginChoice closed = Login();
         LoginDialog second(closed);
@@ -148,7 +148,7 @@ class LoginDialogTest : public QObject, private DialogRig {
     void theOtherButtonDeclinesOrCancels() {
         QFETCH(bool, loggedIn);
         QFETCH(int, key);
-        if (loggedIn) LogIn(session, StoredName("ann"));
+        if (loggedIn) LogIn(session, Player("ann"));
         LoginChoice choice = Login();
         LoginDialog frm(choice);
         Open(frm);
@@ -168,6 +168,7 @@ class LoginDialogTest : public QObject, private DialogRig {
     }
 
     void oddInputIsShownAsItWillBeStored() {
+        Players({"ann", "bob"});
         LoginChoice choice = Login();
         LoginDialog frm(choice);
         Open(frm);
@@ -197,6 +198,12 @@ class LoginDialogTest : public QObject, private DialogRig {
                     .startsWith(QStringLiteral("These characters cannot be kept in a player's "
                                                "name: \U0001F600 \u05E9.")));
         QVERIFY(frm.isVisible() && LeftBy(choice, LoginOutcome::Kind::Closed));
+        // A listed player chosen instead, with the arrow keys, is taken.
+        input::Key(&frm, Qt::Key_Down);
+        QCOMPARE(Shown(frm), QStringLiteral("ANN"));
+        input::Key(&frm, Qt::Key_Return);
+        QVERIFY(!frm.isVisible() && LeftBy(choice, LoginOutcome::Kind::Chosen));
+        QCOMPARE(choice.Outcome().Player, Player("ann"));
     }
 };
 

@@ -122,7 +122,7 @@ class QtModalHostTest : public QObject {
         LoginChoice choice(host, PlayerSession{}, stats.ReadNames().Value);
         answer(Qt::Key_Return);  // the only player is preselected
         host.RunLogin(choice);
-        QCOMPARE(choice.Outcome().PlayerName, StoredName("ann"));
+        QCOMPARE(choice.Outcome().Player, PlayerName("ANN"));
         StatsBrowser browser(host, stats);
         QVERIFY(browser.Open({}, GameType::Standard));
         answer(Qt::Key_Escape);

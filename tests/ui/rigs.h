@@ -47,7 +47,7 @@ struct DialogRig : ScratchStats {
     std::unique_ptr<vella::StatsBrowser> Browse(
         vella::GameType gameType = vella::GameType::Standard) {
         auto browser = std::make_unique<vella::StatsBrowser>(host, *stats);
-        browser->Open(session.PlayerName, gameType);
+        browser->Open(session.Player, gameType);
         return browser;
     }
 };

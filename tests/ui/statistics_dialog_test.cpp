@@ -30,7 +30,7 @@ class StatisticsDialogTest : public QObject, private DialogRig {
         Record("ann", 0, 0, true, 3);
         Record("bob", 0, 0, true, 4);
         Record("carl", 0, 0, true, 5);
-        LogIn(session, StoredName("bob"));
+        LogIn(session, Player("bob"));
     }
     static void Open(StatisticsDialog& frm) {
         frm.show();
@@ -123,10 +123,10 @@ class StatisticsDialogTest : public QObject, private DialogRig {
     void opensOnTheBrowsersPlayerAndViewAndFollowsTheList() {
         Record("ann", 0, 2, true, 3);
         Record("bob", 0, 2, true, 8);
-        LogIn(session, StoredName("bob"));
+        LogIn(session, Player("bob"));
         auto browser = Browse(GameType::Repeats);
         StatisticsDialog frm(*browser);
-        QCOMPARE(Items(frm.playerBox), (QStringList{"ANN            ", "BOB            "}));
+        QCOMPARE(Items(frm.playerBox), (QStringList{"ANN", "BOB"}));
         QCOMPARE(frm.playerBox->currentIndex(), 1);
         QVERIFY(frm.viewButtons[2]->isChecked());
         QCOMPARE(frm.bestFigures[0]->text(), QStringLiteral("8"));
@@ -148,7 +148,7 @@ class StatisticsDialogTest : public QObject, private DialogRig {
             Open(frm);
             host.answers = {Answer::Ok};
             input::Click(frm.deleteButton);
-            QCOMPARE(Items(frm.playerBox), (QStringList{"ANN            ", "CARL           "}));
+            QCOMPARE(Items(frm.playerBox), (QStringList{"ANN", "CARL"}));
             QCOMPARE(frm.playerBox->currentIndex(), 0);
             QCOMPARE(frm.bestFigures[0]->text(), QStringLiteral("3"));
             QCOMPARE(frm.focusWidget(), frm.coolButton);
@@ -158,7 +158,7 @@ class StatisticsDialogTest : public QObject, private DialogRig {
             input::Key(&frm, Qt::Key_Down);  // carl
             QVERIFY(StatsFile(folder.path().toStdString()).RemovePlayer(1, StoredName("ann")).Ok());
             input::Click(frm.viewButtons[5]);
-            QCOMPARE(Items(frm.playerBox), (QStringList{"CARL           "}));
+            QCOMPARE(Items(frm.playerBox), (QStringList{"CARL"}));
             QCOMPARE(frm.playerBox->currentIndex(), 0);
             QCOMPARE(frm.bestFigures[0]->text(), QStringLiteral("5"));
         }

@@ -80,7 +80,7 @@ class RealInputTest : public QObject, private DialogRig {
 
         Send([](XTestInput& x) { x.Tap(XK_Return); });
         QVERIFY(!frm.isVisible());
-        QCOMPARE(choice.Outcome().PlayerName, StoredName("bob"));
+        QCOMPARE(choice.Outcome().Player, Player("bob"));
 
         LoginChoice second = Login();
         LoginDialog again(second);
