@@ -8,6 +8,9 @@
 
 namespace vella {
 
+// What the program is, as its command-line help says.
+inline constexpr char ProgramDescription[] = "Vellacode: find the hidden pattern of four pegs.";
+
 // The player's display name (UTF-8), empty while nobody is logged in.
 std::string DisplayText(const PlayerSession& session);
 

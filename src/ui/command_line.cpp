@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "play/captions.h"
+
 namespace vella {
 namespace {
 
@@ -58,10 +60,10 @@ QStringList WithoutQtOptions(const QStringList& arguments) {
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Vellacode: find the hidden pattern of four pegs.\n"
-                       "The statistics files stats.dat and stats.bak are kept in the current "
-                       "folder unless an option names another."));
+    parser.setApplicationDescription(QString::fromUtf8(ProgramDescription) +
+                                     QStringLiteral("\nThe statistics files stats.dat and "
+                                                    "stats.bak are kept in the current folder "
+                                                    "unless an option names another."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption folder(
