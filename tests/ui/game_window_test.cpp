@@ -265,6 +265,7 @@ class GameWindowTest : public QObject, private GameRig {
         const Pattern before = frm->Game().Secret();
         random->Queue({7, 6, 5, 4}, 8);
         input::Click(frm->blanksBox, Qt::LeftButton);
+        QVERIFY(frm->blanksBox->isChecked() && !frm->repeatsBox->isChecked());
         QCOMPARE(frm->Game().Secret(), (Pattern{7, 6, 5, 4}));
         QVERIFY(frm->Game().Secret() != before);
         QCOMPARE(frm->Game().Board()[0], 6);  // the peg stays
