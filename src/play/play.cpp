@@ -2,6 +2,8 @@
 #include "play/play.h"
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "play/board_names.h"
 #include "play/captions.h"
@@ -33,8 +35,13 @@ void Play::Submit() {
     Say(ScoreSentence(game_, row));
     if (!result.GameOver) return;
 
+    // The game is over, and is recorded however the program goes on: after the result window,
+    // or at the shutdown step should the program be ended while that window is open.
+    unrecorded_ = FinishedGame{static_cast<std::int16_t>(Options().Colors),
+                               static_cast<std::int16_t>(GetGameType(Options())), game_.Won(),
+                               game_.CurRow()};
     host_.ShowResult(ResultFor(game_.Won(), game_.Secret(), game_.BlankCode()));
-    if (session_.KeepStats) FinishGameStats();
+    FinishGameStats();
     NewGame();
 }
 
@@ -105,25 +112,23 @@ void Play::Review(int step) {
 // Closing the log-in window without a choice leaves both conditions as they were, so it opens
 // again: the game is recorded under a name or not at all.
 void Play::FinishGameStats() {
-    while (session_.KeepStats && !session_.LoggedIn()) {
+    while (unrecorded_ && session_.KeepStats && !session_.LoggedIn()) {
         Apply(AskWhoIsPlaying());
         Changed();
     }
-    if (session_.KeepStats) RecordGame();
+    const std::string failed = RecordFinishedGame();
+    if (!failed.empty()) ReportFailure(host_, failed);
 }
 
-void Play::RecordGame() {
-    // The file files a game under the numbers of its colour set and game type.
-    const FinishedGame game{static_cast<std::int16_t>(Options().Colors),
-                            static_cast<std::int16_t>(GetGameType(Options())), game_.Won(),
-                            game_.CurRow()};
-    const Status recorded = stats_.RecordGame(session_.Player.Text(), game);
-    if (recorded.Ok()) return;
-    ReportFailure(host_,
-                  (recorded.Unconfirmed
-                       ? "This game was recorded, but it may be lost if the computer stops now. "
-                       : "This game was not recorded. ") +
-                      recorded.Error);
+std::string Play::RecordFinishedGame() {
+    const std::optional<FinishedGame> game = std::exchange(unrecorded_, std::nullopt);
+    if (!game || !session_.KeepStats || !session_.LoggedIn()) return {};
+    const Status recorded = stats_.RecordGame(session_.Player.Text(), *game);
+    if (recorded.Ok()) return {};
+    return (recorded.Unconfirmed
+                ? "This game was recorded, but it may be lost if the computer stops now. "
+                : "This game was not recorded. ") +
+           recorded.Error;
 }
 
 bool Play::Apply(const LoginOutcome& outcome) {
@@ -196,10 +201,15 @@ bool Play::MayExit() {
 }
 
 std::string Play::Quit(Ending ending) {
+    std::vector<std::string> failures{RecordFinishedGame()};
     const Result<int> backup = stats_.Backup();
-    if (backup.Ok()) return {};
-    const std::string failed = "The statistics could not be backed up. " + backup.Error;
-    if (ending == Ending::WindowClosed) ReportFailure(host_, failed);
+    if (!backup.Ok()) failures.push_back("The statistics could not be backed up. " + backup.Error);
+    std::string failed;
+    for (const std::string& failure : failures) {
+        if (failure.empty()) continue;
+        if (ending == Ending::WindowClosed) ReportFailure(host_, failure);
+        failed += (failed.empty() ? "" : "\n") + failure;
+    }
     return failed;
 }
 

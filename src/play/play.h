@@ -4,10 +4,12 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 
 #include "game/game_state.h"
 #include "play/modal_host.h"
 #include "play/player_session.h"
+#include "stats/recording.h"
 
 namespace vella {
 
@@ -67,14 +69,19 @@ class Play {
     // failure is shown in a message box; or from outside (a signal, the end of the session, the
     // loss of the display), where nothing may be shown.
     enum class Ending { WindowClosed, FromOutside };
-    // The shutdown step, the last thing a run does: an empty statistics file is deleted,
-    // otherwise it is backed up. The value says why it failed (empty: it did not).
+    // The shutdown step, the last thing a run does: a game that is over but not yet recorded
+    // (the program ended while the result window was open) is recorded for the player logged in;
+    // then an empty statistics file is deleted, otherwise it is backed up. The value says what
+    // failed (empty: nothing).
     std::string Quit(Ending ending);
     void About();
 
   private:
+    // After the result window: asks who is playing while nobody is, then records the game.
     void FinishGameStats();
-    void RecordGame();
+    // Records the game that is over, once; the value says why it could not be (empty: it was,
+    // or there was none to record, or statistics are not kept for anyone).
+    std::string RecordFinishedGame();
     // Plays the next game by `options`; a change refused while a game is under way is said.
     void ChangeOptions(const GameOptions& options);
     // The log-in window on the players of the file; how it was left.
@@ -90,6 +97,7 @@ class Play {
     GameState game_;
     PlayerSession session_;
     int reviewed_ = -1;  // the row the review cursor is on; -1: the current row
+    std::optional<FinishedGame> unrecorded_;  // a game over, until it is recorded or dropped
 };
 
 }  // namespace vella

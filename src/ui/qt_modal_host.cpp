@@ -102,6 +102,8 @@ Answer QtModalHost::Message(const MessageRequest& request) {
         request.Icon == MsgIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
         QString::fromStdString(request.Title), Breakable(text), QMessageBox::NoButton, parent_);
     box.written = text;
+    // A player's name or a folder's is shown as written, never taken for formatting.
+    box.setTextFormat(Qt::PlainText);
     switch (request.Buttons) {
         case MsgButtons::Ok:
             box.setStandardButtons(QMessageBox::Ok);

@@ -201,6 +201,22 @@ TEST_F(Flows, ExitDuringAGameAsksFirst) {
     EXPECT_EQ(backup, Dat());
 }
 
+// A game that is over is recorded once, however the program ends: here from outside while the
+// result window is open. A game under way is not.
+TEST_F(Flows, AGameOverIsRecordedOnceWhenTheProgramEndsAtTheResult) {
+    host.loginScript = {ScriptedHost::LogInAs("ann")};
+    play.ChangePlayer();
+    host.whileResultShown = [this] { EXPECT_EQ(play.Quit(Play::Ending::FromOutside), ""); };
+    Lose();
+    EXPECT_EQ(RecordsIn(stats.DatPath()).at(0).NumGames[0], 1);
+    EXPECT_EQ(ReadBytes(folder / "stats.bak"), Dat());
+    host.whileResultShown = nullptr;
+    PlayRow(Wrong());
+    play.Quit(Play::Ending::FromOutside);
+    EXPECT_EQ(RecordsIn(stats.DatPath()).at(0).NumGames[0], 1);
+    EXPECT_TRUE(host.messages.empty());
+}
+
 TEST_F(Flows, StatisticsPictureOnAFirstRunAndAfterAGame) {
     play.OpenStatistics();
     EXPECT_EQ(host.LastText(), "No stats to show!");

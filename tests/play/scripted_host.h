@@ -42,6 +42,7 @@ class ScriptedHost final : public vella::ModalHost {
     void ShowResult(const vella::ResultRequest& request) override {
         results.push_back(request);
         log.push_back(request.Won ? "result: won" : "result: lost");
+        if (whileResultShown) whileResultShown();
     }
 
     // Each opening takes the next scripted act; with none left the window is closed by its close
@@ -101,6 +102,7 @@ class ScriptedHost final : public vella::ModalHost {
         bool operator==(const StatsSeen&) const = default;
     };
 
+    std::function<void()> whileResultShown;  // what happens while the result window is open
     std::vector<std::string> log;  // "message: …", "result: won", "log-in", "statistics"
     std::vector<vella::MessageRequest> messages;
     std::deque<vella::Answer> answers;

@@ -69,6 +69,20 @@ class QtModalHostTest : public QObject {
         QVERIFY(answer == Answer::Ok);
     }
 
+    // A name or a path is shown as it is written, never read as formatting.
+    void textIsShownAsWritten() {
+        QtModalHost host;
+        MessageRequest request = Request(MsgButtons::Ok, MsgIcon::None, Answer::Ok);
+        request.Text = "Stats for <i>x</i>&amp; will be permanently deleted!";
+        Ask(host, request, [](QMessageBox* box) {
+            auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            QVERIFY(label && label->textFormat() == Qt::PlainText);
+            QCOMPARE(label->text(),
+                     QStringLiteral("Stats for <i>x</i>&amp; will be permanently deleted!"));
+            input::Key(box, Qt::Key_Escape);
+        });
+    }
+
     // A folder name wider than the screen is broken across lines, not cut off, and Copy still
     // gives the path as it was written.
     void aPathWiderThanTheScreenWrapsAndCopiesAsWritten() {
