@@ -11,12 +11,17 @@ Deletion DeletePlayer(ModalHost& host, StatsFile& stats, int k, const std::strin
     if (AskWoah(host, question, MsgButtons::OkCancel, Answer::Cancel) != Answer::Ok) {
         return Deletion::Kept;
     }
-    const Result<int> left = stats.RemovePlayer(k, name);
+    const Result<std::optional<int>> left = stats.RemovePlayer(k, name);
+    if (left.Ok() && !left.Value) {
+        ReportFailure(host, "The player could not be deleted. " +
+                                stats.ChangedSinceListed("nothing was deleted."));
+        return Deletion::Changed;
+    }
     if (!left.Ok()) {
         ReportFailure(host, "The player could not be deleted. " + left.Error);
         return Deletion::Failed;
     }
-    return left.Value == 0 ? Deletion::FileGone : Deletion::Deleted;
+    return *left.Value == 0 ? Deletion::FileGone : Deletion::Deleted;
 }
 
 }  // namespace vella

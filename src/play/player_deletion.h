@@ -14,6 +14,7 @@ enum class Deletion {
     Kept,      // the question was answered Cancel: nothing changed
     Deleted,   // the record is gone; other players remain
     FileGone,  // it was the only record: the file is gone, and the window closes
+    Changed,   // another program changed the file since it was listed: nothing was deleted
     Failed,    // the file could not be changed; the person was told why
 };
 

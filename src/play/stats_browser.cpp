@@ -84,6 +84,9 @@ bool StatsBrowser::DeleteSelected() {
     switch (DeletePlayer(host_, stats_, selected_ + 1, names_[selected_])) {
         case Deletion::FileGone:
             return true;
+        case Deletion::Changed:
+            wanted_ = names_[selected_];
+            [[fallthrough]];
         case Deletion::Deleted:
             if (List()) ShowFigures();
             break;

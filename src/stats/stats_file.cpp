@@ -109,14 +109,13 @@ Result<std::optional<PlayerRec>> StatsFile::ReadPlayer(int k, const std::string&
     });
 }
 
-Result<int> StatsFile::RemovePlayer(int k, const std::string& name) {
+Result<std::optional<int>> StatsFile::RemovePlayer(int k, const std::string& name) {
+    using Answer = Result<std::optional<int>>;
     return Locked(fileio::Need::Write, [&](fileio::FolderLock&) {
         auto loaded = Load();
-        if (!loaded.Ok()) return Result<int>::Failure(loaded);
+        if (!loaded.Ok()) return Answer::Failure(loaded);
         Bytes& bytes = loaded.Value.Data;
-        if (!RecordIs(bytes, k, name)) {
-            return Result<int>::Failure(Status{ChangedSinceListed("nothing was deleted.")});
-        }
+        if (!RecordIs(bytes, k, name)) return Answer{};  // changed since it was listed
         const int count = WholeRecords(bytes);
         Status removed = fileio::CheckWritable(DatPath());
         if (removed.Ok() && count == 1) {
@@ -127,8 +126,8 @@ Result<int> StatsFile::RemovePlayer(int k, const std::string& name) {
             bytes.erase(first, first + RecordSize);
             removed = Rewrite(bytes);
         }
-        if (!removed.Ok()) return Result<int>::Failure(removed);
-        return Result<int>{{}, static_cast<int>(count - 1)};
+        if (!removed.Ok()) return Answer::Failure(removed);
+        return Answer{{}, count - 1};
     });
 }
 

@@ -44,8 +44,9 @@ class StatsFile {
     // Removes the player at record k, which must still be `name`'s (another copy of the
     // program may have changed the file): the other records go in order to stats.tmp, which is
     // flushed and renamed over stats.dat; on failure stats.dat is as it was and stats.tmp is
-    // gone. The only player's removal deletes the file. Value: the records left.
-    Result<int> RemovePlayer(int k, const std::string& name);
+    // gone. The only player's removal deletes the file. Value: the records left; nullopt where
+    // record k is no longer `name`'s, and nothing was deleted.
+    Result<std::optional<int>> RemovePlayer(int k, const std::string& name);
 
     // Deletes stats.dat when it holds no record (a missing file stays missing). Value: the count.
     Result<int> DeleteWhenEmpty();

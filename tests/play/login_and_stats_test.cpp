@@ -181,6 +181,17 @@ TEST_F(Browsing, AChangedFileIsListedAgain) {
     browser.ChooseView(0);
     EXPECT_EQ(Best(), "5");
     EXPECT_EQ(host.messages.size(), 1u);
+
+    // Delete Player on a player deleted meanwhile: nothing is deleted, and the list follows.
+    ASSERT_TRUE(StatsFile(folder.Path()).RemovePlayer(2, "CARL").Ok());
+    host.answers = {Answer::Ok};
+    EXPECT_FALSE(browser.DeleteSelected());
+    EXPECT_EQ(host.LastText(), "The player could not be deleted. \"" +
+                                   (folder / "stats.dat").string() +
+                                   "\" has changed since its players were listed; nothing was "
+                                   "deleted.");
+    EXPECT_EQ(browser.Players(), Names({"bob"}));
+    EXPECT_EQ(browser.Selected(), 0);
 }
 
 TEST_F(Browsing, AnUnreadableFileOpensNothing) {
