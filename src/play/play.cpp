@@ -214,9 +214,11 @@ std::string Play::Quit(Ending ending) {
 }
 
 void Play::About() {
+    // One line, naming the licence as well.
     host_.Message(MessageRequest{"Vellacode " VELLACODE_VERSION
                                  " by the Vellacode developers, published by the Vellacode "
-                                 "project, 2026"});
+                                 "project, 2026; free software under the GNU General Public "
+                                 "License, version 3 or later (GPL-3.0-or-later)"});
 }
 
 }  // namespace vella

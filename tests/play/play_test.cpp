@@ -337,7 +337,8 @@ TEST_F(Flows, AboutNamesTheProgramAndItsVersion) {
     play.About();
     EXPECT_EQ(host.LastText().rfind("Vellacode ", 0), 0u);
     EXPECT_NE(host.LastText().find(" by the Vellacode developers, published by the Vellacode "
-                                   "project, 2026"),
+                                   "project, 2026; free software under the GNU General Public "
+                                   "License, version 3 or later (GPL-3.0-or-later)"),
               std::string::npos);
     EXPECT_EQ(Last(host.messages).Icon, MsgIcon::None);
 }

@@ -84,7 +84,9 @@ class WholeProgramTest : public QObject, private GameRig {
         QCOMPARE(QString::fromStdString(host->LastText()),
                  QStringLiteral(
                      "Vellacode " VELLACODE_VERSION
-                     " by the Vellacode developers, published by the Vellacode project, 2026"));
+                     " by the Vellacode developers, published by the Vellacode project, 2026; free "
+                     "software under the GNU General Public License, version 3 or later "
+                     "(GPL-3.0-or-later)"));
         QVERIFY(host->LastMessage().Icon == MsgIcon::None);
 
         frm->helpContentsAction->trigger();
