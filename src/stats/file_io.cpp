@@ -26,8 +26,8 @@ ReadSource& Source() {
 }
 
 Status Failure(const char* what, const fs::path& path, const Problem& problem) {
-    return Status{std::string("Could not ") + what + " " + Shown(path) + ": " + problem.Reason() +
-                  "."};
+    return Status{std::string("Could not ") + what + " " + Shown(path) + ": " +
+                  problem.ReasonAt(path) + "."};
 }
 
 // Opens an existing regular file without following a link or waiting on a special file. No
@@ -88,6 +88,11 @@ Status FlushFolder(const fs::path& changed) {
 
 int sys::Fault(Step step, const fs::path& path) {
     return Hook() ? Hook()(step, path) : 0;
+}
+
+std::string Problem::ReasonAt(const fs::path& path) const {
+    if (Error == ENOTDIR) return Shown(path.parent_path()) + " is not a folder";
+    return Reason();
 }
 
 std::string Problem::Reason() const {
@@ -260,7 +265,8 @@ Result<std::shared_ptr<FolderLock>> FolderLock::Acquire(const fs::path& lockFile
         if (need == Need::Read || problem.Error == EROFS || !MayWrite(dataFile, Look(dataFile)))
             return LockAnswer{{}, std::shared_ptr<FolderLock>(new FolderLock)};
         return LockAnswer::Failure(Status{"Could not lock " + Shown(dataFile) + " with " +
-                                          Shown(lockFile) + ": " + problem.Reason() + "."});
+                                          Shown(lockFile) + ": " + problem.ReasonAt(lockFile) +
+                                          "."});
     };
     for (;;) {
         Fd f;

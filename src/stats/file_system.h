@@ -25,6 +25,8 @@ struct Problem {
 
     explicit operator bool() const { return Error != 0 || Kind != nullptr; }
     std::string Reason() const;
+    // The reason for a step on `path`: where the folder it names is not a folder, that.
+    std::string ReasonAt(const fs::path& path) const;
 };
 
 // The platform's sentence for an error number.

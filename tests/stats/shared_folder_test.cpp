@@ -73,6 +73,15 @@ TEST(SharedFolder, TheStatisticsFolderIsMadeOrWhatStandsInItsWayIsSaid) {
     EXPECT_EQ(fileio::PrepareFolder(under).Error.rfind(
                   "Could not create the folder " + fileio::Shown(under) + ": ", 0),
               0u);
+#ifndef _WIN32
+    // Used all the same, every step says what is wrong.
+    StatsFile misplaced(base.Path() / "plain");
+    for (const Status& done : {Status(misplaced.ReadNames()), misplaced.RecordGame("ANN", Won)}) {
+        EXPECT_NE(done.Error.find(fileio::Shown(base.Path() / "plain") + " is not a folder."),
+                  std::string::npos)
+            << done.Error;
+    }
+#endif
 }
 
 // Another program may hold a statistics file open for a moment (a virus scanner, a backup). On
