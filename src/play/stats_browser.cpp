@@ -23,7 +23,7 @@ bool StatsBrowser::Open(const PlayerName& player, GameType gameType) {
 bool StatsBrowser::List() {
     auto names = stats_.ReadNames();
     names_.clear();
-    selected_ = -1;
+    selected_ = damagedSaid_ = -1;
     if (!names.Ok()) {
         ReportFailure(host_, names.Error);
         return false;
@@ -39,6 +39,7 @@ bool StatsBrowser::List() {
 void StatsBrowser::Select(int index) {
     if (index < 0 || index >= static_cast<int>(names_.size())) return;
     selected_ = index;
+    damagedSaid_ = -1;
     ShowFigures();
 }
 
@@ -64,7 +65,14 @@ void StatsBrowser::ShowFigures(bool relisted) {
         if (List()) ShowFigures(true);
         return;
     }
-    figures_ = ComputeView(*record.Value, view_);
+    if (CouldBePlayed(*record.Value)) {
+        figures_ = ComputeView(*record.Value, view_);
+        return;
+    }
+    // Said once for each time the player is chosen; the figures stay blank.
+    figures_ = StatsView{view_ == GrandTotalView, {}};
+    if (damagedSaid_ != selected_) ReportFailure(host_, stats_.Damaged(names_[selected_]));
+    damagedSaid_ = selected_;
 }
 
 std::string StatsBrowser::FiguresSentence() const {

@@ -66,6 +66,7 @@ class StatsBrowser {
     std::string wanted_;              // the player to select whenever the list is read
     std::vector<std::string> names_;  // in file order
     int selected_ = -1;
+    int damagedSaid_ = -1;  // the player whose damaged record was last reported
     int view_ = 0;
     StatsView figures_;
 };

@@ -28,4 +28,14 @@ void AddGame(PlayerRec& rec, const FinishedGame& game) {
     rec.TotMoves[cell] = Plus(rec.TotMoves[cell], game.Moves);
 }
 
+bool CouldBePlayed(const PlayerRec& rec) {
+    for (int cell = 0; cell < CellCount; ++cell) {
+        const std::int32_t games = rec.NumGames[cell], wins = rec.Wins[cell];
+        if (games < 0 || wins < 0 || wins > games || rec.TotMoves[cell] < wins) return false;
+        const std::int16_t best = rec.Best[cell], worst = rec.Worst[cell];
+        if (wins > 0 && (best < 1 || worst > 10 || best > worst)) return false;
+    }
+    return true;
+}
+
 }  // namespace vella

@@ -17,4 +17,9 @@ struct FinishedGame {
 // A lost game changes only the games and the total moves of its cell.
 void AddGame(PlayerRec& rec, const FinishedGame& game);
 
+// Whether some sequence of finished games gives the record's figures: in every cell no negative
+// count, no more wins than games, no fewer moves than wins, and, once a game is won, a best and
+// worst game of 1 to 10 rows, the best no longer than the worst.
+bool CouldBePlayed(const PlayerRec& rec);
+
 }  // namespace vella

@@ -45,6 +45,12 @@ std::string StatsFile::ChangedSinceListed(const std::string& then) const {
     return fileio::Shown(DatPath()) + " has changed since its players were listed; " + then;
 }
 
+std::string StatsFile::Damaged(const std::string& name) const {
+    return "The statistics of \"" + name + "\" in " + fileio::Shown(DatPath()) +
+           " are damaged: no games could give them. They are not shown, and the file is left "
+           "as it is.";
+}
+
 std::int64_t StatsFile::CountFor(std::uint64_t length) {
     return static_cast<std::int64_t>((length + RecordSize / 2) / RecordSize);
 }

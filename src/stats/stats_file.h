@@ -68,6 +68,8 @@ class StatsFile {
 
     // The report that stats.dat changed after its players were listed, and `then` what follows.
     std::string ChangedSinceListed(const std::string& then) const;
+    // The report that the record of `name` holds figures no games could give.
+    std::string Damaged(const std::string& name) const;
 
   private:
     using Bytes = std::vector<unsigned char>;

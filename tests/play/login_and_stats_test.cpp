@@ -194,6 +194,30 @@ TEST_F(Browsing, AChangedFileIsListedAgain) {
     EXPECT_EQ(browser.Selected(), 0);
 }
 
+// A record no games could give is named as damaged, once each time it is chosen, and its
+// figures are left blank; reading it changes nothing in the file.
+TEST_F(Browsing, ADamagedRecordIsSaidAndNotShown) {
+    PlayerRec damaged = FreshRecord(NameField("BOB"));
+    damaged.NumGames[0] = 3;
+    damaged.Wins[0] = 5;
+    std::vector<unsigned char> bytes = RecordsOf({"ann"});
+    const RecordBytes spoilt = EncodeRecord(damaged);
+    bytes.insert(bytes.end(), spoilt.begin(), spoilt.end());
+    WriteBytes(stats.DatPath(), bytes);
+    ASSERT_TRUE(browser.Open(Player("bob"), GameType::Standard));
+    EXPECT_EQ(host.LastText(), "The statistics of \"BOB\" in \"" + (folder / "stats.dat").string() +
+                                   "\" are damaged: no games could give them. They are not "
+                                   "shown, and the file is left as it is.");
+    EXPECT_EQ(browser.Figures().Columns[0].Games, "");
+    browser.ChooseView(1);
+    EXPECT_EQ(host.messages.size(), 1u);
+    browser.Select(0);
+    EXPECT_EQ(browser.Figures().Columns[0].Games, "0");
+    browser.Select(1);
+    EXPECT_EQ(host.messages.size(), 2u);
+    EXPECT_EQ(ReadBytes(stats.DatPath()), bytes);
+}
+
 TEST_F(Browsing, AnUnreadableFileOpensNothing) {
     std::filesystem::remove(folder / "stats.dat");
     std::filesystem::create_directory(folder / "stats.dat");

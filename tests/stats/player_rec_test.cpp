@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 #include "stats/recording.h"
@@ -72,6 +73,23 @@ TEST(Recording, BestAndWorstFollowWinsOnlyAndLossesAddMoves) {
     PlayerRec wins = FreshRecord("A              ");
     for (std::int16_t moves : {7, 3, 9}) AddGame(wins, FinishedGame{1, 3, true, moves});
     EXPECT_EQ(cell(wins, CellIndex(1, 3)), (std::vector<int>{3, 3, 19, 3, 9}));
+    EXPECT_TRUE(CouldBePlayed(rec) && CouldBePlayed(wins) && CouldBePlayed(PlayerRec{}));
+
+    // Figures no games give, each in a cell of its own.
+    const std::vector<std::function<void(PlayerRec&, int)>> spoils{
+        [](PlayerRec& r, int c) { r.NumGames[c] = -1; },
+        [](PlayerRec& r, int c) { r.Wins[c] = -1; },
+        [](PlayerRec& r, int c) { r.Wins[c] = r.NumGames[c] + 1; },
+        [](PlayerRec& r, int c) { r.TotMoves[c] = r.Wins[c] - 1; },
+        [](PlayerRec& r, int c) { r.Best[c] = 0; },
+        [](PlayerRec& r, int c) { r.Worst[c] = 11; },
+        [](PlayerRec& r, int c) { r.Best[c] = static_cast<std::int16_t>(r.Worst[c] + 1); },
+    };
+    for (std::size_t i = 0; i < spoils.size(); ++i) {
+        PlayerRec spoilt = wins;
+        spoils[i](spoilt, CellIndex(1, 3));
+        EXPECT_FALSE(CouldBePlayed(spoilt)) << i;
+    }
 }
 
 }  // namespace
