@@ -33,10 +33,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (box.SelStart < 0 || box.SelLength < 0 || box.SelStart + box.SelLength > length)
             std::abort();
         if (box.SelStart != Characters(ahead.TypedText())) std::abort();
-        if (box.Text != ahead.TypedText() &&
-            box.Text.compare(0, ahead.TypedText().size(), ahead.TypedText()) != 0) {
+        // A completion begins with what was typed; the typed text alone has its length.
+        if (box.SelLength > 0 && box.Text.compare(0, ahead.TypedText().size(), ahead.TypedText()))
             std::abort();
-        }
+        if (box.SelLength == 0 && Characters(box.Text) != box.SelStart) std::abort();
     }
     return 0;
 }

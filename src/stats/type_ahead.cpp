@@ -36,9 +36,10 @@ bool TypeAhead::KeyPress(char32_t key) {
     }
 
     // An entry matches only when its text without the padding is at least as long as what was
-    // typed, so the completion never reaches past the end of the box.
+    // typed, so the completion never reaches past the end of the box; a name with characters the
+    // file cannot hold matches none.
     std::string match;
-    bool matchFound = false;
+    bool matchFound = !Unstorable().empty();
     for (int i = 0; i < playerCount_ && !matchFound; ++i) {
         const std::string_view trimmed = entries_[i];
         if (trimmed.size() >= typedText_.size() &&
@@ -49,12 +50,23 @@ bool TypeAhead::KeyPress(char32_t key) {
     }
 
     const int typed = static_cast<int>(typedText_.size());
-    if (backspace || !matchFound) {
-        box_ = Box{AnsiToUtf8(typedText_), typed, 0};
+    if (backspace || match.empty()) {
+        box_ = Box{Typed(), typed, 0};
     } else {
         box_ = Box{AnsiToUtf8(match), typed, static_cast<int>(match.size()) - typed};
     }
     return true;
+}
+
+// What was typed, upper case where the file's code page has the letter, and every character it
+// cannot hold as it was typed, so that the person sees what the refusal will name.
+std::string TypeAhead::Typed() const {
+    std::string shown;
+    for (std::size_t i = 0; i < typedKeys_.size(); ++i) {
+        const bool held = typedText_[i] != '?' || typedKeys_[i] == U'?';
+        shown += held ? AnsiToUtf8(typedText_.substr(i, 1)) : CodePointToUtf8(typedKeys_[i]);
+    }
+    return shown;
 }
 
 std::u32string TypeAhead::Unstorable() const {

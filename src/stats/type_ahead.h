@@ -9,7 +9,8 @@ namespace vella {
 
 class TypeAhead {
   public:
-    // What the name box shows after a key: its text (UTF-8) and the selection, in characters.
+    // What the name box shows after a key: its text (UTF-8) and the selection, in characters. A
+    // character the file cannot hold is shown as typed.
     struct Box {
         std::string Text;
         int SelStart = 0;
@@ -34,6 +35,8 @@ class TypeAhead {
     const Box& Shown() const { return box_; }
 
   private:
+    std::string Typed() const;
+
     std::vector<std::string> entries_;  // in the file's code page, compared with what is typed
     int playerCount_;
     std::string typedText_;     // in the file's code page, upper case

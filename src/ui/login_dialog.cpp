@@ -85,9 +85,13 @@ void LoginDialog::ShowChoice() {
 bool LoginDialog::onKeyTyped(char32_t key) {
     const std::optional<NameBox> box = choice_.Key(key);
     if (!box) return false;
-    nameBox->setEditText(QString::fromStdString(box->Text));
-    nameBox->lineEdit()->setCursorPosition(box->SelStart);
-    if (box->SelLength > 0) nameBox->lineEdit()->setSelection(box->SelStart, box->SelLength);
+    const QString text = QString::fromStdString(box->Text);
+    // The box counts characters; the line edit counts UTF-16 units, two for some characters.
+    const int start = static_cast<int>(
+        QString::fromStdU32String(text.toStdU32String().substr(0, box->SelStart)).size());
+    nameBox->setEditText(text);
+    nameBox->lineEdit()->setCursorPosition(start);
+    if (box->SelLength > 0) nameBox->lineEdit()->setSelection(start, text.size() - start);
     return true;
 }
 

@@ -45,6 +45,12 @@ TEST(TypeAhead, KnowsTheCharactersAStoredNameCannotHold) {
     ahead.KeyPress(TypeAhead::Backspace);
     ahead.KeyPress(U'I');
     EXPECT_EQ(ahead.Unstorable(), U"");
+
+    // The box shows them as typed, and completes to no name.
+    TypeAhead shown({"ZO?"}, 1);
+    for (char32_t key : {U'z', U'o', U'\U0001F600'}) shown.KeyPress(key);
+    EXPECT_EQ(shown.Shown().Text, "ZO\U0001F600");
+    EXPECT_EQ(shown.Shown().SelLength, 0);
 }
 
 TEST(TypeAhead, BackspaceEditsTheTypedTextWithoutCompleting) {
