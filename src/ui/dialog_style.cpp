@@ -1,11 +1,15 @@
 // The one look of the program's windows.
 #include "ui/dialog_style.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QDialog>
 #include <QFont>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStyleOptionComboBox>
 #include <QTimer>
+#include <algorithm>
 
 #include "ui/screen_fit.h"
 #include "ui/twips.h"
@@ -65,6 +69,25 @@ void PlaceClientArea(QWidget* window, int left, int top, int above) {
     window->setGeometry(QRect(QPoint(Twips(left), Twips(top) - above), window->size()));
     FitWindow(window);
     window->installEventFilter(new FitWhenShown(window));
+}
+
+void FitToEntries(QComboBox* box, const QRect& designed, int rightmost) {
+    const QFontMetrics metrics(box->font());
+    int widest = 0;
+    for (int i = 0; i < box->count(); ++i) {
+        widest = std::max(widest, metrics.horizontalAdvance(box->itemText(i)));
+    }
+    QStyleOptionComboBox option;
+    option.initFrom(box);
+    option.editable = box->isEditable();
+    const int needed =
+        box->style()
+            ->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(widest, metrics.height()), box)
+            .width();
+    box->view()->setMinimumWidth(needed);
+    QRect place = designed;
+    place.setWidth(std::clamp(needed, designed.width(), rightmost - designed.left()));
+    box->setGeometry(place);
 }
 
 }  // namespace vella

@@ -2,7 +2,9 @@
 // fixed dialog frame, and placing a window by its client area.
 #pragma once
 
+class QComboBox;
 class QDialog;
+class QRect;
 class QFont;
 class QWidget;
 
@@ -17,6 +19,10 @@ void SetFont(QWidget* control, double points, bool bold);
 
 // A fixed-size dialog without minimise and maximise boxes, its client area in twips.
 void FixDialog(QDialog* dialog, int width, int height);
+
+// Places `box` at `designed`, wider where its longest entry would not show whole in the font in
+// use, up to the right edge `rightmost`; its drop-down list is as wide as that entry needs.
+void FitToEntries(QComboBox* box, const QRect& designed, int rightmost);
 
 // Puts the top left corner of a top-level window's client area (below its title bar, and for
 // the main window below its menu bar: `above` pixels) at the given screen position in twips.

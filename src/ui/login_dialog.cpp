@@ -79,6 +79,8 @@ void LoginDialog::ShowChoice() {
     cancelButton->setEnabled(!offerNoStats);
     for (const std::string& entry : choice_.Entries())
         nameBox->addItem(QString::fromStdString(entry));
+    // The list only: the box keeps its place beside the buttons' edge.
+    FitToEntries(nameBox, nameBox->geometry(), nameBox->geometry().right() + 1);
     nameBox->setCurrentIndex(choice_.Preselected());
 }
 

@@ -131,6 +131,8 @@ void StatisticsDialog::Paint() {
         if (listed != players) {
             playerBox->clear();
             playerBox->addItems(players);
+            // Wider where a name needs it, up to the views' frame.
+            FitToEntries(playerBox, TwipsRect(1320, 120, 1575, 315), Twips(4080));
         }
         playerBox->setCurrentIndex(browser_.Selected());
         QRadioButton* view = viewButtons[browser_.View()];

@@ -2,12 +2,14 @@
 // selection, each view's figures and headers), and that it hands it each choice a person makes.
 #include "ui/statistics_dialog.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOptionComboBox>
 #include <QtTest>
 
 #include "input.h"
@@ -118,6 +120,27 @@ class StatisticsDialogTest : public QObject, private DialogRig {
         QVERIFY(frm.gamesFigures[1]->isVisible() && frm.sixColorsHeader->isVisible() &&
                 frm.sevenColorsRule->isVisible());
         QVERIFY(!frm.totalHeader->isVisible());
+    }
+
+    // The longest name a file holds shows whole in the font in use, in the box and its list.
+    void theLongestNameShowsWhole() {
+        Record("christopher smith", 0, 0, true, 4);
+        auto browser = Browse();
+        StatisticsDialog frm(*browser);
+        Open(frm);
+        const int needed = QFontMetrics(frm.playerBox->font())
+                               .horizontalAdvance(QStringLiteral("CHRISTOPHER SMI"));
+        QStyleOptionComboBox option;
+        option.initFrom(frm.playerBox);
+        QVERIFY(frm.playerBox->style()
+                    ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField,
+                                     frm.playerBox)
+                    .width() >= needed);
+        QVERIFY(frm.playerBox->geometry().right() < frm.viewGroup->geometry().left());
+        input::Click(frm.playerBox);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QVERIFY(frm.playerBox->view()->viewport()->width() >= needed);
+        input::Key(QApplication::activePopupWidget(), Qt::Key_Escape);
     }
 
     void opensOnTheBrowsersPlayerAndViewAndFollowsTheList() {
