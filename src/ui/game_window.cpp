@@ -110,7 +110,7 @@ void GameWindow::BuildControls() {
         color->setGeometry(TwipsRect(120, 240 + 480 * i, 480, 480));
         color->setPixmap(pictures::Peg(i));
         connect(color, &ImageControl::MouseDown, this, &GameWindow::onPalettePress);
-        palette[i] = color;
+        paletteColors[i] = color;
     }
 
     blankPeg = new QLabel(client);
@@ -195,23 +195,24 @@ void GameWindow::Paint() {
 
 void GameWindow::PaintBoard() {
     const GameState& game = Game();
+    const auto indicators = game.Indicators();
     for (int i = 0; i < HoleCount; ++i) {
         const ColorCode code = game.Board()[i];
         holes[i]->setPixmap(code == game.BlankCode() ? pictures::Empty() : pictures::Peg(code));
         QPalette palette = scoreBoxes[i]->palette();
-        palette.setColor(QPalette::Window, IndicatorColor(game.Indicators()[i]));
+        palette.setColor(QPalette::Window, IndicatorColor(indicators[i]));
         scoreBoxes[i]->setPalette(palette);
     }
     NameBoard();
 }
 
 void GameWindow::PaintPalette() {
-    for (int i = 0; i < MaxColors; ++i) palette[i]->setPixmap(pictures::Peg(i));
+    for (int i = 0; i < MaxColors; ++i) paletteColors[i]->setPixmap(pictures::Peg(i));
     const bool seven = play_.Options().Colors == ColorSet::Seven;
     QRect frame = paletteFrame->geometry();
     frame.setHeight(Twips(seven ? SevenColorFrameHeight : SixColorFrameHeight));
     paletteFrame->setGeometry(frame);
-    palette[Color::Yellow]->setVisible(seven);
+    paletteColors[Color::Yellow]->setVisible(seven);
     sixColorsAction->setChecked(!seven);
     sevenColorsAction->setChecked(seven);
 }

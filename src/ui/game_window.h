@@ -35,7 +35,7 @@ class GameWindow : public QMainWindow {
     std::array<QLabel*, HoleCount> scoreBoxes{};
     ImageControl* statisticsButton = nullptr;
     QFrame* paletteFrame = nullptr;
-    std::array<ImageControl*, MaxColors> palette{};
+    std::array<ImageControl*, MaxColors> paletteColors{};
     QLabel* blankPeg = nullptr;
     QPushButton* checkButton = nullptr;
     QCheckBox* repeatsBox = nullptr;

@@ -21,12 +21,12 @@ void GameWindow::BuildKeyboard() {
     statisticsButton->setAccessibleDescription(QString::fromUtf8(StatisticsButtonDescription));
     for (int i = 0; i < MaxColors; ++i) {
         const auto color = static_cast<ColorCode>(i);
-        palette[i]->setAccessibleName(QString::fromStdString(PalettePegName(color)));
-        palette[i]->setAccessibleDescription(QString::fromStdString(PaletteKeyHint(color)));
+        paletteColors[i]->setAccessibleName(QString::fromStdString(PalettePegName(color)));
+        paletteColors[i]->setAccessibleDescription(QString::fromStdString(PaletteKeyHint(color)));
         // Keys 1 to 7 place a colour as a secondary click on the palette peg does.
         auto* key = new QShortcut(QKeySequence(Qt::Key_1 + i), this);
         connect(key, &QShortcut::activated, this, [this, i] {
-            if (palette[i]->isVisible()) play_.PlaceColor(static_cast<ColorCode>(i));
+            if (paletteColors[i]->isVisible()) play_.PlaceColor(static_cast<ColorCode>(i));
         });
     }
     auto* backspace = new QShortcut(QKeySequence(Qt::Key_Backspace), this);

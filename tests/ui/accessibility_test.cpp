@@ -72,7 +72,7 @@ class AccessibilityTest : public QObject, private GameRig {
               "Allow Blanks", "Board", "Scores", "Colors"}) {
             QVERIFY2(names.contains(QString::fromLatin1(expected)), expected);
         }
-        QCOMPARE(frm->palette[Color::Yellow]->accessibleName(), QStringLiteral("yellow peg"));
+        QCOMPARE(frm->paletteColors[Color::Yellow]->accessibleName(), QStringLiteral("yellow peg"));
         // The statistics picture is a button a screen reader can press.
         QAccessibleInterface* statistics =
             QAccessible::queryAccessibleInterface(frm->statisticsButton);

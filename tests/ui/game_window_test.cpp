@@ -70,7 +70,7 @@ class GameWindowTest : public QObject, private GameRig {
     std::vector<DragSource> drags;
     std::vector<QPixmap> dragPictures;
 
-    void Place(int color) { input::Click(frm->palette[color], Qt::RightButton); }
+    void Place(int color) { input::Click(frm->paletteColors[color], Qt::RightButton); }
     void PlaceRow(std::initializer_list<int> colors) {
         for (int c : colors) Place(c);
     }
@@ -113,7 +113,7 @@ class GameWindowTest : public QObject, private GameRig {
         QCOMPARE(frm->statisticsButton->geometry(), QRect(236, 20, 45, 32));
         QVERIFY(frm->statisticsButton->hasScaledContents());
         QCOMPARE(frm->paletteFrame->geometry(), QRect(236, 56, 49, 217));
-        QCOMPARE(frm->palette[5]->geometry(), QRect(8, 176, 32, 32));
+        QCOMPARE(frm->paletteColors[5]->geometry(), QRect(8, 176, 32, 32));
         QCOMPARE(frm->checkButton->geometry(), QRect(236, 368, 49, 57));
         QCOMPARE(frm->repeatsBox->geometry(), QRect(8, 432, 153, 17));
         QCOMPARE(frm->blanksBox->geometry(), QRect(176, 432, 105, 17));
@@ -122,8 +122,8 @@ class GameWindowTest : public QObject, private GameRig {
     }
 
     void startUpStateIsWhatThePlayerFirstSees() {
-        for (int i = 0; i < 6; ++i) QVERIFY(frm->palette[i]->isVisible());
-        QVERIFY(!frm->palette[6]->isVisible());
+        for (int i = 0; i < 6; ++i) QVERIFY(frm->paletteColors[i]->isVisible());
+        QVERIFY(!frm->paletteColors[6]->isVisible());
         for (int i = 0; i < HoleCount; ++i) {
             QVERIFY(SamePicture(frm->holes[i]->pixmap(), pictures::Empty()));
             QCOMPARE(Background(frm->scoreBoxes[i]),
@@ -167,7 +167,9 @@ class GameWindowTest : public QObject, private GameRig {
                 input::Key(frm.get(), Qt::Key_Tab);
                 QCOMPARE(QApplication::focusWidget(), next);
             }
-            QVERIFY(frm->statisticsButton->grab().toImage() != plain);
+            const QImage marked = frm->statisticsButton->grab().toImage();
+            QCOMPARE(marked.pixelColor(0, marked.height() / 2),
+                     frm->statisticsButton->palette().color(QPalette::Highlight));
             input::Key(frm.get(), press);
             QCOMPARE(host->LastText(), std::string("No stats to show!"));
             QCOMPARE(QApplication::focusWidget(), frm->checkButton);
@@ -208,12 +210,12 @@ class GameWindowTest : public QObject, private GameRig {
         QCOMPARE(frm->Game().Board()[3], 6);
         Drop(frm->holes[3], ForeignDrag("palette:2"));
         QCOMPARE(frm->Game().Board()[3], 2);
-        QVERIFY(!frm->palette[0]->acceptDrops());
+        QVERIFY(!frm->paletteColors[0]->acceptDrops());
         QVERIFY(frm->holes[0]->acceptDrops());
     }
 
     void primaryPressStartsDragsOnlyFromPaletteAndFilledCurrentHoles() {
-        input::Click(frm->palette[3], Qt::LeftButton);
+        input::Click(frm->paletteColors[3], Qt::LeftButton);
         input::Click(frm->holes[0], Qt::LeftButton);  // empty hole
         Place(3);
         input::Click(frm->holes[0], Qt::LeftButton);
@@ -245,14 +247,14 @@ class GameWindowTest : public QObject, private GameRig {
         frm->sevenColorsAction->trigger();
         QCOMPARE(host->LastText(), std::string("Please wait until this game is over."));
         QVERIFY(frm->sixColorsAction->isChecked() && !frm->sevenColorsAction->isChecked());
-        QVERIFY(!frm->palette[6]->isVisible());
+        QVERIFY(!frm->paletteColors[6]->isVisible());
     }
 
     void colourCountAndOptionsChangeBetweenGames() {
         Place(4);
         frm->sevenColorsAction->trigger();
         QVERIFY(frm->sevenColorsAction->isChecked() && !frm->sixColorsAction->isChecked());
-        QVERIFY(frm->palette[6]->isVisible());
+        QVERIFY(frm->paletteColors[6]->isVisible());
         QCOMPARE(frm->paletteFrame->height(), 249);
         QCOMPARE(frm->Game().BlankCode(), 7);
         QVERIFY(SamePicture(frm->holes[0]->pixmap(), pictures::Empty()));
@@ -290,11 +292,11 @@ class GameWindowTest : public QObject, private GameRig {
             SamePicture(frm->holes[0]->pixmap(), QPixmap(QStringLiteral(":/assets/peg2s.xpm"))));
         QVERIFY(!SamePicture(frm->holes[0]->pixmap(), plain));
         for (int i = 0; i < MaxColors; ++i) {
-            QVERIFY(SamePicture(frm->palette[i]->pixmap(),
+            QVERIFY(SamePicture(frm->paletteColors[i]->pixmap(),
                                 QPixmap(QStringLiteral(":/assets/peg%1s.xpm").arg(i))));
         }
         QVERIFY(SamePicture(frm->holes[2]->pixmap(), pictures::Empty()));  // the empty hole stays
-        input::Click(frm->palette[4]);
+        input::Click(frm->paletteColors[4]);
         input::Click(frm->holes[1]);
         QCOMPARE(drags.size(), size_t(2));  // the picture that follows the pointer
         QVERIFY(SamePicture(dragPictures[0], QPixmap(QStringLiteral(":/assets/peg4s.xpm"))));
@@ -308,11 +310,11 @@ class GameWindowTest : public QObject, private GameRig {
         frm.reset();  // the next run
         OpenWindow(std::make_unique<StatsFile>(folder.path().toStdString()));
         QVERIFY(frm->pegSymbolsAction->isChecked());
-        QVERIFY(
-            SamePicture(frm->palette[0]->pixmap(), QPixmap(QStringLiteral(":/assets/peg0s.xpm"))));
+        QVERIFY(SamePicture(frm->paletteColors[0]->pixmap(),
+                            QPixmap(QStringLiteral(":/assets/peg0s.xpm"))));
         frm->pegSymbolsAction->trigger();
-        QVERIFY(
-            SamePicture(frm->palette[0]->pixmap(), QPixmap(QStringLiteral(":/assets/peg0.xpm"))));
+        QVERIFY(SamePicture(frm->paletteColors[0]->pixmap(),
+                            QPixmap(QStringLiteral(":/assets/peg0.xpm"))));
         QCOMPARE(QSettings().value(QStringLiteral("PegSymbols")).toBool(), false);
         QSettings().clear();
     }

@@ -31,13 +31,13 @@ class HiDpiTest : public QObject, private GameRig {
         QVERIFY2(screen.contains(frame.topLeft()) && frame.right() <= screen.right(),
                  qPrintable(QDebug::toString(frame)));
 
-        input::Click(frm->palette[2], Qt::RightButton);
+        input::Click(frm->paletteColors[2], Qt::RightButton);
         const QPixmap hole = frm->holes[0]->pixmap();
         QCOMPARE(hole.devicePixelRatio(), 2.0);
         QCOMPARE(hole.size(), QSize(64, 64));
         QCOMPARE(hole.toImage(), QImage(QStringLiteral(":/assets/peg2@2x.xpm"))
                                      .convertToFormat(hole.toImage().format()));
-        QCOMPARE(frm->palette[5]->pixmap().size(), QSize(64, 64));
+        QCOMPARE(frm->paletteColors[5]->pixmap().size(), QSize(64, 64));
         QCOMPARE(frm->statisticsButton->pixmap().size(), QSize(64, 64));
         QCOMPARE(DragHotSpot(hole), QPoint(16, 16));  // the peg's centre, in logical pixels
 

@@ -172,7 +172,7 @@ class LoginDialogTest : public QObject, private DialogRig {
         LoginChoice choice = Login();
         LoginDialog frm(choice);
         Open(frm);
-        input::Type(&frm, QStringLiteral("Zo\U0001F600\u05E9\u05DC"));  // an emoji, Hebrew
+        input::Type(&frm, QStringLiteral("Zo\U0001F600\u05E9\u05DC"));     // an emoji, Hebrew
         QCOMPARE(Shown(frm), QStringLiteral("ZO\U0001F600\u05E9\u05DC"));  // as typed
         input::Key(&frm, Qt::Key_Backspace);
         QCOMPARE(Shown(frm), QStringLiteral("ZO\U0001F600\u05E9"));

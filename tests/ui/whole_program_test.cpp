@@ -28,7 +28,7 @@ class WholeProgramTest : public QObject, private GameRig {
     QString home;
 
     void PlayRow(Pattern row) {
-        for (ColorCode c : row) input::Click(frm->palette[c], Qt::RightButton);
+        for (ColorCode c : row) input::Click(frm->paletteColors[c], Qt::RightButton);
         input::Click(frm->checkButton, Qt::LeftButton);
     }
     void Win() { PlayRow(frm->Game().Secret()); }

@@ -146,7 +146,7 @@ class RealInputTest : public QObject, private DialogRig {
         GameWindow& frm = *game.frm;
         Activate(&frm);
 
-        const QPoint blue = Centre(frm.palette[Color::Blue]);
+        const QPoint blue = Centre(frm.paletteColors[Color::Blue]);
         const QPoint hole1 = Centre(frm.holes[1]);
         const QPoint hole3 = Centre(frm.holes[3]);
         // The dragged peg's picture is round: the screen just inside its corner stays as it was.
@@ -173,7 +173,7 @@ class RealInputTest : public QObject, private DialogRig {
         QCOMPARE(frm.Game().Board()[1], frm.Game().BlankCode());
         QCOMPARE(frm.Game().Board()[3], Color::Blue);
 
-        Send([&](XTestInput& x) { x.Click(Centre(frm.palette[Color::Red]), 3); });
+        Send([&](XTestInput& x) { x.Click(Centre(frm.paletteColors[Color::Red]), 3); });
         QCOMPARE(frm.Game().Board()[0], Color::Red);
     }
 
