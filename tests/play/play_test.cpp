@@ -217,6 +217,15 @@ TEST_F(Flows, AGameOverIsRecordedOnceWhenTheProgramEndsAtTheResult) {
     EXPECT_TRUE(host.messages.empty());
 }
 
+// Ended from outside while the log-in window asks who played: the game goes unrecorded, and
+// the log-in window does not come back.
+TEST_F(Flows, EndedWhileAskedWhoPlayedAsksNoMore) {
+    host.loginScript = {[this](LoginChoice&) { play.Quit(Play::Ending::FromOutside); }};
+    Win();
+    EXPECT_EQ(host.logins.size(), 1u);
+    EXPECT_FALSE(Exists("stats.dat"));
+}
+
 TEST_F(Flows, StatisticsPictureOnAFirstRunAndAfterAGame) {
     play.OpenStatistics();
     EXPECT_EQ(host.LastText(), "No stats to show!");
