@@ -41,10 +41,14 @@ int main(int argc, char* argv[]) {
             if (!failed.empty()) std::fprintf(stderr, "%s\n", failed.c_str());
         });
     window.show();
-    if (!unusable.Ok()) {
-        // The game goes on; each statistics operation will say what it could not do.
-        QTimer::singleShot(0, &window,
-                           [&host, &unusable] { vella::ReportFailure(host, unusable.Error); });
-    }
+    // Once the window shows: where the statistics cannot be kept, the player hears so now, not
+    // after a game; the game goes on, and each statistics operation says what it could not do.
+    QTimer::singleShot(0, &window, [&host, &unusable, &window] {
+        if (!unusable.Ok()) {
+            vella::ReportFailure(host, unusable.Error);
+        } else {
+            window.CheckStatistics();
+        }
+    });
     return app.exec();
 }

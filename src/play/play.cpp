@@ -145,9 +145,20 @@ bool Play::Apply(const LoginOutcome& outcome) {
     return false;
 }
 
+void Play::CheckStatistics() {
+    if (!session_.KeepStats) return;
+    const Status recordable = stats_.CheckRecordable();
+    if (!recordable.Ok())
+        ReportFailure(host_, "Games cannot be recorded here. " + recordable.Error);
+}
+
 LoginOutcome Play::AskWhoIsPlaying() {
     auto names = stats_.ReadNames();
-    if (!names.Ok()) ReportFailure(host_, names.Error);
+    if (!names.Ok()) {
+        ReportFailure(host_, names.Error);
+    } else {
+        CheckStatistics();
+    }
     LoginChoice choice(host_, session_, std::move(names.Value));
     host_.RunLogin(choice);
     return choice.Outcome();

@@ -56,6 +56,10 @@ class Play {
     // with every peg placed or taken out and every row submitted.
     void Review(int step);
 
+    // While statistics are kept: says at once, before a game is played for nothing, why games
+    // cannot be recorded in the statistics folder. Done at start-up and at every log-in.
+    void CheckStatistics();
+
     // The statistics picture: "No stats to show!" or the statistics window.
     void OpenStatistics();
     // "&Log In..." / "&New Player...": refused while a game counts for the player; a different

@@ -177,6 +177,15 @@ Status CheckWritable(const fs::path& path) {
     return {};
 }
 
+Status CheckReplaceable(const fs::path& path) {
+    Status replaceable = CheckWritable(path);
+    const fs::path folder = path.parent_path().empty() ? fs::path(".") : path.parent_path();
+    if (replaceable.Ok() && !MayWriteFolder(folder)) {
+        replaceable = Failure("write", path, {EACCES});
+    }
+    return replaceable;
+}
+
 Status WriteAside(const fs::path& aside, const fs::path& to, std::span<const unsigned char> bytes,
                   const fs::path& like) {
     // Whatever lies at `aside` is left over from a crash, or was put there: it is removed, never
@@ -221,6 +230,14 @@ namespace {
 
 using LockAnswer = Result<std::shared_ptr<FolderLock>>;
 
+// Why a writer cannot have the lock; nothing where nothing can be written anyway (a read-only
+// file system, no permission), since each write then reports its own failure.
+Status LockRefusal(const fs::path& lockFile, const fs::path& dataFile, const Problem& problem) {
+    if (problem.Error == EROFS || !MayWrite(dataFile, Look(dataFile))) return {};
+    return Status{"Could not lock " + Shown(dataFile) + " with " + Shown(lockFile) + ": " +
+                  problem.ReasonAt(lockFile) + "."};
+}
+
 // What became of opening the lock file.
 enum class Opened { File, NoFile, Raced };
 
@@ -252,6 +269,14 @@ Opened OpenLockFile(const fs::path& lockFile, const fs::path& dataFile, Need nee
 
 }  // namespace
 
+Status CheckLockFile(const fs::path& lockFile, const fs::path& dataFile) {
+    const Seen seen = Look(lockFile);
+    if (seen.Trouble) return LockRefusal(lockFile, dataFile, seen.Trouble);
+    // A lock file this user may not open, or could not create.
+    if (!MayWrite(lockFile, seen)) return LockRefusal(lockFile, dataFile, {EACCES});
+    return {};
+}
+
 Result<std::shared_ptr<FolderLock>> FolderLock::Acquire(const fs::path& lockFile,
                                                         const fs::path& dataFile, Need need,
                                                         std::chrono::milliseconds patience) {
@@ -260,13 +285,12 @@ Result<std::shared_ptr<FolderLock>> FolderLock::Acquire(const fs::path& lockFile
     lock->file_ = lockFile;
     const auto deadline = Clock::now() + patience;
     // Reading goes on without the lock, and so does a writer where nothing can be written
-    // anyway (each write then reports its own failure); otherwise the writer stops here.
+    // anyway; otherwise the writer stops here.
     const auto refused = [&](const Problem& problem) {
-        if (need == Need::Read || problem.Error == EROFS || !MayWrite(dataFile, Look(dataFile)))
-            return LockAnswer{{}, std::shared_ptr<FolderLock>(new FolderLock)};
-        return LockAnswer::Failure(Status{"Could not lock " + Shown(dataFile) + " with " +
-                                          Shown(lockFile) + ": " + problem.ReasonAt(lockFile) +
-                                          "."});
+        const Status refusal =
+            need == Need::Read ? Status{} : LockRefusal(lockFile, dataFile, problem);
+        if (refusal.Ok()) return LockAnswer{{}, std::shared_ptr<FolderLock>(new FolderLock)};
+        return LockAnswer::Failure(refusal);
     };
     for (;;) {
         Fd f;

@@ -46,6 +46,15 @@ Status CreateEmpty(const std::filesystem::path& path);
 // it by a rename would otherwise go round its permissions.
 Status CheckWritable(const std::filesystem::path& path);
 
+// What stands in the way of replacing the file by one written aside in its folder, found without
+// writing: the file may not be changed (as CheckWritable), or the folder takes no new file.
+Status CheckReplaceable(const std::filesystem::path& path);
+
+// Why a writer could not take the lock of `dataFile`, found without creating or locking
+// anything: something other than a file lies at `lockFile`, or another user's file this one may
+// not open.
+Status CheckLockFile(const std::filesystem::path& lockFile, const std::filesystem::path& dataFile);
+
 // Writes `bytes` to `aside`, created afresh (whatever lay there is removed first, never opened)
 // with the permission bits and group of `like` where that file exists, flushes it to the disk,
 // renames it over `to` in one step and flushes the folder. Before the rename, a failure leaves

@@ -181,6 +181,15 @@ Result<int> StatsFile::Backup() {
     });
 }
 
+Status StatsFile::CheckRecordable() {
+    return Locked(fileio::Need::Read, [&](fileio::FolderLock&) {
+        Status found = fileio::CheckLockFile(LockPath(), DatPath());
+        if (found.Ok()) found = Load();
+        if (found.Ok()) found = fileio::CheckReplaceable(DatPath());
+        return found;
+    });
+}
+
 Status StatsFile::RecordGame(const std::string& name, const FinishedGame& game) {
     const std::string field = NameField(name);
     return Locked(fileio::Need::Write, [&](fileio::FolderLock&) {

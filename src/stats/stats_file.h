@@ -57,6 +57,10 @@ class StatsFile {
     // Value: the records found.
     Result<int> Backup();
 
+    // Why recording a game here would fail, found as recording would find it but without
+    // creating, locking or writing anything; success where it would not fail.
+    Status CheckRecordable();
+
     // Adds a finished game to the last record of `name`, or appends a fresh record while the
     // file holds fewer than MaxRecords.
     Status RecordGame(const std::string& name, const FinishedGame& game);

@@ -69,6 +69,8 @@ class GameWindow : public QMainWindow {
     void onPegSymbols();
     void onHelpContents();
     void onAbout() { play_.About(); }
+    // Said once the window shows, where games cannot be recorded.
+    void CheckStatistics() { play_.CheckStatistics(); }
 
     const GameState& Game() const { return play_.Game(); }
     const PlayerSession& Session() const { return play_.Session(); }

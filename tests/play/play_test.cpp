@@ -226,6 +226,33 @@ TEST_F(Flows, EndedWhileAskedWhoPlayedAsksNoMore) {
     EXPECT_FALSE(Exists("stats.dat"));
 }
 
+// Where games cannot be recorded, the player hears why at start-up and at log-in, with the
+// reason the recording gives, before a game is played for nothing; a folder that can keep them
+// hears nothing and is left as it was.
+TEST_F(Flows, StatisticsThatCannotBeKeptAreSaidAtOnce) {
+    play.CheckStatistics();
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_FALSE(Exists("stats.dat") || Exists("stats.lck"));
+    WriteBytes(folder / "stats.dat", RecordsOf({"ann"}));
+    std::filesystem::create_directory(folder / "stats.lck");
+    const std::string said = "Games cannot be recorded here. ";
+    const std::string why = "Could not lock \"" + (folder / "stats.dat").string() + "\" with \"" +
+                            (folder / "stats.lck").string() +
+                            "\": it is a folder, not a file, and was left alone.";
+    play.CheckStatistics();
+    EXPECT_EQ(host.LastText(), said + why);
+    host.log.clear();
+    host.loginScript = {ScriptedHost::LogInAs("ann")};
+    play.ChangePlayer();
+    EXPECT_EQ(host.log, (std::vector<std::string>{"message: " + said + why, "log-in"}));
+    Win();
+    EXPECT_EQ(host.LastText(), "This game was not recorded. " + why);
+    play.ToggleKeepStats();  // statistics off: nothing more to say
+    host.log.clear();
+    play.CheckStatistics();
+    EXPECT_TRUE(host.log.empty());
+}
+
 TEST_F(Flows, StatisticsPictureOnAFirstRunAndAfterAGame) {
     play.OpenStatistics();
     EXPECT_EQ(host.LastText(), "No stats to show!");
