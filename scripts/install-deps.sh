@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
-  clang-14 libclang-rt-14-dev clang-format
+  clang libclang-rt-dev clang-format
   desktop-file-utils appstream dpkg-dev file lintian
   xvfb libx11-dev libxtst-dev
   orca at-spi2-core dbus openbox xdotool
