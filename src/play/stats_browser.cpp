@@ -50,7 +50,7 @@ void StatsBrowser::ChooseView(int view) {
 
 // The figures of the player selected, found by place and checked by name: where another program
 // has deleted a player meanwhile, the list is read again, on the same player where still there.
-void StatsBrowser::ShowFigures(bool relisted) {
+void StatsBrowser::ShowFigures(Listing listing) {
     if (selected_ < 0) return;
     const auto record = stats_.ReadPlayer(selected_ + 1, names_[selected_]);
     if (!record.Ok()) {
@@ -58,11 +58,11 @@ void StatsBrowser::ShowFigures(bool relisted) {
         return;
     }
     if (!record.Value) {
-        if (relisted) return;
+        if (listing == Listing::ReadAgain) return;
         host_.Message(
             MessageRequest{stats_.ChangedSinceListed("the list now shows them as they are.")});
         wanted_ = names_[selected_];
-        if (List()) ShowFigures(true);
+        if (List()) ShowFigures(Listing::ReadAgain);
         return;
     }
     if (CouldBePlayed(*record.Value)) {

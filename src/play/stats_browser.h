@@ -59,7 +59,10 @@ class StatsBrowser {
 
   private:
     bool List();
-    void ShowFigures(bool relisted = false);
+    // Whether the list was just read again because the file had changed: a second change is not
+    // chased.
+    enum class Listing { AsOpened, ReadAgain };
+    void ShowFigures(Listing listing = Listing::AsOpened);
 
     ModalHost& host_;
     StatsFile& stats_;
