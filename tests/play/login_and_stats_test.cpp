@@ -186,10 +186,8 @@ TEST_F(Browsing, AChangedFileIsListedAgain) {
     ASSERT_TRUE(StatsFile(folder.Path()).RemovePlayer(2, "CARL").Ok());
     host.answers = {Answer::Ok};
     EXPECT_FALSE(browser.DeleteSelected());
-    EXPECT_EQ(host.LastText(), "The player could not be deleted. \"" +
-                                   (folder / "stats.dat").string() +
-                                   "\" has changed since its players were listed; nothing was "
-                                   "deleted.");
+    EXPECT_EQ(host.LastText(), "The player could not be deleted. " +
+                                   stats.ChangedSinceListed("nothing was deleted."));
     EXPECT_EQ(browser.Players(), Names({"bob"}));
     EXPECT_EQ(browser.Selected(), 0);
 }
@@ -197,12 +195,8 @@ TEST_F(Browsing, AChangedFileIsListedAgain) {
 // A record no games could give is named as damaged, once each time it is chosen, and its
 // figures are left blank; reading it changes nothing in the file.
 TEST_F(Browsing, ADamagedRecordIsSaidAndNotShown) {
-    PlayerRec damaged = FreshRecord(NameField("BOB"));
-    damaged.NumGames[0] = 3;
-    damaged.Wins[0] = 5;
-    std::vector<unsigned char> bytes = RecordsOf({"ann"});
-    const RecordBytes spoilt = EncodeRecord(damaged);
-    bytes.insert(bytes.end(), spoilt.begin(), spoilt.end());
+    std::vector<unsigned char> bytes = RecordsOf({"ann", "bob"});
+    bytes[RecordSize + NameLength + 4 * CellCount] = 5;  // bob's first cell: 5 wins in 0 games
     WriteBytes(stats.DatPath(), bytes);
     ASSERT_TRUE(browser.Open(Player("bob"), GameType::Standard));
     EXPECT_EQ(host.LastText(), "The statistics of \"BOB\" in \"" + (folder / "stats.dat").string() +
