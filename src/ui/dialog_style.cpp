@@ -4,6 +4,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QFont>
 #include <QGuiApplication>
 #include <QScreen>
@@ -48,18 +49,33 @@ void FitWindow(QWidget* window) {
     if (fitted != window->frameGeometry()) window->move(fitted.topLeft());
 }
 
-// The window system tells the frame's size only once a window is shown: fit it again then.
+// The window system tells the frame's size only once a window is shown, and a window manager
+// only once it has framed the window, a moment later: the window is fitted again whenever it
+// moves or changes size in the first seconds after it is shown, and then left where the player
+// puts it.
 class FitWhenShown final : public QObject {
   public:
     using QObject::QObject;
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Show) {
-            auto* window = static_cast<QWidget*>(watched);
-            QTimer::singleShot(0, window, [window] { FitWindow(window); });
-            deleteLater();
+        auto* window = static_cast<QWidget*>(watched);
+        switch (event->type()) {
+            case QEvent::Show:
+                if (!shown_.isValid()) shown_.start();
+                [[fallthrough]];
+            case QEvent::Move:
+            case QEvent::Resize:
+                if (shown_.isValid() && shown_.elapsed() < 2000) {
+                    QTimer::singleShot(0, window, [window] { FitWindow(window); });
+                }
+                break;
+            default:
+                break;
         }
         return false;
     }
+
+  private:
+    QElapsedTimer shown_;
 };
 
 }  // namespace

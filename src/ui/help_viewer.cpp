@@ -68,8 +68,11 @@ void HelpViewer::ShowContents() {
         QWidget* owner = parentWidget();
         const QScreen* screen = owner ? owner->screen() : this->screen();
         if (owner && screen) {
-            const QRect frame = Beside(owner->frameGeometry(), size(), screen->availableGeometry());
-            move(frame.topLeft());
+            // No taller or wider than the screen, with a frame like the game window's.
+            const QRect available = screen->availableGeometry();
+            const QSize frameExtra = owner->frameGeometry().size() - owner->geometry().size();
+            resize(size().boundedTo(available.size() - frameExtra));
+            move(Beside(owner->frameGeometry(), size() + frameExtra, available).topLeft());
         }
     }
     show();

@@ -8,6 +8,7 @@
 #include "play/board_names.h"
 #include "rigs.h"
 #include "ui/game_window.h"
+#include "ui/help_viewer.h"
 #include "ui/image_control.h"
 #include "ui/pictures.h"
 #include "ui/result_dialog.h"
@@ -64,6 +65,9 @@ class HiDpiTest : public QObject, private GameRig {
             }
         }
         QCOMPARE(shotRed, designRed);
+
+        frm->helpContentsAction->trigger();  // a help window larger than the screen is fitted
+        QVERIFY(screen.contains(frm->HelpWindow()->frameGeometry()));
 
         ResultDialog result(ResultFor(true, {0, 1, 6, 3}, 6));
         QCOMPARE(result.secretPegs[0]->pixmap().size(), QSize(64, 64));

@@ -90,6 +90,49 @@ class DesktopEntryTest : public QObject {
         QCOMPARE(loose, QStringList());
     }
 
+    // Under a window manager, on a screen the window only just fits (1024 × 768 at a scale of
+    // 1.5), the window is placed wholly on it, frame and all, once the manager has framed it.
+    void theWindowFitsTheScreenUnderAWindowManager() {
+        QProcess server, manager, finder, program;
+        server.start(QStringLiteral("Xvfb"),
+                     {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                      QStringLiteral("0"), QStringLiteral("1024x768x24"),
+                      QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+        QVERIFY(server.waitForReadyRead(10000));
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("DISPLAY"),
+                   QLatin1Char(':') + QString::fromLatin1(server.readLine().trimmed()));
+        env.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("1.5"));
+        QTemporaryDir folder;
+        for (QProcess* started : {&manager, &program, &finder}) started->setProcessEnvironment(env);
+        const QString ready = folder.filePath(QStringLiteral("managed"));
+        manager.start(QStringLiteral("openbox"),
+                      {QStringLiteral("--startup"), QStringLiteral("touch ") + ready});
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(ready), 10000);  // managing the screen
+        program.start(QStringLiteral(VELLACODE_EXE), {QStringLiteral("-f"), folder.path()});
+        // The client window, inside the manager's frame.
+        finder.start(
+            QStringLiteral("xdotool"),
+            {QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--onlyvisible"),
+             QStringLiteral("--name"), QStringLiteral("^Vellacode$")});
+        QVERIFY(finder.waitForFinished(15000));
+        const Window game = finder.readAllStandardOutput().split('\n').first().toULong();
+        const QByteArray ours = qgetenv("DISPLAY");
+        qputenv("DISPLAY", env.value(QStringLiteral("DISPLAY")).toLatin1());
+        QRect frame;
+        {  // the connection goes before the server does
+            XTestInput x;
+            qputenv("DISPLAY", ours);
+            QTRY_VERIFY2_WITH_TIMEOUT(
+                (frame = x.FrameOf(game)).height() > 707 && QRect(0, 0, 1024, 768).contains(frame),
+                qPrintable(QDebug::toString(frame)), 5000);
+        }
+        for (QProcess* running : {&program, &manager, &server}) {
+            running->kill();
+            running->waitForFinished();
+        }
+    }
+
     // However the program is ended from outside, during a game, the shutdown step runs once:
     // stats.bak is made and stats.dat is left as it was (the game under way is not recorded).
     void endingFromOutsideBacksUpAndRecordsNothing_data() {

@@ -4,12 +4,14 @@
 // holds the program's thread in a loop of its own until the button is released.
 #pragma once
 
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
 #include <QPoint>
+#include <QRect>
 #include <chrono>
 #include <functional>
 #include <initializer_list>
@@ -84,6 +86,29 @@ class XTestInput {
         return found;
     }
     // Gives `window` the keyboard, as a click on it or a window manager would.
+    // The window's place on the screen with the frame a window manager drew round it.
+    QRect FrameOf(Window window) {
+        XWindowAttributes a;
+        Window child;
+        int x = 0, y = 0;
+        if (!XGetWindowAttributes(display_, window, &a) ||
+            !XTranslateCoordinates(display_, window, a.root, 0, 0, &x, &y, &child))
+            return {};
+        long sides[4] = {0, 0, 0, 0};  // left, right, top, bottom
+        Atom type;
+        int format;
+        unsigned long count = 0, after = 0;
+        unsigned char* data = nullptr;
+        if (XGetWindowProperty(display_, window, XInternAtom(display_, "_NET_FRAME_EXTENTS", False),
+                               0, 4, False, XA_CARDINAL, &type, &format, &count, &after,
+                               &data) == Success &&
+            data && count == 4) {
+            for (int i = 0; i < 4; ++i) sides[i] = reinterpret_cast<long*>(data)[i];
+        }
+        if (data) XFree(data);
+        return QRect(x - sides[0], y - sides[2], a.width + sides[0] + sides[1],
+                     a.height + sides[2] + sides[3]);
+    }
     void Focus(Window window) {
         XRaiseWindow(display_, window);
         XSetInputFocus(display_, window, RevertToParent, CurrentTime);
