@@ -95,9 +95,7 @@ class DesktopEntryTest : public QObject {
     void theWindowFitsTheScreenUnderAWindowManager() {
         QProcess server, manager, finder, program;
         server.start(QStringLiteral("Xvfb"),
-                     {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                      QStringLiteral("0"), QStringLiteral("1024x768x24"),
-                      QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+                     QStringLiteral("-displayfd 1 -screen 0 1024x768x24 -nolisten tcp").split(' '));
         QVERIFY(server.waitForReadyRead(10000));
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("DISPLAY"),
@@ -111,10 +109,8 @@ class DesktopEntryTest : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(ready), 10000);  // managing the screen
         program.start(QStringLiteral(VELLACODE_EXE), {QStringLiteral("-f"), folder.path()});
         // The client window, inside the manager's frame.
-        finder.start(
-            QStringLiteral("xdotool"),
-            {QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--onlyvisible"),
-             QStringLiteral("--name"), QStringLiteral("^Vellacode$")});
+        finder.start(QStringLiteral("xdotool"),
+                     QStringLiteral("search --sync --onlyvisible --name ^Vellacode$").split(' '));
         QVERIFY(finder.waitForFinished(15000));
         const Window game = finder.readAllStandardOutput().split('\n').first().toULong();
         const QByteArray ours = qgetenv("DISPLAY");

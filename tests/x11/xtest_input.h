@@ -99,12 +99,10 @@ class XTestInput {
         int format;
         unsigned long count = 0, after = 0;
         unsigned char* data = nullptr;
-        if (XGetWindowProperty(display_, window, XInternAtom(display_, "_NET_FRAME_EXTENTS", False),
-                               0, 4, False, XA_CARDINAL, &type, &format, &count, &after,
-                               &data) == Success &&
-            data && count == 4) {
-            for (int i = 0; i < 4; ++i) sides[i] = reinterpret_cast<long*>(data)[i];
-        }
+        XGetWindowProperty(display_, window, XInternAtom(display_, "_NET_FRAME_EXTENTS", False), 0,
+                           4, False, XA_CARDINAL, &type, &format, &count, &after, &data);
+        for (unsigned long i = 0; data && i < count && i < 4; ++i)
+            sides[i] = reinterpret_cast<long*>(data)[i];
         if (data) XFree(data);
         return QRect(x - sides[0], y - sides[2], a.width + sides[0] + sides[1],
                      a.height + sides[2] + sides[3]);
