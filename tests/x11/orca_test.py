@@ -48,6 +48,16 @@ def spoken():
         return []
 
 
+def stop(process):
+    """Ends a process of the rig; one that hangs and ignores the request is killed."""
+    process.terminate()
+    try:
+        process.wait(timeout=5)
+    except subprocess.TimeoutExpired:
+        process.kill()
+        process.wait()
+
+
 def wait_for(pattern, seconds=20, required=True):
     deadline = time.time() + seconds
     while time.time() < deadline:
@@ -103,10 +113,8 @@ try:
             game = start([program, "--stats-folder", work], QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
             if wait_for(r"^Check this row push button", required=False):
                 break
-            game.terminate()
-            game.wait()
-        orca.terminate()
-        orca.wait()
+            stop(game)
+        stop(orca)
         if os.path.exists(log):
             os.remove(log)
     else:
@@ -184,12 +192,7 @@ try:
               for line in said), "the figures of the view chosen")
 finally:
     for process in reversed(started):
-        process.terminate()
-    for process in started:
-        try:
-            process.wait(timeout=5)
-        except subprocess.TimeoutExpired:
-            process.kill()
+        stop(process)
 
 if failures:
     print("What Orca said:\n  " + "\n  ".join(spoken()))
