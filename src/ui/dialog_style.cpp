@@ -17,16 +17,39 @@
 
 namespace vella {
 
+namespace {
+
+int twipsPerPixel = DesignedTwipsPerPixel;
+
+// What a window manager's frame may add round a window: borders and a title bar.
+constexpr QSize FrameAllowance(16, 40);
+
+}  // namespace
+
+int TwipsPerPixel() {
+    return twipsPerPixel;
+}
+
+void SetTwipsPerPixel(int twips) {
+    twipsPerPixel = twips;
+}
+
+void FitLayoutToScreen(const QScreen* screen, const QSize& client, int above) {
+    if (!screen) return;
+    const QSize room = screen->availableGeometry().size() - FrameAllowance - QSize(0, above);
+    SetTwipsPerPixel(TwipsPerPixelToFit(client, room));
+}
+
 QFont DialogFont() {
     QFont font;
-    font.setPointSize(8);
+    font.setPointSizeF(8 * LayoutScale());
     font.setStretch(QFont::SemiCondensed);
     return font;
 }
 
 void SetFont(QWidget* control, double points, bool bold) {
     QFont font = DialogFont();
-    font.setPointSizeF(points);
+    font.setPointSizeF(points * LayoutScale());
     font.setBold(bold);
     control->setFont(font);
 }

@@ -1,14 +1,20 @@
-// The one look of the program's windows: the designed 8-point font and its larger variants, the
-// fixed dialog frame, and placing a window by its client area.
+// The one look of the program's windows: the size of a twip, the designed 8-point font and its
+// larger variants, the fixed dialog frame, and placing a window by its client area.
 #pragma once
 
 class QComboBox;
 class QDialog;
 class QRect;
 class QFont;
+class QScreen;
+class QSize;
 class QWidget;
 
 namespace vella {
+
+// Draws every window smaller where `screen` cannot hold, frame and all, the game window's client
+// area of `client` twips with `above` pixels of menu bar over it, as designed.
+void FitLayoutToScreen(const QScreen* screen, const QSize& client, int above);
 
 // The dialogs' font: the platform's sans-serif family at the designed 8 points, narrowed a
 // little, since the layout was drawn for a narrower face than today's sans-serif defaults.

@@ -29,6 +29,7 @@ namespace {
 
 constexpr int SixColorFrameHeight = 3255;
 constexpr int SevenColorFrameHeight = 3735;
+constexpr QSize ClientTwips(4365, 6780);
 
 QFrame* MakeFrame(QWidget* parent, QRect geometry) {
     auto* frame = new QFrame(parent);
@@ -46,8 +47,9 @@ GameWindow::GameWindow(ModalHost& host, RandomSource& random, StatsFile& stats, 
     };
     setWindowIcon(pictures::ProgramIcon());
     pictures::SetPegSymbols(settings::PegSymbols());
-    BuildControls();
     BuildMenus();
+    FitLayoutToScreen(screen(), ClientTwips, menuBar()->sizeHint().height());
+    BuildControls();
     BuildKeyboard();
     play_.Changed = [this] { Paint(); };
     play_.Say = [this](const std::string& sentence) {
@@ -92,7 +94,7 @@ void GameWindow::BuildBoard(QWidget* client) {
 
 void GameWindow::BuildControls() {
     auto* client = new QWidget(this);
-    client->setFixedSize(Twips(4365), Twips(6780));
+    client->setFixedSize(Twips(ClientTwips.width()), Twips(ClientTwips.height()));
     client->setFont(DialogFont());
     setCentralWidget(client);
     BuildBoard(client);

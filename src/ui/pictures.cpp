@@ -4,16 +4,28 @@
 
 #include <QGuiApplication>
 
+#include "ui/twips.h"
+
 namespace vella::pictures {
 namespace {
 
-QPixmap Load(const QString& name) {
+QPixmap Design(const QString& name) {
     if (qApp && qApp->devicePixelRatio() > 1.0) {
         QPixmap sharp(QStringLiteral(":/assets/%1@2x.xpm").arg(name));
         sharp.setDevicePixelRatio(2.0);
         return sharp;
     }
     return QPixmap(QStringLiteral(":/assets/%1.xpm").arg(name));
+}
+
+// Where the windows are drawn smaller than designed, so is every picture, smoothly.
+QPixmap Load(const QString& name) {
+    const QPixmap design = Design(name);
+    if (LayoutScale() >= 1.0) return design;
+    QPixmap smaller = design.scaled(design.size() * LayoutScale(), Qt::IgnoreAspectRatio,
+                                    Qt::SmoothTransformation);
+    smaller.setDevicePixelRatio(design.devicePixelRatio());
+    return smaller;
 }
 
 bool& SymbolsOn() {

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/twips.h"
+
 namespace vella {
 namespace {
 
@@ -27,6 +29,14 @@ QRect FitOnScreen(const QRect& wanted, const QRect& available) {
     placed.moveLeft(fit(wanted.left(), wanted.width(), available.left(), available.width()));
     placed.moveTop(fit(wanted.top(), wanted.height(), available.top(), available.height()));
     return placed;
+}
+
+int TwipsPerPixelToFit(const QSize& twips, const QSize& room) {
+    const auto least = [](int length, int pixels) {
+        return pixels > 0 ? (length + pixels - 1) / pixels : length;
+    };
+    return std::max({DesignedTwipsPerPixel, least(twips.width(), room.width()),
+                     least(twips.height(), room.height())});
 }
 
 double ContrastRatio(const QColor& a, const QColor& b) {

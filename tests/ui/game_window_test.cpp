@@ -371,6 +371,12 @@ class GameWindowTest : public QObject, private GameRig {
         const QRect fitted = FitOnScreen(QRect(189, 93, 291, 473), available);
         QCOMPARE(fitted.topLeft(), placed);
         QCOMPARE(fitted.size(), QSize(291, 473));
+        // A screen too small for the layout draws it smaller: fewest twips a pixel that fit.
+        const QSize client(4365, 6780);
+        QCOMPARE(TwipsPerPixelToFit(client, QSize(291, 452)), 15);
+        QCOMPARE(TwipsPerPixelToFit(client, QSize(291, 451)), 16);
+        QCOMPARE(TwipsPerPixelToFit(client, QSize(200, 1000)), 22);
+        QCOMPARE(TwipsPerPixelToFit(client, QSize(4000, 4000)), 15);
     }
 
     void firstRowWinShowsTheResultAndStartsAFreshGame() {

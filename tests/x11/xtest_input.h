@@ -86,7 +86,8 @@ class XTestInput {
         return found;
     }
     // Gives `window` the keyboard, as a click on it or a window manager would.
-    // The window's place on the screen with the frame a window manager drew round it.
+    // The window's place on the screen with the frame a window manager drew round it; none
+    // until the manager has framed it.
     QRect FrameOf(Window window) {
         XWindowAttributes a;
         Window child;
@@ -103,7 +104,8 @@ class XTestInput {
                            4, False, XA_CARDINAL, &type, &format, &count, &after, &data);
         for (unsigned long i = 0; data && i < count && i < 4; ++i)
             sides[i] = reinterpret_cast<long*>(data)[i];
-        if (data) XFree(data);
+        if (!data) return {};
+        XFree(data);
         return QRect(x - sides[0], y - sides[2], a.width + sides[0] + sides[1],
                      a.height + sides[2] + sides[3]);
     }
