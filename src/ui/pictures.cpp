@@ -22,10 +22,8 @@ QPixmap Design(const QString& name) {
 QPixmap Load(const QString& name) {
     const QPixmap design = Design(name);
     if (LayoutScale() >= 1.0) return design;
-    QPixmap smaller = design.scaled(design.size() * LayoutScale(), Qt::IgnoreAspectRatio,
-                                    Qt::SmoothTransformation);
-    smaller.setDevicePixelRatio(design.devicePixelRatio());
-    return smaller;
+    return design.scaled(design.size() * LayoutScale(), Qt::IgnoreAspectRatio,
+                         Qt::SmoothTransformation);
 }
 
 bool& SymbolsOn() {

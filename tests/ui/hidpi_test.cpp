@@ -7,11 +7,13 @@
 #include "input.h"
 #include "play/board_names.h"
 #include "rigs.h"
+#include "text_fits.h"
 #include "ui/game_window.h"
 #include "ui/help_viewer.h"
 #include "ui/image_control.h"
 #include "ui/pictures.h"
 #include "ui/result_dialog.h"
+#include "ui/twips.h"
 
 using namespace vella;
 
@@ -71,6 +73,20 @@ class HiDpiTest : public QObject, private GameRig {
         ResultDialog result(ResultFor(true, {0, 1, 6, 3}, 6));
         QCOMPARE(result.secretPegs[0]->pixmap().size(), QSize(64, 64));
         QVERIFY(!frm->windowIcon().pixmap(QSize(32, 32)).isNull());
+    }
+
+    // On the plain 800 × 800 screen, 400 × 400 at this scale, the window is drawn smaller to fit:
+    // its controls, fonts and pictures alike.
+    void aScreenTooSmallDrawsEveryWindowSmaller() {
+        OpenWindow(std::make_unique<StatsFile>(std::filesystem::path()));
+        QVERIFY(frm->screen()->availableGeometry().contains(frm->frameGeometry()));
+        QVERIFY(LayoutScale() < 0.8 && frm->holes[0]->width() == Twips(480));
+        input::Click(frm->paletteColors[2], Qt::RightButton);
+        QCOMPARE(frm->holes[0]->pixmap().deviceIndependentSize().toSize(), frm->holes[0]->size());
+        QCOMPARE(frm->checkButton->font().pointSizeF(), 30 * LayoutScale());
+        QCOMPARE(ClippedCaptions(frm.get()), QStringList());
+        ResultDialog result(ResultFor(true, {0, 1, 6, 3}, 6));
+        QCOMPARE(result.secretPegs[0]->pixmap().size(), frm->holes[0]->size() * 2);
     }
 };
 
