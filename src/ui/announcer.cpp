@@ -1,4 +1,5 @@
-// Makes the screen reader speak a sentence.
+// Makes the screen reader speak a sentence: by an announcement where Qt has them, otherwise by
+// the screen reader's focus.
 #include "ui/announcer.h"
 
 #include <QAccessible>
@@ -8,23 +9,20 @@
 #include <QWindow>
 #include <array>
 
+#include "ui/accessible_names.h"
+
 namespace vella {
 namespace {
 
-// A sentence as an object a screen reader can be focused on: a label over the control it is
-// spoken at, focused for the screen reader only.
-class Sentence final : public QAccessibleInterface {
+constexpr bool QtAnnounces = QT_VERSION >= QT_VERSION_CHECK(6, 8, 0);
+
+// An object for the screen reader alone, over the control a sentence is spoken at.
+class Hidden : public QAccessibleInterface {
   public:
     bool isValid() const override { return near_ != nullptr; }
     QObject* object() const override { return nullptr; }
     QWindow* window() const override { return near_ ? near_->window()->windowHandle() : nullptr; }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* parent() const override {
-        return near_ ? QAccessible::queryAccessibleInterface(near_) : nullptr;
-    }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QString text(QAccessible::Text t) const override {
         return t == QAccessible::Name ? text_ : QString();
     }
@@ -32,42 +30,92 @@ class Sentence final : public QAccessibleInterface {
     QRect rect() const override {
         return near_ ? QRect(near_->mapToGlobal(QPoint(0, 0)), near_->size()) : QRect();
     }
-    QAccessible::Role role() const override { return QAccessible::StaticText; }
+    QAccessible::Role role() const override { return QAccessible::Client; }
+
+  protected:
+    QPointer<QWidget> near_;
+    QString text_;
+};
+
+// A sentence, focused for the screen reader only.
+class Sentence final : public Hidden {
+  public:
+    explicit Sentence(QAccessibleInterface* holder) : holder_(holder) {}
+    QAccessibleInterface* parent() const override { return holder_; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QAccessible::State state() const override {
         QAccessible::State state;
         state.focusable = true;
         state.focused = true;
         return state;
     }
-
     void Hold(QWidget* near, const QString& text) {
         near_ = near;
         text_ = text;
     }
 
   private:
-    QPointer<QWidget> near_;
-    QString text_;
+    QAccessibleInterface* holder_;
 };
+
+// The two sentences' parent: the screen reader takes an object for gone when its parent does
+// not count it among its children.
+class Sentences final : public Hidden {
+  public:
+    Sentences() : sentences_{new Sentence(this), new Sentence(this)} {
+        QAccessible::registerAccessibleInterface(this);
+        for (Sentence* s : sentences_) QAccessible::registerAccessibleInterface(s);
+    }
+    QAccessibleInterface* parent() const override {
+        return near_ ? QAccessible::queryAccessibleInterface(near_) : nullptr;
+    }
+    QAccessibleInterface* child(int i) const override {
+        return i >= 0 && i < childCount() ? sentences_[std::size_t(i)] : nullptr;
+    }
+    int childCount() const override { return int(sentences_.size()); }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        for (std::size_t i = 0; i < sentences_.size(); ++i)
+            if (sentences_[i] == child) return int(i);
+        return -1;
+    }
+    QAccessible::State state() const override { return {}; }
+
+    // The next sentence, holding `text` at `near`.
+    Sentence* Next(QWidget* near, const QString& text) {
+        near_ = near;
+        Sentence* next = sentences_[turn_++ % sentences_.size()];
+        next->Hold(near, text);
+        return next;
+    }
+
+  private:
+    std::array<Sentence*, 2> sentences_;
+    std::size_t turn_ = 0;
+};
+
+void Speak(QWidget* near, const QString& sentence) {
+    if constexpr (QtAnnounces) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        QAccessibleAnnouncementEvent announcement(near, sentence);
+        announcement.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
+        Notify(&announcement);
+#endif
+    } else {
+        static Sentences* sentences = new Sentences;
+        QAccessibleEvent focused(sentences->Next(near, sentence), QAccessible::Focus);
+        Notify(&focused);
+    }
+}
 
 }  // namespace
 
 void Announce(QWidget* near, const QString& sentence) {
-    if (!near || !QAccessible::isActive()) return;
+    if (!near || !Listening()) return;
     // After the event being handled: a control that takes the focus with it (a radio button
     // chosen by an arrow key) is announced first, and the sentence is the last word.
-    QTimer::singleShot(0, near, [near, sentence] {
-        static std::array<Sentence*, 2> sentences = [] {
-            std::array<Sentence*, 2> made{new Sentence, new Sentence};
-            for (Sentence* s : made) QAccessible::registerAccessibleInterface(s);
-            return made;
-        }();
-        static std::size_t turn = 0;
-        Sentence* next = sentences[turn++ % sentences.size()];
-        next->Hold(near, sentence);
-        QAccessibleEvent focused(next, QAccessible::Focus);
-        QAccessible::updateAccessibility(&focused);
-    });
+    QTimer::singleShot(0, near, [near, sentence] { Speak(near, sentence); });
 }
 
 }  // namespace vella

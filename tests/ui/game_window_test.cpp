@@ -156,8 +156,7 @@ class GameWindowTest : public QObject, private GameRig {
     // The statistics picture is a Tab stop, marked only while it has the focus, and Space or
     // Enter clicks it.
     void tabCyclesGuessBlanksRepeatsAndTheStatisticsPicture() {
-        QApplication::setActiveWindow(frm.get());
-        QVERIFY(QTest::qWaitForWindowActive(frm.get()));
+        QVERIFY(input::Activate(frm.get()));
         const QImage plain = frm->statisticsButton->grab().toImage();
         for (Qt::Key press : {Qt::Key_Space, Qt::Key_Return}) {
             frm->checkButton->setFocus();
@@ -224,8 +223,7 @@ class GameWindowTest : public QObject, private GameRig {
     }
 
     void enterAndSpacePressTheFocusedGuessButton() {
-        QApplication::setActiveWindow(frm.get());
-        QVERIFY(QTest::qWaitForWindowActive(frm.get()));
+        QVERIFY(input::Activate(frm.get()));
         frm->checkButton->setFocus();
         input::Key(frm.get(), Qt::Key_Return);
         input::Key(frm.get(), Qt::Key_Space);
@@ -281,8 +279,7 @@ class GameWindowTest : public QObject, private GameRig {
         PlaceRow({2, 1});
         Guess();  // refused: a game stays as it is through every switch
         const QPixmap plain = frm->holes[0]->pixmap();
-        QApplication::setActiveWindow(frm.get());
-        QVERIFY(QTest::qWaitForWindowActive(frm.get()));
+        QVERIFY(input::Activate(frm.get()));
         input::Key(frm.get(), Qt::Key_O, Qt::AltModifier);
         QTRY_VERIFY(QApplication::activePopupWidget());
         input::Key(QApplication::activePopupWidget(), Qt::Key_S);

@@ -21,6 +21,12 @@ inline QPoint CentreOf(QWidget* control) {
     return control->mapTo(control->window(), control->rect().center());
 }
 
+// Makes `window` the active window, as a click on its frame would, and waits until it is.
+inline bool Activate(QWidget* window) {
+    window->activateWindow();
+    return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
+}
+
 // A click on the middle of `control`, delivered to its window.
 inline void Click(QWidget* control, Qt::MouseButton button = Qt::LeftButton,
                   Qt::KeyboardModifiers mods = {}) {

@@ -78,8 +78,7 @@ class ResultDialogTest : public QObject {
         for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
             ResultDialog frm(ResultFor(true, {0, 1, 2, 3}, 6));
             frm.show();
-            QApplication::setActiveWindow(&frm);
-            QVERIFY(QTest::qWaitForWindowActive(&frm));
+            QVERIFY(input::Activate(&frm));
             QCOMPARE(QApplication::focusWidget(), frm.okButton);
             input::Key(&frm, key);
             QTRY_VERIFY(!frm.isVisible());

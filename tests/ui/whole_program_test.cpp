@@ -107,8 +107,7 @@ class WholeProgramTest : public QObject, private GameRig {
         // Named by its page's heading; the keys move a caret only for a screen reader.
         QCOMPARE(help->Browser()->accessibleName(), QStringLiteral("Vellacode Help"));
         QVERIFY(!(help->Browser()->textInteractionFlags() & Qt::TextSelectableByKeyboard));
-        QApplication::setActiveWindow(help);
-        QVERIFY(QTest::qWaitForWindowActive(help));
+        QVERIFY(input::Activate(help));
         input::Key(help, Qt::Key_Tab);  // the first link, followed with Enter
         input::Key(help, Qt::Key_Return);
         QVERIFY(
@@ -117,15 +116,12 @@ class WholeProgramTest : public QObject, private GameRig {
         input::Key(help, Qt::Key_Escape);  // Escape closes it, and so does Ctrl+W below
         QTRY_VERIFY(frm->HelpWindow() == nullptr);
 
-        frm->activateWindow();
-        QApplication::setActiveWindow(frm.get());
-        QVERIFY(QTest::qWaitForWindowActive(frm.get()));
+        QVERIFY(input::Activate(frm.get()));
         input::Key(frm.get(), Qt::Key_F1);  // F1 opens it too, on the contents page
         QVERIFY(frm->HelpWindow() && frm->HelpWindow()->isVisible());
         QVERIFY(frm->HelpWindow()->Browser()->source().toString().endsWith(
             QStringLiteral("contents.html")));
-        QApplication::setActiveWindow(frm->HelpWindow());
-        QVERIFY(QTest::qWaitForWindowActive(frm->HelpWindow()));
+        QVERIFY(input::Activate(frm->HelpWindow()));
         input::Key(frm->HelpWindow(), Qt::Key_W, Qt::ControlModifier);
         QTRY_VERIFY(frm->HelpWindow() == nullptr);
     }
