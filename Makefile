@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 
 .PHONY: all deps deps-windows configure build run check test test-install test-sanitize \
-	test-windows format-check fuzz fuzz-ci bench package screenshot clean
+	test-windows test-debian13 format-check fuzz fuzz-ci bench package screenshot clean
 
 all: build
 
@@ -31,6 +31,11 @@ check: build
 # the sanitizers, a short run of each fuzz target, the source format, and the Qt-free libraries
 # and their tests built for Windows and run under Wine.
 test: check test-install test-sanitize fuzz-ci format-check test-windows
+
+# The quick loop again on Debian 13, in a fresh root of its own made once with debootstrap and
+# cached; it needs root. The build there is to give no compiler warning.
+test-debian13:
+	@scripts/test-debian13.sh
 
 test-install: build
 	ctest --preset default -L install
