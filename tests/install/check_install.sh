@@ -24,7 +24,12 @@ for size in 16 32 48 64 128 256; do
         { echo "the ${size}px icon is ${width}x${height}"; exit 1; }
 done
 desktop-file-validate "$prefix/share/applications/org.vellacode.Vellacode.desktop"
-appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/org.vellacode.Vellacode.metainfo.xml" >/dev/null
+# AppStream finds nothing to report, but for the missing web page of a build that was not given
+# one (-DVELLACODE_HOMEPAGE=...; AppStream 1.0 warns of it, 0.16 does not).
+metainfo="$prefix/share/metainfo/org.vellacode.Vellacode.metainfo.xml"
+findings=$(appstreamcli validate --no-net --pedantic "$metainfo" 2>&1 | grep -E '^[EW]: ' || true)
+grep -q '<url type="homepage">' "$metainfo" || findings=$(echo "$findings" | grep -v url-homepage-missing || true)
+[ -z "$findings" ] || { echo "appstream:"; echo "$findings"; exit 1; }
 grep -q '<project_license>GPL-3.0-or-later</project_license>' \
     "$prefix/share/metainfo/org.vellacode.Vellacode.metainfo.xml"
 zcat "$prefix/share/man/man6/vellacode.6.gz" | grep -q '^\.TH VELLACODE 6'

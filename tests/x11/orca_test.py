@@ -79,13 +79,13 @@ def stop(process):
         process.wait()
 
 
-def wait_for(pattern, seconds=20, required=True, after=0, count=1):
-    """The `count`-th line Orca says after its first `after` ones that matches `pattern`."""
+def wait_for(pattern, seconds=20, required=True, after=0):
+    """The first line Orca says after its first `after` ones that matches `pattern`."""
     deadline = time.time() + seconds
     while time.time() < deadline:
-        found = [line for line in spoken()[after:] if re.search(pattern, line)]
-        if len(found) >= count:
-            return found[count - 1]
+        for line in spoken()[after:]:
+            if re.search(pattern, line):
+                return line
         time.sleep(0.1)
     if required:
         sys.exit("Orca never said %r; it said:\n  %s" % (pattern, "\n  ".join(spoken())))
@@ -115,13 +115,13 @@ def settle(quiet=0.5, seconds=20):
         time.sleep(0.05)
 
 
-def press(key, expect, count=1):
+def press(key, expect):
     """Presses `key` once Orca is idle and waits, up to a minute on a busy machine, until Orca
-    has said `expect` (`count` times) since."""
+    has said `expect` since."""
     settle()
     before = len(spoken())
     subprocess.run(["xdotool", "key", key], env=env, check=True)
-    return wait_for(expect, seconds=60, after=before, count=count)
+    return wait_for(expect, seconds=60, after=before)
 
 
 failures = []
@@ -189,8 +189,6 @@ try:
     secret = re.search(r"The pattern was (\w+), (\w+), (\w+), (\w+)", result).groups()
     said = sentences()
 
-    check(follows(said, "Row 1, hole 1: red", "Row 1, hole 1: empty"),
-          "a peg placed and taken out")
     # A game won before the third row (the secret is drawn at random) has nothing to read back.
     check(row < 2 or follows(said, "Row 3, hole 4: magenta",
                   "Row 2: blue, red, green, cyan; %s" % score_of(said, 2),
