@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 
 .PHONY: all deps deps-windows configure build run check test test-install test-sanitize \
-	test-windows test-debian13 format-check fuzz fuzz-ci bench package screenshot clean
+	test-windows test-debian13 windows format-check fuzz fuzz-ci bench package screenshot clean
 
 all: build
 
@@ -56,6 +56,13 @@ test-windows: deps-windows
 	@cmake --build --preset windows -j $(JOBS)
 	ctest --preset windows
 
+# The whole program for 64-bit Windows: one static, stripped vellacode.exe with the program's
+# icon and version information, built with static Qt for Windows (found by scripts/qt-windows.sh).
+windows: deps deps-windows
+	@VELLACODE_QT_WINDOWS=$$(scripts/qt-windows.sh) cmake --preset windows-program >/dev/null
+	@cmake --build --preset windows-program -j $(JOBS) --target vellacode
+	cd build-windows-program && ctest -R program_under_wine --output-on-failure
+
 fuzz: deps
 	@cmake --preset fuzz >/dev/null
 	@cmake --build --preset fuzz -j $(JOBS)
@@ -76,4 +83,4 @@ bench: configure
 	build/bench/vellacode_bench
 
 clean:
-	rm -rf build build-sanitize build-fuzz build-windows
+	rm -rf build build-sanitize build-fuzz build-windows build-windows-program

@@ -16,7 +16,7 @@ packages=(
 )
 
 if [ "${1:-}" = windows ]; then
-  packages=(cmake make g++-mingw-w64-x86-64-posix wine64 googletest)
+  packages=(cmake make g++-mingw-w64-x86-64-posix wine64 googletest python3 xz-utils)
 fi
 
 missing=()

@@ -1,24 +1,22 @@
 // Vellacode: reads the command line, creates the application and the game window.
 #include <QApplication>
 #include <QTimer>
-#include <cstdio>
 
 #include "game/secret.h"
 #include "stats/file_io.h"
 #include "stats/stats_file.h"
 #include "ui/command_line.h"
 #include "ui/game_window.h"
+#include "ui/launch.h"
 #include "ui/outside_end.h"
 #include "ui/qt_modal_host.h"
 
 int main(int argc, char* argv[]) {
     // The command line is read before the application exists, so that --help, --version and
     // every mistake answer on a terminal without a display; only a valid one starts the game.
-    QStringList raw;
-    for (int i = 0; i < argc; ++i) raw << QString::fromLocal8Bit(argv[i]);
-    const vella::CommandLine line = vella::ParseCommandLine(raw);
+    const vella::CommandLine line = vella::ParseCommandLine(vella::LaunchArguments(argc, argv));
     if (line.ExitCode) {
-        std::fputs(line.Output.toLocal8Bit().constData(), *line.ExitCode == 0 ? stdout : stderr);
+        vella::WriteToConsole(line.Output, *line.ExitCode != 0);
         return *line.ExitCode;
     }
 
@@ -38,7 +36,7 @@ int main(int argc, char* argv[]) {
         &window, [&window] { window.CloseFromOutside(); },
         [&window] {
             const std::string failed = window.QuitFromOutside();
-            if (!failed.empty()) std::fprintf(stderr, "%s\n", failed.c_str());
+            if (!failed.empty()) vella::WriteToConsole(QString::fromStdString(failed + "\n"), true);
         });
     window.show();
     // Once the window shows: where the statistics cannot be kept, the player hears so now, not

@@ -58,8 +58,9 @@ void Hear(QAccessibleEvent* event) {
     }
 #endif
     QAccessibleInterface* parent = about->parent();
-    heard << Heard{event->type(), event->object(), text, about, about->state().focused,
-                   parent && parent->indexOfChild(about) >= 0};
+    heard << Heard{
+        event->type(), event->object(),        text,
+        about,         about->state().focused, parent && parent->indexOfChild(about) >= 0};
 }
 
 }  // namespace
@@ -143,9 +144,8 @@ class AccessibilityTest : public QObject, private GameRig {
         };
         QVERIFY(named(frm->holes[0]) > 0 && named(frm->holes[1]) == 0);
         QList<Heard> said;
-        std::copy_if(heard.begin(), heard.end(), std::back_inserter(said), [](const Heard& h) {
-            return h.text.startsWith("Row 1, hole 1: ");
-        });
+        std::copy_if(heard.begin(), heard.end(), std::back_inserter(said),
+                     [](const Heard& h) { return h.text.startsWith("Row 1, hole 1: "); });
         QCOMPARE(said.size(), 2);
         QCOMPARE(said[1].text, QStringLiteral("Row 1, hole 1: empty"));
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
