@@ -58,9 +58,9 @@ void Hear(QAccessibleEvent* event) {
     }
 #endif
     QAccessibleInterface* parent = about->parent();
-    heard << Heard{
-        event->type(), event->object(),        text,
-        about,         about->state().focused, parent && parent->indexOfChild(about) >= 0};
+    const bool focused = about->state().focused;
+    const bool counted = parent && parent->indexOfChild(about) >= 0;
+    heard << Heard{event->type(), event->object(), text, about, focused, counted};
 }
 
 }  // namespace
