@@ -36,15 +36,13 @@ QStringList TreeNames(QObject* object) {
     return names;
 }
 
-// What a screen reader is sent: each event's kind, what it names or says, and of the object it
-// is about, its role and whether its parent counts it among its children.
+// What a screen reader is sent: each event's kind, the object it is about and what it names
+// or says.
 struct Heard {
     QAccessible::Event type;
     QObject* object;
-    QString text;
     QAccessibleInterface* about;
-    bool focused;
-    bool counted;
+    QString text;
 };
 QList<Heard> heard;
 void Hear(QAccessibleEvent* event) {
@@ -57,10 +55,7 @@ void Hear(QAccessibleEvent* event) {
             text = said->message();
     }
 #endif
-    QAccessibleInterface* parent = about->parent();
-    const bool focused = about->state().focused;
-    const bool counted = parent && parent->indexOfChild(about) >= 0;
-    heard << Heard{event->type(), event->object(), text, about, focused, counted};
+    heard << Heard{event->type(), event->object(), about, text};
 }
 
 }  // namespace
@@ -151,8 +146,9 @@ class AccessibilityTest : public QObject, private GameRig {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
         QVERIFY(said[0].type == QAccessible::Announcement && said[1].type == said[0].type);
 #else
-        for (const Heard& h : said) {
-            QVERIFY(h.type == QAccessible::Focus && h.focused && h.counted);
+        for (const Heard& h : said) {  // a filler, focused, that its parent counts
+            QVERIFY(h.type == QAccessible::Focus && h.about->state().focused);
+            QVERIFY(h.about->parent()->indexOfChild(h.about) >= 0);
             QCOMPARE(h.about->role(), QAccessible::Client);
         }
         QVERIFY(said[0].about != said[1].about);  // the focus moves, or Orca stays silent
