@@ -51,7 +51,7 @@ class Alarm {
 
     static void Install() {
         static const bool installed = [] {
-            struct sigaction action {};
+            struct sigaction action = {};
             action.sa_handler = [](int) {};
             sigemptyset(&action.sa_mask);
             action.sa_flags = 0;  // no SA_RESTART: the lock call must return
@@ -88,7 +88,7 @@ int LockCall(int fd, Wait wait, bool& classic, const fs::path& file) {
 #endif
     const bool waits = wait == Wait::Yes;
     for (;;) {
-        struct flock range {};
+        struct flock range = {};
         range.l_type = F_WRLCK;
         range.l_whence = SEEK_SET;
         int error = Fault(classic ? Step::Lock : Step::OfdLock, file);
@@ -113,7 +113,7 @@ std::string ErrorText(int error) {
 
 Seen Look(const fs::path& path) {
     Seen seen;
-    struct stat st {};
+    struct stat st = {};
     if (::lstat(path.c_str(), &st) != 0) {
         if (errno != ENOENT) seen.Trouble.Error = errno;
         return seen;
@@ -175,7 +175,7 @@ int SyncFolder(const fs::path& file) {
 }
 
 bool RegularLength(int fd, std::uint64_t& length) {
-    struct stat st {};
+    struct stat st = {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) return false;
     length = static_cast<std::uint64_t>(st.st_size);
     return true;
@@ -218,8 +218,7 @@ LockResult Lock(int fd, const fs::path& lockFile, Clock::time_point deadline, in
 }
 
 bool StillNamed(int fd, const fs::path& lockFile) {
-    struct stat held {
-    }, named{};
+    struct stat held = {}, named = {};
     return ::fstat(fd, &held) == 0 && ::lstat(lockFile.c_str(), &named) == 0 &&
            held.st_dev == named.st_dev && held.st_ino == named.st_ino;
 }

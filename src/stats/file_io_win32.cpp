@@ -145,7 +145,7 @@ int SyncFolder(const fs::path&) {
 }
 
 bool RegularLength(int fd, std::uint64_t& length) {
-    struct _stat64 st {};
+    struct _stat64 st = {};
     if (_fstat64(fd, &st) != 0 || !(st.st_mode & _S_IFREG)) return false;
     length = static_cast<std::uint64_t>(st.st_size);
     return true;

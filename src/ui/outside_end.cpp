@@ -73,7 +73,7 @@ void EndFromOutside(QWidget* window, std::function<void()> close, std::function<
         std::fflush(nullptr);
         std::_Exit(128 + signal);
     });
-    struct sigaction action {};
+    struct sigaction action = {};
     action.sa_handler = OnSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;

@@ -103,7 +103,8 @@ class ScriptedHost final : public vella::ModalHost {
     };
 
     std::function<void()> whileResultShown;  // what happens while the result window is open
-    std::vector<std::string> log;  // "message: …", "result: won", "log-in", "statistics"
+    // What was asked, in order: "message: ...", "result: won", "log-in", "statistics".
+    std::vector<std::string> log;
     std::vector<vella::MessageRequest> messages;
     std::deque<vella::Answer> answers;
     std::vector<vella::ResultRequest> results;

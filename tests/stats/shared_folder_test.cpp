@@ -273,7 +273,7 @@ TEST(SharedFolder, RewritesKeepTheFilesModeOwnerAndGroupAndTheLockFileTakesThem)
         ASSERT_TRUE(stats.RecordGame(StoredName("bob"), Won).Ok());
         ASSERT_TRUE(stats.Backup().Ok());
         for (const fs::path& path : {stats.DatPath(), stats.LockPath(), stats.BakPath()}) {
-            struct stat st {};
+            struct stat st = {};
             ASSERT_EQ(::stat(path.c_str(), &st), 0);
             EXPECT_EQ(st.st_mode & 0777, mode) << path;
             EXPECT_EQ(st.st_gid, group) << path;

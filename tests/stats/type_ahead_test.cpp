@@ -29,10 +29,13 @@ TEST(TypeAhead, CompletesToTheFirstMatchWithTheRemainderSelected) {
 // A name with letters the stored form cannot hold is never silently turned into question
 // marks: the type-ahead knows which were typed, each once, until Backspace takes them out.
 TEST(TypeAhead, KnowsTheCharactersAStoredNameCannotHold) {
+    // Typed, then what of it the stored form cannot hold. (The formatters of different releases
+    // measure these letters' widths differently.)
+    // clang-format off
     const std::pair<std::u32string, std::u32string> names[] = {
-        {U"Иван", U"Иван"},     {U"Петр", U"Петр"}, {U"Πέτρος", U"Πέτρος"},
-        {U"王小明", U"王小明"}, {U"Ann😀", U"😀"},    {U"Zoë", U""},
-        {U"José", U""},         {U"O'Brien?", U""}, {U"ÆØÅ œ š ž", U""}};
+        {U"Иван", U"Иван"}, {U"Петр", U"Петр"}, {U"Πέτρος", U"Πέτρος"}, {U"王小明", U"王小明"},
+        {U"Ann😀", U"😀"}, {U"Zoë", U""}, {U"José", U""}, {U"O'Brien?", U""}, {U"ÆØÅ œ š ž", U""}};
+    // clang-format on
     for (const auto& [typed, unstorable] : names) {
         TypeAhead ahead({"ANN"}, 1);
         for (char32_t key : typed) ahead.KeyPress(key);
