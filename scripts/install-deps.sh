@@ -16,7 +16,8 @@ packages=(
 )
 
 if [ "${1:-}" = windows ]; then
-  packages=(cmake make g++-mingw-w64-x86-64-posix wine64 googletest python3 xz-utils)
+  packages=(cmake make g++-mingw-w64-x86-64-posix wine64 fonts-wine googletest python3 xz-utils
+    xvfb xdotool openbox)
 fi
 
 missing=()

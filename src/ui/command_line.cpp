@@ -4,7 +4,6 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include "play/captions.h"
 
@@ -117,21 +116,6 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         line.StatsFolder = perUser.Path;
     }
     return line;
-}
-
-UserFolder UserStatsFolder() {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-    QString data = qEnvironmentVariable("XDG_DATA_HOME");
-    if (!QDir::isAbsolutePath(data)) {
-        const QString home = qEnvironmentVariable("HOME");
-        if (!QDir::isAbsolutePath(home)) return {std::nullopt, QStringLiteral("HOME is not set")};
-        data = home + QStringLiteral("/.local/share");
-    }
-#else
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    if (data.isEmpty()) return {std::nullopt, QStringLiteral("the system names none")};
-#endif
-    return {std::filesystem::path(QDir::cleanPath(data).toStdU16String()) / "vellacode", {}};
 }
 
 }  // namespace vella

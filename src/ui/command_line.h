@@ -22,10 +22,10 @@ struct CommandLine {
 // --version win over any fault in the rest.
 CommandLine ParseCommandLine(const QStringList& arguments);
 
-// The per-user data folder's statistics folder: $XDG_DATA_HOME/vellacode, by default
-// ~/.local/share/vellacode (the platform's own per-user data folder elsewhere). A relative
-// XDG_DATA_HOME is ignored, as the base-directory rules say. Where there is no such folder (no
-// HOME), why not.
+// The per-user data folder's statistics folder: on Linux $XDG_DATA_HOME/vellacode, by default
+// ~/.local/share/vellacode (a relative XDG_DATA_HOME is ignored, as the base-directory rules
+// say); on Windows %APPDATA%\Vellacode, the roaming data folder. Where there is no such folder
+// (no HOME), why not. Defined in the platform's launch file.
 struct UserFolder {
     std::optional<std::filesystem::path> Path;
     QString Missing;

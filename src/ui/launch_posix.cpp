@@ -1,6 +1,9 @@
-// The command line and the terminal on Linux: arguments and output in the locale's encoding.
+// The command line, the terminal and the per-user data folder on Linux: arguments and output
+// in the locale's encoding.
+#include <QDir>
 #include <cstdio>
 
+#include "ui/command_line.h"
 #include "ui/launch.h"
 
 namespace vella {
@@ -13,6 +16,16 @@ QStringList LaunchArguments(int argc, char* argv[]) {
 
 void WriteToConsole(const QString& text, bool error) {
     std::fputs(text.toLocal8Bit().constData(), error ? stderr : stdout);
+}
+
+UserFolder UserStatsFolder() {
+    QString data = qEnvironmentVariable("XDG_DATA_HOME");
+    if (!QDir::isAbsolutePath(data)) {
+        const QString home = qEnvironmentVariable("HOME");
+        if (!QDir::isAbsolutePath(home)) return {std::nullopt, QStringLiteral("HOME is not set")};
+        data = home + QStringLiteral("/.local/share");
+    }
+    return {std::filesystem::path(QDir::cleanPath(data).toStdU16String()) / "vellacode", {}};
 }
 
 }  // namespace vella

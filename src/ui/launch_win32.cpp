@@ -2,13 +2,17 @@
 // line, not from the 8-bit copy in the system's code page, which loses what it cannot hold
 // (a folder named Zoë or Иван). A windowed program has no console of its own: output goes to
 // the handle it was given (a pipe or a file), or else to the console of the program that
-// started it, in Unicode.
+// started it, in Unicode. The statistics of a player who starts the game from the Start menu
+// live in the roaming data folder, %APPDATA%.
 #include <windows.h>
-// After windows.h, which it needs:
+// After windows.h, which they need:
+#include <knownfolders.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include <string>
 
+#include "ui/command_line.h"
 #include "ui/launch.h"
 
 namespace vella {
@@ -38,6 +42,17 @@ void WriteToConsole(const QString& text, bool error) {
         const QByteArray bytes = text.toUtf8();
         WriteFile(out, bytes.constData(), DWORD(bytes.size()), &written, nullptr);
     }
+}
+
+UserFolder UserStatsFolder() {
+    wchar_t* roaming = nullptr;
+    const HRESULT found =
+        SHGetKnownFolderPath(FOLDERID_RoamingAppData, KF_FLAG_DONT_VERIFY, nullptr, &roaming);
+    std::optional<std::filesystem::path> folder;
+    if (SUCCEEDED(found) && roaming && *roaming) folder = std::filesystem::path(roaming);
+    CoTaskMemFree(roaming);
+    if (!folder) return {std::nullopt, QStringLiteral("Windows names no roaming data folder")};
+    return {*folder / L"Vellacode", {}};
 }
 
 }  // namespace vella

@@ -1,21 +1,12 @@
-// Signals reach the event loop through a socket pair that the handler writes one byte to (the
-// only thing it does); the end of the session, fatal errors and Qt's own exit() are Qt's.
+// What every platform shares: the shutdown step is kept here and run at most once; the end of
+// the session, fatal errors and Qt's own exit() are Qt's. How the system asks a program to end
+// (signals, console events) is in the platform's file.
 #include "ui/outside_end.h"
 
 #include <QGuiApplication>
 #include <QSessionManager>
-#include <cstdio>
 #include <cstdlib>
 #include <utility>
-
-#ifdef Q_OS_UNIX
-#include <sys/socket.h>
-#include <unistd.h>
-
-#include <QSocketNotifier>
-#include <cerrno>
-#include <csignal>
-#endif
 
 namespace vella {
 namespace {
@@ -25,10 +16,6 @@ std::function<void()>& Step() {
     return step;
 }
 
-void RunStepOnce() {
-    if (auto step = std::exchange(Step(), nullptr)) step();
-}
-
 QtMessageHandler previousHandler = nullptr;
 
 void OnMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
@@ -36,18 +23,11 @@ void OnMessage(QtMsgType type, const QMessageLogContext& context, const QString&
     if (previousHandler) previousHandler(type, context, message);
 }
 
-#ifdef Q_OS_UNIX
-int wakeUp[2] = {-1, -1};
-
-void OnSignal(int signal) {
-    const int saved = errno;
-    const char byte = static_cast<char>(signal);
-    [[maybe_unused]] const ssize_t written = ::write(wakeUp[0], &byte, 1);
-    errno = saved;
-}
-#endif
-
 }  // namespace
+
+void RunStepOnce() {
+    if (auto step = std::exchange(Step(), nullptr)) step();
+}
 
 void EndFromOutside(QWidget* window, std::function<void()> close, std::function<void()> step) {
     QObject* owner = window;
@@ -63,22 +43,7 @@ void EndFromOutside(QWidget* window, std::function<void()> close, std::function<
                      [close = std::move(close)](QSessionManager&) {
                          if (Step()) close();
                      });
-#ifdef Q_OS_UNIX
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, wakeUp) != 0) return;
-    auto* notifier = new QSocketNotifier(wakeUp[1], QSocketNotifier::Read, owner);
-    QObject::connect(notifier, &QSocketNotifier::activated, owner, [] {
-        char signal = 0;
-        if (::read(wakeUp[1], &signal, 1) != 1) return;
-        RunStepOnce();
-        std::fflush(nullptr);
-        std::_Exit(128 + signal);
-    });
-    struct sigaction action = {};
-    action.sa_handler = OnSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    for (int signal : {SIGTERM, SIGINT, SIGHUP}) ::sigaction(signal, &action, nullptr);
-#endif
+    WatchForEndRequests(owner);
 }
 
 }  // namespace vella

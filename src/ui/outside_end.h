@@ -1,6 +1,7 @@
 // Ending from outside the game window: a signal (SIGTERM, SIGINT, SIGHUP, as a desktop session
-// ends its programs), the end of the session, or a fatal error such as the loss of the X
-// connection. Each runs the shutdown step, as Exit does, but asks nothing.
+// ends its programs), the end of the session (on Windows, log-off and shut-down), or a fatal
+// error such as the loss of the X connection. Each runs the shutdown step, as Exit does, but asks
+// nothing.
 #pragma once
 
 #include <QWidget>
@@ -15,5 +16,13 @@ namespace vella {
 // another thread, when the X connection is lost); the program then ends, after a signal with
 // 128 + the signal's number. Neither runs once the window has closed, nor more than once.
 void EndFromOutside(QWidget* window, std::function<void()> close, std::function<void()> step);
+
+// The platform's part, in outside_end_posix.cpp or outside_end_win32.cpp: has the system's
+// requests to end that Qt does not turn into events (signals) run RunStepOnce in the event loop
+// of `owner`'s thread, then end the process.
+void WatchForEndRequests(QObject* owner);
+
+// Runs the shutdown step given to EndFromOutside, unless it has run or the window has closed.
+void RunStepOnce();
 
 }  // namespace vella
