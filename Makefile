@@ -6,7 +6,8 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 
 .PHONY: all deps deps-windows configure build run check test test-install test-sanitize \
-	test-windows test-debian13 windows format-check fuzz fuzz-ci bench package screenshot clean
+	test-windows test-windows-program test-debian13 windows package-windows format-check fuzz \
+	fuzz-ci bench package screenshot clean
 
 all: build
 
@@ -28,9 +29,10 @@ check: build
 	ctest --preset default -j $(JOBS) -LE install
 
 # Every test: the quick loop, the installation and package checks, the whole suite again under
-# the sanitizers, a short run of each fuzz target, the source format, and the Qt-free libraries
-# and their tests built for Windows and run under Wine.
-test: check test-install test-sanitize fuzz-ci format-check test-windows
+# the sanitizers, a short run of each fuzz target, the source format, the Qt-free libraries and
+# their tests built for Windows and run under Wine, and, where Qt for Windows is found, the
+# Windows program and its download under Wine.
+test: check test-install test-sanitize fuzz-ci format-check test-windows test-windows-program
 
 # The quick loop again on Debian 13, in a fresh root of its own made once with debootstrap and
 # cached; it needs root. The build there is to give no compiler warning.
@@ -63,7 +65,22 @@ test-windows: deps-windows
 windows: build deps-windows
 	@VELLACODE_QT_WINDOWS=$$(scripts/qt-windows.sh) cmake --preset windows-program >/dev/null
 	@cmake --build --preset windows-program -j $(JOBS) --target vellacode
-	cd build-windows-program && ctest -R '_under_wine$$' --output-on-failure
+	cd build-windows-program && ctest -R '^(program|game)_under_wine$$' --output-on-failure
+
+# The Windows program and its download, where scripts/qt-windows.sh finds Qt for Windows; Qt is
+# never built here (see the README).
+test-windows-program: deps-windows
+	@if scripts/qt-windows.sh >/dev/null; then \
+	  $(MAKE) --no-print-directory package-windows; \
+	else \
+	  echo "The Windows program was neither built nor tested: Qt for Windows was not found."; \
+	fi
+
+# The Windows download: build-windows-program/vellacode-VERSION-windows-x64.zip and
+# vellacode-VERSION-windows-x64-setup.exe (NSIS), then both tried under Wine.
+package-windows: windows
+	@cmake --build --preset windows-program --target windows_package
+	cd build-windows-program && ctest -R '^download_under_wine$$' --output-on-failure
 
 fuzz: deps
 	@cmake --preset fuzz >/dev/null

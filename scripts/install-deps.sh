@@ -17,7 +17,7 @@ packages=(
 
 if [ "${1:-}" = windows ]; then
   packages=(cmake make g++-mingw-w64-x86-64-posix wine64 fonts-wine googletest python3 xz-utils
-    xvfb xdotool openbox)
+    nsis unzip xvfb xdotool openbox)
 fi
 
 missing=()
