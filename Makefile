@@ -60,12 +60,12 @@ test-windows: deps-windows
 
 # The whole program for 64-bit Windows: one static, stripped vellacode.exe with the program's
 # icon and version information, built with static Qt for Windows (found by scripts/qt-windows.sh),
-# then started under Wine: from a console, and played on a private X server beside the Linux
-# program.
+# then tested under Wine: the core, window and flow suites, the program started from a console,
+# and the game played on a private X server beside the Linux program.
 windows: build deps-windows
 	@VELLACODE_QT_WINDOWS=$$(scripts/qt-windows.sh) cmake --preset windows-program >/dev/null
-	@cmake --build --preset windows-program -j $(JOBS) --target vellacode
-	cd build-windows-program && ctest -R '^(program|game)_under_wine$$' --output-on-failure
+	@cmake --build --preset windows-program -j $(JOBS)
+	cd build-windows-program && ctest -j $(JOBS) -E '^download_under_wine$$' --output-on-failure
 
 # The Windows program and its download, where scripts/qt-windows.sh finds Qt for Windows; Qt is
 # never built here (see the README).

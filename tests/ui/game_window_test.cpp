@@ -76,6 +76,9 @@ class GameWindowTest : public QObject, private GameRig {
     void Guess() { input::Click(frm->checkButton, Qt::LeftButton); }
 
   private slots:
+    // Named as the program names itself: without an organisation, Windows keeps no settings.
+    void initTestCase() { QCoreApplication::setOrganizationName(QStringLiteral("Vellacode")); }
+
     void init() {
         OpenWindow(std::make_unique<StatsFile>(folder.path().toStdString()), Pattern{0, 1, 2, 3});
         drags.clear();
