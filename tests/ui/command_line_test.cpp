@@ -19,7 +19,9 @@ class CommandLineTest : public QObject {
     }
 
   private slots:
-    void initTestCase() { qputenv("XDG_DATA_HOME", "/home/someone/.data"); }
+    void initTestCase() {
+        qputenv("XDG_DATA_HOME", "/home/someone/.data");
+    }
 
     void parses() {
         struct Case {

@@ -175,8 +175,9 @@ class WholeProgramTest : public QObject, private GameRig {
 
     void theBuiltProgramComesUp() {
 #ifdef Q_OS_WIN
-        QSKIP("The Windows program has only the windows platform: it is played on a real display "
-              "under Wine instead (game_under_wine).");
+        QSKIP(
+            "The Windows program has only the windows platform: it is played on a real display "
+            "under Wine instead (game_under_wine).");
 #endif
         QProcess program;
         program.setWorkingDirectory(folder.path());
