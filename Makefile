@@ -7,7 +7,7 @@ SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 
 .PHONY: all deps deps-windows configure build run check test test-install test-sanitize \
 	test-windows test-windows-program test-debian13 windows package-windows format-check fuzz \
-	fuzz-ci bench package screenshot clean
+	fuzz-ci bench package screenshot screenshot-windows clean
 
 all: build
 
@@ -73,7 +73,7 @@ test-windows-program: deps-windows
 	@if scripts/qt-windows.sh >/dev/null; then \
 	  $(MAKE) --no-print-directory package-windows; \
 	else \
-	  echo "The Windows program was neither built nor tested: Qt for Windows was not found."; \
+	  echo "The Windows program was neither built nor tested: the lines above say why."; \
 	fi
 
 # The Windows download: build-windows-program/vellacode-VERSION-windows-x64.zip and
@@ -96,6 +96,10 @@ package: build
 screenshot: build
 	scripts/screenshot.sh build/src/vellacode docs/screenshot.png
 	scripts/screenshot.sh build/src/vellacode docs/screenshot-symbols.png symbols
+
+# The Windows program under Wine, in the middle of a game.
+screenshot-windows: windows
+	scripts/screenshot.sh build-windows-program/vellacode.exe docs/screenshot-windows.png
 
 bench: configure
 	@cmake --build --preset default -j $(JOBS) --target vellacode_bench

@@ -1,12 +1,25 @@
 #!/usr/bin/env bash
 # Finds Qt for Windows (Qt 6.4.2's qtbase, static, for mingw-w64) and prints its prefix:
 #  1. the prefix VELLACODE_QT_WINDOWS names;
-#  2. one unpacked before into the cache, ~/.cache/vellacode/qt-windows;
+#  2. one unpacked or built before into the cache, ~/.cache/vellacode/qt-windows;
 #  3. the pack qt-6.4.2-mingw-w64-static.tar.xz that VELLACODE_QT_WINDOWS_PACK names, or that
 #     lies in ../shared/toolchains beside the project, checked against the SHA256SUMS beside it
-#     and unpacked into the cache.
+#     and unpacked into the cache;
+#  4. with --build only: Qt built into the cache from Debian's source package qt6-base
+#     6.4.2+dfsg-10, fetched by apt from the machine's own Debian archive, which checks every
+#     file against the archive's signed SHA-256 sums. That takes about an hour on two cores and
+#     3 GB of disk.
 # Otherwise it says where it looked and fails.
 set -euo pipefail
+
+# The build uses the host's Qt tools (moc, rcc, uic) for Windows too: they must be Qt 6.4.2's,
+# as on Debian 12.
+host=$(/usr/lib/qt6/libexec/moc -v 2>/dev/null || true)
+if [ "$host" != "moc 6.4.2" ]; then
+  echo "Qt for Windows 6.4.2 is built with the host's Qt 6.4.2 tools (Debian 12); this machine" >&2
+  echo "has ${host:-no moc}." >&2
+  exit 1
+fi
 
 name=qt-6.4.2-mingw-w64-static
 project=$(cd "$(dirname "$0")/.." && pwd)
@@ -26,9 +39,13 @@ if [ -f "$cache/$name/.ready" ]; then
 fi
 
 pack=${VELLACODE_QT_WINDOWS_PACK:-$project/../shared/toolchains/$name.tar.xz}
+if [ ! -f "$pack" ] && [ "${1:-}" = --build ]; then
+  exec "$project/scripts/build-qt-windows.sh" "$cache" "$name"
+fi
 if [ ! -f "$pack" ]; then
   echo "Qt for Windows was not found: set VELLACODE_QT_WINDOWS to its prefix, or" >&2
-  echo "VELLACODE_QT_WINDOWS_PACK to $name.tar.xz (looked for $pack)." >&2
+  echo "VELLACODE_QT_WINDOWS_PACK to $name.tar.xz (looked for $pack), or build it from" >&2
+  echo "Debian's source with scripts/qt-windows.sh --build (about an hour)." >&2
   exit 1
 fi
 sums=$(dirname "$pack")/SHA256SUMS

@@ -22,9 +22,11 @@ rm -rf "$work"
 mkdir -p "$work/linux" "$WINEPREFIX"
 openbox >/dev/null 2>&1 &
 trap 'kill $! 2>/dev/null; "${wine%64}server" -k 2>/dev/null' EXIT
-# A new prefix reports Windows 7; Qt 6 wants 10.
+# A new prefix reports Windows 7; Qt 6 wants 10. Wine's look-alikes of the Windows fonts go
+# where Windows keeps its fonts.
 "$wine" reg add 'HKCU\Software\Wine' /v Version /d win10 /f >/dev/null 2>&1 ||
   fail "the Wine prefix could not be made"
+cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
 roaming=$("$wine" cmd /c echo %APPDATA% 2>/dev/null | tr -d '\r')
 roaming=$("$wine" winepath -u "$roaming" 2>/dev/null)/Vellacode
 
