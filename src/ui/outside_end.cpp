@@ -1,6 +1,6 @@
 // What every platform shares: the shutdown step is kept here and run at most once; the end of
 // the session, fatal errors and Qt's own exit() are Qt's. How the system asks a program to end
-// (signals, console events) is in the platform's file.
+// (signals) is in the platform's file.
 #include "ui/outside_end.h"
 
 #include <QGuiApplication>

@@ -1,18 +1,12 @@
 #!/usr/bin/env bash
 # The Windows program under Wine, as a person on Windows meets it, in a new Wine prefix under
 # WORK that reports Windows 10 (as Qt 6 wants) and has Wine's look-alikes of the Windows fonts.
-# Usage: wine_rig.sh CHECK WINE PROGRAM WORK ARGUMENTS..., CHECK one of
-#  console VERSION: a windowed program, stripped, needing no DLL beyond Windows' own; from a
-#    console --version answers, and a mistake typed in Unicode is named as typed and exits with 2.
-#  game LINUX_PROGRAM (on Xvfb, played with keys the server delivers): a game lost in ten rows is
-#    written to stats.dat byte for byte as the Linux program writes it, and Exit leaves stats.bak;
-#    the Start-menu way (--user-folder) keeps the files in %APPDATA%\Vellacode; each program adds
-#    a game to a file the other wrote, and the files agree; log-off during a game (the process
-#    ended right after it, as Windows may) and taskkill run the shutdown step.
-#  download ZIP SETUP (on Xvfb): the zip holds the program, read-me and licences; the silent
-#    installer puts the program under Program Files, and its Start-menu entry starts the game
-#    keeping the statistics in %APPDATA%\Vellacode; the silent uninstaller removes what was
-#    installed and leaves the statistics.
+# Usage: wine_rig.sh CHECK WINE PROGRAM WORK ARGUMENTS..., where CHECK ARGUMENTS is one of:
+#  console VERSION: a windowed, stripped program needing no DLL beyond Windows' own; from a console
+#    --version answers, and a mistake typed in Unicode is named as typed and exits with 2.
+#  game LINUX_PROGRAM (on Xvfb): the checks at the end, played with keys the server delivers.
+#  download ZIP SETUP (on Xvfb): the zip's files; the silent installer, its Start-menu entry and
+#    the silent uninstaller, which leaves the statistics.
 set -u
 check=$1 wine=$2 exe=$3 work=$4
 shift 4
@@ -117,6 +111,9 @@ case $check in
     [[ $out == *"Unknown option 'Zoë-Иван'."* ]] || fail "a mistake was not named as typed: $out"
     ;;
   game)
+    # One lost game written alike by both programs, and stats.bak at Exit; the Start-menu way
+    # keeps the files in %APPDATA%\Vellacode; each program adds to the other's file; log-off
+    # during a game (the process killed right after, as Windows may) and taskkill end it cleanly.
     linux=$1
     [ -x "$linux" ] || fail "the Linux program is missing: $linux (build it first)"
     openbox --startup "touch $work/managing" >/dev/null 2>&1 &
