@@ -6,22 +6,20 @@
 
 using namespace vella;
 
+// The per-user folder here: from XDG_DATA_HOME on Linux, the roaming data folder on Windows.
+static QString PerUser() {
+#ifdef Q_OS_WIN
+    return qEnvironmentVariable("APPDATA") + QStringLiteral("\\Vellacode");
+#else
+    return QStringLiteral("/home/someone/.data/vellacode");
+#endif
+}
+
 class CommandLineTest : public QObject {
     Q_OBJECT
 
-    // The per-user folder here: from XDG_DATA_HOME on Linux, the roaming data folder on Windows.
-    static QString PerUser() {
-#ifdef Q_OS_WIN
-        return qEnvironmentVariable("APPDATA") + QStringLiteral("\\Vellacode");
-#else
-        return QStringLiteral("/home/someone/.data/vellacode");
-#endif
-    }
-
   private slots:
-    void initTestCase() {
-        qputenv("XDG_DATA_HOME", "/home/someone/.data");
-    }
+    void initTestCase() { qputenv("XDG_DATA_HOME", "/home/someone/.data"); }
 
     void parses() {
         struct Case {
