@@ -1,7 +1,10 @@
 // The game window for people who do not use a mouse or do not see the colours: names that say
 // what each control is and holds, and keys that place and remove pegs.
 #include <QAccessible>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -12,7 +15,46 @@
 
 namespace vella {
 
+namespace {
+
+// Keeps an Alt press that arrives late from closing a menu opened after it.
+//
+// While a screen reader listens to the keyboard, Qt's bridge to it holds each key press back
+// until the reader has seen it, but acts on shortcuts at once: Alt+H opens the Help menu
+// before the Alt press itself is delivered, and a menu closes at an Alt press. On a busy
+// machine the menu would open and shut at once. Every key press passes a shortcut check at its
+// window first, in the order pressed; an Alt press that reaches a menu with no Alt checked
+// since the menu opened is a late one, and the menu does not get it.
+class LateAltFilter : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        if (type == QEvent::Show && qobject_cast<QMenu*>(watched)) {
+            altChecksAtMenuShow_ = altChecks_;
+            return false;
+        }
+        if ((type != QEvent::ShortcutOverride && type != QEvent::KeyPress) ||
+            static_cast<QKeyEvent*>(event)->key() != Qt::Key_Alt)
+            return false;
+        if (type == QEvent::ShortcutOverride) {
+            if (watched->isWindowType()) ++altChecks_;  // once, not again at each widget
+            return false;
+        }
+        return qobject_cast<QMenu*>(watched) && altChecks_ == altChecksAtMenuShow_;
+    }
+
+  private:
+    unsigned altChecks_ = 0;
+    unsigned altChecksAtMenuShow_ = 0;
+};
+
+}  // namespace
+
 void GameWindow::BuildKeyboard() {
+    qApp->installEventFilter(new LateAltFilter(this));
     checkButton->setAccessibleName(QString::fromUtf8(CheckButtonName));
     board->setAccessibleName(QString::fromUtf8(BoardName));
     scoreFrame->setAccessibleName(QString::fromUtf8(ScoresName));

@@ -88,7 +88,10 @@ def wait_for(pattern, seconds=20, required=True, after=0):
                 return line
         time.sleep(0.1)
     if required:
-        sys.exit("Orca never said %r; it said:\n  %s" % (pattern, "\n  ".join(spoken())))
+        with open(log, errors="replace") as f:  # what reached Orca, for the cause
+            events = re.findall(r"Queueing (\S+ \[.*?\])", f.read())
+        sys.exit("Orca never said %r; it said:\n  %s\nThe last events it had:\n  %s"
+                 % (pattern, "\n  ".join(spoken()), "\n  ".join(events[-12:])))
     return None
 
 
