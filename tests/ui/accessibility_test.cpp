@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -64,13 +65,11 @@ void Hear(QAccessibleEvent* event) {
 // Holds back each key the platform delivers until told, as Qt's bridge to a screen reader does
 // until the reader has seen the key; shortcuts act at once all the same.
 struct ScreenReaderBridge : QObject {
-    std::vector<std::pair<QPointer<QObject>, QEvent*>> held;
+    std::vector<std::pair<QPointer<QObject>, std::unique_ptr<QEvent>>> held;
     ScreenReaderBridge() { qApp->installEventFilter(this); }
-    ~ScreenReaderBridge() override {
-        for (auto& [target, key] : held) delete key;
-    }
     void HandOn() {
-        for (auto [target, key] : std::exchange(held, {})) QCoreApplication::postEvent(target, key);
+        for (auto& [target, key] : std::exchange(held, {}))
+            QCoreApplication::postEvent(target, key.release());
         QCoreApplication::sendPostedEvents();
     }
     bool eventFilter(QObject* target, QEvent* event) override {

@@ -84,12 +84,8 @@ class LoginDialogTest : public QObject, private DialogRig {
         input::Key(&frm, Qt::Key_Backspace);
         QCOMPARE(Shown(frm), QString());
         // Chords and editing keys never reach the name.
-        for (auto [key, mods] :
-             {std::pair{Qt::Key_V, Qt::ControlModifier}, std::pair{Qt::Key_X, Qt::ControlModifier},
-              std::pair{Qt::Key_A, Qt::ControlModifier},
-              std::pair{Qt::Key_Z, Qt::ControlModifier}}) {
-            input::Key(&frm, key, mods);
-        }
+        for (Qt::Key key : {Qt::Key_V, Qt::Key_X, Qt::Key_A, Qt::Key_Z})
+            input::Key(&frm, key, Qt::ControlModifier);
         input::Type(&frm, QStringLiteral("josé"));
         input::Type(&frm, QStringLiteral("€"), Qt::ControlModifier | Qt::AltModifier);  // AltGr
         QCOMPARE(Shown(frm), QStringLiteral("JOSÉ€"));

@@ -88,8 +88,7 @@ def wait_for(pattern, seconds=20, required=True, after=0):
                 return line
         time.sleep(0.1)
     if required:
-        with open(log, errors="replace") as f:  # what reached Orca, for the cause
-            events = re.findall(r"Queueing (\S+ \[.*?\])", f.read())
+        events = re.findall(r"Queueing (\S+ \[.*?\])", open(log, errors="replace").read())
         sys.exit("Orca never said %r; it said:\n  %s\nThe last events it had:\n  %s"
                  % (pattern, "\n  ".join(spoken()), "\n  ".join(events[-12:])))
     return None
