@@ -23,8 +23,8 @@ namespace {
 // until the reader has seen it, but acts on shortcuts at once: Alt+H opens the Help menu
 // before the Alt press itself is delivered, and a menu closes at an Alt press. On a busy
 // machine the menu would open and shut at once. Every key press passes a shortcut check at its
-// window first, in the order pressed; an Alt press that reaches a menu with no Alt checked
-// since the menu opened is a late one, and the menu does not get it.
+// window first, in the order pressed, held back or not; an Alt press that reaches a menu with
+// no Alt checked at a window since the menu opened is a late one, and the menu does not get it.
 class LateAltFilter : public QObject {
   public:
     using QObject::QObject;
@@ -40,7 +40,8 @@ class LateAltFilter : public QObject {
             static_cast<QKeyEvent*>(event)->key() != Qt::Key_Alt)
             return false;
         if (type == QEvent::ShortcutOverride) {
-            if (watched->isWindowType()) ++altChecks_;  // once, not again at each widget
+            // At a window only: Qt checks a late press again at the widget it reaches.
+            if (watched->isWindowType()) ++altChecks_;
             return false;
         }
         return qobject_cast<QMenu*>(watched) && altChecks_ == altChecksAtMenuShow_;
