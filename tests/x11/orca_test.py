@@ -141,25 +141,36 @@ def check(condition, what):
 
 
 try:
-    start(["openbox"])
+    # A window mapped before openbox manages the screen is never focused: it is waited for.
+    managing = os.path.join(work, "managing")
+    start(["openbox", "--startup", "touch " + managing])
     start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
     time.sleep(1)
+    deadline = time.time() + 10
+    while not os.path.exists(managing) and time.time() < deadline:
+        time.sleep(0.1)
     # Orca now and then hangs while it starts beside a new program, or starts slowly on a busy
     # machine; the rig is started again then, up to three times. The program itself is judged
     # only on a rig that came up.
+    tries = []  # why each try failed, with what Orca said and the program printed
     for attempt in range(3):
-        orca = start(["orca", "--debug-file=" + log], PYTHONPATH=stub)
+        orca, game = start(["orca", "--debug-file=" + log], PYTHONPATH=stub), "not started"
         if wait_for(r"^Screen reader on", seconds=40, required=False):
             time.sleep(1)
             game = start([program, "--stats-folder", work], QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
             if wait_for(r"^Check this row button", required=False):
                 break
             stop(game)
+            game = "ended with %d" % game.returncode
         stop(orca)
+        with open(os.path.join(work, os.path.basename(program) + ".out"), "a+") as f:
+            f.seek(0)
+            tries.append("Orca said %s; the program, %s, printed %r; openbox managed: %s"
+                         % (spoken()[-4:], game, f.read()[-300:], os.path.exists(managing)))
         if os.path.exists(log):
             os.remove(log)
     else:
-        sys.exit("Orca and the program did not come up in three tries")
+        sys.exit("Orca and the program did not come up in three tries:\n  " + "\n  ".join(tries))
 
     # A message box, a menu and the log-in window, before the game.
     press("Return", r"You left some blanks")  # an empty row
@@ -240,4 +251,6 @@ if failures:
     print("What Orca said:\n  " + "\n  ".join(spoken()))
     sys.exit("\n".join(failures))
 print("Orca said %d things; every check passed." % len(spoken()))
+for failed in tries:
+    print("A try before failed. " + failed)
 shutil.rmtree(work, ignore_errors=True)
