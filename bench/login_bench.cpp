@@ -6,14 +6,13 @@
 
 #include "bench_folder.h"
 #include "play/login_choice.h"
-#include "stats/names.h"
 #include "ui/login_dialog.h"
 #include "ui/qt_modal_host.h"
 
 static void BM_FloorFillComboBox(benchmark::State& state) {
     QStringList names;
     for (const auto& name : bench::FullStats().ReadNames().Value) {
-        names << QString::fromStdString(vella::AnsiToUtf8(name));
+        names << QString::fromStdString(name.Text());
     }
     for (auto _ : state) {
         QComboBox box;  // set up as the log-in window's box is

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "bench_folder.h"
-#include "stats/names.h"
+#include "stats/player_name.h"
 
 using namespace vella;
 namespace fs = std::filesystem;
@@ -47,7 +47,8 @@ std::vector<unsigned char> FullFile() {
     std::vector<unsigned char> bytes;
     bytes.reserve(static_cast<std::size_t>(DesignLimit) * RecordSize);
     for (int i = 0; i < DesignLimit; ++i) {
-        const RecordBytes rec = EncodeRecord(FreshRecord(StoredName("P" + std::to_string(i))));
+        const RecordBytes rec =
+            EncodeRecord(FreshRecord(*PlayerName::FromTyped("P" + std::to_string(i))));
         bytes.insert(bytes.end(), rec.begin(), rec.end());
     }
     return bytes;
@@ -115,26 +116,26 @@ BENCHMARK(BM_ReadNames)->Unit(benchmark::kMillisecond);
 
 static void BM_RecordGameFirstPlayer(benchmark::State& state) {
     StatsFile& stats = FullStats();
-    const std::string name = StoredName("P0");
+    const PlayerName name = *PlayerName::FromTyped("P0");
     for (auto _ : state) stats.RecordGame(name, FinishedGame{0, 0, true, 4});
 }
 BENCHMARK(BM_RecordGameFirstPlayer)->Unit(benchmark::kMillisecond);
 
 static void BM_RecordGameLastPlayer(benchmark::State& state) {
     StatsFile& stats = FullStats();
-    const std::string name = StoredName("P" + std::to_string(DesignLimit - 1));
+    const PlayerName name = *PlayerName::FromTyped("P" + std::to_string(DesignLimit - 1));
     for (auto _ : state) stats.RecordGame(name, FinishedGame{0, 0, true, 4});
 }
 BENCHMARK(BM_RecordGameLastPlayer)->Unit(benchmark::kMillisecond);
 
 static void BM_RemoveRecord(benchmark::State& state) {
     StatsFile& stats = FullStats();
-    const std::string name = StoredName("P" + std::to_string(DesignLimit / 2 - 1));
+    const PlayerName name = *PlayerName::FromTyped("P" + std::to_string(DesignLimit / 2 - 1));
     for (auto _ : state) {
         state.PauseTiming();
         bench::LayFullFile();
         state.ResumeTiming();
-        stats.RemovePlayer(DesignLimit / 2, name);
+        stats.RemovePlayer(DesignLimit / 2 - 1, name);
     }
 }
 BENCHMARK(BM_RemoveRecord)->Unit(benchmark::kMillisecond);

@@ -11,7 +11,7 @@
 
 // Reads the file of `size` bytes every way and computes every view; ends the run on a fault.
 // Returns the records and their names.
-inline std::pair<std::vector<vella::PlayerRec>, std::vector<std::string>> CheckReads(
+inline std::pair<std::vector<vella::PlayerRec>, std::vector<vella::PlayerName>> CheckReads(
     vella::StatsFile& stats, std::size_t size) {
     const auto count = vella::StatsFile::CountFor(size);
     auto names = stats.ReadNames();
@@ -19,8 +19,8 @@ inline std::pair<std::vector<vella::PlayerRec>, std::vector<std::string>> CheckR
         std::abort();
     }
     std::vector<vella::PlayerRec> all;
-    for (int k = 1; k <= count; ++k) {
-        auto rec = stats.ReadPlayer(k, names.Value[k - 1]);
+    for (int k = 0; k < count; ++k) {
+        auto rec = stats.ReadPlayer(k, names.Value[k]);
         if (!rec.Ok() || !rec.Value) std::abort();
         for (int view = 0; view <= vella::GrandTotalView; ++view)
             vella::ComputeView(*rec.Value, view);

@@ -77,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // A player it holds: the last record of that name, and only that one, changes.
     if (count > 0) {
-        const std::string& name = names[data[0] % count];
+        const vella::PlayerName& name = names[data[0] % count];
         const auto at = static_cast<std::size_t>(
             std::find(names.rbegin(), names.rend(), name).base() - names.begin() - 1);
         Check(stats.RecordGame(name, game).Ok());
@@ -85,19 +85,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     // A new player: appended after the records, over a tail too short to count.
-    std::string newcomer(vella::NameLength, '#');
+    auto newcomer = vella::PlayerName::FromField(std::string(vella::NameLength, '#'));
     for (int n = 0; std::find(names.begin(), names.end(), newcomer) != names.end(); ++n)
-        newcomer =
-            std::to_string(n) + std::string(vella::NameLength - std::to_string(n).size(), '#');
+        newcomer = vella::PlayerName::FromField(
+            std::to_string(n) + std::string(vella::NameLength - std::to_string(n).size(), '#'));
     const Bytes before = Read(stats.DatPath());
     Check(stats.RecordGame(newcomer, game).Ok());
     const Bytes appended = Read(stats.DatPath());
     Check(appended.size() == static_cast<std::size_t>(count + 1) * 143);
     Check(std::equal(appended.begin(), appended.end() - 143, AsRead(before).begin()));
-    Check(std::equal(newcomer.begin(), newcomer.end(), appended.end() - 143));
+    Check(std::equal(newcomer.Field().begin(), newcomer.Field().end(), appended.end() - 143));
 
     // Deleting the first player: the others move up, byte for byte.
-    const auto left = stats.RemovePlayer(1, count > 0 ? names[0] : newcomer);
+    const auto left = stats.RemovePlayer(0, count > 0 ? names[0] : newcomer);
     Check(left.Ok() && left.Value == count);
     const Bytes removed = Read(stats.DatPath());
     Check(removed == Bytes(appended.begin() + 143, appended.end()));

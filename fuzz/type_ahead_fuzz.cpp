@@ -1,11 +1,11 @@
 // Fuzz target: the log-in type-ahead fed any key sequence over any list of names. The box must
 // always show the typed text or a listed name, with the selection inside it.
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
-#include "stats/names.h"
 #include "stats/type_ahead.h"
 
 // The characters of UTF-8 text, as the box counts its selection.
@@ -19,24 +19,30 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size < 1) return 0;
     const std::size_t listed = data[0] % 6;
     std::size_t at = 1;
-    std::vector<std::string> entries;
+    std::vector<vella::PlayerName> entries;
     for (std::size_t i = 0; i < listed && at + 15 <= size; ++i, at += 15) {
-        entries.emplace_back(reinterpret_cast<const char*>(data + at), 15);
+        entries.push_back(vella::PlayerName::FromField(
+            std::string_view(reinterpret_cast<const char*>(data + at), 15)));
     }
     const int playerCount = static_cast<int>(entries.size()) - (size % 2 ? 1 : 0);
     vella::TypeAhead ahead(entries, playerCount);
+    int typed = 0;  // the characters typed and not taken back
     for (; at + 3 <= size; at += 3) {
         const char32_t key = (data[at] | (data[at + 1] << 8) | (data[at + 2] << 16)) % 0x110000;
-        ahead.KeyPress(key);
+        if (!ahead.KeyPress(key)) continue;
+        typed = key == vella::TypeAhead::Backspace ? std::max(0, typed - 1) : typed + 1;
         const auto& box = ahead.Shown();
         const int length = Characters(box.Text);
-        if (box.SelStart < 0 || box.SelLength < 0 || box.SelStart + box.SelLength > length)
+        if (box.SelStart != typed || box.SelLength < 0 || box.SelStart + box.SelLength > length)
             std::abort();
-        if (box.SelStart != Characters(ahead.TypedText())) std::abort();
-        // A completion begins with what was typed; the typed text alone has its length.
-        if (box.SelLength > 0 && box.Text.compare(0, ahead.TypedText().size(), ahead.TypedText()))
+        // The typed text alone, or a completion to a listed player.
+        if (box.SelLength == 0 && length != typed) std::abort();
+        const auto listedAs = [&](const vella::PlayerName& name) {
+            return name.Text() == box.Text;
+        };
+        if (box.SelLength > 0 &&
+            std::none_of(entries.begin(), entries.begin() + std::max(0, playerCount), listedAs))
             std::abort();
-        if (box.SelLength == 0 && Characters(box.Text) != box.SelStart) std::abort();
     }
     return 0;
 }

@@ -3,6 +3,7 @@
 #include <QTimer>
 
 #include "game/secret.h"
+#include "play/messages.h"
 #include "stats/file_io.h"
 #include "stats/stats_file.h"
 #include "ui/command_line.h"
@@ -25,7 +26,9 @@ int main(int argc, char* argv[]) {
     QApplication::setOrganizationName(QStringLiteral("Vellacode"));
     QApplication::setApplicationVersion(QStringLiteral(VELLACODE_VERSION));
     const vella::Status unusable =
-        line.StatsFolder ? vella::fileio::PrepareFolder(*line.StatsFolder) : vella::Status{};
+        line.StatsFolder ? vella::fileio::PrepareFolder(
+                               vella::fileio::PlatformFileSystem::Instance(), *line.StatsFolder)
+                         : vella::Status{};
 
     vella::QtModalHost host;
     vella::ClockRandom random;
@@ -33,17 +36,13 @@ int main(int argc, char* argv[]) {
     vella::GameWindow window(host, random, stats);
     host.SetParent(&window);
     vella::EndFromOutside(
-        &window, [&window] { window.CloseFromOutside(); },
-        [&window] {
-            const std::string failed = window.QuitFromOutside();
-            if (!failed.empty()) vella::WriteToConsole(QString::fromStdString(failed + "\n"), true);
-        });
+        &window, [&window] { window.CloseFromOutside(); }, [&window] { window.QuitFromOutside(); });
     window.show();
     // Once the window shows: where the statistics cannot be kept, the player hears so now, not
     // after a game; the game goes on, and each statistics operation says what it could not do.
     QTimer::singleShot(0, &window, [&host, &unusable, &window] {
         if (!unusable.Ok()) {
-            vella::ReportFailure(host, unusable.Error);
+            host.Message(vella::FailureMessage(unusable.Error));
         } else {
             window.CheckStatistics();
         }

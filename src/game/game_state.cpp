@@ -11,16 +11,14 @@ GameState::GameState(RandomSource& random) : random_(random) {
 
 void GameState::StartUp() {
     options_ = GameOptions{};
-    ResetGame();
-    NewSecret();
+    NewGame();
 }
 
-void GameState::ResetGame() {
-    lastHole_ = -1;
+void GameState::NewGame() {
     inGame_ = false;
     curRow_ = 0;
     ClearBoard();
-    secret_.fill(NoSecret);
+    NewSecret();
 }
 
 void GameState::ClearBoard() {
@@ -50,7 +48,6 @@ SubmitResult GameState::Submit() {
     scores_[curRow_] = RowScore{outcome.Blacks, outcome.Whites};
     inGame_ = true;
     ++curRow_;
-    lastHole_ = static_cast<std::int16_t>(curRow_ * RowLength - 1);
     SubmitResult result;
     result.GameOver = Over();
     if (result.GameOver) won_ = outcome.Blacks == RowLength;

@@ -25,7 +25,7 @@ struct RowScore {
 
 struct SubmitResult {
     std::string Refusal;    // non-empty: the row was refused and nothing changed
-    bool GameOver = false;  // the result window is due, then ResetGame and NewSecret
+    bool GameOver = false;  // the result window is due, then NewGame
 
     bool Refused() const { return !Refusal.empty(); }
 };
@@ -47,9 +47,8 @@ class GameState {
     // marked, a fresh secret.
     void StartUp();
 
-    // An empty board with row 0 marked, and no secret until NewSecret.
-    void ResetGame();
-    void NewSecret();
+    // The next game by the same rules: an empty board with row 0 marked, and a fresh secret.
+    void NewGame();
 
     // Checks and scores row CurRow; on acceptance locks the rules (InGame), keeps the score,
     // advances the row and detects the end of the game (setting Won).
@@ -62,7 +61,7 @@ class GameState {
 
     // Placing pegs. Only holes of the current row react.
     // A secondary click on palette colour `color`: fills the first empty hole of the current
-    // row, or, in a full row, the hole after the one changed last (wrapping to the row's start).
+    // row, or, in a full row, the hole after the one filled last (wrapping to the row's start).
     // Returns the hole, or -1 when the colour is not in play.
     int PlaceColor(ColorCode color);
     // A drop on hole `target`; false when nothing changed (a target outside the current row, or
@@ -93,6 +92,7 @@ class GameState {
     Pattern RowPattern(int row) const;
 
   private:
+    void NewSecret();
     bool Over() const;
     void ClearBoard();
     // Puts a colour into a hole, or empties it, keeping the order in which holes were filled.
@@ -103,11 +103,11 @@ class GameState {
     GameOptions options_;
     std::array<ColorCode, HoleCount> board_{};
     std::array<RowScore, RowCount> scores_{};
-    // When each hole was last filled (a running count; 0 while empty).
+    // When each hole was last filled (a running count; 0 while empty): Backspace takes out the
+    // peg filled last, and a colour placed in a full row goes into the hole after it.
     std::array<std::uint32_t, HoleCount> fillOrder_{};
     std::uint32_t fills_ = 0;
     std::int16_t curRow_ = 0;
-    std::int16_t lastHole_ = -1;
     bool inGame_ = false;
     Pattern secret_{NoSecret, NoSecret, NoSecret, NoSecret};
     bool won_ = false;

@@ -11,14 +11,10 @@ int GameState::PlaceColor(ColorCode color) {
         if (board_[i] == BlankCode()) hole = i;
     }
     if (hole < 0) {
-        hole = lastHole_ + 1;
+        hole = LastFilledHole() + 1;
         if (hole == first + RowLength) hole = first;
-        // LastHole always lies in the current row or just below it while a row is full, but a
-        // full row with LastHole elsewhere must still fill a hole of this row.
-        if (!InCurrentRow(hole)) hole = first;
     }
     Fill(hole, color);
-    lastHole_ = static_cast<std::int16_t>(hole);
     return hole;
 }
 
@@ -26,22 +22,20 @@ bool GameState::DropOnHole(int target, const DragSource& source) {
     if (target < 0 || target >= HoleCount || !InCurrentRow(target)) return false;
     if (source.kind == DragSource::Kind::Palette) {
         if (source.index < 0 || source.index >= ColorCount()) return false;
-        lastHole_ = static_cast<std::int16_t>(target);
         Fill(target, static_cast<ColorCode>(source.index));
         return true;
     }
     if (!CanDragHole(source.index)) return false;
-    lastHole_ = static_cast<std::int16_t>(target);
-    if (source.index == target) return true;
-    Fill(target, board_[source.index]);
+    // A peg dropped back on its own hole is placed there again: it is the one filled last.
+    const ColorCode moved = board_[source.index];
     Empty(source.index);
+    Fill(target, moved);
     return true;
 }
 
 bool GameState::EmptyHole(int hole) {
     if (hole < 0 || hole >= HoleCount || !InCurrentRow(hole)) return false;
     Empty(hole);
-    lastHole_ = static_cast<std::int16_t>(curRow_ * RowLength + RowLength - 1);
     return true;
 }
 

@@ -3,13 +3,9 @@
 
 namespace vella {
 
-std::string DisplayText(const PlayerSession& session) {
-    return session.Player.Display();
-}
-
 std::string MainCaption(const PlayerSession& session) {
     if (!session.LoggedIn()) return "Vellacode";
-    return "Current Player: " + DisplayText(session);
+    return "Current Player: " + session.Player.Display();
 }
 
 std::string UserIdCaption(const PlayerSession& session) {

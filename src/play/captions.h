@@ -11,13 +11,18 @@ namespace vella {
 // What the program is, as its command-line help says.
 inline constexpr char ProgramDescription[] = "Vellacode: find the hidden pattern of four pegs.";
 
-// The player's display name (UTF-8), empty while nobody is logged in.
-std::string DisplayText(const PlayerSession& session);
-
 // The main window's caption, "Vellacode" or "Current Player: " and the display name (UTF-8).
 std::string MainCaption(const PlayerSession& session);
 
 // "&Log In..." until somebody has logged in, then "&New Player...".
 std::string UserIdCaption(const PlayerSession& session);
+
+// The Peg Symbols menu item and what it does.
+inline constexpr char PegSymbolsCaption[] = "Peg &Symbols";
+inline constexpr char PegSymbolsTip[] =
+    "Shows a symbol on every peg, so that the colours can be told apart without colour vision";
+
+// The result window's frame around the secret.
+inline constexpr char SecretCaption[] = "The Secret Pattern";
 
 }  // namespace vella

@@ -14,29 +14,14 @@
 
 namespace vella {
 
-inline constexpr std::string_view InvalidNameMessage =
-    "Please enter a valid name, 15 characters or less";
-
-// The refusal of a name with characters a stored name cannot hold (`unstorable`, UTF-32), in
-// UTF-8: the statistics file keeps Western European letters only, and a name turned into
-// question marks would share its record with other players' names.
-std::string UnstorableNameMessage(const std::u32string& unstorable);
-
-// The name box: its text (UTF-8) and the selection, counted in characters.
-struct NameBox {
-    std::string Text;
-    int SelStart = 0;
-    int SelLength = 0;
-};
-
 class LoginChoice {
   public:
     // Offered to `session`, listing `names` (the statistics file's players, in file order).
-    LoginChoice(ModalHost& host, const PlayerSession& session, std::vector<std::string> names);
+    LoginChoice(ModalHost& host, const PlayerSession& session, std::vector<PlayerName> names);
 
     // The list as shown: the file's names, and the player logged in where the file has no record
     // of them yet.
-    const std::vector<std::string>& Entries() const { return entries_; }
+    const std::vector<PlayerName>& Entries() const { return entries_; }
     // The entry selected when the window opens; -1 for none.
     int Preselected() const { return preselected_; }
     // "No Keep Stats" in place of "Cancel": while statistics are kept for nobody.
@@ -44,7 +29,7 @@ class LoginChoice {
 
     // One key typed into the name box (a code point; TypeAhead::Backspace takes one back): what
     // the box shows now, or nothing when the key is ignored.
-    std::optional<NameBox> Key(char32_t key);
+    std::optional<TypeAhead::Box> Key(char32_t key);
     // An entry of the list chosen, which the box now shows.
     void Pick(int entry);
 
@@ -59,7 +44,7 @@ class LoginChoice {
 
   private:
     ModalHost& host_;
-    std::vector<std::string> entries_;
+    std::vector<PlayerName> entries_;
     int preselected_ = -1;
     int picked_ = -1;  // the entry the box shows; -1 while it shows what was typed
     bool offersNoStats_ = false;

@@ -67,18 +67,10 @@ class ModalHost {
     // The statistics window over `browser`, which has read the players and decides what the
     // window shows after each thing the person does.
     virtual void RunStatistics(StatsBrowser& browser) = 0;
+
+    // Where no window may open (the program is being ended from outside): `text` goes to the
+    // console the program was started from, if there is one.
+    virtual void WriteToConsole(const std::string& text) = 0;
 };
-
-// A "Woah!" question, with the exclamation icon.
-inline Answer AskWoah(ModalHost& host, std::string text, MsgButtons buttons, Answer defaultButton) {
-    return host.Message(
-        MessageRequest{std::move(text), "Woah!", buttons, MsgIcon::Exclamation, defaultButton});
-}
-
-// Something the program could not do, and why: OK only, with the exclamation icon.
-inline void ReportFailure(ModalHost& host, std::string reason) {
-    host.Message(MessageRequest{std::move(reason), "Vellacode", MsgButtons::Ok,
-                                MsgIcon::Exclamation, Answer::Ok});
-}
 
 }  // namespace vella

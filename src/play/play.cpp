@@ -5,10 +5,9 @@
 #include <utility>
 #include <vector>
 
-#include "play/board_names.h"
-#include "play/captions.h"
 #include "play/login_choice.h"
-#include "play/sentences.h"
+#include "play/messages.h"
+#include "play/speech.h"
 #include "play/stats_browser.h"
 #include "stats/stats_file.h"
 
@@ -28,11 +27,11 @@ void Play::Submit() {
     const int row = game_.CurRow();
     const SubmitResult result = game_.Submit();
     if (result.Refused()) {
-        host_.Message(MessageRequest{result.Refusal});
+        host_.Message(Refusal(result.Refusal));
         return;
     }
     Changed();
-    Say(ScoreSentence(game_, row));
+    Say(ScoreText(game_, row));
     if (!result.GameOver) return;
 
     // The game is over, and is recorded however the program goes on: after the result window,
@@ -46,8 +45,7 @@ void Play::Submit() {
 }
 
 void Play::NewGame() {
-    game_.ResetGame();
-    game_.NewSecret();
+    game_.NewGame();
     Changed();
 }
 
@@ -71,7 +69,7 @@ void Play::ChangeColorSet(ColorSet colorSet) {
 
 void Play::ChangeOptions(const GameOptions& options) {
     if (game_.SetOptions(options) == RulesChange::Refused) {
-        host_.Message(MessageRequest{std::string(WaitRefusal)});
+        host_.Message(Refusal(WaitRefusal));
     }
     // A menu item or check box toggles its own check mark; the rules decide it, so repaint in
     // any case.
@@ -81,7 +79,7 @@ void Play::ChangeOptions(const GameOptions& options) {
 void Play::HoleChanged(int hole) {
     reviewed_ = -1;
     Changed();
-    Say(HoleSentence(game_, hole));
+    Say(HoleText(game_, hole));
 }
 
 void Play::PlaceColor(ColorCode color) {
@@ -116,19 +114,14 @@ void Play::FinishGameStats() {
         Apply(AskWhoIsPlaying());
         Changed();
     }
-    const std::string failed = RecordFinishedGame();
-    if (!failed.empty()) ReportFailure(host_, failed);
+    const Status recorded = RecordFinishedGame();
+    if (!recorded.Ok()) host_.Message(GameNotRecorded(recorded));
 }
 
-std::string Play::RecordFinishedGame() {
+Status Play::RecordFinishedGame() {
     const std::optional<FinishedGame> game = std::exchange(unrecorded_, std::nullopt);
     if (!game || !session_.KeepStats || !session_.LoggedIn()) return {};
-    const Status recorded = stats_.RecordGame(session_.Player.Text(), *game);
-    if (recorded.Ok()) return {};
-    return (recorded.Unconfirmed
-                ? "This game was recorded, but it may be lost if the computer stops now. "
-                : "This game was not recorded. ") +
-           recorded.Error;
+    return stats_.RecordGame(session_.Player, *game);
 }
 
 bool Play::Apply(const LoginOutcome& outcome) {
@@ -148,14 +141,13 @@ bool Play::Apply(const LoginOutcome& outcome) {
 void Play::CheckStatistics() {
     if (!session_.KeepStats) return;
     const Status recordable = stats_.CheckRecordable();
-    if (!recordable.Ok())
-        ReportFailure(host_, "Games cannot be recorded here. " + recordable.Error);
+    if (!recordable.Ok()) host_.Message(GamesCannotBeRecordedHere(recordable));
 }
 
 LoginOutcome Play::AskWhoIsPlaying() {
     auto names = stats_.ReadNames();
     if (!names.Ok()) {
-        ReportFailure(host_, names.Error);
+        host_.Message(FailureMessage(names.Error));
     } else {
         CheckStatistics();
     }
@@ -167,11 +159,11 @@ LoginOutcome Play::AskWhoIsPlaying() {
 void Play::OpenStatistics() {
     const Result<int> count = stats_.DeleteWhenEmpty();
     if (!count.Ok()) {
-        ReportFailure(host_, count.Error);
+        host_.Message(FailureMessage(count.Error));
         return;
     }
     if (count.Value == 0) {
-        host_.Message(MessageRequest{"No stats to show!"});
+        host_.Message(NoStatsToShow());
         return;
     }
     StatsBrowser browser(host_, stats_);
@@ -180,10 +172,7 @@ void Play::OpenStatistics() {
 
 void Play::ChangePlayer() {
     if (game_.InGame() && session_.LoggedIn() && session_.KeepStats) {
-        MessageRequest refusal{"Please finish your game first--we are keeping stats on you " +
-                               DisplayText(session_) + "!"};
-        refusal.Title = "Not So Fast!";
-        host_.Message(refusal);
+        host_.Message(FinishYourGameFirst(session_.Player));
         return;
     }
     const bool changed = Apply(AskWhoIsPlaying());
@@ -196,10 +185,7 @@ void Play::ToggleKeepStats() {
     if (!session_.KeepStats) {
         session_.KeepStats = true;
     } else if (!game_.InGame() ||
-               AskWoah(host_,
-                       "Are you sure you want to do this " + DisplayText(session_) +
-                           "?  Stats for current game will be discarded!",
-                       MsgButtons::OkCancel, Answer::Cancel) == Answer::Ok) {
+               host_.Message(StopKeepingStatsQuestion(session_.Player)) == Answer::Ok) {
         session_.KeepStats = false;
     }
     // The menu item has toggled its own check mark; the session decides it.
@@ -207,29 +193,26 @@ void Play::ToggleKeepStats() {
 }
 
 bool Play::MayExit() {
-    return !game_.InGame() || AskWoah(host_, "Wouldn't you like to finish your game first?",
-                                      MsgButtons::YesNo, Answer::Yes) != Answer::Yes;
+    return !game_.InGame() || host_.Message(ExitDuringGameQuestion()) != Answer::Yes;
 }
 
-std::string Play::Quit(Ending ending) {
-    std::vector<std::string> failures{RecordFinishedGame()};
+void Play::Quit(Ending ending) {
+    const Status recorded = RecordFinishedGame();
     const Result<int> backup = stats_.Backup();
-    if (!backup.Ok()) failures.push_back("The statistics could not be backed up. " + backup.Error);
-    std::string failed;
-    for (const std::string& failure : failures) {
-        if (failure.empty()) continue;
-        if (ending == Ending::WindowClosed) ReportFailure(host_, failure);
-        failed += (failed.empty() ? "" : "\n") + failure;
+    for (const MessageRequest& failure :
+         {recorded.Ok() ? MessageRequest{} : GameNotRecorded(recorded),
+          backup.Ok() ? MessageRequest{} : BackupFailed(backup)}) {
+        if (failure.Text.empty()) continue;
+        if (ending == Ending::WindowClosed) {
+            host_.Message(failure);
+        } else {
+            host_.WriteToConsole(failure.Text + "\n");
+        }
     }
-    return failed;
 }
 
 void Play::About() {
-    // One line, naming the licence as well.
-    host_.Message(MessageRequest{"Vellacode " VELLACODE_VERSION
-                                 " by the Vellacode developers, published by the Vellacode "
-                                 "project, 2026; free software under the GNU General Public "
-                                 "License, version 3 or later (GPL-3.0-or-later)"});
+    host_.Message(AboutMessage());
 }
 
 }  // namespace vella

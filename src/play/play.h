@@ -10,6 +10,7 @@
 #include "play/modal_host.h"
 #include "play/player_session.h"
 #include "stats/recording.h"
+#include "stats/status.h"
 
 namespace vella {
 
@@ -75,17 +76,17 @@ class Play {
     enum class Ending { WindowClosed, FromOutside };
     // The shutdown step, the last thing a run does: a game that is over but not yet recorded
     // (the program ended while the result window was open) is recorded for the player logged in;
-    // then an empty statistics file is deleted, otherwise it is backed up. The value says what
-    // failed (empty: nothing).
-    std::string Quit(Ending ending);
+    // then an empty statistics file is deleted, otherwise it is backed up. A failure is shown in
+    // a message box where the window was closed, and written to the console otherwise.
+    void Quit(Ending ending);
     void About();
 
   private:
     // After the result window: asks who is playing while nobody is, then records the game.
     void FinishGameStats();
-    // Records the game that is over, once; the value says why it could not be (empty: it was,
+    // Records the game that is over, once; a failure says why it could not be (success: it was,
     // or there was none to record, or statistics are not kept for anyone).
-    std::string RecordFinishedGame();
+    Status RecordFinishedGame();
     // Plays the next game by `options`; a change refused while a game is under way is said.
     void ChangeOptions(const GameOptions& options);
     // The log-in window on the players of the file; how it was left.

@@ -1,24 +1,20 @@
 // Delete Player.
 #include "play/player_deletion.h"
 
+#include "play/messages.h"
 #include "stats/stats_file.h"
 
 namespace vella {
 
-Deletion DeletePlayer(ModalHost& host, StatsFile& stats, int k, const std::string& name) {
-    const std::string question =
-        "Are you sure you want to do this?  Stats for " + name + " will be permanently deleted!";
-    if (AskWoah(host, question, MsgButtons::OkCancel, Answer::Cancel) != Answer::Ok) {
-        return Deletion::Kept;
-    }
-    const Result<std::optional<int>> left = stats.RemovePlayer(k, name);
+Deletion DeletePlayer(ModalHost& host, StatsFile& stats, int index, const PlayerName& name) {
+    if (host.Message(DeletePlayerQuestion(name)) != Answer::Ok) return Deletion::Kept;
+    const Result<std::optional<int>> left = stats.RemovePlayer(index, name);
     if (left.Ok() && !left.Value) {
-        ReportFailure(host, "The player could not be deleted. " +
-                                stats.ChangedSinceListed("nothing was deleted."));
+        host.Message(NothingDeleted(stats.DatPath()));
         return Deletion::Changed;
     }
     if (!left.Ok()) {
-        ReportFailure(host, "The player could not be deleted. " + left.Error);
+        host.Message(PlayerNotDeleted(left));
         return Deletion::Failed;
     }
     return *left.Value == 0 ? Deletion::FileGone : Deletion::Deleted;

@@ -18,7 +18,7 @@ enum class Deletion {
     Failed,    // the file could not be changed; the person was told why
 };
 
-// Deletes record k (1-based) of `stats`, the player `name`, after asking.
-Deletion DeletePlayer(ModalHost& host, StatsFile& stats, int k, const std::string& name);
+// Deletes record `index` of `stats`, the player `name`, after asking.
+Deletion DeletePlayer(ModalHost& host, StatsFile& stats, int index, const PlayerName& name);
 
 }  // namespace vella

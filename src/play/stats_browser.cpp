@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 
+#include "play/messages.h"
 #include "play/player_deletion.h"
 #include "stats/stats_file.h"
 
@@ -13,7 +14,7 @@ StatsBrowser::StatsBrowser(ModalHost& host, StatsFile& stats)
     : host_(host), stats_(stats), figures_(ComputeView(PlayerRec{}, 0)) {}
 
 bool StatsBrowser::Open(const PlayerName& player, GameType gameType) {
-    wanted_ = player.Text();
+    wanted_ = player;
     view_ = static_cast<int>(gameType);  // views 0..3 are the game types
     if (!List()) return false;
     ShowFigures();
@@ -25,7 +26,7 @@ bool StatsBrowser::List() {
     names_.clear();
     selected_ = damagedSaid_ = -1;
     if (!names.Ok()) {
-        ReportFailure(host_, names.Error);
+        host_.Message(FailureMessage(names.Error));
         return false;
     }
     names_ = std::move(names.Value);
@@ -52,15 +53,14 @@ void StatsBrowser::ChooseView(int view) {
 // has deleted a player meanwhile, the list is read again, on the same player where still there.
 void StatsBrowser::ShowFigures(Listing listing) {
     if (selected_ < 0) return;
-    const auto record = stats_.ReadPlayer(selected_ + 1, names_[selected_]);
+    const auto record = stats_.ReadPlayer(selected_, names_[selected_]);
     if (!record.Ok()) {
-        ReportFailure(host_, record.Error);
+        host_.Message(FailureMessage(record.Error));
         return;
     }
     if (!record.Value) {
         if (listing == Listing::ReadAgain) return;
-        host_.Message(
-            MessageRequest{stats_.ChangedSinceListed("the list now shows them as they are.")});
+        host_.Message(ListReadAgain(stats_.DatPath()));
         wanted_ = names_[selected_];
         if (List()) ShowFigures(Listing::ReadAgain);
         return;
@@ -71,7 +71,8 @@ void StatsBrowser::ShowFigures(Listing listing) {
     }
     // Said once for each time the player is chosen; the figures stay blank.
     figures_ = StatsView{view_ == GrandTotalView, {}};
-    if (damagedSaid_ != selected_) ReportFailure(host_, stats_.Damaged(names_[selected_]));
+    if (damagedSaid_ != selected_)
+        host_.Message(DamagedRecord(names_[selected_], stats_.DatPath()));
     damagedSaid_ = selected_;
 }
 
@@ -89,7 +90,7 @@ std::string StatsBrowser::FiguresSentence() const {
 
 bool StatsBrowser::DeleteSelected() {
     if (selected_ < 0) return false;
-    switch (DeletePlayer(host_, stats_, selected_ + 1, names_[selected_])) {
+    switch (DeletePlayer(host_, stats_, selected_, names_[selected_])) {
         case Deletion::FileGone:
             return true;
         case Deletion::Changed:

@@ -43,7 +43,7 @@ class StatsBrowser {
 
     // The players as listed, the one selected (-1: none), the view (0..3 the game types,
     // TotalsByColorsView, GrandTotalView) and its figures.
-    const std::vector<std::string>& Players() const { return names_; }
+    const std::vector<PlayerName>& Players() const { return names_; }
     int Selected() const { return selected_; }
     int View() const { return view_; }
     const StatsView& Figures() const { return figures_; }
@@ -66,8 +66,8 @@ class StatsBrowser {
 
     ModalHost& host_;
     StatsFile& stats_;
-    std::string wanted_;              // the player to select whenever the list is read
-    std::vector<std::string> names_;  // in file order
+    PlayerName wanted_;              // the player to select whenever the list is read
+    std::vector<PlayerName> names_;  // in file order
     int selected_ = -1;
     int damagedSaid_ = -1;  // the player whose damaged record was last reported
     int view_ = 0;

@@ -1,5 +1,4 @@
-// The one file layer: what every platform shares. The platform's own calls are in
-// file_io_posix.cpp and file_io_win32.cpp.
+// The one file layer, on the system calls of a FileSystem.
 #include "stats/file_io.h"
 
 #include <algorithm>
@@ -7,23 +6,10 @@
 #include <string>
 #include <utility>
 
-#include "stats/file_system.h"
-
 namespace vella::fileio {
 namespace fs = std::filesystem;
-using namespace sys;
 
 namespace {
-
-FaultHook& Hook() {
-    static FaultHook hook;
-    return hook;
-}
-
-ReadSource& Source() {
-    static ReadSource source;
-    return source;
-}
 
 Status Failure(const char* what, const fs::path& path, const Problem& problem) {
     return Status{std::string("Could not ") + what + " " + Shown(path) + ": " +
@@ -32,16 +18,16 @@ Status Failure(const char* what, const fs::path& path, const Problem& problem) {
 
 // Opens an existing regular file without following a link or waiting on a special file. No
 // descriptor and no problem: there is no file.
-Fd OpenRegular(const fs::path& path, Access access, Problem& problem, std::uint64_t& length) {
-    const Seen seen = Look(path);
+Fd OpenRegular(FileSystem& system, const fs::path& path, Problem& problem, std::uint64_t& length) {
+    const Seen seen = system.Look(path);
     problem = seen.Trouble;
     if (problem || !seen.Exists) return {};
-    Fd f{Open(path, access)};
+    Fd f{system, system.Open(path, Access::Read, 0)};
     if (f.fd < 0) {
         if (errno != ENOENT) problem.Error = errno;
         return {};
     }
-    if (!RegularLength(f.fd, length)) {
+    if (!system.RegularLength(f.fd, length)) {
         problem.Kind = "something other than a file";
         return {};
     }
@@ -58,25 +44,20 @@ Status TooLarge(const fs::path& path) {
                   ": it is too large to be a statistics file, and was left alone."};
 }
 
-Status WriteAndSync(int fd, const fs::path& path, std::span<const unsigned char> bytes) {
-    if (const int error = Fault(Step::Write, path)) {
-        if (bytes.size() > 1) Write(fd, bytes.data(), bytes.size() / 2);
-        return Failure("write", path, {error});
-    }
+Status WriteAndSync(FileSystem& system, int fd, const fs::path& path,
+                    std::span<const unsigned char> bytes) {
     for (std::size_t done = 0; done < bytes.size();) {
-        const long n = Write(fd, bytes.data() + done, bytes.size() - done);
+        const long n = system.Write(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) return Failure("write", path, {n < 0 ? errno : ENOSPC});
         done += static_cast<std::size_t>(n);
     }
-    if (const int error = Fault(Step::Sync, path)) return Failure("write", path, {error});
-    if (Sync(fd) != 0) return Failure("write", path, {errno});
+    if (system.Sync(fd) != 0) return Failure("write", path, {errno});
     return {};
 }
 
-Status FlushFolder(const fs::path& changed) {
-    int error = Fault(Step::SyncFolder, changed);
-    if (error == 0) error = sys::SyncFolder(changed);
+Status FlushFolder(FileSystem& system, const fs::path& changed) {
+    const int error = system.SyncFolder(changed);
     if (error == 0) return {};
     Status unconfirmed{"The disk did not confirm the change to " + Shown(changed) + ": " +
                        Problem{error}.Reason() + "."};
@@ -85,10 +66,6 @@ Status FlushFolder(const fs::path& changed) {
 }
 
 }  // namespace
-
-int sys::Fault(Step step, const fs::path& path) {
-    return Hook() ? Hook()(step, path) : 0;
-}
 
 std::string Problem::ReasonAt(const fs::path& path) const {
     if (Error == ENOTDIR) return Shown(path.parent_path()) + " is not a folder";
@@ -106,23 +83,10 @@ std::string Shown(const fs::path& path) {
     return "\"" + (ec ? path : whole).lexically_normal().string() + "\"";
 }
 
-void SetFaultHook(FaultHook hook) {
-    Hook() = std::move(hook);
-}
-
-void SetReadSource(ReadSource source) {
-    Source() = std::move(source);
-}
-
-Result<Contents> ReadAll(const fs::path& path, std::uint64_t limit) {
-    if (Source()) {
-        const std::span<const unsigned char> bytes = Source()(path);
-        if (bytes.size() > limit) return Result<Contents>::Failure(TooLarge(path));
-        return Result<Contents>{{}, Contents{true, Bytes(bytes.begin(), bytes.end())}};
-    }
+Result<Contents> ReadAll(FileSystem& system, const fs::path& path, std::uint64_t limit) {
     Problem problem;
     std::uint64_t length = 0;
-    Fd f = OpenRegular(path, Access::Read, problem, length);
+    Fd f = OpenRegular(system, path, problem, length);
     if (problem) return Result<Contents>::Failure(Failure("open", path, problem));
     if (f.fd < 0) return {};
     if (length > limit) return Result<Contents>::Failure(TooLarge(path));
@@ -135,7 +99,7 @@ Result<Contents> ReadAll(const fs::path& path, std::uint64_t limit) {
             if (data.size() > limit) return Result<Contents>::Failure(TooLarge(path));
             data.resize(static_cast<std::size_t>(std::min<std::uint64_t>(limit + 1, got + 65536)));
         }
-        const long n = Read(f.fd, data.data() + got, data.size() - got);
+        const long n = system.Read(f.fd, data.data() + got, data.size() - got);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) return Result<Contents>::Failure(Failure("read", path, {errno}));
         if (n == 0) break;
@@ -145,95 +109,89 @@ Result<Contents> ReadAll(const fs::path& path, std::uint64_t limit) {
     return result;
 }
 
-Result<std::optional<std::uint64_t>> Length(const fs::path& path) {
+Result<std::optional<std::uint64_t>> Length(FileSystem& system, const fs::path& path) {
     using Answer = Result<std::optional<std::uint64_t>>;
-    if (Source()) return Answer{{}, Source()(path).size()};
     Problem problem;
     std::uint64_t length = 0;
-    const Fd f = OpenRegular(path, Access::Read, problem, length);
+    const Fd f = OpenRegular(system, path, problem, length);
     if (problem) return Answer::Failure(Failure("open", path, problem));
     if (f.fd < 0) return {};
     return Answer{{}, length};
 }
 
-bool Exists(const fs::path& path) {
-    return Source() || Look(path).Exists;
+bool Exists(FileSystem& system, const fs::path& path) {
+    return system.Look(path).Exists;
 }
 
-Status CreateEmpty(const fs::path& path) {
-    const Seen seen = Look(path);
+Status CreateEmpty(FileSystem& system, const fs::path& path) {
+    const Seen seen = system.Look(path);
     if (seen.Trouble) return Failure("create", path, seen.Trouble);
     if (seen.Exists) return {};
-    if (const int error = Fault(Step::Create, path)) return Failure("create", path, {error});
-    Fd made{Open(path, Access::CreateNew, 0666)};
+    Fd made{system, system.Open(path, Access::CreateNew, 0666)};
     if (made.fd < 0 && errno != EEXIST) return Failure("create", path, {errno});
     return {};
 }
 
-Status CheckWritable(const fs::path& path) {
-    const Seen seen = Look(path);
+Status CheckWritable(FileSystem& system, const fs::path& path) {
+    const Seen seen = system.Look(path);
     if (seen.Trouble) return Failure("write", path, seen.Trouble);
-    if (seen.Exists && !MayWrite(path, seen)) return Failure("write", path, {EACCES});
+    if (seen.Exists && !system.MayWrite(path, seen)) return Failure("write", path, {EACCES});
     return {};
 }
 
-Status CheckReplaceable(const fs::path& path) {
-    Status replaceable = CheckWritable(path);
+Status CheckReplaceable(FileSystem& system, const fs::path& path) {
+    Status replaceable = CheckWritable(system, path);
     const fs::path folder = path.parent_path().empty() ? fs::path(".") : path.parent_path();
-    if (replaceable.Ok() && !MayWriteFolder(folder)) {
+    if (replaceable.Ok() && !system.MayWriteFolder(folder)) {
         replaceable = Failure("write", path, {EACCES});
     }
     return replaceable;
 }
 
-Status WriteAside(const fs::path& aside, const fs::path& to, std::span<const unsigned char> bytes,
-                  const fs::path& like) {
+Status WriteAside(FileSystem& system, const fs::path& aside, const fs::path& to,
+                  std::span<const unsigned char> bytes, const fs::path& like) {
     // Whatever lies at `aside` is left over from a crash, or was put there: it is removed, never
     // opened or followed.
     // Failures name the file being written, not the one it is written to first, unless
     // something in the way at `aside` is to blame.
-    const Seen old = Look(aside);
+    const Seen old = system.Look(aside);
     if (old.Trouble.Error != 0) return Failure("write", to, old.Trouble);
-    if (old.Exists && Unlink(aside) != 0 && errno != ENOENT) {
+    if (old.Exists && system.Unlink(aside) != 0 && errno != ENOENT) {
         return Status{"Could not write " + Shown(to) + ": " + Shown(aside) + " is in the way (" +
                       (old.Trouble ? old.Trouble : Problem{errno}).Reason() + ")."};
     }
-    const Seen model = Look(like);
-    if (const int error = Fault(Step::Create, aside)) return Failure("write", to, {error});
-    Fd f{Open(aside, Access::CreateNew, NewMode(model))};
+    const Seen model = system.Look(like);
+    Fd f{system, system.Open(aside, Access::CreateNew, NewMode(model))};
     if (f.fd < 0) return Failure("write", to, {errno});
-    KeepPermissions(f.fd, model);
-    Status written = WriteAndSync(f.fd, to, bytes);
+    system.KeepPermissions(f.fd, model);
+    Status written = WriteAndSync(system, f.fd, to, bytes);
     if (written.Ok() && f.Close() != 0) written = Failure("write", to, {errno});
     if (written.Ok()) {
-        int error = Fault(Step::Rename, to);
-        if (error == 0) error = Rename(aside, to);
-        if (error == 0) return FlushFolder(to);
+        const int error = system.Rename(aside, to);
+        if (error == 0) return FlushFolder(system, to);
         written = Failure("write", to, {error});
     }
     f.Close();
-    Unlink(aside);
+    system.Unlink(aside);
     return written;
 }
 
-Status Remove(const fs::path& path) {
-    const Seen seen = Look(path);
+Status Remove(FileSystem& system, const fs::path& path) {
+    const Seen seen = system.Look(path);
     if (seen.Trouble) return Failure("delete", path, seen.Trouble);
     if (!seen.Exists) return {};
-    int error = Fault(Step::Remove, path);
-    if (error == 0) error = Delete(path);
+    const int error = system.Delete(path);
     if (error != 0 && error != ENOENT) return Failure("delete", path, {error});
-    return FlushFolder(path);
+    return FlushFolder(system, path);
 }
 
 namespace {
 
-using LockAnswer = Result<std::shared_ptr<FolderLock>>;
-
 // Why a writer cannot have the lock; nothing where nothing can be written anyway (a read-only
 // file system, no permission), since each write then reports its own failure.
-Status LockRefusal(const fs::path& lockFile, const fs::path& dataFile, const Problem& problem) {
-    if (problem.Error == EROFS || !MayWrite(dataFile, Look(dataFile))) return {};
+Status LockRefusal(FileSystem& system, const fs::path& lockFile, const fs::path& dataFile,
+                   const Problem& problem) {
+    if (problem.Error == EROFS || !system.MayWrite(dataFile, system.Look(dataFile))) return {};
     return Status{"Could not lock " + Shown(dataFile) + " with " + Shown(lockFile) + ": " +
                   problem.ReasonAt(lockFile) + "."};
 }
@@ -243,25 +201,26 @@ enum class Opened { File, NoFile, Raced };
 
 // Opens the lock file, creating it where a writer finds none. A reader that finds none has
 // NoFile; a writer whose new file another copy made first has Raced, and tries again.
-Opened OpenLockFile(const fs::path& lockFile, const fs::path& dataFile, Need need, Fd& f,
-                    Problem& problem) {
-    const Seen seen = Look(lockFile);
+Opened OpenLockFile(FileSystem& system, const fs::path& lockFile, const fs::path& dataFile,
+                    Need need, Fd& f, Problem& problem) {
+    const Seen seen = system.Look(lockFile);
     problem = seen.Trouble;
     if (problem) return Opened::NoFile;
     if (!seen.Exists && need == Need::Read) return Opened::NoFile;
-    f.fd = Open(lockFile, Access::ReadWrite);
+    f.System = &system;
+    f.fd = system.Open(lockFile, Access::ReadWrite, 0);
     if (f.fd < 0 && errno == ENOENT) {
         if (need == Need::Read) return Opened::NoFile;
         // Whoever may write the statistics may open their lock file for writing.
-        const Seen data = Look(dataFile);
-        f.fd = Open(lockFile, Access::CreateNew, NewMode(data));
+        const Seen data = system.Look(dataFile);
+        f.fd = system.Open(lockFile, Access::CreateNew, NewMode(data));
         if (f.fd < 0 && errno == EEXIST) return Opened::Raced;
-        if (f.fd >= 0) KeepPermissions(f.fd, data);
+        if (f.fd >= 0) system.KeepPermissions(f.fd, data);
     }
     std::uint64_t length = 0;
     if (f.fd < 0) {
         problem.Error = errno;
-    } else if (!RegularLength(f.fd, length)) {
+    } else if (!system.RegularLength(f.fd, length)) {
         problem.Kind = "something other than a file";
     }
     return problem ? Opened::NoFile : Opened::File;
@@ -269,61 +228,82 @@ Opened OpenLockFile(const fs::path& lockFile, const fs::path& dataFile, Need nee
 
 }  // namespace
 
-Status CheckLockFile(const fs::path& lockFile, const fs::path& dataFile) {
-    const Seen seen = Look(lockFile);
-    if (seen.Trouble) return LockRefusal(lockFile, dataFile, seen.Trouble);
+Status CheckLockFile(FileSystem& system, const fs::path& lockFile, const fs::path& dataFile) {
+    const Seen seen = system.Look(lockFile);
+    if (seen.Trouble) return LockRefusal(system, lockFile, dataFile, seen.Trouble);
     // A lock file this user may not open, or could not create.
-    if (!MayWrite(lockFile, seen)) return LockRefusal(lockFile, dataFile, {EACCES});
+    if (!system.MayWrite(lockFile, seen)) return LockRefusal(system, lockFile, dataFile, {EACCES});
     return {};
 }
 
-Result<std::shared_ptr<FolderLock>> FolderLock::Acquire(const fs::path& lockFile,
-                                                        const fs::path& dataFile, Need need,
-                                                        std::chrono::milliseconds patience) {
-    std::shared_ptr<FolderLock> lock(new FolderLock);
-    if (Source()) return LockAnswer{{}, lock};  // nothing on the disk
-    lock->file_ = lockFile;
+Result<FolderLock> FolderLock::Acquire(FileSystem& system, const fs::path& lockFile,
+                                       const fs::path& dataFile, Need need,
+                                       std::chrono::milliseconds patience) {
+    using Answer = Result<FolderLock>;
     const auto deadline = Clock::now() + patience;
     // Reading goes on without the lock, and so does a writer where nothing can be written
     // anyway; otherwise the writer stops here.
     const auto refused = [&](const Problem& problem) {
-        const Status refusal =
-            need == Need::Read ? Status{} : LockRefusal(lockFile, dataFile, problem);
-        if (refusal.Ok()) return LockAnswer{{}, std::shared_ptr<FolderLock>(new FolderLock)};
-        return LockAnswer::Failure(refusal);
+        if (need == Need::Read) return Answer{{}, FolderLock(system, State::ReadWithoutLock)};
+        const Status refusal = LockRefusal(system, lockFile, dataFile, problem);
+        if (refusal.Ok()) return Answer{{}, FolderLock(system, State::CannotWrite)};
+        return Answer::Failure(refusal);
     };
     for (;;) {
         Fd f;
         Problem problem;
-        const Opened opened = OpenLockFile(lockFile, dataFile, need, f, problem);
+        const Opened opened = OpenLockFile(system, lockFile, dataFile, need, f, problem);
         if (problem) return refused(problem);
         if (opened == Opened::Raced) continue;
-        if (opened == Opened::NoFile) return LockAnswer{{}, lock};  // a reader, and no lock file
+        if (opened == Opened::NoFile) return Answer{{}, FolderLock(system, State::ReadWithoutLock)};
         int error = 0;
-        switch (Lock(f.fd, lockFile, deadline, error)) {
+        switch (system.Lock(f.fd, lockFile, deadline, error)) {
             case LockResult::InUse:
-                return LockAnswer::Failure(Status{"Could not open " + Shown(dataFile) +
-                                                  ": it is in use by another copy of Vellacode."});
+                return Answer::Failure(Status{"Could not open " + Shown(dataFile) +
+                                              ": it is in use by another copy of Vellacode."});
             case LockResult::Failed:
                 return refused({error});
             case LockResult::Locked:
                 break;
         }
-        if (!StillNamed(f.fd, lockFile)) continue;  // the copy that held it removed it
-        lock->handle_ = std::exchange(f.fd, -1);
-        return LockAnswer{{}, lock};
+        if (!system.StillNamed(f.fd, lockFile)) continue;  // the copy that held it removed it
+        FolderLock lock(system, State::Held);
+        lock.file_ = lockFile;
+        lock.handle_ = std::exchange(f.fd, -1);
+        return Answer{{}, std::move(lock)};
     }
 }
 
+FolderLock::FolderLock(FolderLock&& other) noexcept
+    : system_(other.system_),
+      state_(other.state_),
+      file_(std::move(other.file_)),
+      handle_(std::exchange(other.handle_, -1)) {}
+
+FolderLock& FolderLock::operator=(FolderLock&& other) noexcept {
+    if (this != &other) {
+        Release();
+        system_ = other.system_;
+        state_ = other.state_;
+        file_ = std::move(other.file_);
+        handle_ = std::exchange(other.handle_, -1);
+    }
+    return *this;
+}
+
 void FolderLock::RemoveFile() {
-    if (handle_ >= 0 && RemoveLocked(static_cast<int>(handle_), file_)) handle_ = -1;
+    if (handle_ >= 0 && system_->RemoveLocked(handle_, file_)) handle_ = -1;
+}
+
+void FolderLock::Release() {
+    if (handle_ >= 0) system_->Unlock(std::exchange(handle_, -1));
 }
 
 FolderLock::~FolderLock() {
-    if (handle_ >= 0) Unlock(static_cast<int>(handle_));
+    Release();
 }
 
-Status PrepareFolder(const fs::path& folder) {
+Status PrepareFolder(FileSystem& system, const fs::path& folder) {
     std::error_code error;
     const fs::file_status status = fs::status(folder, error);  // a link to a folder will do
     if (fs::exists(status) && !fs::is_directory(status)) {
@@ -334,7 +314,7 @@ Status PrepareFolder(const fs::path& folder) {
         return Status{"Could not create the folder " + Shown(folder) + ": " + error.message() +
                       "."};
     }
-    if (!MayWriteFolder(folder)) return Failure("keep the statistics in", folder, {EACCES});
+    if (!system.MayWriteFolder(folder)) return Failure("keep the statistics in", folder, {EACCES});
     return {};
 }
 

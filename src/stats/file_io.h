@@ -1,6 +1,6 @@
 // The one file layer: whole-file reads, files written aside and renamed over, removal, and the
-// lock that keeps two copies of the program from interleaving. The platform's calls under it live
-// in file_io_posix.cpp and file_io_win32.cpp.
+// lock that keeps two copies of the program from interleaving. Every operation works through the
+// system calls of a FileSystem (file_system.h).
 //
 // Nothing here follows a symbolic link or waits on a special file: a path that is a link, folder,
 // named pipe, device or socket is refused with a sentence that says what it is, and left alone.
@@ -9,12 +9,11 @@
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
-#include <functional>
-#include <memory>
 #include <optional>
 #include <span>
 #include <vector>
 
+#include "stats/file_system.h"
 #include "stats/status.h"
 
 namespace vella::fileio {
@@ -28,47 +27,50 @@ struct Contents {
 };
 
 // Reads the whole file. A file longer than `limit` bytes is refused, unread.
-Result<Contents> ReadAll(const std::filesystem::path& path, std::uint64_t limit);
+Result<Contents> ReadAll(FileSystem& system, const std::filesystem::path& path,
+                         std::uint64_t limit);
 
 // The file's length (nullopt: there is none). A file that cannot be opened for reading fails.
-Result<std::optional<std::uint64_t>> Length(const std::filesystem::path& path);
+Result<std::optional<std::uint64_t>> Length(FileSystem& system, const std::filesystem::path& path);
 
 // How a message names a file: its whole path, quoted, so the folder is named as well.
 std::string Shown(const std::filesystem::path& path);
 
 // Whether anything lies at the path (a link counts, and is not followed).
-bool Exists(const std::filesystem::path& path);
+bool Exists(FileSystem& system, const std::filesystem::path& path);
 
 // Creates an empty file where there is none; an existing file is left as it is.
-Status CreateEmpty(const std::filesystem::path& path);
+Status CreateEmpty(FileSystem& system, const std::filesystem::path& path);
 
 // Fails, with the reason, where the file is there but this program may not change it: replacing
 // it by a rename would otherwise go round its permissions.
-Status CheckWritable(const std::filesystem::path& path);
+Status CheckWritable(FileSystem& system, const std::filesystem::path& path);
 
 // What stands in the way of replacing the file by one written aside in its folder, found without
 // writing: the file may not be changed (as CheckWritable), or the folder takes no new file.
-Status CheckReplaceable(const std::filesystem::path& path);
+Status CheckReplaceable(FileSystem& system, const std::filesystem::path& path);
 
 // Why a writer could not take the lock of `dataFile`, found without creating or locking
 // anything: something other than a file lies at `lockFile`, or another user's file this one may
 // not open.
-Status CheckLockFile(const std::filesystem::path& lockFile, const std::filesystem::path& dataFile);
+Status CheckLockFile(FileSystem& system, const std::filesystem::path& lockFile,
+                     const std::filesystem::path& dataFile);
 
 // Writes `bytes` to `aside`, created afresh (whatever lay there is removed first, never opened)
 // with the permission bits and group of `like` where that file exists, flushes it to the disk,
 // renames it over `to` in one step and flushes the folder. Before the rename, a failure leaves
 // `to` as it was and removes `aside`; a failure to flush the folder after it is reported with
 // `Unconfirmed` set, since `to` already holds the new bytes.
-Status WriteAside(const std::filesystem::path& aside, const std::filesystem::path& to,
-                  std::span<const unsigned char> bytes, const std::filesystem::path& like);
+Status WriteAside(FileSystem& system, const std::filesystem::path& aside,
+                  const std::filesystem::path& to, std::span<const unsigned char> bytes,
+                  const std::filesystem::path& like);
 
 // Creates the statistics folder where it is missing, with the folders above it, and checks that
 // it is a folder this user may write in.
-Status PrepareFolder(const std::filesystem::path& folder);
+Status PrepareFolder(FileSystem& system, const std::filesystem::path& folder);
 
 // Removes the file and flushes the folder; a file that is already gone is not an error.
-Status Remove(const std::filesystem::path& path);
+Status Remove(FileSystem& system, const std::filesystem::path& path);
 
 // What an operation under the lock will do: only a writing one creates the lock file, and only
 // a writing one fails where the lock cannot be had. Reading needs no lock to be safe (every
@@ -79,43 +81,41 @@ enum class Need { Read, Write };
 // that uses the folder, whichever user runs it. Held for the duration of one operation.
 class FolderLock {
   public:
-    // Waits up to `patience` for another copy to finish. A writer goes on without the lock only
-    // where `dataFile` cannot be written anyway (a read-only file system, no permission).
-    static Result<std::shared_ptr<FolderLock>> Acquire(
-        const std::filesystem::path& lockFile, const std::filesystem::path& dataFile, Need need,
+    // What an operation goes on with.
+    enum class State {
+        Held,             // the lock is this copy's until the lock goes
+        ReadWithoutLock,  // a reader that finds no lock file, or cannot take it: reading is safe
+                          // without it, since every change is a rename
+        CannotWrite,      // a writer where nothing can be written anyway (a read-only file
+                          // system, no permission): each write reports its own failure
+    };
+
+    // Waits up to `patience` for another copy to finish. A writer fails where the lock cannot
+    // be had, unless `dataFile` cannot be written anyway.
+    static Result<FolderLock> Acquire(
+        FileSystem& system, const std::filesystem::path& lockFile,
+        const std::filesystem::path& dataFile, Need need,
         std::chrono::milliseconds patience = std::chrono::milliseconds(5000));
+    FolderLock() = default;
     ~FolderLock();
-    FolderLock(const FolderLock&) = delete;
-    FolderLock& operator=(const FolderLock&) = delete;
+    FolderLock(FolderLock&& other) noexcept;
+    FolderLock& operator=(FolderLock&& other) noexcept;
+
+    State Held() const { return state_; }
 
     // Removes the lock file while it is held (the statistics are gone): a copy that waited for
-    // it finds that it holds a file no longer there, and takes the lock again.
+    // it finds that it holds a file no longer there, and takes the lock again. Nothing where the
+    // lock is not held.
     void RemoveFile();
 
   private:
-    FolderLock() = default;
+    FolderLock(FileSystem& system, State state) : system_(&system), state_(state) {}
+    void Release();
+
+    FileSystem* system_ = nullptr;
+    State state_ = State::ReadWithoutLock;
     std::filesystem::path file_;
-    std::intptr_t handle_ = -1;
+    int handle_ = -1;
 };
-
-// The steps that change a file, in the order an operation takes them, and the lock calls that
-// comes before them: the open file description lock (OfdLock), and the classic record lock
-// where the system has none of those (Lock; the only kind on Windows).
-enum class Step { OfdLock, Lock, Create, Write, Sync, Rename, SyncFolder, Remove };
-
-// The lock file beside the statistics files: empty, never holding data.
-inline constexpr char LockFileName[] = "stats.lck";
-
-// For tests only: called before every step that changes a file, and before every lock call. A
-// non-zero result makes the step fail with that error number (a failing Write first writes half
-// its bytes, as a full disk does); the hook may also end the process to stand for a crash.
-// Empty: no faults.
-using FaultHook = std::function<int(Step step, const std::filesystem::path& path)>;
-void SetFaultHook(FaultHook hook);
-
-// For fuzzing only: every read (ReadAll, Length) is served from the bytes `source` gives for the
-// path instead of from the disk, and no lock is taken. Empty: the disk.
-using ReadSource = std::function<std::span<const unsigned char>(const std::filesystem::path&)>;
-void SetReadSource(ReadSource source);
 
 }  // namespace vella::fileio

@@ -14,7 +14,7 @@
 
 #include "stats/file_system.h"
 
-namespace vella::fileio::sys {
+namespace vella::fileio {
 namespace {
 
 constexpr int OpenFlags = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
@@ -77,41 +77,18 @@ class Alarm {
     std::thread thread_;
 };
 
-// Whether a lock call waits for the lock or fails at once while another copy holds it.
-enum class Wait { No, Yes };
-
-// One lock call on the whole lock file: an open file description lock, or a classic record lock
-// where the kernel has none (EINVAL). The two kinds see each other. Value: 0 or the error.
-int LockCall(int fd, Wait wait, bool& classic, const fs::path& file) {
-#ifndef F_OFD_SETLK
-    classic = true;
-#endif
-    const bool waits = wait == Wait::Yes;
-    for (;;) {
-        struct flock range = {};
-        range.l_type = F_WRLCK;
-        range.l_whence = SEEK_SET;
-        int error = Fault(classic ? Step::Lock : Step::OfdLock, file);
-#ifdef F_OFD_SETLK
-        const int command =
-            classic ? (waits ? F_SETLKW : F_SETLK) : (waits ? F_OFD_SETLKW : F_OFD_SETLK);
-#else
-        const int command = waits ? F_SETLKW : F_SETLK;
-#endif
-        if (error == 0 && ::fcntl(fd, command, &range) == 0) return 0;
-        if (error == 0) error = errno;
-        if (error != EINVAL || classic) return error;
-        classic = true;
-    }
-}
-
 }  // namespace
+
+PlatformFileSystem& PlatformFileSystem::Instance() {
+    static PlatformFileSystem system;
+    return system;
+}
 
 std::string ErrorText(int error) {
     return std::error_code(error, std::generic_category()).message();
 }
 
-Seen Look(const fs::path& path) {
+Seen PlatformFileSystem::Look(const fs::path& path) {
     Seen seen;
     struct stat st = {};
     if (::lstat(path.c_str(), &st) != 0) {
@@ -126,14 +103,11 @@ Seen Look(const fs::path& path) {
     return seen;
 }
 
-int Fd::Close() {
-    if (fd < 0) return 0;
-    const int closed = ::close(fd);
-    fd = -1;
-    return closed;
+int PlatformFileSystem::Close(int fd) {
+    return ::close(fd);
 }
 
-int Open(const fs::path& path, Access access, unsigned mode) {
+int PlatformFileSystem::Open(const fs::path& path, Access access, unsigned mode) {
     const int flags = access == Access::Read        ? O_RDONLY
                       : access == Access::ReadWrite ? O_RDWR
                                                     : O_RDWR | O_CREAT | O_EXCL;
@@ -143,38 +117,39 @@ int Open(const fs::path& path, Access access, unsigned mode) {
     return fd;
 }
 
-long Read(int fd, unsigned char* data, std::size_t n) {
+long PlatformFileSystem::Read(int fd, unsigned char* data, std::size_t n) {
     return ::read(fd, data, n);
 }
 
-long Write(int fd, const unsigned char* data, std::size_t n) {
+long PlatformFileSystem::Write(int fd, const unsigned char* data, std::size_t n) {
     return ::write(fd, data, n);
 }
 
-int Sync(int fd) {
+int PlatformFileSystem::Sync(int fd) {
     return ::fsync(fd);
 }
 
-int Unlink(const fs::path& path) {
+int PlatformFileSystem::Unlink(const fs::path& path) {
     return ::unlink(path.c_str());
 }
 
-int Delete(const fs::path& path) {
+int PlatformFileSystem::Delete(const fs::path& path) {
     return ::unlink(path.c_str()) == 0 ? 0 : errno;
 }
 
-int Rename(const fs::path& from, const fs::path& to) {
+int PlatformFileSystem::Rename(const fs::path& from, const fs::path& to) {
     return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
 }
 
-int SyncFolder(const fs::path& file) {
-    Fd dir{::open(FolderOf(file).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
-    if (dir.fd < 0) return errno;
-    if (::fsync(dir.fd) != 0 && errno != EINVAL) return errno;  // EINVAL: nothing to flush
-    return 0;
+int PlatformFileSystem::SyncFolder(const fs::path& file) {
+    const int dir = ::open(FolderOf(file).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir < 0) return errno;
+    const int error = ::fsync(dir) != 0 && errno != EINVAL ? errno : 0;  // EINVAL: nothing to flush
+    ::close(dir);
+    return error;
 }
 
-bool RegularLength(int fd, std::uint64_t& length) {
+bool PlatformFileSystem::RegularLength(int fd, std::uint64_t& length) {
     struct stat st = {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) return false;
     length = static_cast<std::uint64_t>(st.st_size);
@@ -183,7 +158,7 @@ bool RegularLength(int fd, std::uint64_t& length) {
 
 // The mode is set outright (the umask would narrow it), and the owner and group where the user
 // may: the superuser gives the file back to its owner, anyone else keeps a group they are in.
-void KeepPermissions(int fd, const Seen& like) {
+void PlatformFileSystem::KeepPermissions(int fd, const Seen& like) {
     if (!like.Exists || like.Trouble) return;
     const auto group = static_cast<gid_t>(like.Group);
     if (::fchown(fd, static_cast<uid_t>(like.Owner), group) != 0 &&
@@ -195,43 +170,72 @@ void KeepPermissions(int fd, const Seen& like) {
     }
 }
 
-bool MayWrite(const fs::path& path, const Seen& seen) {
+bool PlatformFileSystem::MayWrite(const fs::path& path, const Seen& seen) {
     if (seen.Exists) return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
     return MayWriteFolder(FolderOf(path));
 }
 
-bool MayWriteFolder(const fs::path& folder) {
+bool PlatformFileSystem::MayWriteFolder(const fs::path& folder) {
     return ::faccessat(AT_FDCWD, folder.c_str(), W_OK, AT_EACCESS) == 0;
 }
 
-LockResult Lock(int fd, const fs::path& lockFile, Clock::time_point deadline, int& error) {
-    bool classic = false;
-    error = LockCall(fd, Wait::No, classic, lockFile);
+// An open file description lock, or a classic record lock where the kernel has none (EINVAL).
+// The two kinds see each other.
+int PlatformFileSystem::TryLock(int fd, LockKind kind, bool wait) {
+    struct flock range = {};
+    range.l_type = F_WRLCK;
+    range.l_whence = SEEK_SET;
+#ifdef F_OFD_SETLK
+    const int command = kind == LockKind::Classic ? (wait ? F_SETLKW : F_SETLK)
+                                                  : (wait ? F_OFD_SETLKW : F_OFD_SETLK);
+#else
+    (void)kind;
+    const int command = wait ? F_SETLKW : F_SETLK;
+#endif
+    return ::fcntl(fd, command, &range) == 0 ? 0 : errno;
+}
+
+LockResult PlatformFileSystem::Lock(int fd, const fs::path&, Clock::time_point deadline,
+                                    int& error) {
+#ifdef F_OFD_SETLK
+    LockKind kind = LockKind::OpenFileDescription;
+#else
+    LockKind kind = LockKind::Classic;
+#endif
+    const auto lockCall = [&](bool wait) {
+        int failed = TryLock(fd, kind, wait);
+        if (failed == EINVAL && kind != LockKind::Classic) {
+            kind = LockKind::Classic;
+            failed = TryLock(fd, kind, wait);
+        }
+        return failed;
+    };
+    error = lockCall(false);
     if (error == EAGAIN || error == EACCES) {
         Alarm::Install();
         const Alarm alarm(deadline);
-        do error = LockCall(fd, Wait::Yes, classic, lockFile);
+        do error = lockCall(true);
         while (error == EINTR && !alarm.Rang());
         if (error == EINTR) return LockResult::InUse;
     }
     return error == 0 ? LockResult::Locked : LockResult::Failed;
 }
 
-bool StillNamed(int fd, const fs::path& lockFile) {
+bool PlatformFileSystem::StillNamed(int fd, const fs::path& lockFile) {
     struct stat held = {}, named = {};
     return ::fstat(fd, &held) == 0 && ::lstat(lockFile.c_str(), &named) == 0 &&
            held.st_dev == named.st_dev && held.st_ino == named.st_ino;
 }
 
-void Unlock(int fd) {
-    Fd closing(fd);  // closing releases the lock
+void PlatformFileSystem::Unlock(int fd) {
+    ::close(fd);  // closing releases the lock
 }
 
 // The lock is kept until the operation ends: a copy that waited for it then finds that it holds
 // a file no longer there, and takes the lock again.
-bool RemoveLocked(int fd, const fs::path& lockFile) {
+bool PlatformFileSystem::RemoveLocked(int fd, const fs::path& lockFile) {
     if (StillNamed(fd, lockFile)) Unlink(lockFile);
     return false;
 }
 
-}  // namespace vella::fileio::sys
+}  // namespace vella::fileio

@@ -11,7 +11,7 @@
 
 #include "stats/file_system.h"
 
-namespace vella::fileio::sys {
+namespace vella::fileio {
 namespace {
 
 constexpr int OpenFlags = _O_BINARY | _O_NOINHERIT;
@@ -70,6 +70,11 @@ HANDLE Handle(int fd) {
 
 }  // namespace
 
+PlatformFileSystem& PlatformFileSystem::Instance() {
+    static PlatformFileSystem system;
+    return system;
+}
+
 std::string ErrorText(int error) {
     if (error == EBUSY) return "it is open in another program";  // see Patiently
     return std::error_code(error, std::generic_category()).message();
@@ -77,7 +82,7 @@ std::string ErrorText(int error) {
 
 // Windows has no named pipes, devices or sockets among files; a link or junction is a reparse
 // point, told by its attributes.
-Seen Look(const fs::path& path) {
+Seen PlatformFileSystem::Look(const fs::path& path) {
     Seen seen;
     const DWORD attributes = GetFileAttributesW(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
@@ -96,43 +101,40 @@ Seen Look(const fs::path& path) {
     return seen;
 }
 
-int Fd::Close() {
-    if (fd < 0) return 0;
-    const int closed = _close(fd);
-    fd = -1;
-    return closed;
+int PlatformFileSystem::Close(int fd) {
+    return _close(fd);
 }
 
-int Open(const fs::path& path, Access access, unsigned mode) {
+int PlatformFileSystem::Open(const fs::path& path, Access access, unsigned mode) {
     const int flags = access == Access::Read        ? _O_RDONLY
                       : access == Access::ReadWrite ? _O_RDWR
                                                     : _O_RDWR | _O_CREAT | _O_EXCL;
     return _wopen(path.c_str(), flags | OpenFlags, (mode & 0222) ? _S_IREAD | _S_IWRITE : _S_IREAD);
 }
 
-long Read(int fd, unsigned char* data, std::size_t n) {
+long PlatformFileSystem::Read(int fd, unsigned char* data, std::size_t n) {
     return _read(fd, data, static_cast<unsigned>(std::min<std::size_t>(n, 1u << 30)));
 }
 
-long Write(int fd, const unsigned char* data, std::size_t n) {
+long PlatformFileSystem::Write(int fd, const unsigned char* data, std::size_t n) {
     return _write(fd, data, static_cast<unsigned>(std::min<std::size_t>(n, 1u << 30)));
 }
 
-int Sync(int fd) {
+int PlatformFileSystem::Sync(int fd) {
     return _commit(fd);
 }
 
-int Unlink(const fs::path& path) {
+int PlatformFileSystem::Unlink(const fs::path& path) {
     return _wunlink(path.c_str());
 }
 
 // Waits out another program's hold; the lock file, which other copies hold open while they
 // wait, and leftovers go at once, with Unlink.
-int Delete(const fs::path& path) {
+int PlatformFileSystem::Delete(const fs::path& path) {
     return Patiently(path, [&] { return DeleteFileW(path.c_str()) != 0; });
 }
 
-int Rename(const fs::path& from, const fs::path& to) {
+int PlatformFileSystem::Rename(const fs::path& from, const fs::path& to) {
     return Patiently(to, [&] {
         return MoveFileExW(from.c_str(), to.c_str(),
                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
@@ -140,20 +142,21 @@ int Rename(const fs::path& from, const fs::path& to) {
 }
 
 // The rename was written through; Windows has no flush of a folder.
-int SyncFolder(const fs::path&) {
+int PlatformFileSystem::SyncFolder(const fs::path&) {
     return 0;
 }
 
-bool RegularLength(int fd, std::uint64_t& length) {
+bool PlatformFileSystem::RegularLength(int fd, std::uint64_t& length) {
     struct _stat64 st = {};
     if (_fstat64(fd, &st) != 0 || !(st.st_mode & _S_IFREG)) return false;
     length = static_cast<std::uint64_t>(st.st_size);
     return true;
 }
 
-void KeepPermissions(int, const Seen&) {}  // a new file takes its folder's access control list
+// A new file takes its folder's access control list.
+void PlatformFileSystem::KeepPermissions(int, const Seen&) {}
 
-bool MayWrite(const fs::path& path, const Seen& seen) {
+bool PlatformFileSystem::MayWrite(const fs::path& path, const Seen& seen) {
     return seen.Exists
                ? (seen.Mode & 0222) != 0
                : fs::exists(path.parent_path().empty() ? fs::path(".") : path.parent_path());
@@ -161,22 +164,27 @@ bool MayWrite(const fs::path& path, const Seen& seen) {
 
 // Windows answers for a folder's access control list only by trying; a folder that is there is
 // taken as writable, and a refusal is reported by the step that meets it.
-bool MayWriteFolder(const fs::path& folder) {
+bool PlatformFileSystem::MayWriteFolder(const fs::path& folder) {
     std::error_code ec;
     return fs::is_directory(folder, ec);
 }
 
+// Windows has only the one kind of lock.
+int PlatformFileSystem::TryLock(int fd, LockKind, bool) {
+    OVERLAPPED start{};
+    if (LockFileEx(Handle(fd), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0,
+                   &start)) {
+        return 0;
+    }
+    return GetLastError() == ERROR_LOCK_VIOLATION ? EAGAIN : EIO;
+}
+
 // Wine does not wait on an overlapped lock, so the wait polls.
-LockResult Lock(int fd, const fs::path& lockFile, Clock::time_point deadline, int& error) {
+LockResult PlatformFileSystem::Lock(int fd, const fs::path&, Clock::time_point deadline,
+                                    int& error) {
     for (;;) {
-        error = Fault(Step::Lock, lockFile);
-        OVERLAPPED start{};
-        if (error == 0 &&
-            LockFileEx(Handle(fd), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0,
-                       &start)) {
-            return LockResult::Locked;
-        }
-        if (error == 0) error = GetLastError() == ERROR_LOCK_VIOLATION ? EAGAIN : EIO;
+        error = TryLock(fd, LockKind::Classic, false);
+        if (error == 0) return LockResult::Locked;
         if (error != EAGAIN) return LockResult::Failed;
         if (Clock::now() >= deadline) return LockResult::InUse;
         Sleep(5);
@@ -184,19 +192,19 @@ LockResult Lock(int fd, const fs::path& lockFile, Clock::time_point deadline, in
 }
 
 // A file that is open cannot be removed or replaced on Windows: it is still the one named.
-bool StillNamed(int, const fs::path&) {
+bool PlatformFileSystem::StillNamed(int, const fs::path&) {
     return true;
 }
 
-void Unlock(int fd) {
+void PlatformFileSystem::Unlock(int fd) {
     UnlockFile(Handle(fd), 0, 0, 1, 0);
-    Fd closing(fd);
+    _close(fd);
 }
 
-bool RemoveLocked(int fd, const fs::path& lockFile) {
+bool PlatformFileSystem::RemoveLocked(int fd, const fs::path& lockFile) {
     Unlock(fd);
     Unlink(lockFile);  // fails, harmlessly, where another copy has it open already
     return true;
 }
 
-}  // namespace vella::fileio::sys
+}  // namespace vella::fileio

@@ -63,9 +63,9 @@ PlayerRec DecodeRecord(std::span<const unsigned char> bytes) {
     return rec;
 }
 
-PlayerRec FreshRecord(const std::string& storedName) {
+PlayerRec FreshRecord(const PlayerName& name) {
     PlayerRec rec;
-    rec.Name = storedName;
+    rec.Name = name.Field();
     rec.Best.fill(NoWinBest);
     rec.Worst.fill(NoWinWorst);
     return rec;

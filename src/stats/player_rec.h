@@ -8,6 +8,8 @@
 #include <span>
 #include <string>
 
+#include "stats/player_name.h"
+
 namespace vella {
 
 inline constexpr int RecordSize = 143;
@@ -39,7 +41,7 @@ RecordBytes EncodeRecord(const PlayerRec& rec);
 // Decodes up to 143 bytes; bytes missing at the end (a damaged, short last record) read as 0.
 PlayerRec DecodeRecord(std::span<const unsigned char> bytes);
 
-// A record with every cell 0, 0, 0, 11, 0.
-PlayerRec FreshRecord(const std::string& storedName);
+// A record of `name` with every cell 0, 0, 0, 11, 0.
+PlayerRec FreshRecord(const PlayerName& name);
 
 }  // namespace vella

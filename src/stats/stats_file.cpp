@@ -5,8 +5,6 @@
 #include <span>
 #include <utility>
 
-#include "stats/names.h"
-
 namespace vella {
 namespace fs = std::filesystem;
 
@@ -23,203 +21,180 @@ int WholeRecords(std::vector<unsigned char>& bytes) {
     return static_cast<int>(count);
 }
 
-// The whole 15-character name field equals `field` (a short record's missing bytes are 0).
-bool NameIs(std::span<const unsigned char> record, const std::string& field) {
-    for (int i = 0; i < NameLength; ++i) {
-        const unsigned char byte = i < static_cast<int>(record.size()) ? record[i] : 0;
+// The record at `index` is `name`'s (a short record's missing bytes are 0).
+bool RecordIs(const std::vector<unsigned char>& bytes, std::int64_t index, const PlayerName& name) {
+    if (index < 0 || index >= StatsFile::CountFor(bytes.size())) return false;
+    const std::size_t first = OffsetOf(index);
+    const std::string& field = name.Field();
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        const unsigned char byte = first + i < bytes.size() ? bytes[first + i] : 0;
         if (byte != static_cast<unsigned char>(field[i])) return false;
     }
-    return true;
-}
-
-bool RecordIs(const std::vector<unsigned char>& bytes, int k, const std::string& name) {
-    return k >= 1 && k <= StatsFile::CountFor(bytes.size()) &&
-           NameIs(std::span(bytes).subspan(OffsetOf(k - 1)), NameField(name));
+    return !field.empty();
 }
 
 }  // namespace
 
-StatsFile::StatsFile(fs::path folder) : folder_(std::move(folder)) {}
-
-std::string StatsFile::ChangedSinceListed(const std::string& then) const {
-    return fileio::Shown(DatPath()) + " has changed since its players were listed; " + then;
-}
-
-std::string StatsFile::Damaged(const std::string& name) const {
-    return "The statistics of \"" + name + "\" in " + fileio::Shown(DatPath()) +
-           " are damaged: no games could give them. They are not shown, and the file is left "
-           "as it is.";
-}
+StatsFile::StatsFile(fs::path folder, fileio::FileSystem& system)
+    : folder_(std::move(folder)), system_(system) {}
 
 std::int64_t StatsFile::CountFor(std::uint64_t length) {
     return static_cast<std::int64_t>((length + RecordSize / 2) / RecordSize);
 }
 
-template <class Operation>
-auto StatsFile::Locked(fileio::Need need, Operation operation) {
-    const auto lock = fileio::FolderLock::Acquire(LockPath(), DatPath(), need);
-    using Outcome = decltype(operation(*lock.Value));
-    if (!lock.Ok()) {
-        Outcome failed{};
-        static_cast<Status&>(failed) = lock;
-        return failed;
-    }
-    return operation(*lock.Value);
+Result<fileio::FolderLock> StatsFile::Lock(fileio::Need need) {
+    return fileio::FolderLock::Acquire(system_, LockPath(), DatPath(), need);
 }
 
-template <class Operation>
-auto StatsFile::Reading(Missing missing, Operation operation) {
-    using Outcome = decltype(operation(std::declval<Bytes&>()));
-    if (missing == Missing::Create && !fileio::Exists(DatPath())) {
-        const Status made = Locked(fileio::Need::Write, [&](fileio::FolderLock&) {
-            return fileio::CreateEmpty(DatPath());
-        });
-        if (!made.Ok()) return Outcome::Failure(made);
+Result<StatsFile::Bytes> StatsFile::Read(Missing missing) {
+    if (missing == Missing::Create && !fileio::Exists(system_, DatPath())) {
+        const auto lock = Lock(fileio::Need::Write);
+        const Status made = lock.Ok() ? fileio::CreateEmpty(system_, DatPath()) : Status(lock);
+        if (!made.Ok()) return Result<Bytes>::Failure(made);
     }
-    return Locked(fileio::Need::Read, [&](fileio::FolderLock&) {
-        auto loaded = Load();
-        if (!loaded.Ok()) return Outcome::Failure(loaded);
-        return operation(loaded.Value.Data);
-    });
+    const auto lock = Lock(fileio::Need::Read);
+    if (!lock.Ok()) return Result<Bytes>::Failure(lock);
+    auto loaded = Load();
+    if (!loaded.Ok()) return Result<Bytes>::Failure(loaded);
+    return Result<Bytes>{{}, std::move(loaded.Value.Data)};
 }
 
 Result<fileio::Contents> StatsFile::Load() {
-    return fileio::ReadAll(DatPath(), MaxLength);
+    return fileio::ReadAll(system_, DatPath(), MaxLength);
 }
 
 Status StatsFile::Rewrite(const Bytes& bytes) {
-    const Status writable = fileio::CheckWritable(DatPath());
+    const Status writable = fileio::CheckWritable(system_, DatPath());
     if (!writable.Ok()) return writable;
-    return fileio::WriteAside(TmpPath(), DatPath(), bytes, DatPath());
+    return fileio::WriteAside(system_, TmpPath(), DatPath(), bytes, DatPath());
 }
 
-Result<std::vector<std::string>> StatsFile::ReadNames() {
-    return Reading(Missing::Create, [](Bytes& bytes) {
-        const int count = WholeRecords(bytes);
-        Result<std::vector<std::string>> names;
-        names.Value.reserve(count);
-        for (int i = 0; i < count; ++i) {
-            const auto first = bytes.begin() + static_cast<std::ptrdiff_t>(OffsetOf(i));
-            names.Value.push_back(NameOfField(std::string(first, first + NameLength)));
-        }
-        return names;
-    });
+Result<std::vector<PlayerName>> StatsFile::ReadNames() {
+    auto read = Read(Missing::Create);
+    if (!read.Ok()) return Result<std::vector<PlayerName>>::Failure(read);
+    Bytes& bytes = read.Value;
+    const int count = WholeRecords(bytes);
+    Result<std::vector<PlayerName>> names;
+    names.Value.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        const auto* first = reinterpret_cast<const char*>(bytes.data() + OffsetOf(i));
+        names.Value.push_back(PlayerName::FromField(std::string_view(first, NameLength)));
+    }
+    return names;
 }
 
-Result<std::optional<PlayerRec>> StatsFile::ReadPlayer(int k, const std::string& name) {
-    return Reading(Missing::Leave, [&](Bytes& bytes) {
-        Result<std::optional<PlayerRec>> found;
-        if (RecordIs(bytes, k, name))
-            found.Value = DecodeRecord(std::span(bytes).subspan(OffsetOf(k - 1)));
-        return found;
-    });
+Result<std::optional<PlayerRec>> StatsFile::ReadPlayer(int index, const PlayerName& name) {
+    auto read = Read(Missing::Leave);
+    if (!read.Ok()) return Result<std::optional<PlayerRec>>::Failure(read);
+    Result<std::optional<PlayerRec>> found;
+    if (RecordIs(read.Value, index, name))
+        found.Value = DecodeRecord(std::span(read.Value).subspan(OffsetOf(index)));
+    return found;
 }
 
-Result<std::optional<int>> StatsFile::RemovePlayer(int k, const std::string& name) {
+Result<std::optional<int>> StatsFile::RemovePlayer(int index, const PlayerName& name) {
     using Answer = Result<std::optional<int>>;
-    return Locked(fileio::Need::Write, [&](fileio::FolderLock&) {
-        auto loaded = Load();
-        if (!loaded.Ok()) return Answer::Failure(loaded);
-        Bytes& bytes = loaded.Value.Data;
-        if (!RecordIs(bytes, k, name)) return Answer{};  // changed since it was listed
-        const int count = WholeRecords(bytes);
-        Status removed = fileio::CheckWritable(DatPath());
-        if (removed.Ok() && count == 1) {
-            removed = fileio::Remove(DatPath());
-        } else if (removed.Ok()) {
-            // The other records are copied whole, without interpretation.
-            const auto first = bytes.begin() + static_cast<std::ptrdiff_t>(OffsetOf(k - 1));
-            bytes.erase(first, first + RecordSize);
-            removed = Rewrite(bytes);
-        }
-        if (!removed.Ok()) return Answer::Failure(removed);
-        return Answer{{}, count - 1};
-    });
+    const auto lock = Lock(fileio::Need::Write);
+    if (!lock.Ok()) return Answer::Failure(lock);
+    auto loaded = Load();
+    if (!loaded.Ok()) return Answer::Failure(loaded);
+    Bytes& bytes = loaded.Value.Data;
+    if (!RecordIs(bytes, index, name)) return Answer{};  // changed since it was listed
+    const int count = WholeRecords(bytes);
+    Status removed = fileio::CheckWritable(system_, DatPath());
+    if (removed.Ok() && count == 1) {
+        removed = fileio::Remove(system_, DatPath());
+    } else if (removed.Ok()) {
+        // The other records are copied whole, without interpretation.
+        const auto first = bytes.begin() + static_cast<std::ptrdiff_t>(OffsetOf(index));
+        bytes.erase(first, first + RecordSize);
+        removed = Rewrite(bytes);
+    }
+    if (!removed.Ok()) return Answer::Failure(removed);
+    return Answer{{}, count - 1};
 }
 
 Result<int> StatsFile::DeleteWhenEmpty() {
     // No statistics, nothing to do: a folder without them gets no lock file either.
-    if (!fileio::Exists(DatPath())) return {};
-    return Locked(fileio::Need::Write, [&](fileio::FolderLock&) {
-        const auto length = fileio::Length(DatPath());
-        if (!length.Ok()) return Result<int>::Failure(length);
-        if (length.Value.value_or(0) > MaxLength) return Result<int>::Failure(Load());
-        const int count = static_cast<int>(CountFor(length.Value.value_or(0)));
-        if (count == 0 && length.Value) {
-            Status removed = fileio::CheckWritable(DatPath());
-            if (removed.Ok()) removed = fileio::Remove(DatPath());
-            if (!removed.Ok()) return Result<int>::Failure(removed);
-        }
-        return Result<int>{{}, count};
-    });
+    if (!fileio::Exists(system_, DatPath())) return {};
+    const auto lock = Lock(fileio::Need::Write);
+    if (!lock.Ok()) return Result<int>::Failure(lock);
+    const auto length = fileio::Length(system_, DatPath());
+    if (!length.Ok()) return Result<int>::Failure(length);
+    if (length.Value.value_or(0) > MaxLength) return Result<int>::Failure(Load());
+    const int count = static_cast<int>(CountFor(length.Value.value_or(0)));
+    if (count == 0 && length.Value) {
+        Status removed = fileio::CheckWritable(system_, DatPath());
+        if (removed.Ok()) removed = fileio::Remove(system_, DatPath());
+        if (!removed.Ok()) return Result<int>::Failure(removed);
+    }
+    return Result<int>{{}, count};
 }
 
 Result<int> StatsFile::Backup() {
-    if (!fileio::Exists(DatPath())) {
+    if (!fileio::Exists(system_, DatPath())) {
         // A lock file left behind without statistics goes, under its own lock.
-        return Locked(fileio::Need::Read, [&](fileio::FolderLock& lock) {
-            if (!fileio::Exists(DatPath())) lock.RemoveFile();
-            return Result<int>{};
-        });
+        auto lock = Lock(fileio::Need::Read);
+        if (lock.Ok() && !fileio::Exists(system_, DatPath())) lock.Value.RemoveFile();
+        return {};
     }
-    return Locked(fileio::Need::Write, [&](fileio::FolderLock& lock) {
-        auto loaded = Load();
-        if (!loaded.Ok()) return Result<int>::Failure(loaded);
-        const Bytes& bytes = loaded.Value.Data;
-        const auto count = CountFor(bytes.size());
-        Status done;
-        if (count > 0) {
-            done = fileio::CheckWritable(BakPath());
-            if (done.Ok()) done = fileio::WriteAside(TmpPath(), BakPath(), bytes, DatPath());
-        } else if (loaded.Value.Exists) {
-            done = fileio::CheckWritable(DatPath());
-            if (done.Ok()) done = fileio::Remove(DatPath());
-        }
-        if (!done.Ok()) return Result<int>::Failure(done);
-        if (count == 0) lock.RemoveFile();
-        return Result<int>{{}, static_cast<int>(count)};
-    });
+    auto lock = Lock(fileio::Need::Write);
+    if (!lock.Ok()) return Result<int>::Failure(lock);
+    auto loaded = Load();
+    if (!loaded.Ok()) return Result<int>::Failure(loaded);
+    const Bytes& bytes = loaded.Value.Data;
+    const auto count = CountFor(bytes.size());
+    Status done;
+    if (count > 0) {
+        done = fileio::CheckWritable(system_, BakPath());
+        if (done.Ok()) done = fileio::WriteAside(system_, TmpPath(), BakPath(), bytes, DatPath());
+    } else if (loaded.Value.Exists) {
+        done = fileio::CheckWritable(system_, DatPath());
+        if (done.Ok()) done = fileio::Remove(system_, DatPath());
+    }
+    if (!done.Ok()) return Result<int>::Failure(done);
+    if (count == 0) lock.Value.RemoveFile();
+    return Result<int>{{}, static_cast<int>(count)};
 }
 
 Status StatsFile::CheckRecordable() {
-    return Locked(fileio::Need::Read, [&](fileio::FolderLock&) {
-        Status found = fileio::CheckLockFile(LockPath(), DatPath());
-        if (found.Ok()) found = Load();
-        if (found.Ok()) found = fileio::CheckReplaceable(DatPath());
-        return found;
-    });
+    const auto lock = Lock(fileio::Need::Read);
+    if (!lock.Ok()) return lock;
+    Status found = fileio::CheckLockFile(system_, LockPath(), DatPath());
+    if (found.Ok()) found = Load();
+    if (found.Ok()) found = fileio::CheckReplaceable(system_, DatPath());
+    return found;
 }
 
-Status StatsFile::RecordGame(const std::string& name, const FinishedGame& game) {
-    const std::string field = NameField(name);
-    return Locked(fileio::Need::Write, [&](fileio::FolderLock&) {
-        auto loaded = Load();
-        if (!loaded.Ok()) return Status(loaded);
-        Bytes& bytes = loaded.Value.Data;
-        const auto count = CountFor(bytes.size());
-        auto at = count;  // a new player's place
-        for (auto i = count - 1; i >= 0; --i) {
-            if (NameIs(std::span(bytes).subspan(OffsetOf(i)), field)) {
-                at = i;
-                break;
-            }
+Status StatsFile::RecordGame(const PlayerName& name, const FinishedGame& game) {
+    const auto lock = Lock(fileio::Need::Write);
+    if (!lock.Ok()) return lock;
+    auto loaded = Load();
+    if (!loaded.Ok()) return loaded;
+    Bytes& bytes = loaded.Value.Data;
+    const auto count = CountFor(bytes.size());
+    auto at = count;  // a new player's place
+    for (auto i = count - 1; i >= 0; --i) {
+        if (RecordIs(bytes, i, name)) {
+            at = i;
+            break;
         }
-        if (at == count && count >= MaxRecords) {
-            return Status{"Could not add a player to " + fileio::Shown(DatPath()) +
-                          ": it already holds " + std::to_string(MaxRecords) +
-                          " players, as many as it can."};
-        }
-        PlayerRec rec =
-            at < count ? DecodeRecord(std::span(bytes).subspan(OffsetOf(at))) : FreshRecord(field);
-        AddGame(rec, game);
-        const RecordBytes encoded = EncodeRecord(rec);
-        // A new record replaces a stray tail too short to count; the bytes after a record
-        // rewritten in place stay as they were.
-        if (at == count) bytes.resize(OffsetOf(at));
-        bytes.resize(std::max(bytes.size(), OffsetOf(at + 1)), 0);
-        std::copy(encoded.begin(), encoded.end(), bytes.begin() + OffsetOf(at));
-        return Rewrite(bytes);
-    });
+    }
+    if (at == count && count >= MaxRecords) {
+        return Status{"Could not add a player to " + fileio::Shown(DatPath()) +
+                      ": it already holds " + std::to_string(MaxRecords) +
+                      " players, as many as it can."};
+    }
+    PlayerRec rec =
+        at < count ? DecodeRecord(std::span(bytes).subspan(OffsetOf(at))) : FreshRecord(name);
+    AddGame(rec, game);
+    const RecordBytes encoded = EncodeRecord(rec);
+    // A new record replaces a stray tail too short to count; the bytes after a record
+    // rewritten in place stay as they were.
+    if (at == count) bytes.resize(OffsetOf(at));
+    bytes.resize(std::max(bytes.size(), OffsetOf(at + 1)), 0);
+    std::copy(encoded.begin(), encoded.end(), bytes.begin() + OffsetOf(at));
+    return Rewrite(bytes);
 }
 
 }  // namespace vella

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "stats/file_io.h"
+#include "stats/player_name.h"
 #include "stats/player_rec.h"
 #include "stats/recording.h"
 #include "stats/status.h"
@@ -20,8 +21,10 @@ namespace vella {
 
 class StatsFile {
   public:
-    // The three files lie in `folder`; empty means the working directory.
-    explicit StatsFile(std::filesystem::path folder = {});
+    // The three files lie in `folder`; empty means the working directory. Every operation
+    // works through `system`'s calls.
+    explicit StatsFile(std::filesystem::path folder = {},
+                       fileio::FileSystem& system = fileio::PlatformFileSystem::Instance());
 
     // The most players a file holds. A longer file (more whole records than this and a part
     // record) is refused as too large, never read whole, counted or deleted.
@@ -31,22 +34,21 @@ class StatsFile {
     // File length / 143 rounded to the nearest whole number (a tail of 72..142 bytes counts).
     static std::int64_t CountFor(std::uint64_t length);
 
-    // Players are named as the rest of the program names them: UTF-8, without the padding of the
-    // file's name field (see NameField).
+    // Records are counted from 0, in file order.
 
     // The name of every record in file order; creates an empty file when there is none.
-    Result<std::vector<std::string>> ReadNames();
+    Result<std::vector<PlayerName>> ReadNames();
 
-    // Record k, when it is still the record of `name`; nullopt where the file has changed since
-    // its names were read (the player deleted, or moved by a deletion before it).
-    Result<std::optional<PlayerRec>> ReadPlayer(int k, const std::string& name);
+    // Record `index`, when it is still the record of `name`; nullopt where the file has changed
+    // since its names were read (the player deleted, or moved by a deletion before it).
+    Result<std::optional<PlayerRec>> ReadPlayer(int index, const PlayerName& name);
 
-    // Removes the player at record k, which must still be `name`'s (another copy of the
-    // program may have changed the file): the other records go in order to stats.tmp, which is
-    // flushed and renamed over stats.dat; on failure stats.dat is as it was and stats.tmp is
-    // gone. The only player's removal deletes the file. Value: the records left; nullopt where
-    // record k is no longer `name`'s, and nothing was deleted.
-    Result<std::optional<int>> RemovePlayer(int k, const std::string& name);
+    // Removes record `index`, which must still be `name`'s (another copy of the program may
+    // have changed the file): the other records go in order to stats.tmp, which is flushed and
+    // renamed over stats.dat; on failure stats.dat is as it was and stats.tmp is gone. The only
+    // player's removal deletes the file. Value: the records left; nullopt where the record is
+    // no longer `name`'s, and nothing was deleted.
+    Result<std::optional<int>> RemovePlayer(int index, const PlayerName& name);
 
     // Deletes stats.dat when it holds no record (a missing file stays missing). Value: the count.
     Result<int> DeleteWhenEmpty();
@@ -63,32 +65,24 @@ class StatsFile {
 
     // Adds a finished game to the last record of `name`, or appends a fresh record while the
     // file holds fewer than MaxRecords.
-    Status RecordGame(const std::string& name, const FinishedGame& game);
+    Status RecordGame(const PlayerName& name, const FinishedGame& game);
 
     std::filesystem::path DatPath() const { return folder_ / "stats.dat"; }
     std::filesystem::path BakPath() const { return folder_ / "stats.bak"; }
     std::filesystem::path TmpPath() const { return folder_ / "stats.tmp"; }
     std::filesystem::path LockPath() const { return folder_ / "stats.lck"; }
 
-    // The report that stats.dat changed after its players were listed, and `then` what follows.
-    std::string ChangedSinceListed(const std::string& then) const;
-    // The report that the record of `name` holds figures no games could give.
-    std::string Damaged(const std::string& name) const;
-
   private:
     using Bytes = std::vector<unsigned char>;
 
-    // Runs `operation(lock)` while holding the folder's lock; a lock that cannot be had fails it.
-    template <class Operation>
-    auto Locked(fileio::Need need, Operation operation);
+    // The folder's lock, taken for `need`; a failure says why it could not be had.
+    Result<fileio::FolderLock> Lock(fileio::Need need);
 
-    // What a reading operation does where there is no stats.dat: creates it empty, or reads no
-    // bytes.
+    // What reading does where there is no stats.dat: creates it empty, or reads no bytes.
     enum class Missing { Create, Leave };
 
-    // A reading operation on stats.dat's bytes, under the lock.
-    template <class Operation>
-    auto Reading(Missing missing, Operation operation);
+    // stats.dat's bytes, read under the lock taken for reading.
+    Result<Bytes> Read(Missing missing);
 
     // stats.dat's bytes, refused beyond MaxLength; the caller holds the lock.
     Result<fileio::Contents> Load();
@@ -97,6 +91,7 @@ class StatsFile {
     Status Rewrite(const Bytes& bytes);
 
     std::filesystem::path folder_;
+    fileio::FileSystem& system_;
 };
 
 }  // namespace vella

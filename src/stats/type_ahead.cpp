@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "stats/names.h"
+#include "stats/code_page.h"
 
 namespace vella {
 namespace {
@@ -14,13 +14,9 @@ bool IsControl(char32_t key) {
 
 }  // namespace
 
-TypeAhead::TypeAhead(std::vector<std::string> entries, int playerCount)
+TypeAhead::TypeAhead(const std::vector<PlayerName>& entries, int playerCount)
     : playerCount_(std::clamp(playerCount, 0, static_cast<int>(entries.size()))) {
-    for (const std::string& entry : entries) entries_.push_back(Utf8ToAnsi(entry));
-}
-
-std::string TypeAhead::TypedText() const {
-    return AnsiToUtf8(typedText_);
+    for (const PlayerName& entry : entries) entries_.push_back(Utf8ToAnsi(entry.Text()));
 }
 
 bool TypeAhead::KeyPress(char32_t key) {

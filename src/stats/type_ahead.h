@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "stats/player_name.h"
+
 namespace vella {
 
 class TypeAhead {
@@ -17,9 +19,9 @@ class TypeAhead {
         int SelLength = 0;
     };
 
-    // `entries`: the players' names (UTF-8, without padding); only the first `playerCount` are
-    // searched (an entry appended for a player without a record is not).
-    TypeAhead(std::vector<std::string> entries, int playerCount);
+    // `entries`: the players' names; only the first `playerCount` are searched (an entry
+    // appended for a player without a record is not).
+    TypeAhead(const std::vector<PlayerName>& entries, int playerCount);
 
     static constexpr char32_t Backspace = 8;
 
@@ -27,8 +29,6 @@ class TypeAhead {
     // upper case; any other control character changes nothing and returns false.
     bool KeyPress(char32_t key);
 
-    // What was typed, as the file would keep it (UTF-8).
-    std::string TypedText() const;
     // The characters typed so far that a stored name cannot hold (Windows-1252 has no place for
     // them: they stand as '?' in the text), each once, in the order typed.
     std::u32string Unstorable() const;

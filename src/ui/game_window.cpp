@@ -11,9 +11,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
-#include <cstdio>
 
-#include "play/board_names.h"
 #include "play/captions.h"
 #include "ui/announcer.h"
 #include "ui/dialog_style.h"
@@ -237,11 +235,7 @@ void GameWindow::BeginDrag(const DragSource& source, const QPixmap& image) {
 // Every end of the program from its window comes here, once: Exit, the window's close button,
 // the end of the session. The help viewer closes with the game.
 void GameWindow::closeEvent(QCloseEvent* event) {
-    const std::string failed = play_.Quit(ending_);
-    // Ended from outside, the program may show nothing: the reason goes to the error stream.
-    if (!failed.empty() && ending_ == Play::Ending::FromOutside) {
-        std::fprintf(stderr, "%s\n", failed.c_str());
-    }
+    play_.Quit(ending_);
     if (help_) help_->close();
     event->accept();
 }

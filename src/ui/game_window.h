@@ -86,9 +86,8 @@ class GameWindow : public QMainWindow {
     // session): the window closes, and the shutdown step shows nothing.
     void CloseFromOutside();
     // The program is being ended from outside and the process ends next (a signal, the loss of
-    // the display), perhaps on another thread: only the shutdown step, which shows nothing. The
-    // value says why it failed (empty: it did not).
-    std::string QuitFromOutside() { return play_.Quit(Play::Ending::FromOutside); }
+    // the display), perhaps on another thread: only the shutdown step, which shows nothing.
+    void QuitFromOutside() { play_.Quit(Play::Ending::FromOutside); }
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QShortcut>
 
-#include "play/board_names.h"
+#include "play/speech.h"
 #include "ui/accessible_names.h"
 #include "ui/game_window.h"
 #include "ui/image_control.h"
@@ -79,10 +79,10 @@ void GameWindow::BuildKeyboard() {
 // Called with every repaint of the board; a name that changes is announced by Qt.
 void GameWindow::NameBoard() {
     for (int i = 0; i < HoleCount; ++i) {
-        Rename(holes[i], QString::fromStdString(HoleName(Game(), i)));
+        Rename(holes[i], QString::fromStdString(HoleText(Game(), i)));
     }
     for (int row = 0; row < RowCount; ++row) {
-        const QString score = QString::fromStdString(ScoreBoxName(Game(), row));
+        const QString score = QString::fromStdString(ScoreText(Game(), row));
         for (int k = 0; k < RowLength; ++k) Rename(scoreBoxes[row * RowLength + k], score);
     }
 }

@@ -77,15 +77,15 @@ void LoginDialog::ShowChoice() {
     noStatsButton->setEnabled(offerNoStats);
     cancelButton->setVisible(!offerNoStats);
     cancelButton->setEnabled(!offerNoStats);
-    for (const std::string& entry : choice_.Entries())
-        nameBox->addItem(QString::fromStdString(entry));
+    for (const PlayerName& entry : choice_.Entries())
+        nameBox->addItem(QString::fromStdString(entry.Text()));
     // The list only: the box keeps its place beside the buttons' edge.
     FitToEntries(nameBox, nameBox->geometry(), nameBox->geometry().right() + 1);
     nameBox->setCurrentIndex(choice_.Preselected());
 }
 
 bool LoginDialog::onKeyTyped(char32_t key) {
-    const std::optional<NameBox> box = choice_.Key(key);
+    const std::optional<TypeAhead::Box> box = choice_.Key(key);
     if (!box) return false;
     const QString text = QString::fromStdString(box->Text);
     // The box counts characters; the line edit counts UTF-16 units, two for some characters.

@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 
+#include "ui/launch.h"
 #include "ui/login_dialog.h"
 #include "ui/result_dialog.h"
 #include "ui/statistics_dialog.h"
@@ -145,6 +146,10 @@ void QtModalHost::RunLogin(LoginChoice& choice) {
 void QtModalHost::RunStatistics(StatsBrowser& browser) {
     StatisticsDialog window(browser, parent_);
     window.exec();
+}
+
+void QtModalHost::WriteToConsole(const std::string& text) {
+    vella::WriteToConsole(QString::fromStdString(text), true);
 }
 
 }  // namespace vella

@@ -16,6 +16,7 @@ class QtModalHost final : public ModalHost {
     void ShowResult(const ResultRequest& request) override;
     void RunLogin(LoginChoice& choice) override;
     void RunStatistics(StatsBrowser& browser) override;
+    void WriteToConsole(const std::string& text) override;
 
   private:
     QPointer<QWidget> parent_;

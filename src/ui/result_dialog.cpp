@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "play/board_names.h"
+#include "play/captions.h"
 #include "ui/dialog_style.h"
 #include "ui/pictures.h"
 #include "ui/twips.h"

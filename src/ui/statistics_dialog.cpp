@@ -123,7 +123,8 @@ void StatisticsDialog::BuildViewChoice() {
 
 void StatisticsDialog::Paint() {
     QStringList players;
-    for (const std::string& name : browser_.Players()) players << QString::fromStdString(name);
+    for (const PlayerName& name : browser_.Players())
+        players << QString::fromStdString(name.Text());
     {
         const QSignalBlocker quiet(playerBox);
         QStringList listed;

@@ -87,8 +87,7 @@ TEST_F(GameFlow, FirstRowWinEndsTheGameWithOneRowUsed) {
     EXPECT_EQ(game.Indicators()[4], Indicator::Empty);
 
     random.Push({Draw(5, 6), Draw(4, 6), Draw(3, 6), Draw(2, 6)});
-    game.ResetGame();
-    game.NewSecret();
+    game.NewGame();
     EXPECT_FALSE(game.InGame());
     EXPECT_EQ(game.CurRow(), 0);
     EXPECT_EQ(game.Secret(), (Pattern{5, 4, 3, 2}));

@@ -5,6 +5,7 @@
 #include "../stats/stats_files.h"
 #include "play/captions.h"
 #include "play/login_choice.h"
+#include "play/messages.h"
 #include "play/stats_browser.h"
 #include "scripted_host.h"
 #include "stats/stats_file.h"
@@ -17,6 +18,13 @@ namespace {
 std::vector<std::string> Names(std::initializer_list<const char*> typed) {
     std::vector<std::string> names;
     for (const char* name : typed) names.push_back(Player(name).Text());
+    return names;
+}
+
+// The players of a file that lists `texts`.
+std::vector<PlayerName> Listed(const std::vector<std::string>& texts) {
+    std::vector<PlayerName> names;
+    for (const std::string& text : texts) names.push_back(Player(text));
     return names;
 }
 
@@ -54,8 +62,8 @@ TEST(LoginChoice, ListsPreselectsAndOffers) {
     for (const Case& c : cases) {
         ScriptedHost host;
         const PlayerSession session{Player(c.player), c.keepStats};
-        const LoginChoice choice(host, session, c.file);
-        EXPECT_EQ(choice.Entries(), c.entries) << c.player;
+        const LoginChoice choice(host, session, Listed(c.file));
+        EXPECT_EQ(Texts(choice.Entries()), c.entries) << c.player;
         EXPECT_EQ(choice.Preselected(), c.preselected) << c.player;
         EXPECT_EQ(choice.OffersNoStats(), c.offersNoStats) << c.player;
     }
@@ -65,7 +73,7 @@ TEST(LoginChoice, ListsPreselectsAndOffers) {
 // without a record.
 TEST(LoginChoice, TheBoxShowsTheTypeAhead) {
     ScriptedHost host;
-    LoginChoice choice(host, PlayerSession{Player("zed")}, Names({"bob", "zoë"}));
+    LoginChoice choice(host, PlayerSession{Player("zed")}, Listed(Names({"bob", "zoë"})));
     const auto box = choice.Key(U'z');
     ASSERT_TRUE(box);
     EXPECT_EQ(box->Text, "ZOË");
@@ -99,7 +107,7 @@ TEST(LoginChoice, OkTakesTheNameOrSaysWhyNot) {
     };
     for (const Case& c : cases) {
         ScriptedHost host;
-        LoginChoice choice(host, PlayerSession{}, Names({"ann"}));
+        LoginChoice choice(host, PlayerSession{}, Listed(Names({"ann"})));
         for (char32_t key : c.typed) choice.Key(key);
         if (c.chosen >= 0) choice.Pick(c.chosen);
         const bool taken = choice.Ok();
@@ -127,17 +135,16 @@ class Browsing : public ::testing::Test {
     // Players told apart by their best standard game: ann 3, bob 4, carl 5 moves.
     void SetUp() override {
         for (auto [name, moves] : {std::pair{"ann", 3}, {"bob", 4}, {"carl", 5}}) {
-            ASSERT_TRUE(
-                stats.RecordGame(Player(name).Text(), {0, 0, true, std::int16_t(moves)}).Ok());
+            ASSERT_TRUE(stats.RecordGame(Player(name), {0, 0, true, std::int16_t(moves)}).Ok());
         }
     }
     std::string Best() const { return browser.Figures().Columns[0].Best; }
 };
 
 TEST_F(Browsing, OpensOnThePlayerAndGameTypeAndFollowsChoices) {
-    ASSERT_TRUE(stats.RecordGame("BOB", {1, 3, false, 10}).Ok());
+    ASSERT_TRUE(stats.RecordGame(Player("BOB"), {1, 3, false, 10}).Ok());
     ASSERT_TRUE(browser.Open(Player("bob"), GameType::Repeats));
-    EXPECT_EQ(browser.Players(), Names({"ann", "bob", "carl"}));
+    EXPECT_EQ(Texts(browser.Players()), Names({"ann", "bob", "carl"}));
     EXPECT_EQ(browser.Selected(), 1);
     EXPECT_EQ(browser.View(), 2);
     EXPECT_EQ(Best(), "-");
@@ -170,12 +177,12 @@ TEST_F(Browsing, OpensOnThePlayerAndGameTypeAndFollowsChoices) {
 TEST_F(Browsing, AChangedFileIsListedAgain) {
     ASSERT_TRUE(browser.Open(Player("bob"), GameType::Standard));
     browser.Select(2);
-    ASSERT_TRUE(StatsFile(folder.Path()).RemovePlayer(1, "ANN").Ok());
+    ASSERT_TRUE(StatsFile(folder.Path()).RemovePlayer(0, Player("ANN")).Ok());
     browser.ChooseView(1);
     EXPECT_EQ(host.LastText(), "\"" + (folder / "stats.dat").string() +
                                    "\" has changed since its players were listed; the list now "
                                    "shows them as they are.");
-    EXPECT_EQ(browser.Players(), Names({"bob", "carl"}));
+    EXPECT_EQ(Texts(browser.Players()), Names({"bob", "carl"}));
     EXPECT_EQ(browser.Selected(), 1);
     EXPECT_EQ(browser.View(), 1);
     browser.ChooseView(0);
@@ -183,12 +190,11 @@ TEST_F(Browsing, AChangedFileIsListedAgain) {
     EXPECT_EQ(host.messages.size(), 1u);
 
     // Delete Player on a player deleted meanwhile: nothing is deleted, and the list follows.
-    ASSERT_TRUE(StatsFile(folder.Path()).RemovePlayer(2, "CARL").Ok());
+    ASSERT_TRUE(StatsFile(folder.Path()).RemovePlayer(1, Player("CARL")).Ok());
     host.answers = {Answer::Ok};
     EXPECT_FALSE(browser.DeleteSelected());
-    EXPECT_EQ(host.LastText(), "The player could not be deleted. " +
-                                   stats.ChangedSinceListed("nothing was deleted."));
-    EXPECT_EQ(browser.Players(), Names({"bob"}));
+    EXPECT_EQ(host.LastText(), NothingDeleted(stats.DatPath()).Text);
+    EXPECT_EQ(Texts(browser.Players()), Names({"bob"}));
     EXPECT_EQ(browser.Selected(), 0);
 }
 
@@ -255,8 +261,7 @@ TEST_F(Browsing, DeletePlayerAndWhatFollows) {
         const std::string gone = c.players.at(c.selected);
         EXPECT_EQ(deleting.DeleteSelected(), c.after.empty());
         EXPECT_EQ(asked.messages.at(0).Text, "Are you sure you want to do this?  Stats for " +
-                                                 std::string(WithoutPadding(gone)) +
-                                                 " will be permanently deleted!");
+                                                 gone + " will be permanently deleted!");
         const MessageRequest& q = asked.messages.at(0);
         EXPECT_TRUE(q.Title == "Woah!" && q.Buttons == MsgButtons::OkCancel &&
                     q.Icon == MsgIcon::Exclamation && q.Default == Answer::Cancel);
@@ -269,7 +274,7 @@ TEST_F(Browsing, DeletePlayerAndWhatFollows) {
             EXPECT_FALSE(std::filesystem::exists(there / "stats.dat"));
             continue;
         }
-        EXPECT_EQ(deleting.Players(), c.after);
+        EXPECT_EQ(Texts(deleting.Players()), c.after);
         EXPECT_EQ(deleting.Selected(), c.selectedAfter);
         EXPECT_EQ(deleting.Figures().Columns[0].Games, c.games);
         auto expected = before;

@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include "../stats/faulty_files.h"
 #include "../stats/stats_files.h"
 #include "play/captions.h"
-#include "play/sentences.h"
+#include "play/messages.h"
+#include "play/speech.h"
 #include "scripted_host.h"
 #include "stats/file_io.h"
 #include "stats/player_rec.h"
@@ -19,7 +21,8 @@ namespace {
 class Flows : public ::testing::Test {
   protected:
     TempFolder folder;
-    StatsFile stats{folder.Path()};
+    FaultyFiles files;
+    StatsFile stats{folder.Path(), files};
     ScriptedHost host;
     ScriptedRandom random{{}, true};
     Play play{host, random, stats};
@@ -102,7 +105,7 @@ TEST_F(Flows, WonGameLogInLostGameAndTheFilesAfterwards) {
     }
     EXPECT_TRUE(Exit());
 
-    PlayerRec expected = FreshRecord(StoredName("smith"));
+    PlayerRec expected = FreshRecord(Player("smith"));
     const int standardSix = CellIndex(0, 0), repeatsSeven = CellIndex(1, 2);  // the file's cells
     expected.NumGames[standardSix] = expected.Wins[standardSix] = 1;
     expected.TotMoves[standardSix] = expected.Best[standardSix] = expected.Worst[standardSix] = 1;
@@ -218,7 +221,10 @@ TEST_F(Flows, AGameOverIsRecordedOnceHoweverTheProgramEnds) {
     // Ended while the result window is open: recorded, then backed up.
     host.loginScript = {ScriptedHost::LogInAs("ann")};
     play.ChangePlayer();
-    host.whileResultShown = [this] { EXPECT_EQ(play.Quit(Play::Ending::FromOutside), ""); };
+    host.whileResultShown = [this] {
+        play.Quit(Play::Ending::FromOutside);
+        EXPECT_EQ(Last(host.log), "result: lost");  // nothing to say
+    };
     Lose();
     EXPECT_EQ(RecordsIn(stats.DatPath()).at(0).NumGames[0], 1);
     EXPECT_EQ(ReadBytes(folder / "stats.bak"), Dat());
@@ -276,11 +282,10 @@ TEST_F(Flows, StatisticsPictureOnAFirstRunAndAfterAGame) {
 
 TEST_F(Flows, FileFailuresAreReportedAndThePlayGoesOn) {
     host.loginScript = {ScriptedHost::LogInAs("ann")};
-    fileio::SetFaultHook([](fileio::Step step, const std::filesystem::path&) {
-        return step == fileio::Step::SyncFolder ? EIO : 0;
-    });
+    files.Fail(
+        [](FaultyFiles::Step step) { return step == FaultyFiles::Step::SyncFolder ? EIO : 0; });
     Win();  // recorded, but not confirmed by the disk
-    fileio::SetFaultHook(nullptr);
+    files.Fail(nullptr);
     EXPECT_EQ(host.LastText(),
               "This game was recorded, but it may be lost if the computer stops now. The disk did "
               "not confirm the change to \"" +

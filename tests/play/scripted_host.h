@@ -9,20 +9,22 @@
 #include <vector>
 
 #include "../game/scripted_random.h"
+#include "../stats/stats_files.h"
 #include "play/login_choice.h"
 #include "play/modal_host.h"
 #include "play/stats_browser.h"
-#include "stats/names.h"
-
-// A player as a name typed at log-in makes them: "ann" is ANN.
-inline vella::PlayerName Player(const char* typed) {
-    return vella::PlayerName(vella::AcceptedName(typed).value_or(""));
-}
 
 // The last of `items`; an empty list fails the test (std::out_of_range) instead of crashing it.
 template <class T>
 const T& Last(const std::vector<T>& items) {
     return items.at(items.size() - 1);
+}
+
+// The names as lists show them.
+inline std::vector<std::string> Texts(const std::vector<vella::PlayerName>& names) {
+    std::vector<std::string> texts;
+    for (const vella::PlayerName& name : names) texts.push_back(name.Text());
+    return texts;
 }
 
 class ScriptedHost final : public vella::ModalHost {
@@ -49,16 +51,18 @@ class ScriptedHost final : public vella::ModalHost {
     // command. A runaway loop fails the test instead of hanging.
     void RunLogin(vella::LoginChoice& choice) override {
         log.push_back("log-in");
-        logins.push_back({choice.Entries(), choice.Preselected(), choice.OffersNoStats()});
+        logins.push_back({Texts(choice.Entries()), choice.Preselected(), choice.OffersNoStats()});
         if (logins.size() > 100) throw std::runtime_error("the log-in window keeps opening");
         Next(loginScript, choice);
     }
 
     void RunStatistics(vella::StatsBrowser& browser) override {
         log.push_back("statistics");
-        statsOpenings.push_back({browser.Players(), browser.Selected(), browser.View()});
+        statsOpenings.push_back({Texts(browser.Players()), browser.Selected(), browser.View()});
         Next(statsScript, browser);
     }
+
+    void WriteToConsole(const std::string& text) override { log.push_back("console: " + text); }
 
     std::string LastText() const { return messages.empty() ? std::string() : messages.back().Text; }
     // The last message; with none, an empty one with no title, so a check fails, not crashes.

@@ -10,8 +10,8 @@
 #include <optional>
 
 #include "child_process.h"
+#include "faulty_files.h"
 #include "stats/file_io.h"
-#include "stats/names.h"
 #include "stats/stats_file.h"
 #include "stats_files.h"
 
@@ -44,15 +44,15 @@ std::vector<Operation> WritingOperations() {
     const auto backup = [](StatsFile& s) { return Status(s.Backup()); };  // the shutdown step
     return {
         {"RecordKnownPlayer", three, std::nullopt,
-         [=](StatsFile& s) { return s.RecordGame(StoredName("bob"), won); }},
+         [=](StatsFile& s) { return s.RecordGame(Player("bob"), won); }},
         {"RecordNewPlayer", three, std::nullopt,
-         [=](StatsFile& s) { return s.RecordGame(StoredName("dora"), won); }},
+         [=](StatsFile& s) { return s.RecordGame(Player("dora"), won); }},
         {"RecordFirstEver", std::nullopt, std::nullopt,
-         [=](StatsFile& s) { return s.RecordGame(StoredName("ann"), won); }},
+         [=](StatsFile& s) { return s.RecordGame(Player("ann"), won); }},
         {"RemoveAmongSeveral", three, std::nullopt,
-         [](StatsFile& s) { return Status(s.RemovePlayer(2, StoredName("bob"))); }},
+         [](StatsFile& s) { return Status(s.RemovePlayer(1, Player("bob"))); }},
         {"RemoveTheOnlyOne", RecordsOf({"ann"}), std::nullopt,
-         [](StatsFile& s) { return Status(s.RemovePlayer(1, StoredName("ann"))); }},
+         [](StatsFile& s) { return Status(s.RemovePlayer(0, Player("ann"))); }},
         {"BackupOverOldBackup", three, RecordsOf({"old"}), backup},
         {"BackupFirstTime", three, std::nullopt, backup},
         {"DeleteWhenEmpty", std::vector<unsigned char>(71, 7), RecordsOf({"old"}), backup},
@@ -60,31 +60,34 @@ std::vector<Operation> WritingOperations() {
     };
 }
 
-bool IsLock(fileio::Step step) {
-    return step == fileio::Step::Lock || step == fileio::Step::OfdLock;
+using Step = FaultyFiles::Step;
+
+bool IsLock(Step step) {
+    return step == Step::Lock || step == Step::OfdLock;
 }
 
 class FileSteps : public ::testing::Test {
   protected:
-    void TearDown() override { fileio::SetFaultHook(nullptr); }
+    void TearDown() override { files.Fail(nullptr); }
 
     void LayOld(const Operation& op) {
         Lay(stats.DatPath(), op.dat);
         Lay(stats.BakPath(), op.bak);
         fs::remove(stats.TmpPath());
+        fs::remove(stats.LockPath());  // so that every run creates it, a step like the others
     }
 
     // The outcome of the operation run to its end, and the changing steps it takes (the lock
     // calls before them change nothing).
-    std::vector<fileio::Step> NewState(const Operation& op, Content& dat, Content& bak) {
+    std::vector<Step> NewState(const Operation& op, Content& dat, Content& bak) {
         LayOld(op);
-        std::vector<fileio::Step> steps;
-        fileio::SetFaultHook([&](fileio::Step step, const fs::path&) {
+        std::vector<Step> steps;
+        files.Fail([&](Step step) {
             if (!IsLock(step)) steps.push_back(step);
             return 0;
         });
         const Status done = op.run(stats);
-        fileio::SetFaultHook(nullptr);
+        files.Fail(nullptr);
         EXPECT_TRUE(done.Ok()) << op.name << ": " << done.Error;
         dat = Read(stats.DatPath());
         bak = Read(stats.BakPath());
@@ -93,7 +96,8 @@ class FileSteps : public ::testing::Test {
     }
 
     TempFolder folder;
-    StatsFile stats{folder.Path()};
+    FaultyFiles files;
+    StatsFile stats{folder.Path(), files};
 };
 
 TEST_F(FileSteps, ACrashAtAnyStepLeavesTheOldOrTheNewFilesNeverAnythingElse) {
@@ -130,16 +134,14 @@ TEST_F(FileSteps, AnErrorAtAnyStepIsReportedWithFileAndReasonAndKeepsEverything)
     int cases = 0;
     for (const Operation& op : WritingOperations()) {
         Content newDat, newBak;
-        const std::vector<fileio::Step> steps = NewState(op, newDat, newBak);
+        const std::vector<Step> steps = NewState(op, newDat, newBak);
         for (int error : {ENOSPC, EACCES, EROFS, EIO}) {
             for (std::size_t k = 0; k < steps.size(); ++k) {
                 LayOld(op);
                 std::size_t step = 0;
-                fileio::SetFaultHook([&](fileio::Step s, const fs::path&) {
-                    return !IsLock(s) && step++ >= k ? error : 0;
-                });
+                files.Fail([&](Step s) { return !IsLock(s) && step++ >= k ? error : 0; });
                 const Status done = op.run(stats);
-                fileio::SetFaultHook(nullptr);
+                files.Fail(nullptr);
                 ++cases;
                 const std::string reason = std::strerror(error);
                 const std::string where = std::string(op.name) + " step " + std::to_string(k);
@@ -149,7 +151,7 @@ TEST_F(FileSteps, AnErrorAtAnyStepIsReportedWithFileAndReasonAndKeepsEverything)
                 const std::string named = (folder / "stats.").lexically_normal().string();
                 EXPECT_NE(done.Error.find(named), std::string::npos) << done.Error;
                 EXPECT_EQ(done.Error.find("stats.tmp"), std::string::npos) << done.Error;
-                const bool made = steps[k] == fileio::Step::SyncFolder;
+                const bool made = steps[k] == Step::SyncFolder;
                 EXPECT_EQ(done.Unconfirmed, made) << where;
                 EXPECT_EQ(Read(stats.DatPath()), made ? newDat : op.dat) << where << reason;
                 EXPECT_EQ(Read(stats.BakPath()), made ? newBak : op.bak) << where << reason;
@@ -174,12 +176,12 @@ TEST_F(FileSteps, ALockThatCannotBeHadStopsEveryWriteButNoRead) {
 #endif
             LayOld(op);
             int refused = 0;
-            fileio::SetFaultHook([&](fileio::Step s, const fs::path&) {
-                const bool refuse = error == EINVAL ? s == fileio::Step::OfdLock : IsLock(s);
+            files.Fail([&](Step s) {
+                const bool refuse = error == EINVAL ? s == Step::OfdLock : IsLock(s);
                 return refuse ? (++refused, error) : 0;
             });
             const Status done = op.run(stats);
-            fileio::SetFaultHook(nullptr);
+            files.Fail(nullptr);
             const std::string where = std::string(op.name) + " " + std::strerror(error);
             if (!op.dat && !newDat) continue;  // no statistics: nothing to lock
             EXPECT_GE(refused, 1) << where;
@@ -195,15 +197,16 @@ TEST_F(FileSteps, ALockThatCannotBeHadStopsEveryWriteButNoRead) {
         }
     }
     WriteBytes(stats.DatPath(), RecordsOf({"ann", "bob"}));
-    fileio::SetFaultHook([](fileio::Step s, const fs::path&) { return IsLock(s) ? ENOLCK : 0; });
+    files.Fail([](Step s) { return IsLock(s) ? ENOLCK : 0; });
     EXPECT_EQ(stats.ReadNames().Value.size(), 2u);
 }
 
 // The child answers 0 when the lock was refused with the message that names the reason.
 TEST(FolderLock, AnotherCopyHoldingTheFolderTooLongIsReported) {
     TempFolder folder;
-    auto held = fileio::FolderLock::Acquire(folder / "stats.lck", folder / "stats.dat",
-                                            fileio::Need::Write);
+    auto held =
+        fileio::FolderLock::Acquire(fileio::PlatformFileSystem::Instance(), folder / "stats.lck",
+                                    folder / "stats.dat", fileio::Need::Write);
     ASSERT_TRUE(held.Ok());
     ChildProcess other({"wait", folder.Path().string()});
     ASSERT_TRUE(other.Started());
@@ -216,9 +219,10 @@ int RunChildTask(const std::vector<std::string>& task) {
     if (task.size() == 4 && task[0] == "crash") {
         const Operation op = WritingOperations().at(std::stoul(task[1]));
         const int k = std::stoi(task[2]);
-        StatsFile stats{fs::path(task[3])};
+        FaultyFiles files;
+        StatsFile stats{fs::path(task[3]), files};
         int step = 0;
-        fileio::SetFaultHook([&](fileio::Step s, const fs::path&) {
+        files.Fail([&](Step s) {
             if (!IsLock(s) && ++step == k) std::_Exit(42);  // the crash, on the spot
             return 0;
         });
@@ -227,9 +231,9 @@ int RunChildTask(const std::vector<std::string>& task) {
     }
     if (task.size() == 2 && task[0] == "wait") {
         const fs::path folder(task[1]);
-        auto other =
-            fileio::FolderLock::Acquire(folder / "stats.lck", folder / "stats.dat",
-                                        fileio::Need::Read, std::chrono::milliseconds(100));
+        auto other = fileio::FolderLock::Acquire(
+            fileio::PlatformFileSystem::Instance(), folder / "stats.lck", folder / "stats.dat",
+            fileio::Need::Read, std::chrono::milliseconds(100));
         if (other.Ok()) return 1;
         return other.Error.find("in use by another copy of Vellacode") != std::string::npos ? 0 : 2;
     }

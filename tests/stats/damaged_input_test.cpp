@@ -4,7 +4,7 @@
 
 #include <climits>
 
-#include "stats/names.h"
+#include "stats/player_name.h"
 #include "stats/stats_figures.h"
 #include "stats/stats_file.h"
 #include "stats/type_ahead.h"
@@ -30,8 +30,8 @@ TEST(DamagedFiles, TailsOfEveryLengthCountReadAndRepairOnRemoval) {
         bytes.insert(bytes.end(), tail, 0xAB);
         WriteBytes(stats.DatPath(), bytes);
         EXPECT_EQ(PlayerCount(stats), count) << tail;
-        ASSERT_TRUE(stats.RecordGame(StoredName("P0"), FinishedGame{0, 0, true, 2}).Ok());
-        ASSERT_TRUE(stats.RemovePlayer(2, StoredName("P1")).Ok());
+        ASSERT_TRUE(stats.RecordGame(Player("P0"), FinishedGame{0, 0, true, 2}).Ok());
+        ASSERT_TRUE(stats.RemovePlayer(1, Player("P1")).Ok());
         const auto after = ReadBytes(stats.DatPath());
         EXPECT_EQ(after.size(), static_cast<std::size_t>(count - 1) * RecordSize) << tail;
         EXPECT_EQ(std::vector(after.begin(), after.begin() + 15),
@@ -40,7 +40,7 @@ TEST(DamagedFiles, TailsOfEveryLengthCountReadAndRepairOnRemoval) {
 }
 
 TEST(DamagedFiles, ImpossibleCountsShowAsTheyAreAndNeverOverflow) {
-    PlayerRec rec = FreshRecord("X              ");
+    PlayerRec rec = FreshRecord(Player("X"));
     rec.NumGames = {2, -5, INT32_MAX, INT32_MAX, INT32_MIN, 0, 0, 0};
     rec.Wins = {3, -1, INT32_MAX, 7, INT32_MIN, 0, 0, 0};
     rec.TotMoves = {-4, 9, INT32_MAX, INT32_MAX, INT32_MIN, 0, 0, 0};
@@ -56,7 +56,7 @@ TEST(DamagedFiles, ImpossibleCountsShowAsTheyAreAndNeverOverflow) {
     EXPECT_EQ(ComputeView(rec, GrandTotalView).Columns[0].Games,
               std::to_string(2LL - 5 + 2LL * INT32_MAX + INT32_MIN));
 
-    PlayerRec full = FreshRecord("X              ");
+    PlayerRec full = FreshRecord(Player("X"));
     full.NumGames[0] = full.Wins[0] = full.TotMoves[0] = INT32_MAX;
     AddGame(full, FinishedGame{0, 0, true, 4});
     EXPECT_EQ(full.NumGames[0], INT32_MAX);
@@ -67,18 +67,17 @@ TEST(DamagedFiles, NamesWithControlBytesAndUnusedCodesAreListedAndMatchedExactly
     TempFolder folder;
     StatsFile stats(folder.Path());
     std::string odd("A\0B\x01\x1B\x80\x81\x9F\x7F      ", 15);
-    PlayerRec rec = FreshRecord(odd);
+    PlayerRec rec = FreshRecord(PlayerName::FromField(odd));
     const RecordBytes b = EncodeRecord(rec);
     WriteBytes(stats.DatPath(), {b.begin(), b.end()});
-    const std::string name = stats.ReadNames().Value.at(0);
-    ASSERT_EQ(NameField(name), odd);
+    const PlayerName name = stats.ReadNames().Value.at(0);
+    ASSERT_EQ(name.Field(), odd);
     ASSERT_TRUE(stats.RecordGame(name, FinishedGame{0, 0, true, 3}).Ok());
     EXPECT_EQ(PlayerCount(stats), 1);
-    EXPECT_EQ(Utf8ToAnsi(AnsiToUtf8(odd)), odd);
-    EXPECT_EQ(DisplayName(odd).substr(0, 3), std::string("A\0b", 3));
+    EXPECT_EQ(name.Display().substr(0, 3), std::string("A\0b", 3));
     TypeAhead ahead({name}, 1);
     ahead.KeyPress(U'a');
-    EXPECT_EQ(ahead.Shown().Text, name);
+    EXPECT_EQ(ahead.Shown().Text, name.Text());
 }
 
 // A full file: every one of its players is found, and a new one is refused until one goes.
@@ -88,15 +87,15 @@ TEST(DamagedFiles, AFileOfAsManyPlayersAsItCanHold) {
     constexpr int Count = StatsFile::MaxRecords;
     WriteBytes(stats.DatPath(), ManyRecords(Count));
     EXPECT_EQ(PlayerCount(stats), Count);
-    const std::string last = StoredName("P" + std::to_string(Count - 1));
+    const PlayerName last = Player("P" + std::to_string(Count - 1));
     ASSERT_TRUE(stats.RecordGame(last, FinishedGame{0, 0, true, 3}).Ok());
-    const Status refused = stats.RecordGame(StoredName("NEW"), FinishedGame{0, 0, true, 3});
+    const Status refused = stats.RecordGame(Player("NEW"), FinishedGame{0, 0, true, 3});
     EXPECT_NE(refused.Error.find("32767 players"), std::string::npos) << refused.Error;
     EXPECT_EQ(PlayerCount(stats), Count);
-    EXPECT_EQ(stats.ReadPlayer(Count, last).Value->NumGames[0], Count + 1);  // it held Count
-    ASSERT_TRUE(stats.RemovePlayer(1, StoredName("P0")).Ok());
-    ASSERT_TRUE(stats.RecordGame(StoredName("NEW"), FinishedGame{0, 0, true, 3}).Ok());
-    EXPECT_EQ(stats.ReadPlayer(Count, StoredName("NEW")).Value->Name, StoredName("NEW"));
+    EXPECT_EQ(stats.ReadPlayer(Count - 1, last).Value->NumGames[0], Count + 1);  // it held Count
+    ASSERT_TRUE(stats.RemovePlayer(0, Player("P0")).Ok());
+    ASSERT_TRUE(stats.RecordGame(Player("NEW"), FinishedGame{0, 0, true, 3}).Ok());
+    EXPECT_EQ(stats.ReadPlayer(Count - 1, Player("NEW")).Value->Name, Player("NEW").Field());
 }
 
 TEST(DamagedFiles, ALeftoverTempFileIsReplaced) {
@@ -109,7 +108,7 @@ TEST(DamagedFiles, ALeftoverTempFileIsReplaced) {
     ASSERT_TRUE(stats.Backup().Ok());
     EXPECT_EQ(ReadBytes(stats.BakPath()), bytes);
     EXPECT_FALSE(fs::exists(stats.TmpPath()));
-    ASSERT_TRUE(stats.RemovePlayer(1, StoredName("P0")).Ok());
+    ASSERT_TRUE(stats.RemovePlayer(0, Player("P0")).Ok());
     EXPECT_EQ(ReadBytes(stats.DatPath()), std::vector(bytes.begin() + RecordSize, bytes.end()));
 }
 

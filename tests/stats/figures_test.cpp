@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "stats/stats_figures.h"
+#include "stats_files.h"
 
 using namespace vella;
 
@@ -22,7 +23,7 @@ void ExpectColumn(const ColumnFigures& actual, const ColumnFigures& expected) {
 }
 
 TEST(Figures, SixColourStandardGamesOnly) {
-    PlayerRec rec = FreshRecord("A              ");
+    PlayerRec rec = FreshRecord(Player("A"));
     const int c = CellIndex(0, 0);
     rec.NumGames[c] = 4;
     rec.Wins[c] = 3;
@@ -36,14 +37,14 @@ TEST(Figures, SixColourStandardGamesOnly) {
 }
 
 TEST(Figures, GamesButNoWins) {
-    PlayerRec rec = FreshRecord("A              ");
+    PlayerRec rec = FreshRecord(Player("A"));
     rec.NumGames[CellIndex(1, 2)] = 3;
     rec.TotMoves[CellIndex(1, 2)] = 30;
     ExpectColumn(ComputeView(rec, 2).Columns[1], Col("3", "0", "0%", "10.0", "-", "-"));
 }
 
 TEST(Figures, TotalsTakeTheSmallestBestAndLargestWorst) {
-    PlayerRec rec = FreshRecord("A              ");
+    PlayerRec rec = FreshRecord(Player("A"));
     rec.NumGames = {1, 2, 3, 0, 0, 0, 0, 0};
     rec.Wins = {0, 1, 2, 0, 0, 0, 0, 0};
     rec.TotMoves = {10, 12, 15, 0, 0, 0, 0, 0};
@@ -58,7 +59,7 @@ TEST(Figures, TotalsTakeTheSmallestBestAndLargestWorst) {
 }
 
 TEST(Figures, PercentIsSinglePrecisionInTotalsAndDoubleInOneType) {
-    PlayerRec rec = FreshRecord("A              ");
+    PlayerRec rec = FreshRecord(Player("A"));
     rec.NumGames[0] = 200;
     rec.Wins[0] = 1;
     rec.TotMoves[0] = 2000;
@@ -69,7 +70,7 @@ TEST(Figures, PercentIsSinglePrecisionInTotalsAndDoubleInOneType) {
 }
 
 TEST(Figures, CountsBeyondSixteenBitsDoNotOverflow) {
-    PlayerRec rec = FreshRecord("A              ");
+    PlayerRec rec = FreshRecord(Player("A"));
     for (int cell = 0; cell < CellCount; ++cell) {
         rec.NumGames[cell] = 40000;
         rec.Wins[cell] = 20000;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "stats/recording.h"
+#include "stats_files.h"
 
 using namespace vella;
 
@@ -27,7 +28,7 @@ std::vector<unsigned char> SmithBytes() {
 }
 
 TEST(PlayerRec, FreshRecordOfAStandardGameWonInFourIsByteExact) {
-    PlayerRec rec = FreshRecord("SMITH          ");
+    PlayerRec rec = FreshRecord(Player("SMITH"));
     AddGame(rec, FinishedGame{0, 0, true, 4});
     const RecordBytes bytes = EncodeRecord(rec);
     const std::vector<unsigned char> expected = SmithBytes();
@@ -37,7 +38,7 @@ TEST(PlayerRec, FreshRecordOfAStandardGameWonInFourIsByteExact) {
 }
 
 TEST(PlayerRec, CellsLieAtTableOffsetPlusTwoTPlusSTimesSize) {
-    PlayerRec rec = FreshRecord("X              ");
+    PlayerRec rec = FreshRecord(Player("X"));
     rec.Best[CellIndex(1, 2)] = 0x1234;
     rec.NumGames[CellIndex(1, 3)] = -2;
     rec.Worst[CellIndex(0, 1)] = 9;
@@ -64,13 +65,13 @@ TEST(Recording, BestAndWorstFollowWinsOnlyAndLossesAddMoves) {
     const auto cell = [](const PlayerRec& r, int c) {  // games, wins, moves, best, worst
         return std::vector<int>{r.NumGames[c], r.Wins[c], r.TotMoves[c], r.Best[c], r.Worst[c]};
     };
-    PlayerRec rec = FreshRecord("SMITH          ");
+    PlayerRec rec = FreshRecord(Player("SMITH"));
     AddGame(rec, FinishedGame{0, 0, true, 5});
     EXPECT_EQ(cell(rec, CellIndex(0, 0)), (std::vector<int>{1, 1, 5, 5, 5}));
     AddGame(rec, FinishedGame{1, 2, false, 10});
     EXPECT_EQ(cell(rec, CellIndex(1, 2)), (std::vector<int>{1, 0, 10, 11, 0}));
 
-    PlayerRec wins = FreshRecord("A              ");
+    PlayerRec wins = FreshRecord(Player("A"));
     for (std::int16_t moves : {7, 3, 9}) AddGame(wins, FinishedGame{1, 3, true, moves});
     EXPECT_EQ(cell(wins, CellIndex(1, 3)), (std::vector<int>{3, 3, 19, 3, 9}));
     EXPECT_TRUE(CouldBePlayed(rec) && CouldBePlayed(wins) && CouldBePlayed(PlayerRec{}));

@@ -12,8 +12,9 @@
 #include <thread>
 
 #include "child_process.h"
+#include "faulty_files.h"
 #include "stats/file_io.h"
-#include "stats/names.h"
+#include "stats/player_name.h"
 #include "stats/stats_file.h"
 #include "stats_files.h"
 
@@ -30,6 +31,10 @@ using namespace vella;
 namespace fs = std::filesystem;
 
 namespace {
+
+fileio::FileSystem& System() {
+    return fileio::PlatformFileSystem::Instance();
+}
 
 const FinishedGame Won{0, 0, true, 3};
 
@@ -54,8 +59,8 @@ TEST(SharedFolder, AFolderWithoutStatisticsIsLeftAsItWasFound) {
     EXPECT_TRUE(Listing(folder.Path()).empty());
 
     // A player deleted as the only one leaves the lock file until the exit step.
-    ASSERT_TRUE(stats.RecordGame(StoredName("ann"), Won).Ok());
-    ASSERT_TRUE(stats.RemovePlayer(1, StoredName("ann")).Ok());
+    ASSERT_TRUE(stats.RecordGame(Player("ann"), Won).Ok());
+    ASSERT_TRUE(stats.RemovePlayer(0, Player("ann")).Ok());
     EXPECT_TRUE(stats.Backup().Ok());
     EXPECT_TRUE(Listing(folder.Path()).empty());
 }
@@ -63,20 +68,21 @@ TEST(SharedFolder, AFolderWithoutStatisticsIsLeftAsItWasFound) {
 // The statistics folder is made where it is missing; a file in its place, or above it, is named.
 TEST(SharedFolder, TheStatisticsFolderIsMadeOrWhatStandsInItsWayIsSaid) {
     TempFolder base;
-    EXPECT_TRUE(fileio::PrepareFolder(base.Path() / "new" / "deeper").Ok());
+    EXPECT_TRUE(fileio::PrepareFolder(System(), base.Path() / "new" / "deeper").Ok());
     EXPECT_TRUE(fs::is_directory(base.Path() / "new" / "deeper"));
     WriteBytes(base.Path() / "plain", {});
-    EXPECT_EQ(fileio::PrepareFolder(base.Path() / "plain").Error,
+    EXPECT_EQ(fileio::PrepareFolder(System(), base.Path() / "plain").Error,
               "Could not keep the statistics in " + fileio::Shown(base.Path() / "plain") +
                   ": it is not a folder.");
     const fs::path under = base.Path() / "plain" / "sub";
-    EXPECT_EQ(fileio::PrepareFolder(under).Error.rfind(
-                  "Could not create the folder " + fileio::Shown(under) + ": ", 0),
+    EXPECT_EQ(fileio::PrepareFolder(System(), under)
+                  .Error.rfind("Could not create the folder " + fileio::Shown(under) + ": ", 0),
               0u);
 #ifndef _WIN32
     // Used all the same, every step says what is wrong.
     StatsFile misplaced(base.Path() / "plain");
-    for (const Status& done : {Status(misplaced.ReadNames()), misplaced.RecordGame("ANN", Won)}) {
+    for (const Status& done :
+         {Status(misplaced.ReadNames()), misplaced.RecordGame(Player("ANN"), Won)}) {
         EXPECT_NE(done.Error.find(fileio::Shown(base.Path() / "plain") + " is not a folder."),
                   std::string::npos)
             << done.Error;
@@ -97,7 +103,7 @@ TEST(SharedFolder, AFileAnotherProgramHoldsOpenIsWaitedForOrReportedInUse) {
         });
         return step().Error;
     };
-    const auto record = [&](const char* name) { return stats.RecordGame(StoredName(name), Won); };
+    const auto record = [&](const char* name) { return stats.RecordGame(Player(name), Won); };
     WriteBytes(stats.DatPath(), RecordsOf({"ann"}));
     std::ifstream reader(stats.DatPath(), std::ios::binary);
     EXPECT_EQ(whileHeld([&] { reader.close(); }, [&] { return record("bob"); }), "");
@@ -131,11 +137,11 @@ TEST(SharedFolder, FilesTooLargeForTheFormatAreRefusedUnreadAndKept) {
         fs::resize_file(stats.DatPath(), 0);
         fs::resize_file(stats.DatPath(), length);  // sparse: no disk is used
         const std::vector<Status> done{stats.ReadNames(),
-                                       stats.ReadPlayer(1, StoredName("a")),
+                                       stats.ReadPlayer(0, Player("a")),
                                        stats.DeleteWhenEmpty(),
                                        stats.Backup(),
-                                       stats.RecordGame(StoredName("a"), Won),
-                                       stats.RemovePlayer(1, StoredName("a"))};
+                                       stats.RecordGame(Player("a"), Won),
+                                       stats.RemovePlayer(0, Player("a"))};
         for (const Status& status : done) {
             EXPECT_NE(status.Error.find("stats.dat\": it is too large"), std::string::npos)
                 << length << ": " << status.Error;
@@ -180,8 +186,8 @@ TEST(SharedFolder, NoStatisticsFileIsFollowedWaitedOnOrWrittenThrough) {
             };
             expect(stats.ReadNames(), isDat);
             expect(stats.DeleteWhenEmpty(), isDat || isLock);
-            expect(stats.RecordGame(StoredName("ann"), Won), writesFail);
-            expect(stats.RemovePlayer(2, StoredName("bob")), writesFail);
+            expect(stats.RecordGame(Player("ann"), Won), writesFail);
+            expect(stats.RemovePlayer(1, Player("bob")), writesFail);
             expect(stats.Backup(), writesFail || file == "stats.bak");
 
             EXPECT_EQ(ReadBytes(victim), (std::vector<unsigned char>{9, 9, 9}));
@@ -215,7 +221,7 @@ int RecordAsAnotherUser(const fs::path& folder) {
         return done.Ok() ? 0 : done.Error.find("stats.lck\"") != std::string::npos ? 1 : 2;
     };
     const Status foreseen = stats.CheckRecordable();  // said before a game, word for word
-    const Status done = stats.RecordGame(StoredName("ann"), Won);
+    const Status done = stats.RecordGame(Player("ann"), Won);
     const int recorded = outcome(done);
     return recorded + (outcome(stats.Backup()) == recorded ? 0 : 4) +
            (stats.ReadNames().Ok() || stats.DeleteWhenEmpty().Ok() ? 0 : 8) +
@@ -270,7 +276,7 @@ TEST(SharedFolder, RewritesKeepTheFilesModeOwnerAndGroupAndTheLockFileTakesThem)
         WriteBytes(stats.DatPath(), RecordsOf({"ann"}));
         ASSERT_EQ(::chown(stats.DatPath().c_str(), owner, group), 0);
         ASSERT_EQ(::chmod(stats.DatPath().c_str(), mode), 0);
-        ASSERT_TRUE(stats.RecordGame(StoredName("bob"), Won).Ok());
+        ASSERT_TRUE(stats.RecordGame(Player("bob"), Won).Ok());
         ASSERT_TRUE(stats.Backup().Ok());
         for (const fs::path& path : {stats.DatPath(), stats.LockPath(), stats.BakPath()}) {
             struct stat st = {};
@@ -288,18 +294,20 @@ TEST(SharedFolder, RewritesKeepTheFilesModeOwnerAndGroupAndTheLockFileTakesThem)
 TEST(SharedFolder, ALockFileRemovedWhileWaitedForIsTakenAfresh) {
     TempFolder folder;
     const fs::path lock = folder / "stats.lck", dat = folder / "stats.dat";
-    auto first = fileio::FolderLock::Acquire(lock, dat, fileio::Need::Write);
+    auto first = fileio::FolderLock::Acquire(System(), lock, dat, fileio::Need::Write);
     ASSERT_TRUE(first.Ok());
-    std::shared_ptr<fileio::FolderLock> second;
-    std::thread waiting(
-        [&] { second = fileio::FolderLock::Acquire(lock, dat, fileio::Need::Write).Value; });
+    fileio::FolderLock second;
+    std::thread waiting([&] {
+        second =
+            std::move(fileio::FolderLock::Acquire(System(), lock, dat, fileio::Need::Write).Value);
+    });
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    first.Value->RemoveFile();
-    first.Value.reset();
+    first.Value.RemoveFile();
+    first.Value = fileio::FolderLock();
     waiting.join();
-    ASSERT_TRUE(second);
-    const auto third =
-        fileio::FolderLock::Acquire(lock, dat, fileio::Need::Write, std::chrono::milliseconds(200));
+    ASSERT_EQ(second.Held(), fileio::FolderLock::State::Held);
+    const auto third = fileio::FolderLock::Acquire(System(), lock, dat, fileio::Need::Write,
+                                                   std::chrono::milliseconds(200));
     EXPECT_FALSE(third.Ok());
     EXPECT_NE(third.Error.find("in use"), std::string::npos) << third.Error;
 }
@@ -326,18 +334,18 @@ int TakePart(int role, Spoil spoil, const fs::path& folder, const fs::path& resu
 #ifndef _WIN32
     if (spoil == Spoil::LockOfAnotherUser) BecomeAnotherUser();
 #endif
+    FaultyFiles files;
     if (spoil == Spoil::ClassicLockOnly) {
-        fileio::SetFaultHook([](fileio::Step s, const fs::path&) {
-            return s == fileio::Step::OfdLock ? EINVAL : 0;
-        });
+        files.Fail(
+            [](FaultyFiles::Step s) { return s == FaultyFiles::Step::OfdLock ? EINVAL : 0; });
     }
-    StatsFile stats(folder);
+    StatsFile stats(folder, files);
     if (role < Recorders) {
         int own = 0, shared = 0, unexplained = 0;
         for (int game = 0; game < GamesEach; ++game) {
             const bool mine = game % 2 == 0;
             const Status done =
-                stats.RecordGame(StoredName(mine ? "p" + std::to_string(role) : "shared"), Won);
+                stats.RecordGame(Player(mine ? "p" + std::to_string(role) : "shared"), Won);
             if (done.Ok())
                 ++(mine ? own : shared);
             else if (done.Error.find("stats.lck") == std::string::npos)
@@ -348,19 +356,21 @@ int TakePart(int role, Spoil spoil, const fs::path& folder, const fs::path& resu
     }
     for (int round = 0; round < 40; ++round) {
         if (role == Recorders) {  // adds and deletes a passing player
-            stats.RecordGame(StoredName("passing"), Won);
+            stats.RecordGame(Player("passing"), Won);
             const auto names = stats.ReadNames().Value;
             for (std::size_t k = 0; k < names.size(); ++k) {
-                if (names[k] == "PASSING") stats.RemovePlayer(static_cast<int>(k) + 1, names[k]);
+                if (names[k] == Player("passing"))
+                    stats.RemovePlayer(static_cast<int>(k), names[k]);
             }
         } else {  // reads the file and every player's figures, as the statistics window does
             // Outside the lock, as any other program may read.
-            const auto raw = fileio::ReadAll(stats.DatPath(), StatsFile::MaxLength);
+            const auto raw = fileio::ReadAll(fileio::PlatformFileSystem::Instance(),
+                                             stats.DatPath(), StatsFile::MaxLength);
             if (raw.Value.Data.size() % RecordSize != 0) return 1;
             const auto names = stats.ReadNames().Value;
             for (std::size_t k = 0; k < names.size(); ++k) {
-                const auto rec = stats.ReadPlayer(static_cast<int>(k) + 1, names[k]).Value;
-                if (rec && (rec->Name != NameField(names[k]) || rec->Wins[0] > rec->NumGames[0]))
+                const auto rec = stats.ReadPlayer(static_cast<int>(k), names[k]).Value;
+                if (rec && (rec->Name != names[k].Field() || rec->Wins[0] > rec->NumGames[0]))
                     return 1;
             }
         }
@@ -403,13 +413,13 @@ TEST(SharedFolder, UnderLoadEveryGameIsCountedOnceOrItsFailureReported) {
         for (int role = 0; role < Recorders; ++role) {
             int own = -1, shared = -1, unexplained = -1;
             std::ifstream(results / std::to_string(role).c_str()) >> own >> shared >> unexplained;
-            EXPECT_EQ(counted[StoredName("p" + std::to_string(role))], own) << role;
+            EXPECT_EQ(counted[Player("p" + std::to_string(role)).Field()], own) << role;
             EXPECT_EQ(unexplained, 0) << role;
             sharedRecorded += shared;
             recordedAll += own + shared;
         }
-        EXPECT_EQ(counted[StoredName("shared")], sharedRecorded);
-        EXPECT_EQ(counted[StoredName("keeper")], 1);
+        EXPECT_EQ(counted[Player("shared").Field()], sharedRecorded);
+        EXPECT_EQ(counted[Player("keeper").Field()], 1);
         const bool spoilt = spoil != Spoil::None && spoil != Spoil::ClassicLockOnly;
         EXPECT_EQ(recordedAll, spoilt ? 0 : Recorders * GamesEach) << static_cast<int>(spoil);
         const auto after = ReadBytes(stats.DatPath());

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "stats/names.h"
+#include "stats/player_name.h"
 #include "stats_files.h"
 
 using namespace vella;
@@ -41,7 +41,7 @@ TEST_F(StatsFileTest, AppendWritesOverStrayTailBytes) {
     std::vector<unsigned char> bytes = RecordsOf({"A", "B", "C", "D", "E"});
     bytes.insert(bytes.end(), 20, 0xEE);
     WriteBytes(stats.DatPath(), bytes);
-    ASSERT_TRUE(stats.RecordGame(StoredName("F"), FinishedGame{0, 0, true, 4}).Ok());
+    ASSERT_TRUE(stats.RecordGame(Player("F"), FinishedGame{0, 0, true, 4}).Ok());
     const auto after = ReadBytes(stats.DatPath());
     ASSERT_EQ(after.size(), 6u * RecordSize);
     EXPECT_EQ(after[715], 'F');
@@ -53,20 +53,20 @@ TEST_F(StatsFileTest, ShortLastRecordReadsZeroFilled) {
     std::vector<unsigned char> bytes = RecordsOf({"A", "B"});
     bytes.resize(RecordSize + 100);
     WriteBytes(stats.DatPath(), bytes);
-    const std::string b = StoredName("B");
-    const auto last = stats.ReadPlayer(2, b).Value;
+    const PlayerName b = Player("B");
+    const auto last = stats.ReadPlayer(1, b).Value;
     ASSERT_TRUE(last);
-    EXPECT_EQ(last->Name, b);
+    EXPECT_EQ(last->Name, b.Field());
     EXPECT_EQ(last->NumGames[0], 2);
     EXPECT_EQ(last->Best[7], 0);
-    EXPECT_FALSE(stats.ReadPlayer(1, b).Value);  // another player's place
-    EXPECT_FALSE(stats.ReadPlayer(3, b).Value);
+    EXPECT_FALSE(stats.ReadPlayer(0, b).Value);  // another player's place
+    EXPECT_FALSE(stats.ReadPlayer(2, b).Value);
 }
 
 TEST_F(StatsFileTest, RemovingRecordTwoOfThreeKeepsTheOthersByteForByte) {
     const auto bytes = RecordsOf({"ANN", "BOB", "CARL"});
     WriteBytes(stats.DatPath(), bytes);
-    EXPECT_EQ(stats.RemovePlayer(2, StoredName("BOB")).Value, 2);
+    EXPECT_EQ(stats.RemovePlayer(1, Player("BOB")).Value, 2);
     const auto after = ReadBytes(stats.DatPath());
     ASSERT_EQ(after.size(), 2u * RecordSize);
     EXPECT_EQ(Slice(after, 1), Slice(bytes, 1));
@@ -75,9 +75,9 @@ TEST_F(StatsFileTest, RemovingRecordTwoOfThreeKeepsTheOthersByteForByte) {
 }
 
 TEST_F(StatsFileTest, RecordingFindsTheLastRecordOfThePlayerOrAppends) {
-    ASSERT_TRUE(stats.RecordGame(StoredName("smith"), FinishedGame{0, 0, true, 5}).Ok());
-    ASSERT_TRUE(stats.RecordGame(StoredName("SMITH"), FinishedGame{1, 2, false, 10}).Ok());
-    ASSERT_TRUE(stats.RecordGame(StoredName("jones"), FinishedGame{0, 0, true, 2}).Ok());
+    ASSERT_TRUE(stats.RecordGame(Player("smith"), FinishedGame{0, 0, true, 5}).Ok());
+    ASSERT_TRUE(stats.RecordGame(Player("SMITH"), FinishedGame{1, 2, false, 10}).Ok());
+    ASSERT_TRUE(stats.RecordGame(Player("jones"), FinishedGame{0, 0, true, 2}).Ok());
     auto all = RecordsIn(stats.DatPath());
     ASSERT_EQ(all.size(), 2u);
     EXPECT_EQ(all[0].NumGames[CellIndex(0, 0)], 1);
@@ -87,8 +87,8 @@ TEST_F(StatsFileTest, RecordingFindsTheLastRecordOfThePlayerOrAppends) {
     EXPECT_EQ(all[1].Name, "JONES          ");
 
     // A deleted player gets a fresh record at the end.
-    ASSERT_TRUE(stats.RemovePlayer(1, StoredName("smith")).Ok());
-    ASSERT_TRUE(stats.RecordGame(StoredName("smith"), FinishedGame{0, 0, true, 3}).Ok());
+    ASSERT_TRUE(stats.RemovePlayer(0, Player("smith")).Ok());
+    ASSERT_TRUE(stats.RecordGame(Player("smith"), FinishedGame{0, 0, true, 3}).Ok());
     all = RecordsIn(stats.DatPath());
     ASSERT_EQ(all.size(), 2u);
     EXPECT_EQ(all[1].Name, "SMITH          ");
@@ -98,7 +98,7 @@ TEST_F(StatsFileTest, RecordingFindsTheLastRecordOfThePlayerOrAppends) {
     // Two records of one name (an old file's): the game goes to the last, the first is kept.
     const auto twice = RecordsOf({"smith", "jones", "smith"});
     WriteBytes(stats.DatPath(), twice);
-    ASSERT_TRUE(stats.RecordGame(StoredName("smith"), FinishedGame{0, 0, true, 3}).Ok());
+    ASSERT_TRUE(stats.RecordGame(Player("smith"), FinishedGame{0, 0, true, 3}).Ok());
     all = RecordsIn(stats.DatPath());
     ASSERT_EQ(all.size(), 3u);
     EXPECT_EQ(all[0].NumGames[0], 1);
@@ -137,11 +137,11 @@ TEST_F(StatsFileTest, NamesAreListedInFileOrderAsStored) {
     std::vector<unsigned char> bytes = RecordsOf({"ann", "bob"});
     bytes.resize(RecordSize + 72);  // a damaged second record, just long enough to count
     WriteBytes(stats.DatPath(), bytes);
-    EXPECT_EQ(stats.ReadNames().Value, (std::vector<std::string>{"ANN", "BOB"}));
+    EXPECT_EQ(stats.ReadNames().Value, (std::vector<PlayerName>{Player("ann"), Player("bob")}));
     WriteBytes(stats.DatPath(), std::vector<unsigned char>(RecordSize + 80, 'Z'));
     const auto names = stats.ReadNames().Value;
     ASSERT_EQ(names.size(), 2u);
-    EXPECT_EQ(names[1], std::string(15, 'Z'));  // 80 bytes hold the whole name
+    EXPECT_EQ(names[1].Text(), std::string(15, 'Z'));  // 80 bytes hold the whole name
 }
 
 }  // namespace
@@ -151,14 +151,14 @@ namespace {
 TEST_F(StatsFileTest, RemovingAPlayerChecksItIsStillThereAndDeletesTheLastOne) {
     const auto bytes = RecordsOf({"ANN", "BOB"});
     WriteBytes(stats.DatPath(), bytes);
-    const auto moved = stats.RemovePlayer(2, StoredName("carl"));  // another copy changed the file
+    const auto moved = stats.RemovePlayer(1, Player("carl"));  // another copy changed the file
     EXPECT_TRUE(moved.Ok() && !moved.Value) << moved.Error;
     EXPECT_EQ(ReadBytes(stats.DatPath()), bytes);
-    EXPECT_FALSE(stats.RemovePlayer(3, StoredName("bob")).Value);
+    EXPECT_FALSE(stats.RemovePlayer(2, Player("bob")).Value);
 
-    EXPECT_EQ(stats.RemovePlayer(1, StoredName("ann")).Value, 1);
+    EXPECT_EQ(stats.RemovePlayer(0, Player("ann")).Value, 1);
     EXPECT_EQ(ReadBytes(stats.DatPath()), std::vector(bytes.begin() + RecordSize, bytes.end()));
-    EXPECT_EQ(stats.RemovePlayer(1, StoredName("bob")).Value, 0);
+    EXPECT_EQ(stats.RemovePlayer(0, Player("bob")).Value, 0);
     EXPECT_FALSE(fs::exists(stats.DatPath()));
 }
 

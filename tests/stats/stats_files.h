@@ -8,9 +8,14 @@
 #include <string>
 #include <vector>
 
-#include "stats/names.h"
+#include "stats/player_name.h"
 #include "stats/player_rec.h"
 #include "stats/stats_file.h"
+
+// A player as a name typed at log-in makes them: "ann" is ANN.
+inline vella::PlayerName Player(const std::string& typed) {
+    return vella::PlayerName::FromTyped(typed).value_or(vella::PlayerName());
+}
 
 // The number of players the file lists (creating an empty file where there is none).
 inline int PlayerCount(vella::StatsFile& stats) {
@@ -54,7 +59,7 @@ inline std::vector<unsigned char> RecordsOf(const std::vector<std::string>& name
     bytes.reserve(names.size() * vella::RecordSize);
     std::int32_t games = 1;
     for (const std::string& name : names) {
-        vella::PlayerRec rec = vella::FreshRecord(vella::StoredName(name));
+        vella::PlayerRec rec = vella::FreshRecord(Player(name));
         rec.NumGames[0] = games++;
         const vella::RecordBytes b = vella::EncodeRecord(rec);
         bytes.insert(bytes.end(), b.begin(), b.end());

@@ -11,7 +11,8 @@
 #include <memory>
 
 #include "input.h"
-#include "play/board_names.h"
+#include "play/messages.h"
+#include "play/speech.h"
 #include "rigs.h"
 #include "text_fits.h"
 #include "ui/image_control.h"

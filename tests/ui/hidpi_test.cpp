@@ -5,7 +5,8 @@
 #include <QtTest>
 
 #include "input.h"
-#include "play/board_names.h"
+#include "play/messages.h"
+#include "play/speech.h"
 #include "rigs.h"
 #include "text_fits.h"
 #include "ui/game_window.h"

@@ -11,7 +11,7 @@
 
 #include "input.h"
 #include "rigs.h"
-#include "stats/names.h"
+#include "stats/player_name.h"
 #include "text_fits.h"
 
 using namespace vella;

@@ -11,10 +11,11 @@
 #include <functional>
 #include <utility>
 
+#include "../stats/stats_files.h"
 #include "input.h"
 #include "play/login_choice.h"
 #include "play/stats_browser.h"
-#include "stats/names.h"
+#include "stats/player_name.h"
 #include "stats/stats_file.h"
 
 using namespace vella;
@@ -113,7 +114,7 @@ class QtModalHostTest : public QObject {
     void logInAndStatisticsWindowsRunOverTheirViews() {
         QTemporaryDir folder;
         StatsFile stats(folder.path().toStdString());
-        QVERIFY(stats.RecordGame(StoredName("ann"), {0, 0, true, 4}).Ok());
+        QVERIFY(stats.RecordGame(Player("ann"), {0, 0, true, 4}).Ok());
         QtModalHost host;
         QStringList shown;
         const auto answer = [&shown](Qt::Key key) {
@@ -127,7 +128,7 @@ class QtModalHostTest : public QObject {
         LoginChoice choice(host, PlayerSession{}, stats.ReadNames().Value);
         answer(Qt::Key_Return);  // the only player is preselected
         host.RunLogin(choice);
-        QCOMPARE(choice.Outcome().Player, PlayerName("ANN"));
+        QCOMPARE(choice.Outcome().Player, Player("ANN"));
         StatsBrowser browser(host, stats);
         QVERIFY(browser.Open({}, GameType::Standard));
         answer(Qt::Key_Escape);

@@ -8,7 +8,8 @@
 #include <QtTest>
 
 #include "input.h"
-#include "play/board_names.h"
+#include "play/messages.h"
+#include "play/speech.h"
 #include "text_fits.h"
 #include "ui/dialog_style.h"
 #include "ui/pictures.h"

@@ -6,10 +6,11 @@
 #include <memory>
 #include <optional>
 
+#include "../stats/faulty_files.h"
 #include "play/login_choice.h"
 #include "play/stats_browser.h"
 #include "scripted_host.h"
-#include "stats/names.h"
+#include "stats/player_name.h"
 #include "stats/stats_file.h"
 #include "ui/game_window.h"
 
@@ -38,7 +39,7 @@ struct DialogRig : ScratchStats {
     // A standard game won in five moves by each of `names`.
     void Players(std::initializer_list<const char*> names) {
         for (const char* name : names) {
-            QVERIFY(stats->RecordGame(vella::StoredName(name), {0, 0, true, 5}).Ok());
+            QVERIFY(stats->RecordGame(Player(name), {0, 0, true, 5}).Ok());
         }
     }
     // What the log-in window shows and takes, offered to `session` on the file's players.
@@ -54,6 +55,7 @@ struct DialogRig : ScratchStats {
 
 // The real game window over scripted modal windows, with a known first secret.
 struct GameRig {
+    FaultyFiles files;
     std::unique_ptr<vella::StatsFile> stats;
     std::unique_ptr<ScriptedHost> host;
     std::unique_ptr<ScriptedRandom> random;

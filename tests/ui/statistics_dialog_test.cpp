@@ -14,7 +14,7 @@
 
 #include "input.h"
 #include "rigs.h"
-#include "stats/names.h"
+#include "stats/player_name.h"
 #include "text_fits.h"
 
 using namespace vella;
@@ -25,7 +25,7 @@ class StatisticsDialogTest : public QObject, private DialogRig {
   private:
     void Record(const char* name, std::int16_t colorSet, std::int16_t type, bool won,
                 std::int16_t moves) {
-        QVERIFY(stats->RecordGame(StoredName(name), FinishedGame{colorSet, type, won, moves}).Ok());
+        QVERIFY(stats->RecordGame(Player(name), FinishedGame{colorSet, type, won, moves}).Ok());
     }
     // Three players, best games 3, 4 and 5 moves, the second logged in.
     void AnnBobCarlWithBobLoggedIn() {
@@ -173,7 +173,7 @@ class StatisticsDialogTest : public QObject, private DialogRig {
             QCOMPARE(frm.focusWidget(), frm.coolButton);
             QVERIFY(frm.isVisible());
         }
-        QVERIFY(StatsFile(folder.path().toStdString()).RemovePlayer(1, "ANN").Ok());
+        QVERIFY(StatsFile(folder.path().toStdString()).RemovePlayer(0, Player("ANN")).Ok());
         host.answers = {Answer::Ok};
         auto browser = Browse();  // on the only player
         StatisticsDialog last(*browser);

@@ -11,7 +11,7 @@
 
 #include "input.h"
 #include "rigs.h"
-#include "stats/names.h"
+#include "stats/player_name.h"
 #include "stats/player_rec.h"
 #include "stats/stats_files.h"
 #include "ui/game_window.h"
@@ -51,7 +51,8 @@ class WholeProgramTest : public QObject, private GameRig {
         QDir(folder.path()).removeRecursively();
         QDir().mkpath(folder.path());
         QVERIFY(QDir::setCurrent(folder.path()));
-        OpenWindow(std::make_unique<StatsFile>());  // the working directory, as in the program
+        OpenWindow(
+            std::make_unique<StatsFile>(std::filesystem::path(), files));  // as in the program
     }
 
     void cleanup() {
@@ -69,11 +70,11 @@ class WholeProgramTest : public QObject, private GameRig {
         input::Click(frm->repeatsBox, Qt::LeftButton);
         Lose();
         int renames = 0;  // Exit closes the window, which runs the shutdown step once
-        fileio::SetFaultHook([&renames](fileio::Step step, const std::filesystem::path&) {
-            return (renames += step == fileio::Step::Rename), 0;
+        files.Fail([&renames](FaultyFiles::Step step) {
+            return (renames += step == FaultyFiles::Step::Rename), 0;
         });
         frm->exitAction->trigger();
-        fileio::SetFaultHook(nullptr);
+        files.Fail(nullptr);
         QCOMPARE(renames, 1);
 
         // The bytes of each cell are proven on the mid-end; here, that the window's clicks and

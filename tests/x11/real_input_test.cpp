@@ -9,7 +9,7 @@
 #include <QtTest>
 
 #include "rigs.h"
-#include "stats/names.h"
+#include "stats/player_name.h"
 #include "ui/game_window.h"
 #include "ui/help_viewer.h"
 #include "ui/image_control.h"

@@ -1,5 +1,5 @@
-// What a player who cannot see the board hears of it.
-#include "play/sentences.h"
+// What a screen reader names and says of the game.
+#include "play/speech.h"
 
 #include <array>
 
@@ -33,18 +33,32 @@ std::string ColorWord(ColorCode code, ColorCode blankCode) {
     return words[code];
 }
 
-std::string HoleSentence(const GameState& game, int hole) {
+std::string HoleText(const GameState& game, int hole) {
     return RowName(hole / RowLength) + ", hole " + std::to_string(hole % RowLength + 1) + ": " +
            ColorWord(game.Board()[hole], game.BlankCode());
 }
 
-std::string ScoreSentence(const GameState& game, int row) {
+std::string ScoreText(const GameState& game, int row) {
+    if (row == game.CurRow()) return RowName(row) + ": current row";
+    if (row > game.CurRow()) return RowName(row) + ": not played yet";
     return RowName(row) + ": " + Score(game, row);
 }
 
 std::string RowSentence(const GameState& game, int row) {
     return RowName(row) + ": " + Colors(game.RowPattern(row), game.BlankCode()) + "; " +
            (row == game.CurRow() ? std::string("current row") : Score(game, row));
+}
+
+std::string PalettePegName(ColorCode color) {
+    return ColorWord(color, NoSecret) + " peg";
+}
+
+std::string PaletteKeyHint(ColorCode color) {
+    return "Key " + std::to_string(color + 1) + " places this colour";
+}
+
+std::string SecretPegName(const Pattern& secret, ColorCode blankCode, int k) {
+    return "secret peg " + std::to_string(k + 1) + ": " + ColorWord(secret[k], blankCode);
 }
 
 std::string SecretSentence(const Pattern& secret, ColorCode blankCode) {

@@ -1,9 +1,7 @@
-// Player names and the Windows-1252 code page of the statistics file.
-#include "stats/names.h"
+// The Windows-1252 code page.
+#include "stats/code_page.h"
 
 #include <array>
-
-#include "stats/player_rec.h"
 
 namespace vella {
 namespace {
@@ -117,58 +115,6 @@ char AnsiLower(char c) {
         default:
             return c;
     }
-}
-
-std::string StoredName(std::string_view ansi) {
-    std::string stored(ansi.substr(0, NameLength));
-    for (char& c : stored) c = AnsiUpper(c);
-    stored.resize(NameLength, ' ');
-    return stored;
-}
-
-std::string_view WithoutPadding(std::string_view stored) {
-    const auto last = stored.find_last_not_of(' ');
-    return last == std::string_view::npos ? std::string_view() : stored.substr(0, last + 1);
-}
-
-std::string DisplayName(std::string_view stored) {
-    // A name of spaces only keeps its first, as its first character is always kept.
-    std::string shown(WithoutPadding(stored.substr(0, NameLength)));
-    if (shown.empty() && !stored.empty()) shown.assign(1, stored.front());
-    for (std::size_t i = 1; i < shown.size(); ++i) shown[i] = AnsiLower(shown[i]);
-    return shown;
-}
-
-std::string NameField(std::string_view name) {
-    std::string field = Utf8ToAnsi(name).substr(0, NameLength);
-    field.resize(NameLength, ' ');
-    return field;
-}
-
-std::string NameOfField(std::string_view field) {
-    return AnsiToUtf8(WithoutPadding(field));
-}
-
-std::optional<std::string> AcceptedName(std::string_view typed) {
-    // The check runs on the 15-character stored form, so that a name whose visible characters
-    // all lie past the cut is refused rather than stored blank.
-    const std::string ansi = Utf8ToAnsi(typed);
-    const std::string stored = StoredName(ansi);
-    if (ansi.empty() || !CheckName(stored)) return std::nullopt;
-    return NameOfField(stored);
-}
-
-std::string DisplayNameOf(std::string_view name) {
-    if (name.empty()) return {};
-    return AnsiToUtf8(DisplayName(NameField(name)));
-}
-
-bool CheckName(std::string_view name) {
-    for (char c : name) {
-        const auto b = static_cast<unsigned char>(c);
-        if ((b > 32 && b < 127) || (b > 160 && b < 255)) return true;
-    }
-    return false;
 }
 
 }  // namespace vella
