@@ -8,9 +8,13 @@
 #include "stats/stats_file.h"
 #include "ui/command_line.h"
 #include "ui/game_window.h"
+#include "ui/late_alt_filter.h"
 #include "ui/launch.h"
 #include "ui/outside_end.h"
+#include "ui/pictures.h"
 #include "ui/qt_modal_host.h"
+#include "ui/settings.h"
+#include "ui/twips.h"
 
 int main(int argc, char* argv[]) {
     // The command line is read before the application exists, so that --help, --version and
@@ -30,10 +34,13 @@ int main(int argc, char* argv[]) {
                                vella::fileio::PlatformFileSystem::Instance(), *line.StatsFolder)
                          : vella::Status{};
 
-    vella::QtModalHost host;
+    app.installEventFilter(new vella::LateAltFilter(&app));
+    vella::Layout layout;
+    vella::Pictures pictures(layout, vella::settings::PegSymbols());
+    vella::QtModalHost host(layout, pictures);
     vella::ClockRandom random;
     vella::StatsFile stats(line.StatsFolder.value_or(std::filesystem::path()));
-    vella::GameWindow window(host, random, stats);
+    vella::GameWindow window(host, random, stats, layout, pictures);
     host.SetParent(&window);
     vella::EndFromOutside(
         &window, [&window] { window.CloseFromOutside(); }, [&window] { window.QuitFromOutside(); });

@@ -1,4 +1,4 @@
-// What the game window shows of the player session.
+// The windows' captions.
 #include "play/captions.h"
 
 namespace vella {
@@ -10,6 +10,11 @@ std::string MainCaption(const PlayerSession& session) {
 
 std::string UserIdCaption(const PlayerSession& session) {
     return session.LoggedIn() ? "&New Player..." : "&Log In...";
+}
+
+const char* ColumnHeader(const StatsView& figures, int k) {
+    static constexpr std::array<const char*, 3> headers{"6 Colors", "7 Colors", "Totals"};
+    return headers[figures.GrandTotal ? 2 : k];
 }
 
 }  // namespace vella

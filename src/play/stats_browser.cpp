@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 
+#include "play/captions.h"
 #include "play/messages.h"
 #include "play/player_deletion.h"
 #include "stats/stats_file.h"
@@ -86,6 +87,11 @@ std::string StatsBrowser::FiguresSentence() const {
         }
     }
     return sentence + ".";
+}
+
+std::string StatsBrowser::FigureName(int row, int column) const {
+    return std::string(RowCaptions[row]) + ", " + ColumnHeader(figures_, column) + ": " +
+           *figures_.Columns[column].Rows()[row];
 }
 
 bool StatsBrowser::DeleteSelected() {

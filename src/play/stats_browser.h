@@ -15,23 +15,6 @@ namespace vella {
 
 class StatsFile;
 
-// The views by number, as the window's buttons name them.
-inline constexpr std::array<const char*, GrandTotalView + 1> ViewNames{
-    "Standard Game",           "Blanks Allowed",
-    "Repeats Allowed",         "Blanks And Repeats Allowed",
-    "Totals For 6 & 7 Colors", "Totals For All Game Types"};
-
-// The captions of the figures' rows, in the order of ColumnFigures::Rows().
-inline constexpr std::array<const char*, 6> RowCaptions{
-    "Games Played",           "Games Won",       "Percent Games Won",
-    "Average Moves Per Game", "Best Game (won)", "Worst Game (won)"};
-
-// The columns' headers; the grand total has one column, headed "Totals".
-inline constexpr std::array<const char*, 3> ColumnHeaders{"6 Colors", "7 Colors", "Totals"};
-inline const char* ColumnHeader(const StatsView& figures, int k) {
-    return ColumnHeaders[figures.GrandTotal ? 2 : k];
-}
-
 class StatsBrowser {
   public:
     StatsBrowser(ModalHost& host, StatsFile& stats);
@@ -50,6 +33,9 @@ class StatsBrowser {
     // What the window shows, as one sentence for a player who cannot see it: the view, then each
     // column's figures with their captions.
     std::string FiguresSentence() const;
+    // The figure of `row` in column `column`, with its row's caption and its column's header,
+    // as a screen reader names it: "Percent Games Won, 6 Colors: 100%".
+    std::string FigureName(int row, int column) const;
 
     void Select(int index);
     void ChooseView(int view);

@@ -9,8 +9,6 @@
 #include <QWindow>
 #include <array>
 
-#include "ui/accessible_names.h"
-
 namespace vella {
 namespace {
 
@@ -100,19 +98,19 @@ void Speak(QWidget* near, const QString& sentence) {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
         QAccessibleAnnouncementEvent announcement(near, sentence);
         announcement.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
-        Notify(&announcement);
+        QAccessible::updateAccessibility(&announcement);
 #endif
     } else {
         static Sentences* sentences = new Sentences;
         QAccessibleEvent focused(sentences->Next(near, sentence), QAccessible::Focus);
-        Notify(&focused);
+        QAccessible::updateAccessibility(&focused);
     }
 }
 
 }  // namespace
 
 void Announce(QWidget* near, const QString& sentence) {
-    if (!near || !Listening()) return;
+    if (!near || !QAccessible::isActive()) return;
     // After the event being handled: a control that takes the focus with it (a radio button
     // chosen by an arrow key) is announced first, and the sentence is the last word.
     QTimer::singleShot(0, near, [near, sentence] { Speak(near, sentence); });

@@ -19,46 +19,36 @@ namespace vella {
 
 namespace {
 
-int twipsPerPixel = DesignedTwipsPerPixel;
-
 // What a window manager's frame may add round a window: borders and a title bar.
 constexpr QSize FrameAllowance(16, 40);
 
 }  // namespace
 
-int TwipsPerPixel() {
-    return twipsPerPixel;
-}
-
-void SetTwipsPerPixel(int twips) {
-    twipsPerPixel = twips;
-}
-
-void FitLayoutToScreen(const QScreen* screen, const QSize& client, int above) {
+void Layout::FitTo(const QScreen* screen, const QSize& client, int above) {
     if (!screen) return;
     const QSize room = screen->availableGeometry().size() - FrameAllowance - QSize(0, above);
-    SetTwipsPerPixel(TwipsPerPixelToFit(client, room));
+    twipsPerPixel_ = TwipsPerPixelToFit(client, room);
 }
 
-QFont DialogFont() {
+QFont DialogFont(const Layout& layout) {
     QFont font;
-    font.setPointSizeF(8 * LayoutScale());
+    font.setPointSizeF(8 * layout.Scale());
     font.setStretch(QFont::SemiCondensed);
     return font;
 }
 
-void SetFont(QWidget* control, double points, bool bold) {
-    QFont font = DialogFont();
-    font.setPointSizeF(points * LayoutScale());
+void SetFont(QWidget* control, const Layout& layout, double points, bool bold) {
+    QFont font = DialogFont(layout);
+    font.setPointSizeF(points * layout.Scale());
     font.setBold(bold);
     control->setFont(font);
 }
 
-void FixDialog(QDialog* dialog, int width, int height) {
+void FixDialog(QDialog* dialog, const Layout& layout, int width, int height) {
     dialog->setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint);
-    dialog->setFixedSize(Twips(width), Twips(height));
-    dialog->setFont(DialogFont());
+    dialog->setFixedSize(layout.Px(width), layout.Px(height));
+    dialog->setFont(DialogFont(layout));
 }
 
 namespace {
@@ -103,9 +93,9 @@ class FitWhenShown final : public QObject {
 
 }  // namespace
 
-void PlaceClientArea(QWidget* window, int left, int top, int above) {
+void PlaceClientArea(QWidget* window, const Layout& layout, int left, int top, int above) {
     window->adjustSize();
-    window->setGeometry(QRect(QPoint(Twips(left), Twips(top) - above), window->size()));
+    window->setGeometry(QRect(QPoint(layout.Px(left), layout.Px(top) - above), window->size()));
     FitWindow(window);
     window->installEventFilter(new FitWhenShown(window));
 }

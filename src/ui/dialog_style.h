@@ -1,5 +1,5 @@
-// The one look of the program's windows: the size of a twip, the designed 8-point font and its
-// larger variants, the fixed dialog frame, and placing a window by its client area.
+// The one look of the program's windows: the designed 8-point font and its larger variants, the
+// fixed dialog frame, and placing a window by its client area.
 #pragma once
 
 class QComboBox;
@@ -12,19 +12,17 @@ class QWidget;
 
 namespace vella {
 
-// Draws every window smaller where `screen` cannot hold, frame and all, the game window's client
-// area of `client` twips with `above` pixels of menu bar over it, as designed.
-void FitLayoutToScreen(const QScreen* screen, const QSize& client, int above);
+class Layout;
 
 // The dialogs' font: the platform's sans-serif family at the designed 8 points, narrowed a
 // little, since the layout was drawn for a narrower face than today's sans-serif defaults.
-QFont DialogFont();
+QFont DialogFont(const Layout& layout);
 
 // Gives `control` the dialogs' font at `points`, bold or regular.
-void SetFont(QWidget* control, double points, bool bold);
+void SetFont(QWidget* control, const Layout& layout, double points, bool bold);
 
 // A fixed-size dialog without minimise and maximise boxes, its client area in twips.
-void FixDialog(QDialog* dialog, int width, int height);
+void FixDialog(QDialog* dialog, const Layout& layout, int width, int height);
 
 // Places `box` at `designed`, wider where its longest entry would not show whole in the font in
 // use, up to the right edge `rightmost`; its drop-down list is as wide as that entry needs.
@@ -32,6 +30,6 @@ void FitToEntries(QComboBox* box, const QRect& designed, int rightmost);
 
 // Puts the top left corner of a top-level window's client area (below its title bar, and for
 // the main window below its menu bar: `above` pixels) at the given screen position in twips.
-void PlaceClientArea(QWidget* window, int left, int top, int above = 0);
+void PlaceClientArea(QWidget* window, const Layout& layout, int left, int top, int above = 0);
 
 }  // namespace vella

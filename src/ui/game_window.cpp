@@ -1,4 +1,5 @@
-// The game window's controls, menus, painting, start-up and shutdown.
+// The game window: its menus and controls, the handlers that forward to the mid-end, the keys
+// that place and remove pegs, painting, and the end of the run.
 #include "ui/game_window.h"
 
 #include <QApplication>
@@ -13,214 +14,184 @@
 #include <QShortcut>
 
 #include "play/captions.h"
+#include "play/speech.h"
 #include "ui/announcer.h"
+#include "ui/board_view.h"
 #include "ui/dialog_style.h"
 #include "ui/help_viewer.h"
-#include "ui/image_control.h"
+#include "ui/palette_view.h"
+#include "ui/peg_drag.h"
+#include "ui/picture_button.h"
 #include "ui/pictures.h"
-#include "ui/screen_fit.h"
+#include "ui/score_view.h"
 #include "ui/settings.h"
 #include "ui/twips.h"
 
 namespace vella {
 namespace {
 
-constexpr int SixColorFrameHeight = 3255;
-constexpr int SevenColorFrameHeight = 3735;
 constexpr QSize ClientTwips(4365, 6780);
 
-QFrame* MakeFrame(QWidget* parent, QRect geometry) {
-    auto* frame = new QFrame(parent);
-    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    frame->setGeometry(geometry);
-    return frame;
+QString Caption(const char* text) {
+    return QString::fromUtf8(text);
 }
 
 }  // namespace
 
-GameWindow::GameWindow(ModalHost& host, RandomSource& random, StatsFile& stats, QWidget* parent)
-    : QMainWindow(parent), play_(host, random, stats) {
-    StartDrag = [this](const DragSource& source, const QPixmap& image) {
-        BeginDrag(source, image);
-    };
-    setWindowIcon(pictures::ProgramIcon());
-    pictures::SetPegSymbols(settings::PegSymbols());
+GameWindow::GameWindow(ModalHost& host, RandomSource& random, StatsFile& stats, Layout& layout,
+                       Pictures& pictures, QWidget* parent)
+    : QMainWindow(parent), play_(host, random, stats), layout_(layout), pictures_(pictures) {
+    setWindowIcon(Pictures::ProgramIcon());
     BuildMenus();
-    FitLayoutToScreen(screen(), ClientTwips, menuBar()->sizeHint().height());
+    layout.FitTo(screen(), ClientTwips, menuBar()->sizeHint().height());
     BuildControls();
     BuildKeyboard();
     play_.Changed = [this] { Paint(); };
     play_.Say = [this](const std::string& sentence) {
         QWidget* focused = QApplication::focusWidget();
-        Announce(focused && focused->window() == this ? focused : checkButton,
+        Announce(focused && focused->window() == this ? focused : checkButton_,
                  QString::fromStdString(sentence));
     };
     play_.StartUp();
 
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    QMainWindow::layout()->setSizeConstraint(QLayout::SetFixedSize);
     // The client area below the menu bar starts at 2835, 1710 twips on the screen.
-    PlaceClientArea(this, 2835, 1710, menuBar()->sizeHint().height());
-    checkButton->setFocus();
+    PlaceClientArea(this, layout_, 2835, 1710, menuBar()->sizeHint().height());
+    checkButton_->setFocus();
 }
 
 GameWindow::~GameWindow() = default;
 
-// The board's holes, and beside them each row's score boxes.
-void GameWindow::BuildBoard(QWidget* client) {
-    board = MakeFrame(client, TwipsRect(60, 120, 2595, 6255));
-    scoreFrame = MakeFrame(client, TwipsRect(2700, 120, 735, 6255));
-    for (int i = 0; i < HoleCount; ++i) {
-        const int r = i / RowLength;
-        const int k = i % RowLength;
-        auto* hole = new ImageControl(i, board);
-        hole->setGeometry(TwipsRect(120 + 600 * k, 240 + 600 * (9 - r), 480, 480));
-        hole->setFrameStyle(QFrame::Box | QFrame::Plain);
-        hole->SetTakesDrops(true);
-        connect(hole, &ImageControl::MouseDown, this, &GameWindow::onHolePress);
-        connect(hole, &ImageControl::DragDrop, this, &GameWindow::onHoleDrop);
-        holes[i] = hole;
+void GameWindow::BuildMenus() {
+    QMenu* stuff = menuBar()->addMenu(Caption(StuffMenuCaption));
+    logInAction_ = stuff->addAction(QString(), this, &GameWindow::onLogIn);
+    stuff->addAction(Caption(ExitCaption), this, &GameWindow::onExit);
 
-        auto* indicator = new QLabel(scoreFrame);
-        const int left = k % 2 == 0 ? 120 : 360;
-        const int top = (k < 2 ? 480 : 240) + 600 * (9 - r);
-        indicator->setGeometry(TwipsRect(left, top, 255, 255));
-        indicator->setFrameStyle(QFrame::Box | QFrame::Plain);
-        indicator->setAutoFillBackground(true);
-        scoreBoxes[i] = indicator;
-    }
+    QMenu* options = menuBar()->addMenu(Caption(OptionsMenuCaption));
+    sixColorsAction_ =
+        options->addAction(Caption(SixColorsCaption), this, &GameWindow::onSixColors);
+    sevenColorsAction_ =
+        options->addAction(Caption(SevenColorsCaption), this, &GameWindow::onSevenColors);
+    options->addSeparator();
+    keepStatsAction_ =
+        options->addAction(Caption(KeepStatsCaption), this, &GameWindow::onKeepStats);
+    options->addSeparator();
+    pegSymbolsAction_ =
+        options->addAction(Caption(PegSymbolsCaption), this, &GameWindow::onPegSymbols);
+    pegSymbolsAction_->setStatusTip(Caption(PegSymbolsTip));
+    pegSymbolsAction_->setWhatsThis(pegSymbolsAction_->statusTip());
+    for (QAction* item :
+         {sixColorsAction_, sevenColorsAction_, keepStatsAction_, pegSymbolsAction_})
+        item->setCheckable(true);
+
+    QMenu* help = menuBar()->addMenu(Caption(HelpMenuCaption));
+    help->addAction(Caption(ContentsCaption), this, &GameWindow::onHelpContents);
+    help->addAction(Caption(AboutCaption), this, &GameWindow::onAbout);
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+            &GameWindow::onHelpContents);
 }
 
 void GameWindow::BuildControls() {
     auto* client = new QWidget(this);
-    client->setFixedSize(Twips(ClientTwips.width()), Twips(ClientTwips.height()));
-    client->setFont(DialogFont());
+    client->setFixedSize(layout_.Px(ClientTwips.width()), layout_.Px(ClientTwips.height()));
+    client->setFont(DialogFont(layout_));
     setCentralWidget(client);
-    BuildBoard(client);
 
-    statisticsButton = new ImageControl(0, client);
-    statisticsButton->setGeometry(TwipsRect(3540, 300, 675, 480));
-    statisticsButton->setPixmap(pictures::StatsChart());
-    statisticsButton->setScaledContents(true);
-    statisticsButton->MakeButton();
-    connect(statisticsButton, &ImageControl::Click, this, &GameWindow::onShowStatistics);
+    board_ = new BoardView(layout_, client);
+    connect(board_, &BoardView::holePressed, this, &GameWindow::onHolePress);
+    connect(board_, &BoardView::pegDropped, this, &GameWindow::onPegDropped);
+    scores_ = new ScoreView(layout_, client);
 
-    paletteFrame = MakeFrame(client, TwipsRect(3540, 840, 735, SevenColorFrameHeight));
-    for (int i = 0; i < MaxColors; ++i) {
-        auto* color = new ImageControl(i, paletteFrame);
-        color->setGeometry(TwipsRect(120, 240 + 480 * i, 480, 480));
-        color->setPixmap(pictures::Peg(i));
-        connect(color, &ImageControl::MouseDown, this, &GameWindow::onPalettePress);
-        paletteColors[i] = color;
-    }
+    statisticsButton_ = new PictureButton(pictures_.StatsChart(), client);
+    statisticsButton_->setGeometry(layout_.Rect(3540, 300, 675, 480));
+    statisticsButton_->setAccessibleName(Caption(StatisticsButtonName));
+    statisticsButton_->setAccessibleDescription(Caption(StatisticsButtonDescription));
+    connect(statisticsButton_, &PictureButton::clicked, this, &GameWindow::onShowStatistics);
 
-    blankPeg = new QLabel(client);
-    blankPeg->setGeometry(TwipsRect(3660, 4800, 480, 480));
-    blankPeg->setPixmap(pictures::Empty());
+    palette_ = new PaletteView(layout_, client);
+    connect(palette_, &PaletteView::colorPressed, this, &GameWindow::onPalettePress);
+
+    // The design's blank peg beside the palette, never shown.
+    auto* blankPeg = new QLabel(client);
+    blankPeg->setGeometry(layout_.Rect(3660, 4800, 480, 480));
+    blankPeg->setPixmap(pictures_.Empty());
     blankPeg->hide();
 
-    checkButton = new QPushButton(QStringLiteral("?"), client);
-    checkButton->setGeometry(TwipsRect(3540, 5520, 735, 855));
-    SetFont(checkButton, 30, true);
-    checkButton->setFocusPolicy(Qt::StrongFocus);
-    connect(checkButton, &QPushButton::clicked, this, &GameWindow::onCheckRow);
-    checkButton->installEventFilter(this);
+    checkButton_ = new QPushButton(Caption(CheckButtonCaption), client);
+    checkButton_->setGeometry(layout_.Rect(3540, 5520, 735, 855));
+    checkButton_->setAccessibleName(Caption(CheckButtonName));
+    SetFont(checkButton_, layout_, 30, true);
+    checkButton_->setFocusPolicy(Qt::StrongFocus);
+    connect(checkButton_, &QPushButton::clicked, this, &GameWindow::onCheckRow);
+    checkButton_->installEventFilter(this);
 
-    repeatsBox = new QCheckBox(QStringLiteral("Allow Repeated Colors"), client);
-    repeatsBox->setGeometry(TwipsRect(120, 6480, 2295, 255));
-    connect(repeatsBox, &QCheckBox::clicked, this, &GameWindow::onRepeatsClicked);
+    repeatsBox_ = new QCheckBox(Caption(RepeatsCaption), client);
+    repeatsBox_->setGeometry(layout_.Rect(120, 6480, 2295, 255));
+    connect(repeatsBox_, &QCheckBox::clicked, this, &GameWindow::onRepeatsClicked);
 
-    blanksBox = new QCheckBox(QStringLiteral("Allow Blanks"), client);
-    blanksBox->setGeometry(TwipsRect(2640, 6480, 1575, 255));
-    connect(blanksBox, &QCheckBox::clicked, this, &GameWindow::onBlanksClicked);
+    blanksBox_ = new QCheckBox(Caption(BlanksCaption), client);
+    blanksBox_->setGeometry(layout_.Rect(2640, 6480, 1575, 255));
+    connect(blanksBox_, &QCheckBox::clicked, this, &GameWindow::onBlanksClicked);
 
-    setTabOrder(checkButton, blanksBox);
-    setTabOrder(blanksBox, repeatsBox);
-    setTabOrder(repeatsBox, statisticsButton);
+    setTabOrder(checkButton_, blanksBox_);
+    setTabOrder(blanksBox_, repeatsBox_);
+    setTabOrder(repeatsBox_, statisticsButton_);
 }
 
-void GameWindow::BuildMenus() {
-    stuffMenu = menuBar()->addMenu(QStringLiteral("&Stuff"));
-    logInAction = stuffMenu->addAction(QStringLiteral("&Log In..."), this, &GameWindow::onLogIn);
-    exitAction = stuffMenu->addAction(QStringLiteral("E&xit"), this, &GameWindow::onExit);
-
-    optionsMenu = menuBar()->addMenu(QStringLiteral("&Options"));
-    sixColorsAction =
-        optionsMenu->addAction(QStringLiteral("&6 Colors"), this, &GameWindow::onSixColors);
-    sevenColorsAction =
-        optionsMenu->addAction(QStringLiteral("&7 Colors"), this, &GameWindow::onSevenColors);
-    optionsMenu->addSeparator();
-    keepStatsAction =
-        optionsMenu->addAction(QStringLiteral("&Keep Stats"), this, &GameWindow::onKeepStats);
-    optionsMenu->addSeparator();
-    pegSymbolsAction = optionsMenu->addAction(QString::fromUtf8(PegSymbolsCaption), this,
-                                              &GameWindow::onPegSymbols);
-    pegSymbolsAction->setStatusTip(QString::fromUtf8(PegSymbolsTip));
-    pegSymbolsAction->setWhatsThis(pegSymbolsAction->statusTip());
-    for (QAction* item : {sixColorsAction, sevenColorsAction, keepStatsAction, pegSymbolsAction})
-        item->setCheckable(true);
-    pegSymbolsAction->setChecked(pictures::PegSymbols());
-
-    helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
-    helpContentsAction =
-        helpMenu->addAction(QStringLiteral("&Contents"), this, &GameWindow::onHelpContents);
-    aboutAction = helpMenu->addAction(QStringLiteral("&About..."), this, &GameWindow::onAbout);
-
-    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
-    connect(f1, &QShortcut::activated, this, &GameWindow::onHelpContents);
-}
-
-QColor GameWindow::IndicatorColor(Indicator state) {
-    switch (state) {
-        case Indicator::Current:
-            return QColor(255, 0, 0);
-        case Indicator::White:
-            return QColor(255, 255, 255);
-        case Indicator::Black:
-            return QColor(0, 0, 0);
-        case Indicator::Empty:
-            break;
+// For people who do not use a mouse: keys 1 to 7 place a colour as a secondary click on the
+// palette does, Backspace takes out the peg placed last; on "?", Enter checks the row and Up and
+// Down read the rows back (see eventFilter).
+void GameWindow::BuildKeyboard() {
+    for (int i = 0; i < MaxColors; ++i) {
+        connect(new QShortcut(QKeySequence(Qt::Key_1 + i), this), &QShortcut::activated, this,
+                [this, i] { play_.PlaceColor(static_cast<ColorCode>(i)); });
     }
-    return EmptyIndicatorColor(QApplication::palette().color(QPalette::Button));
+    connect(new QShortcut(QKeySequence(Qt::Key_Backspace), this), &QShortcut::activated, this,
+            [this] { play_.TakeBackLast(); });
 }
 
 void GameWindow::Paint() {
-    PaintPalette();
-    PaintBoard();
-    PaintSession();
-    blanksBox->setChecked(play_.Options().BlanksAllowed);
-    repeatsBox->setChecked(play_.Options().RepeatsAllowed);
-    blanksBox->setEnabled(!play_.OptionsLocked());
-    repeatsBox->setEnabled(!play_.OptionsLocked());
+    const GameState& game = play_.Game();
+    const GameOptions& options = play_.Options();
+    palette_->Show(options.Colors, pictures_);
+    board_->Show(game, pictures_);
+    scores_->Show(game);
+    sixColorsAction_->setChecked(options.Colors == ColorSet::Six);
+    sevenColorsAction_->setChecked(options.Colors == ColorSet::Seven);
+    blanksBox_->setChecked(options.BlanksAllowed);
+    repeatsBox_->setChecked(options.RepeatsAllowed);
+    blanksBox_->setEnabled(!play_.OptionsLocked());
+    repeatsBox_->setEnabled(!play_.OptionsLocked());
+    setWindowTitle(QString::fromStdString(MainCaption(play_.Session())));
+    logInAction_->setText(QString::fromStdString(UserIdCaption(play_.Session())));
+    keepStatsAction_->setChecked(play_.Session().KeepStats);
+    pegSymbolsAction_->setChecked(pictures_.PegSymbols());
 }
 
-void GameWindow::PaintBoard() {
-    const GameState& game = Game();
-    const auto indicators = game.Indicators();
-    for (int i = 0; i < HoleCount; ++i) {
-        const ColorCode code = game.Board()[i];
-        holes[i]->setPixmap(code == game.BlankCode() ? pictures::Empty() : pictures::Peg(code));
-        QPalette palette = scoreBoxes[i]->palette();
-        palette.setColor(QPalette::Window, IndicatorColor(indicators[i]));
-        scoreBoxes[i]->setPalette(palette);
+void GameWindow::onRepeatsClicked(bool checked) {
+    play_.AllowRepeats(checked);
+    checkButton_->setFocus();
+}
+
+void GameWindow::onBlanksClicked(bool checked) {
+    play_.AllowBlanks(checked);
+    checkButton_->setFocus();
+}
+
+void GameWindow::onPalettePress(int color, Qt::MouseButton button) {
+    if (button == Qt::LeftButton) {
+        BeginDrag(DragSource{DragSource::Kind::Palette, color}, pictures_.Peg(color));
+    } else if (button == Qt::RightButton) {
+        play_.PlaceColor(static_cast<ColorCode>(color));
     }
-    NameBoard();
 }
 
-void GameWindow::PaintPalette() {
-    for (int i = 0; i < MaxColors; ++i) paletteColors[i]->setPixmap(pictures::Peg(i));
-    const bool seven = play_.Options().Colors == ColorSet::Seven;
-    QRect frame = paletteFrame->geometry();
-    frame.setHeight(Twips(seven ? SevenColorFrameHeight : SixColorFrameHeight));
-    paletteFrame->setGeometry(frame);
-    paletteColors[Color::Yellow]->setVisible(seven);
-    sixColorsAction->setChecked(!seven);
-    sevenColorsAction->setChecked(seven);
-}
-
-void GameWindow::PaintSession() {
-    setWindowTitle(QString::fromStdString(MainCaption(Session())));
-    logInAction->setText(QString::fromStdString(UserIdCaption(Session())));
-    keepStatsAction->setChecked(Session().KeepStats);
+void GameWindow::onHolePress(int hole, Qt::MouseButton button) {
+    if (button == Qt::RightButton) play_.EmptyHole(hole);
+    if (button == Qt::LeftButton && play_.Game().CanDragHole(hole)) {
+        BeginDrag(DragSource{DragSource::Kind::Hole, hole},
+                  pictures_.Peg(play_.Game().Board()[hole]));
+    }
 }
 
 void GameWindow::BeginDrag(const DragSource& source, const QPixmap& image) {
@@ -230,6 +201,27 @@ void GameWindow::BeginDrag(const DragSource& source, const QPixmap& image) {
     drag->setHotSpot(DragHotSpot(image));
     KeepDragOutline(image);
     drag->exec(Qt::MoveAction);
+}
+
+void GameWindow::onShowStatistics() {
+    play_.OpenStatistics();
+    checkButton_->setFocus();
+}
+
+void GameWindow::onExit() {
+    if (play_.MayExit()) close();
+}
+
+// A choice of the player's own, kept for the next run; it changes nothing but the pictures.
+void GameWindow::onPegSymbols() {
+    pictures_.SetPegSymbols(!pictures_.PegSymbols());
+    settings::SetPegSymbols(pictures_.PegSymbols());
+    Paint();
+}
+
+void GameWindow::onHelpContents() {
+    if (!help_) help_ = new HelpViewer(this);
+    help_->ShowContents();
 }
 
 // Every end of the program from its window comes here, once: Exit, the window's close button,
@@ -245,15 +237,15 @@ void GameWindow::CloseFromOutside() {
     close();
 }
 
-// Enter presses the focused "?" as Space does; outside a dialog a button would ignore it.
+// Enter presses the focused "?" as Space does; outside a dialog a button would ignore it. Up
+// and Down read the rows back, for a player who cannot see them.
 bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == checkButton && event->type() == QEvent::KeyPress) {
+    if (watched == checkButton_ && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            checkButton->click();
+            checkButton_->click();
             return true;
         }
-        // Up and Down read the rows back, for a player who cannot see them.
         if (key == Qt::Key_Up || key == Qt::Key_Down) {
             play_.Review(key == Qt::Key_Up ? 1 : -1);
             return true;

@@ -1,86 +1,38 @@
-// The game window: board, score indicators, palette, "?" button, options and menus. A view over
-// the mid-end (Play): its handlers forward the person's input there, and it paints what the
-// game state and the player session hold whenever they change.
+// The game window: board, scores, palette, "?" button, options and menus. A view over the
+// mid-end (Play): its handlers forward the person's input there, and it paints what the game
+// state and the player session hold whenever they change.
 #pragma once
 
 #include <QMainWindow>
 #include <QPointer>
-#include <array>
-#include <functional>
 
 #include "play/play.h"
-#include "ui/image_control.h"
 
 class QCheckBox;
-class QFrame;
-class QLabel;
-class QMenu;
 class QPushButton;
 
 namespace vella {
 
+class BoardView;
 class HelpViewer;
+class Layout;
+class PaletteView;
+class Pictures;
+class PictureButton;
+class ScoreView;
 
 class GameWindow : public QMainWindow {
     Q_OBJECT
 
   public:
-    GameWindow(ModalHost& host, RandomSource& random, StatsFile& stats, QWidget* parent = nullptr);
+    // The window fits `layout` to its screen as it is built; every window drawn after it uses
+    // the same. `pictures` follows Options > Peg Symbols.
+    GameWindow(ModalHost& host, RandomSource& random, StatsFile& stats, Layout& layout,
+               Pictures& pictures, QWidget* parent = nullptr);
     ~GameWindow() override;
 
-    // The controls.
-    QFrame* board = nullptr;
-    std::array<ImageControl*, HoleCount> holes{};
-    QFrame* scoreFrame = nullptr;
-    std::array<QLabel*, HoleCount> scoreBoxes{};
-    ImageControl* statisticsButton = nullptr;
-    QFrame* paletteFrame = nullptr;
-    std::array<ImageControl*, MaxColors> paletteColors{};
-    QLabel* blankPeg = nullptr;
-    QPushButton* checkButton = nullptr;
-    QCheckBox* repeatsBox = nullptr;
-    QCheckBox* blanksBox = nullptr;
-
-    QMenu* stuffMenu = nullptr;
-    QMenu* optionsMenu = nullptr;
-    QMenu* helpMenu = nullptr;
-    QAction* logInAction = nullptr;
-    QAction* exitAction = nullptr;
-    QAction* sixColorsAction = nullptr;
-    QAction* sevenColorsAction = nullptr;
-    QAction* keepStatsAction = nullptr;
-    QAction* pegSymbolsAction = nullptr;
-    QAction* helpContentsAction = nullptr;
-    QAction* aboutAction = nullptr;
-
-    // Event handlers.
-    void onCheckRow() { play_.Submit(); }
-    void onRepeatsClicked(bool checked);
-    void onBlanksClicked(bool checked);
-    void onPalettePress(int index, MouseButton button);
-    void onHolePress(int index, MouseButton button);
-    void onHoleDrop(int index, const DragSource& source) { play_.Drop(index, source); }
-    void onShowStatistics();
-    void onLogIn() { play_.ChangePlayer(); }
-    void onExit();
-    void onSixColors() { play_.ChangeColorSet(ColorSet::Six); }
-    void onSevenColors() { play_.ChangeColorSet(ColorSet::Seven); }
-    void onKeepStats() { play_.ToggleKeepStats(); }
-    void onPegSymbols();
-    void onHelpContents();
-    void onAbout() { play_.About(); }
     // Said once the window shows, where games cannot be recorded.
     void CheckStatistics() { play_.CheckStatistics(); }
-
-    const GameState& Game() const { return play_.Game(); }
-    const PlayerSession& Session() const { return play_.Session(); }
-    HelpViewer* HelpWindow() const;
-
-    // Starts the drag of a peg; tests replace it, since a real drag needs a person.
-    std::function<void(const DragSource&, const QPixmap&)> StartDrag;
-
-    // The colour of an indicator in each state.
-    static QColor IndicatorColor(Indicator state);
 
     // The program is being ended from outside while it goes on running (the end of the
     // session): the window closes, and the shutdown step shows nothing.
@@ -94,21 +46,48 @@ class GameWindow : public QMainWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void BuildControls();
-    void BuildBoard(QWidget* client);
     void BuildMenus();
+    void BuildControls();
     void BuildKeyboard();
-    void NameBoard();
+
+    void onCheckRow() { play_.Submit(); }
+    void onRepeatsClicked(bool checked);
+    void onBlanksClicked(bool checked);
+    void onPalettePress(int color, Qt::MouseButton button);
+    void onHolePress(int hole, Qt::MouseButton button);
+    void onPegDropped(int hole, const DragSource& source) { play_.Drop(hole, source); }
+    void onShowStatistics();
+    void onLogIn() { play_.ChangePlayer(); }
+    void onExit();
+    void onSixColors() { play_.ChangeColorSet(ColorSet::Six); }
+    void onSevenColors() { play_.ChangeColorSet(ColorSet::Seven); }
+    void onKeepStats() { play_.ToggleKeepStats(); }
+    void onPegSymbols();
+    void onHelpContents();
+    void onAbout() { play_.About(); }
 
     void Paint();
-    void PaintBoard();
-    void PaintPalette();
-    void PaintSession();
     void BeginDrag(const DragSource& source, const QPixmap& image);
 
     Play play_;
+    const Layout& layout_;
+    Pictures& pictures_;
     Play::Ending ending_ = Play::Ending::WindowClosed;
     QPointer<HelpViewer> help_;
+
+    BoardView* board_ = nullptr;
+    ScoreView* scores_ = nullptr;
+    PaletteView* palette_ = nullptr;
+    PictureButton* statisticsButton_ = nullptr;
+    QPushButton* checkButton_ = nullptr;
+    QCheckBox* repeatsBox_ = nullptr;
+    QCheckBox* blanksBox_ = nullptr;
+
+    QAction* logInAction_ = nullptr;
+    QAction* sixColorsAction_ = nullptr;
+    QAction* sevenColorsAction_ = nullptr;
+    QAction* keepStatsAction_ = nullptr;
+    QAction* pegSymbolsAction_ = nullptr;
 };
 
 }  // namespace vella

@@ -7,6 +7,7 @@
 #include <QTextBrowser>
 #include <algorithm>
 
+#include "play/captions.h"
 #include "ui/pictures.h"
 
 namespace vella {
@@ -17,8 +18,8 @@ constexpr int Gap = 8;  // between the game's frame and the viewer's
 }  // namespace
 
 HelpViewer::HelpViewer(QWidget* owner) : QMainWindow(owner, Qt::Window) {
-    setWindowTitle(QStringLiteral("Vellacode Help"));
-    setWindowIcon(pictures::ProgramIcon());
+    setWindowTitle(QString::fromUtf8(HelpTitle));
+    setWindowIcon(Pictures::ProgramIcon());
     setAttribute(Qt::WA_DeleteOnClose);
     browser_ = new QTextBrowser(this);
     browser_->setOpenLinks(true);

@@ -17,8 +17,6 @@ class HelpViewer : public QMainWindow {
     // Opens the viewer on the contents page, or brings it to the front.
     void ShowContents();
 
-    QTextBrowser* Browser() const { return browser_; }
-
     // Where a window of `size` goes beside `owner` on `screen`: to its right, else to its left,
     // else on the side with more room, as far from the owner as the screen allows; top edges
     // level where the screen allows.

@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
+#include "play/captions.h"
 #include "play/login_choice.h"
 #include "ui/dialog_style.h"
 #include "ui/named_combo_box.h"
@@ -18,24 +19,24 @@
 
 namespace vella {
 
-LoginDialog::LoginDialog(LoginChoice& choice, QWidget* parent) : QDialog(parent), choice_(choice) {
-    setWindowTitle(QStringLiteral("¿Quién Es Usted?"));
-    setWindowIcon(pictures::LoginIcon());
-    FixDialog(this, 2910, 1935);
+LoginDialog::LoginDialog(LoginChoice& choice, const Layout& layout, QWidget* parent)
+    : QDialog(parent), choice_(choice) {
+    setWindowTitle(QString::fromUtf8(LoginTitle));
+    setWindowIcon(Pictures::LoginIcon());
+    FixDialog(this, layout, 2910, 1935);
 
-    explanation =
-        new QLabel(QStringLiteral("We need your name if you want us to keep stats on you."), this);
-    explanation->setGeometry(TwipsRect(120, 120, 2655, 495));
+    explanation = new QLabel(QString::fromUtf8(LoginExplanation), this);
+    explanation->setGeometry(layout.Rect(120, 120, 2655, 495));
     explanation->setAlignment(Qt::AlignCenter);
     explanation->setWordWrap(true);
     explanation->setFrameStyle(QFrame::Box | QFrame::Plain);
 
-    prompt = new QLabel(QStringLiteral("Type your \"User ID\""), this);
-    prompt->setGeometry(TwipsRect(120, 720, 2655, 255));
+    prompt = new QLabel(QString::fromUtf8(LoginPrompt), this);
+    prompt->setGeometry(layout.Rect(120, 720, 2655, 255));
 
     // Named "User ID" however much has been typed into it.
     nameBox = new NamedComboBox(this, [](const QComboBox& box) { return box.accessibleName(); });
-    nameBox->setGeometry(TwipsRect(120, 960, 2055, 315));
+    nameBox->setGeometry(layout.Rect(120, 960, 2055, 315));
     nameBox->setEditable(true);
     nameBox->setInsertPolicy(QComboBox::NoInsert);
     nameBox->setCompleter(nullptr);
@@ -45,21 +46,21 @@ LoginDialog::LoginDialog(LoginChoice& choice, QWidget* parent) : QDialog(parent)
     nameBox->lineEdit()->setAttribute(Qt::WA_InputMethodEnabled, false);
     nameBox->installEventFilter(this);
     nameBox->lineEdit()->installEventFilter(this);
-    nameBox->setAccessibleName(QStringLiteral("User ID"));
+    nameBox->setAccessibleName(QString::fromUtf8(NameBoxName));
     connect(nameBox, &QComboBox::activated, this, &LoginDialog::onEntryChosen);
     nameBox->setAccessibleDescription(explanation->text());
 
-    okButton = new QPushButton(QStringLiteral("OK"), this);
-    okButton->setGeometry(TwipsRect(120, 1440, 1215, 375));
+    okButton = new QPushButton(QString::fromUtf8(OkCaption), this);
+    okButton->setGeometry(layout.Rect(120, 1440, 1215, 375));
     okButton->setDefault(true);
     connect(okButton, &QPushButton::clicked, this, &LoginDialog::onOk);
 
-    cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
-    cancelButton->setGeometry(TwipsRect(1440, 1440, 1335, 375));
+    cancelButton = new QPushButton(QString::fromUtf8(CancelCaption), this);
+    cancelButton->setGeometry(layout.Rect(1440, 1440, 1335, 375));
     connect(cancelButton, &QPushButton::clicked, this, &LoginDialog::onCancel);
 
-    noStatsButton = new QPushButton(QStringLiteral("No Keep Stats"), this);
-    noStatsButton->setGeometry(TwipsRect(1440, 1440, 1335, 375));
+    noStatsButton = new QPushButton(QString::fromUtf8(NoKeepStatsCaption), this);
+    noStatsButton->setGeometry(layout.Rect(1440, 1440, 1335, 375));
     connect(noStatsButton, &QPushButton::clicked, this, &LoginDialog::onNoKeepStats);
 
     setTabOrder(nameBox, okButton);
@@ -68,7 +69,7 @@ LoginDialog::LoginDialog(LoginChoice& choice, QWidget* parent) : QDialog(parent)
 
     ShowChoice();
     nameBox->setFocus();
-    PlaceClientArea(this, 3525, 2100);
+    PlaceClientArea(this, layout, 3525, 2100);
 }
 
 void LoginDialog::ShowChoice() {

@@ -11,13 +11,14 @@ class QPushButton;
 
 namespace vella {
 
+class Layout;
 class LoginChoice;
 
 class LoginDialog : public QDialog {
     Q_OBJECT
 
   public:
-    explicit LoginDialog(LoginChoice& choice, QWidget* parent = nullptr);
+    LoginDialog(LoginChoice& choice, const Layout& layout, QWidget* parent = nullptr);
 
     QLabel* explanation = nullptr;
     QLabel* prompt = nullptr;

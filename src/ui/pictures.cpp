@@ -6,7 +6,7 @@
 
 #include "ui/twips.h"
 
-namespace vella::pictures {
+namespace vella {
 namespace {
 
 QPixmap Design(const QString& name) {
@@ -16,19 +16,6 @@ QPixmap Design(const QString& name) {
         return sharp;
     }
     return QPixmap(QStringLiteral(":/assets/%1.xpm").arg(name));
-}
-
-// Where the windows are drawn smaller than designed, so is every picture, smoothly.
-QPixmap Load(const QString& name) {
-    const QPixmap design = Design(name);
-    if (LayoutScale() >= 1.0) return design;
-    return design.scaled(design.size() * LayoutScale(), Qt::IgnoreAspectRatio,
-                         Qt::SmoothTransformation);
-}
-
-bool& SymbolsOn() {
-    static bool on = false;
-    return on;
 }
 
 QIcon Icon(std::initializer_list<const char*> names) {
@@ -42,36 +29,36 @@ QIcon Icon(std::initializer_list<const char*> names) {
 
 }  // namespace
 
-QPixmap Peg(int colorCode) {
-    return Load((SymbolsOn() ? QStringLiteral("peg%1s") : QStringLiteral("peg%1")).arg(colorCode));
+// Where the windows are drawn smaller than designed, so is every picture, smoothly.
+QPixmap Pictures::Load(const QString& name) const {
+    const QPixmap design = Design(name);
+    if (layout_.Scale() >= 1.0) return design;
+    return design.scaled(design.size() * layout_.Scale(), Qt::IgnoreAspectRatio,
+                         Qt::SmoothTransformation);
 }
 
-void SetPegSymbols(bool on) {
-    SymbolsOn() = on;
+QPixmap Pictures::Peg(int colorCode) const {
+    return Load((pegSymbols_ ? QStringLiteral("peg%1s") : QStringLiteral("peg%1")).arg(colorCode));
 }
 
-bool PegSymbols() {
-    return SymbolsOn();
-}
-
-QPixmap Empty() {
+QPixmap Pictures::Empty() const {
     return Load(QStringLiteral("empty"));
 }
 
-QPixmap StatsChart() {
+QPixmap Pictures::StatsChart() const {
     return Load(QStringLiteral("stats32"));
 }
 
-QIcon ProgramIcon() {
+QIcon Pictures::ProgramIcon() {
     return Icon({"program"});
 }
 
-QIcon StatsIcon() {
+QIcon Pictures::StatsIcon() {
     return Icon({"stats32", "stats16"});
 }
 
-QIcon LoginIcon() {
+QIcon Pictures::LoginIcon() {
     return Icon({"login32", "login16"});
 }
 
-}  // namespace vella::pictures
+}  // namespace vella

@@ -134,17 +134,17 @@ void QtModalHost::ShowResult(const ResultRequest& request) {
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 50);
         }
     }
-    ResultDialog window(request, parent_);
+    ResultDialog window(request, layout_, pictures_, parent_);
     window.exec();
 }
 
 void QtModalHost::RunLogin(LoginChoice& choice) {
-    LoginDialog window(choice, parent_);
+    LoginDialog window(choice, layout_, parent_);
     window.exec();
 }
 
 void QtModalHost::RunStatistics(StatsBrowser& browser) {
-    StatisticsDialog window(browser, parent_);
+    StatisticsDialog window(browser, layout_, parent_);
     window.exec();
 }
 

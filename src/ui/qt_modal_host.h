@@ -8,8 +8,15 @@
 
 namespace vella {
 
+class Layout;
+class Pictures;
+
 class QtModalHost final : public ModalHost {
   public:
+    // The windows are drawn to `layout`, pegs as `pictures` draws them.
+    QtModalHost(const Layout& layout, const Pictures& pictures)
+        : layout_(layout), pictures_(pictures) {}
+
     void SetParent(QWidget* parent) { parent_ = parent; }
 
     Answer Message(const MessageRequest& request) override;
@@ -19,6 +26,8 @@ class QtModalHost final : public ModalHost {
     void WriteToConsole(const std::string& text) override;
 
   private:
+    const Layout& layout_;
+    const Pictures& pictures_;
     QPointer<QWidget> parent_;
 };
 

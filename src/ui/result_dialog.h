@@ -7,32 +7,32 @@
 
 #include "play/modal_host.h"
 
-class QGroupBox;
 class QLabel;
 class QPushButton;
 class QTimer;
 
 namespace vella {
 
+class Layout;
+class Pictures;
+
 class ResultDialog : public QDialog {
     Q_OBJECT
 
   public:
-    explicit ResultDialog(const ResultRequest& request, QWidget* parent = nullptr);
+    ResultDialog(const ResultRequest& request, const Layout& layout, const Pictures& pictures,
+                 QWidget* parent = nullptr);
 
-    QLabel* message = nullptr;
-    QGroupBox* secretGroup = nullptr;
-    std::array<QLabel*, RowLength> secretPegs{};
-    QPushButton* okButton = nullptr;
-    QTimer* blinkTimer = nullptr;
-
-    bool messageHidden = false;
-
+  private:
+    void ShowOutcome(const ResultRequest& request, const Pictures& pictures);
     void onBlink();
     void onOk();
 
-  private:
-    void ShowOutcome(const ResultRequest& request);
+    const Layout& layout_;
+    QLabel* message_ = nullptr;
+    std::array<QLabel*, RowLength> secretPegs_{};
+    QPushButton* okButton_ = nullptr;
+    QTimer* blinkTimer_ = nullptr;
 };
 
 }  // namespace vella

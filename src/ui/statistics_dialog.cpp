@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <tuple>
 
+#include "play/captions.h"
 #include "play/stats_browser.h"
 #include "ui/accessible_names.h"
 #include "ui/dialog_style.h"
@@ -27,49 +28,50 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, QRect geometry,
 }
 
 // A one-pixel line from (x1, y) to (x2, y), in twips.
-QFrame* MakeLine(QWidget* parent, int x1, int y, int x2) {
+QFrame* MakeLine(QWidget* parent, const Layout& layout, int x1, int y, int x2) {
     auto* line = new QFrame(parent);
     line->setFrameStyle(QFrame::HLine | QFrame::Plain);
     line->setLineWidth(1);
-    line->setGeometry(Twips(x1), Twips(y), Twips(x2) - Twips(x1) + 1, 1);
+    line->setGeometry(layout.Px(x1), layout.Px(y), layout.Px(x2) - layout.Px(x1) + 1, 1);
     return line;
 }
 
 }  // namespace
 
-StatisticsDialog::StatisticsDialog(StatsBrowser& browser, QWidget* parent)
-    : QDialog(parent), browser_(browser) {
-    setWindowTitle(QStringLiteral("Player Stats"));
-    setWindowIcon(pictures::StatsIcon());
-    FixDialog(this, 7065, 3225);
+StatisticsDialog::StatisticsDialog(StatsBrowser& browser, const Layout& layout, QWidget* parent)
+    : QDialog(parent), browser_(browser), layout_(layout) {
+    setWindowTitle(QString::fromUtf8(StatisticsTitle));
+    setWindowIcon(Pictures::StatsIcon());
+    FixDialog(this, layout, 7065, 3225);
     BuildControls();
     Paint();
-    PlaceClientArea(this, 1935, 2130);
+    PlaceClientArea(this, layout, 1935, 2130);
 }
 
 void StatisticsDialog::BuildControls() {
     playerPrompt =
-        MakeLabel(this, QStringLiteral("Select Player:"), TwipsRect(240, 165, 1095, 255));
+        MakeLabel(this, QString::fromUtf8(SelectPlayerCaption), layout_.Rect(240, 165, 1095, 255));
     // Named by the player shown.
     playerBox = new NamedComboBox(this, [](const QComboBox& box) { return box.currentText(); });
-    playerBox->setGeometry(TwipsRect(1320, 120, 1575, 315));
-    SetFont(playerBox, 8.25, true);
+    playerBox->setGeometry(layout_.Rect(1320, 120, 1575, 315));
+    SetFont(playerBox, layout_, 8.25, true);
     connect(playerBox, &QComboBox::currentIndexChanged, this, &StatisticsDialog::onPlayerChosen);
-    playerBox->setAccessibleDescription(QStringLiteral("Select Player"));
+    playerBox->setAccessibleDescription(QString::fromUtf8(SelectPlayerDescription));
 
-    deleteButton = new QPushButton(QStringLiteral("Delete Player"), this);
-    deleteButton->setGeometry(TwipsRect(240, 600, 1335, 270));
+    deleteButton = new QPushButton(QString::fromUtf8(DeletePlayerCaption), this);
+    deleteButton->setGeometry(layout_.Rect(240, 600, 1335, 270));
     connect(deleteButton, &QPushButton::clicked, this, &StatisticsDialog::onDeletePlayer);
 
     const auto header = [this](const char* text, int left) {
-        return MakeLabel(this, QString::fromUtf8(text), TwipsRect(left, 720, 855, 255),
+        return MakeLabel(this, QString::fromUtf8(text), layout_.Rect(left, 720, 855, 255),
                          Qt::AlignHCenter | Qt::AlignTop);
     };
-    sixColorsHeader = header(ColumnHeaders[0], 2160);
-    sevenColorsHeader = header(ColumnHeaders[1], 3240);
-    totalHeader = header(ColumnHeaders[2], 2100);
-    sixColorsRule = MakeLine(this, 2160, 960, 3000);
-    sevenColorsRule = MakeLine(this, 3240, 960, 4080);
+    const StatsView columns{}, total{true, {}};
+    sixColorsHeader = header(ColumnHeader(columns, 0), 2160);
+    sevenColorsHeader = header(ColumnHeader(columns, 1), 3240);
+    totalHeader = header(ColumnHeader(total, 0), 2100);
+    sixColorsRule = MakeLine(this, layout_, 2160, 960, 3000);
+    sevenColorsRule = MakeLine(this, layout_, 3240, 960, 4080);
 
     // Each row: its caption, its width, and a figure under each column header.
     const std::array<std::tuple<QLabel**, int, std::array<QLabel*, 2>*>, 6> rows{
@@ -82,18 +84,18 @@ void StatisticsDialog::BuildControls() {
     for (std::size_t row = 0; row < rows.size(); ++row) {
         const auto& [caption, width, figures] = rows[row];
         const int top = 1080 + 360 * static_cast<int>(row);
-        *caption =
-            MakeLabel(this, QString::fromUtf8(RowCaptions[row]), TwipsRect(120, top, width, 255));
+        *caption = MakeLabel(this, QString::fromUtf8(RowCaptions[row]),
+                             layout_.Rect(120, top, width, 255));
         for (int k = 0; k < 2; ++k) {
             (*figures)[k] = MakeLabel(this, QStringLiteral("0"),
-                                      TwipsRect(k == 0 ? 2280 : 3360, top, 615, 255));
+                                      layout_.Rect(k == 0 ? 2280 : 3360, top, 615, 255));
         }
     }
 
     BuildViewChoice();
 
-    coolButton = new QPushButton(QStringLiteral("Cool"), this);
-    coolButton->setGeometry(TwipsRect(4200, 2760, 2655, 375));
+    coolButton = new QPushButton(QString::fromUtf8(CoolCaption), this);
+    coolButton->setGeometry(layout_.Rect(4200, 2760, 2655, 375));
     coolButton->setDefault(true);
     connect(coolButton, &QPushButton::clicked, this, &StatisticsDialog::onCool);
     setTabOrder(playerBox, deleteButton);
@@ -101,12 +103,12 @@ void StatisticsDialog::BuildControls() {
 
 // The six views to choose from: each game type, each colour count, and everything.
 void StatisticsDialog::BuildViewChoice() {
-    viewGroup = new QGroupBox(QStringLiteral("Select Game Type"), this);
-    viewGroup->setGeometry(TwipsRect(4200, 120, 2655, 2535));
+    viewGroup = new QGroupBox(QString::fromUtf8(ViewChoiceCaption), this);
+    viewGroup->setGeometry(layout_.Rect(4200, 120, 2655, 2535));
     const std::array<QRect, ViewNames.size()> places{
-        TwipsRect(120, 240, 2055, 375),  TwipsRect(120, 600, 2055, 375),
-        TwipsRect(120, 960, 2295, 375),  TwipsRect(120, 1320, 2415, 375),
-        TwipsRect(120, 1800, 2295, 315), TwipsRect(120, 2160, 2295, 255)};
+        layout_.Rect(120, 240, 2055, 375),  layout_.Rect(120, 600, 2055, 375),
+        layout_.Rect(120, 960, 2295, 375),  layout_.Rect(120, 1320, 2415, 375),
+        layout_.Rect(120, 1800, 2295, 315), layout_.Rect(120, 2160, 2295, 255)};
     for (int i = 0; i < 6; ++i) {
         // "&&" shows as one ampersand, not as a mnemonic.
         auto* option = new QRadioButton(
@@ -118,7 +120,7 @@ void StatisticsDialog::BuildViewChoice() {
         });
         viewButtons[i] = option;
     }
-    viewRule = MakeLine(viewGroup, 240, 1740, 2400);
+    viewRule = MakeLine(viewGroup, layout_, 240, 1740, 2400);
 }
 
 void StatisticsDialog::Paint() {
@@ -133,7 +135,7 @@ void StatisticsDialog::Paint() {
             playerBox->clear();
             playerBox->addItems(players);
             // Wider where a name needs it, up to the views' frame.
-            FitToEntries(playerBox, TwipsRect(1320, 120, 1575, 315), Twips(4080));
+            FitToEntries(playerBox, layout_.Rect(1320, 120, 1575, 315), layout_.Px(4080));
         }
         playerBox->setCurrentIndex(browser_.Selected());
         QRadioButton* view = viewButtons[browser_.View()];
@@ -156,9 +158,7 @@ void StatisticsDialog::Paint() {
             label->setVisible(shown);
             if (!shown) continue;
             label->setText(QString::fromStdString(*texts[row]));
-            Rename(label, QStringLiteral("%1, %2: %3")
-                              .arg(QString::fromUtf8(RowCaptions[row]),
-                                   QString::fromUtf8(ColumnHeader(figures, k)), label->text()));
+            Rename(label, QString::fromStdString(browser_.FigureName(static_cast<int>(row), k)));
         }
     }
     sixColorsHeader->setVisible(!figures.GrandTotal);

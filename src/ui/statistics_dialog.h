@@ -15,13 +15,14 @@ class QRadioButton;
 
 namespace vella {
 
+class Layout;
 class StatsBrowser;
 
 class StatisticsDialog : public QDialog {
     Q_OBJECT
 
   public:
-    explicit StatisticsDialog(StatsBrowser& browser, QWidget* parent = nullptr);
+    StatisticsDialog(StatsBrowser& browser, const Layout& layout, QWidget* parent = nullptr);
 
     QLabel* playerPrompt = nullptr;
     QComboBox* playerBox = nullptr;
@@ -60,6 +61,7 @@ class StatisticsDialog : public QDialog {
     void Paint();
 
     StatsBrowser& browser_;
+    const Layout& layout_;
 };
 
 }  // namespace vella

@@ -1,4 +1,8 @@
 // What assistive technology reads, and a whole game played with the keyboard alone.
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
 #include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
@@ -17,10 +21,10 @@
 #include "play/stats_browser.h"
 #include "rigs.h"
 #include "stats/player_name.h"
-#include "ui/accessible_names.h"
 #include "ui/game_window.h"
-#include "ui/image_control.h"
+#include "ui/late_alt_filter.h"
 #include "ui/login_dialog.h"
+#include "ui/peg_hole.h"
 #include "ui/result_dialog.h"
 #include "ui/statistics_dialog.h"
 
@@ -95,8 +99,8 @@ class AccessibilityTest : public QObject, private GameRig {
     void init() {
         scratch.Reset();
         OpenWindow(std::make_unique<StatsFile>(scratch.folder.path().toStdString()),
-                   Pattern{2, 1, 3, 4});  // red, blue, green, cyan
-        frm->keepStatsAction->trigger();  // statistics off: no log-in after a game
+                   Pattern{2, 1, 3, 4});    // red, blue, green, cyan
+        Item(KeepStatsCaption)->trigger();  // statistics off: no log-in after a game
         QVERIFY(input::Activate(frm.get()));
     }
 
@@ -111,50 +115,52 @@ class AccessibilityTest : public QObject, private GameRig {
               "Allow Blanks", "Board", "Scores", "Colors"}) {
             QVERIFY2(names.contains(QString::fromLatin1(expected)), expected);
         }
-        QCOMPARE(frm->paletteColors[Color::Yellow]->accessibleName(), QStringLiteral("yellow peg"));
+        QCOMPARE(PaletteColor(Color::Yellow)->accessibleName(), QStringLiteral("yellow peg"));
         // The statistics picture is a button a screen reader can press.
         QAccessibleInterface* statistics =
-            QAccessible::queryAccessibleInterface(frm->statisticsButton);
+            QAccessible::queryAccessibleInterface(StatisticsButton());
         QCOMPARE(statistics->role(), QAccessible::Button);
         statistics->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        QCOMPARE(host->LastText(), std::string("No stats to show!"));
+        QTRY_COMPARE(host->LastText(), std::string("No stats to show!"));
     }
 
     void aWholeGameWithTheKeyboardAlone() {
-        QCOMPARE(QApplication::focusWidget(), frm->checkButton);
+        QCOMPARE(QApplication::focusWidget(), CheckButton());
         Key(Qt::Key_3);  // red
         Key(Qt::Key_1);  // black
         Key(Qt::Key_2);  // blue
         Key(Qt::Key_7);  // yellow is not in play with six colours
-        QCOMPARE(frm->holes[3]->accessibleName(), QStringLiteral("Row 1, hole 4: empty"));
+        QCOMPARE(Hole(3)->accessibleName(), QStringLiteral("Row 1, hole 4: empty"));
         Key(Qt::Key_4);  // green
-        QCOMPARE(frm->holes[0]->accessibleName(), QStringLiteral("Row 1, hole 1: red"));
+        QCOMPARE(Hole(0)->accessibleName(), QStringLiteral("Row 1, hole 1: red"));
         Key(Qt::Key_Backspace);  // the green just placed
-        QCOMPARE(frm->Game().Board()[3], 6);
+        QCOMPARE(Peg(3), QStringLiteral("empty"));
         Key(Qt::Key_4);
         Key(Qt::Key_Return);  // red black blue green against red blue green cyan
-        QCOMPARE(frm->scoreBoxes[0]->accessibleName(), QStringLiteral("Row 1: 1 black, 2 white"));
-        QCOMPARE(frm->scoreBoxes[4]->accessibleName(), QStringLiteral("Row 2: current row"));
+        QCOMPARE(ScoreBox(0)->accessibleName(), QStringLiteral("Row 1: 1 black, 2 white"));
+        QCOMPARE(ScoreBox(4)->accessibleName(), QStringLiteral("Row 2: current row"));
 
         for (Qt::Key key : {Qt::Key_3, Qt::Key_2, Qt::Key_4, Qt::Key_5}) Key(key);
         Key(Qt::Key_Space);
         QCOMPARE(host->results.size(), size_t(1));
         QVERIFY(host->results[0].Won);
-        QCOMPARE(frm->Game().CurRow(), 0);  // a fresh game
-        QCOMPARE(QApplication::focusWidget(), frm->checkButton);
+        QCOMPARE(ScoreBox(0)->accessibleName(), QStringLiteral("Row 1: current row"));  // afresh
+        QCOMPARE(QApplication::focusWidget(), CheckButton());
     }
 
     // Under a screen reader, Alt+H opens the Help menu before the Alt press itself arrives;
     // that late Alt leaves the menu open, and only an Alt pressed in the menu closes it.
     void aMenuOpenedByItsShortcutStaysOpenUnderAScreenReader() {
+        LateAltFilter lateAlt;  // as the program installs it
+        qApp->installEventFilter(&lateAlt);
         ScreenReaderBridge bridge;
         Key(Qt::Key_H, Qt::AltModifier);
-        QCOMPARE(QApplication::activePopupWidget(), frm->helpMenu);
+        QCOMPARE(QApplication::activePopupWidget(), Menu(HelpMenuCaption));
         bridge.HandOn();
-        QCOMPARE(QApplication::activePopupWidget(), frm->helpMenu);
+        QCOMPARE(QApplication::activePopupWidget(), Menu(HelpMenuCaption));
         Key(Qt::Key_Alt);
         bridge.HandOn();
-        QVERIFY(!frm->helpMenu->isVisible());
+        QVERIFY(!Menu(HelpMenuCaption)->isVisible());
     }
 
     // A changed name is sent, an unchanged one is not, and the sentence is said once, politely,
@@ -162,17 +168,23 @@ class AccessibilityTest : public QObject, private GameRig {
     // otherwise as the focus of an object that carries no role word (a filler).
     void changesAreAnnounced() {
         heard.clear();
-        ObserveAccessibility(Hear);
+        // As a screen reader's arrival does: the platform's accessibility turns on, and every
+        // event it would be sent comes here.
+        QPlatformAccessibility* platform =
+            QGuiApplicationPrivate::platformIntegration()->accessibility();
+        platform->setActive(true);
+        QAccessible::installUpdateHandler(Hear);
         Key(Qt::Key_6);  // magenta into hole 1
         Key(Qt::Key_Backspace);
         QTest::qWait(50);
-        ObserveAccessibility(nullptr);
+        QAccessible::installUpdateHandler(nullptr);
+        platform->setActive(false);
         const auto named = [](QObject* hole) {
             return std::count_if(heard.begin(), heard.end(), [hole](const Heard& h) {
                 return h.type == QAccessible::NameChanged && h.object == hole;
             });
         };
-        QVERIFY(named(frm->holes[0]) > 0 && named(frm->holes[1]) == 0);
+        QVERIFY(named(Hole(0)) > 0 && named(Hole(1)) == 0);
         QList<Heard> said;
         std::copy_if(heard.begin(), heard.end(), std::back_inserter(said), [](const Heard& h) {
             return h.type != QAccessible::NameChanged && h.text.startsWith("Row 1, hole 1: ");
@@ -189,15 +201,15 @@ class AccessibilityTest : public QObject, private GameRig {
         }
         QVERIFY(said[0].about != said[1].about);  // the focus moves, or Orca stays silent
 #endif
-        QCOMPARE(QApplication::focusWidget(), frm->checkButton);
+        QCOMPARE(QApplication::focusWidget(), CheckButton());
     }
 
     void secondaryWindowsNameTheirControls() {
-        ResultDialog result(ResultFor(false, {2, 6, 0, 5}, 6));
-        QCOMPARE(result.secretPegs[1]->accessibleName(), QStringLiteral("secret peg 2: empty"));
+        ResultDialog result(ResultFor(false, {2, 6, 0, 5}, 6), layout, pictures);
+        QVERIFY(Find<QLabel>(&result, "secret peg 2: empty"));
 
         LoginChoice choice(*host, PlayerSession{}, {});
-        LoginDialog login(choice);
+        LoginDialog login(choice, layout);
         login.show();
         QVERIFY(QTest::qWaitForWindowActive(&login));
         input::Type(&login, QStringLiteral("bob"));
@@ -211,7 +223,7 @@ class AccessibilityTest : public QObject, private GameRig {
         stats->RecordGame(Player("ann"), FinishedGame{0, 0, true, 4});
         StatsBrowser browser(*host, *stats);
         QVERIFY(browser.Open({}, GameType::Standard));
-        StatisticsDialog window(browser);
+        StatisticsDialog window(browser, layout);
         QCOMPARE(spoken(window.playerBox, QAccessible::Name), QStringLiteral("ANN"));
         QCOMPARE(window.gamesFigures[0]->accessibleName(),
                  QStringLiteral("Games Played, 6 Colors: 1"));

@@ -15,7 +15,7 @@
 #include "play/speech.h"
 #include "rigs.h"
 #include "text_fits.h"
-#include "ui/image_control.h"
+#include "ui/peg_drag.h"
 #include "ui/pictures.h"
 #include "ui/result_dialog.h"
 #include "ui/screen_fit.h"
@@ -67,14 +67,17 @@ class GameWindowTest : public QObject, private GameRig {
 
   private:
     QTemporaryDir folder;
-    std::vector<DragSource> drags;
-    std::vector<QPixmap> dragPictures;
 
-    void Place(int color) { input::Click(frm->paletteColors[color], Qt::RightButton); }
+    void Place(int color) { input::Click(PaletteColor(color), Qt::RightButton); }
     void PlaceRow(std::initializer_list<int> colors) {
         for (int c : colors) Place(c);
     }
-    void Guess() { input::Click(frm->checkButton, Qt::LeftButton); }
+    void Guess() { input::Click(CheckButton(), Qt::LeftButton); }
+    QStringList Pegs() {
+        QStringList pegs;
+        for (int i = 0; i < HoleCount; ++i) pegs << Peg(i);
+        return pegs;
+    }
 
   private slots:
     // Named as the program names itself: without an organisation, Windows keeps no settings.
@@ -82,12 +85,6 @@ class GameWindowTest : public QObject, private GameRig {
 
     void init() {
         OpenWindow(std::make_unique<StatsFile>(folder.path().toStdString()), Pattern{0, 1, 2, 3});
-        drags.clear();
-        dragPictures.clear();
-        frm->StartDrag = [this](const DragSource& s, const QPixmap& picture) {
-            drags.push_back(s);
-            dragPictures.push_back(picture);
-        };
     }
 
     void cleanup() {
@@ -105,55 +102,51 @@ class GameWindowTest : public QObject, private GameRig {
     }
 
     void controlsSitWhereDesigned() {
-        QCOMPARE(frm->board->geometry(), QRect(4, 8, 173, 417));
-        QCOMPARE(frm->scoreFrame->geometry(), QRect(180, 8, 49, 417));
-        QCOMPARE(frm->holes[0]->geometry(), QRect(8, 376, 32, 32));    // row 0 at the bottom left
-        QCOMPARE(frm->holes[39]->geometry(), QRect(128, 16, 32, 32));  // row 9 at the top right
-        for (int k = 0; k < 4; ++k) {                                  // the lower pair first
-            QCOMPARE(frm->scoreBoxes[k]->geometry(),
-                     QRect(8 + 16 * (k % 2), 392 - 16 * (k / 2), 17, 17));
+        QCOMPARE(Frame(BoardName)->geometry(), QRect(4, 8, 173, 417));
+        QCOMPARE(Frame(ScoresName)->geometry(), QRect(180, 8, 49, 417));
+        QCOMPARE(Hole(0)->geometry(), QRect(8, 376, 32, 32));    // row 0 at the bottom left
+        QCOMPARE(Hole(39)->geometry(), QRect(128, 16, 32, 32));  // row 9 at the top right
+        for (int k = 0; k < 4; ++k) {                            // the lower pair first
+            QCOMPARE(ScoreBox(k)->geometry(), QRect(8 + 16 * (k % 2), 392 - 16 * (k / 2), 17, 17));
         }
-        QCOMPARE(frm->statisticsButton->geometry(), QRect(236, 20, 45, 32));
-        QVERIFY(frm->statisticsButton->hasScaledContents());
-        QCOMPARE(frm->paletteFrame->geometry(), QRect(236, 56, 49, 217));
-        QCOMPARE(frm->paletteColors[5]->geometry(), QRect(8, 176, 32, 32));
-        QCOMPARE(frm->checkButton->geometry(), QRect(236, 368, 49, 57));
-        QCOMPARE(frm->repeatsBox->geometry(), QRect(8, 432, 153, 17));
-        QCOMPARE(frm->blanksBox->geometry(), QRect(176, 432, 105, 17));
-        QVERIFY(frm->blankPeg->isHidden());
+        QCOMPARE(StatisticsButton()->geometry(), QRect(236, 20, 45, 32));
+        QCOMPARE(Frame(PaletteName)->geometry(), QRect(236, 56, 49, 217));
+        QCOMPARE(PaletteColor(5)->geometry(), QRect(8, 176, 32, 32));
+        QCOMPARE(CheckButton()->geometry(), QRect(236, 368, 49, 57));
+        QCOMPARE(RepeatsBox()->geometry(), QRect(8, 432, 153, 17));
+        QCOMPARE(BlanksBox()->geometry(), QRect(176, 432, 105, 17));
         QCOMPARE(ClippedCaptions(frm.get()).join(QStringLiteral("; ")), QString());
     }
 
     void startUpStateIsWhatThePlayerFirstSees() {
-        for (int i = 0; i < 6; ++i) QVERIFY(frm->paletteColors[i]->isVisible());
-        QVERIFY(!frm->paletteColors[6]->isVisible());
+        for (int i = 0; i < 6; ++i) QVERIFY(PaletteColor(i)->isVisible());
+        QVERIFY(!PaletteColor(6)->isVisible());
         for (int i = 0; i < HoleCount; ++i) {
-            QVERIFY(SamePicture(frm->holes[i]->pixmap(), pictures::Empty()));
-            QCOMPARE(Background(frm->scoreBoxes[i]),
-                     i < 4 ? QColor(255, 0, 0) : QColor(148, 148, 148));
+            QVERIFY(SamePicture(Hole(i)->pixmap(), pictures.Empty()));
+            QCOMPARE(Background(ScoreBox(i)), i < 4 ? QColor(255, 0, 0) : QColor(148, 148, 148));
         }
-        QVERIFY(!frm->repeatsBox->isChecked() && frm->repeatsBox->isEnabled());
-        QVERIFY(!frm->blanksBox->isChecked() && frm->blanksBox->isEnabled());
-        QCOMPARE(frm->repeatsBox->text(), QStringLiteral("Allow Repeated Colors"));
-        QCOMPARE(frm->blanksBox->text(), QStringLiteral("Allow Blanks"));
-        QCOMPARE(frm->checkButton->text(), QStringLiteral("?"));
-        QCOMPARE(frm->checkButton->font().pointSize(), 30);
-        QVERIFY(frm->checkButton->font().bold());
-        QCOMPARE(QApplication::focusWidget(), frm->checkButton);
-        QCOMPARE(frm->Game().Secret(), (Pattern{0, 1, 2, 3}));
+        QVERIFY(!RepeatsBox()->isChecked() && RepeatsBox()->isEnabled());
+        QVERIFY(!BlanksBox()->isChecked() && BlanksBox()->isEnabled());
+        QCOMPARE(RepeatsBox()->text(), QStringLiteral("Allow Repeated Colors"));
+        QCOMPARE(BlanksBox()->text(), QStringLiteral("Allow Blanks"));
+        QCOMPARE(CheckButton()->text(), QStringLiteral("?"));
+        QCOMPARE(CheckButton()->font().pointSize(), 30);
+        QVERIFY(CheckButton()->font().bold());
+        QCOMPARE(QApplication::focusWidget(), CheckButton());
     }
 
     void menusReadAsDesigned() {
         QCOMPARE(Captions(frm->menuBar()), (QStringList{"&Stuff", "&Options", "&Help"}));
-        QCOMPARE(Captions(frm->stuffMenu), (QStringList{"&Log In...", "E&xit"}));
-        QCOMPARE(Captions(frm->optionsMenu),
+        QCOMPARE(Captions(Menu(StuffMenuCaption)), (QStringList{"&Log In...", "E&xit"}));
+        QCOMPARE(Captions(Menu(OptionsMenuCaption)),
                  (QStringList{"&6 Colors", "&7 Colors", "-", "&Keep Stats", "-", "Peg &Symbols"}));
-        QCOMPARE(Captions(frm->helpMenu), (QStringList{"&Contents", "&About..."}));
-        QCOMPARE(
-            (QList<bool>{frm->sixColorsAction->isChecked(), frm->sevenColorsAction->isChecked(),
-                         frm->keepStatsAction->isChecked(), frm->pegSymbolsAction->isChecked()}),
-            (QList<bool>{true, false, true, false}));
-        for (QMenu* menu : {frm->stuffMenu, frm->optionsMenu, frm->helpMenu})
+        QCOMPARE(Captions(Menu(HelpMenuCaption)), (QStringList{"&Contents", "&About..."}));
+        QCOMPARE((QList<bool>{
+                     Item(SixColorsCaption)->isChecked(), Item(SevenColorsCaption)->isChecked(),
+                     Item(KeepStatsCaption)->isChecked(), Item(PegSymbolsCaption)->isChecked()}),
+                 (QList<bool>{true, false, true, false}));
+        for (QMenu* menu :
+             {Menu(StuffMenuCaption), Menu(OptionsMenuCaption), Menu(HelpMenuCaption)})
             for (QAction* action : menu->actions()) QVERIFY(action->shortcut().isEmpty());
     }
 
@@ -161,74 +154,64 @@ class GameWindowTest : public QObject, private GameRig {
     // Enter clicks it.
     void tabCyclesGuessBlanksRepeatsAndTheStatisticsPicture() {
         QVERIFY(input::Activate(frm.get()));
-        const QImage plain = frm->statisticsButton->grab().toImage();
+        const QImage plain = StatisticsButton()->grab().toImage();
         for (Qt::Key press : {Qt::Key_Space, Qt::Key_Return}) {
-            frm->checkButton->setFocus();
-            for (QWidget* next : std::initializer_list<QWidget*>{frm->blanksBox, frm->repeatsBox,
-                                                                 frm->statisticsButton}) {
+            CheckButton()->setFocus();
+            for (QWidget* next :
+                 std::initializer_list<QWidget*>{BlanksBox(), RepeatsBox(), StatisticsButton()}) {
                 input::Key(frm.get(), Qt::Key_Tab);
                 QCOMPARE(QApplication::focusWidget(), next);
             }
-            const QImage marked = frm->statisticsButton->grab().toImage();
+            const QImage marked = StatisticsButton()->grab().toImage();
             QCOMPARE(marked.pixelColor(0, marked.height() / 2),
-                     frm->statisticsButton->palette().color(QPalette::Highlight));
+                     StatisticsButton()->palette().color(QPalette::Highlight));
             input::Key(frm.get(), press);
             QCOMPARE(host->LastText(), std::string("No stats to show!"));
-            QCOMPARE(QApplication::focusWidget(), frm->checkButton);
+            QCOMPARE(QApplication::focusWidget(), CheckButton());
         }
         QCOMPARE(host->messages.size(), size_t(2));
-        QCOMPARE(frm->statisticsButton->grab().toImage(), plain);
+        QCOMPARE(StatisticsButton()->grab().toImage(), plain);
         input::Key(frm.get(), Qt::Key_Tab, Qt::ShiftModifier);
-        QCOMPARE(QApplication::focusWidget(), frm->statisticsButton);  // the cycle closes
+        QCOMPARE(QApplication::focusWidget(), StatisticsButton());  // the cycle closes
     }
 
     void secondaryClicksPlaceAndEmptyPegs() {
         PlaceRow({2, 1, 3, 4});
-        QVERIFY(SamePicture(frm->holes[0]->pixmap(), pictures::Peg(2)));
-        QVERIFY(SamePicture(frm->holes[3]->pixmap(), pictures::Peg(4)));
+        QVERIFY(SamePicture(Hole(0)->pixmap(), pictures.Peg(2)));
+        QVERIFY(SamePicture(Hole(3)->pixmap(), pictures.Peg(4)));
         Place(0);  // a full row: replaces column 0
-        QVERIFY(SamePicture(frm->holes[0]->pixmap(), pictures::Peg(0)));
-        input::Click(frm->holes[1], Qt::RightButton);
-        QVERIFY(SamePicture(frm->holes[1]->pixmap(), pictures::Empty()));
-        QCOMPARE(frm->Game().Board()[1], 6);
-        const auto board = frm->Game().Board();
-        input::Click(frm->holes[5], Qt::RightButton);  // another row: nothing
-        QCOMPARE(frm->Game().Board(), board);
+        QVERIFY(SamePicture(Hole(0)->pixmap(), pictures.Peg(0)));
+        input::Click(Hole(1), Qt::RightButton);
+        QVERIFY(SamePicture(Hole(1)->pixmap(), pictures.Empty()));
+        QCOMPARE(Peg(1), QStringLiteral("empty"));
+        const QStringList pegs = Pegs();
+        input::Click(Hole(5), Qt::RightButton);  // another row: nothing
+        QCOMPARE(Pegs(), pegs);
     }
 
     void dropsFromMimeDataAlone() {
-        Drop(frm->holes[2], DragSource{DragSource::Kind::Palette, 5});
-        QVERIFY(SamePicture(frm->holes[2]->pixmap(), pictures::Peg(5)));
-        Drop(frm->holes[0], DragSource{DragSource::Kind::Hole, 2});
-        QVERIFY(SamePicture(frm->holes[0]->pixmap(), pictures::Peg(5)));
-        QVERIFY(SamePicture(frm->holes[2]->pixmap(), pictures::Empty()));
-        Drop(frm->holes[8], DragSource{DragSource::Kind::Palette, 1});  // outside the current row
-        QCOMPARE(frm->Game().Board()[8], 6);
-        Drop(frm->holes[1], DragSource{DragSource::Kind::Palette, 6});  // yellow is not in play
-        QCOMPARE(frm->Game().Board()[1], 6);
+        Drop(Hole(2), DragSource{DragSource::Kind::Palette, 5});
+        QVERIFY(SamePicture(Hole(2)->pixmap(), pictures.Peg(5)));
+        Drop(Hole(0), DragSource{DragSource::Kind::Hole, 2});
+        QVERIFY(SamePicture(Hole(0)->pixmap(), pictures.Peg(5)));
+        QVERIFY(SamePicture(Hole(2)->pixmap(), pictures.Empty()));
+        Drop(Hole(8), DragSource{DragSource::Kind::Palette, 1});  // outside the current row
+        QCOMPARE(Peg(8), QStringLiteral("empty"));
+        Drop(Hole(1), DragSource{DragSource::Kind::Palette, 6});  // yellow is not in play
+        QCOMPARE(Peg(1), QStringLiteral("empty"));
         // Another copy's hole is not this board's to move; its palette is as good as ours.
-        Drop(frm->holes[3], ForeignDrag("hole:0"));
-        QCOMPARE(frm->Game().Board()[0], 5);
-        QCOMPARE(frm->Game().Board()[3], 6);
-        Drop(frm->holes[3], ForeignDrag("palette:2"));
-        QCOMPARE(frm->Game().Board()[3], 2);
-        QVERIFY(!frm->paletteColors[0]->acceptDrops());
-        QVERIFY(frm->holes[0]->acceptDrops());
-    }
-
-    void primaryPressStartsDragsOnlyFromPaletteAndFilledCurrentHoles() {
-        input::Click(frm->paletteColors[3], Qt::LeftButton);
-        input::Click(frm->holes[0], Qt::LeftButton);  // empty hole
-        Place(3);
-        input::Click(frm->holes[0], Qt::LeftButton);
-        QCOMPARE(drags.size(), size_t(2));
-        QVERIFY(drags[0].kind == DragSource::Kind::Palette && drags[0].index == 3);
-        QVERIFY(drags[1].kind == DragSource::Kind::Hole && drags[1].index == 0);
+        Drop(Hole(3), ForeignDrag("hole:0"));
+        QCOMPARE(Peg(0), QStringLiteral("magenta"));
+        QCOMPARE(Peg(3), QStringLiteral("empty"));
+        Drop(Hole(3), ForeignDrag("palette:2"));
+        QCOMPARE(Peg(3), QStringLiteral("red"));
+        QVERIFY(!PaletteColor(0)->acceptDrops());
+        QVERIFY(Hole(0)->acceptDrops());
     }
 
     void enterAndSpacePressTheFocusedGuessButton() {
         QVERIFY(input::Activate(frm.get()));
-        frm->checkButton->setFocus();
+        CheckButton()->setFocus();
         input::Key(frm.get(), Qt::Key_Return);
         input::Key(frm.get(), Qt::Key_Space);
         QCOMPARE(host->messages.size(), size_t(2));  // an empty row, refused twice
@@ -238,80 +221,75 @@ class GameWindowTest : public QObject, private GameRig {
     void scoreIsPaintedWhitesThenBlacksAndOptionsLock() {
         PlaceRow({0, 2, 1, 4});  // against 0 1 2 3: 1 exact, 2 colour only
         Guess();
-        QCOMPARE(Background(frm->scoreBoxes[0]), QColor(Qt::white));
-        QCOMPARE(Background(frm->scoreBoxes[1]), QColor(Qt::white));
-        QCOMPARE(Background(frm->scoreBoxes[2]), QColor(Qt::black));
-        QCOMPARE(Background(frm->scoreBoxes[3]),
-                 QColor(148, 148, 148));  // the button colour, darkened
-        for (int i = 4; i < 8; ++i) QCOMPARE(Background(frm->scoreBoxes[i]), QColor(Qt::red));
-        QVERIFY(!frm->repeatsBox->isEnabled() && !frm->blanksBox->isEnabled());
-        frm->sevenColorsAction->trigger();
+        QCOMPARE(Background(ScoreBox(0)), QColor(Qt::white));
+        QCOMPARE(Background(ScoreBox(1)), QColor(Qt::white));
+        QCOMPARE(Background(ScoreBox(2)), QColor(Qt::black));
+        QCOMPARE(Background(ScoreBox(3)), QColor(148, 148, 148));  // the button colour, darkened
+        for (int i = 4; i < 8; ++i) QCOMPARE(Background(ScoreBox(i)), QColor(Qt::red));
+        QVERIFY(!RepeatsBox()->isEnabled() && !BlanksBox()->isEnabled());
+        Item(SevenColorsCaption)->trigger();
         QCOMPARE(host->LastText(), std::string("Please wait until this game is over."));
-        QVERIFY(frm->sixColorsAction->isChecked() && !frm->sevenColorsAction->isChecked());
-        QVERIFY(!frm->paletteColors[6]->isVisible());
+        QVERIFY(Item(SixColorsCaption)->isChecked() && !Item(SevenColorsCaption)->isChecked());
+        QVERIFY(!PaletteColor(6)->isVisible());
     }
 
     void colourCountAndOptionsChangeBetweenGames() {
         Place(4);
-        frm->sevenColorsAction->trigger();
-        QVERIFY(frm->sevenColorsAction->isChecked() && !frm->sixColorsAction->isChecked());
-        QVERIFY(frm->paletteColors[6]->isVisible());
-        QCOMPARE(frm->paletteFrame->height(), 249);
-        QVERIFY(SamePicture(frm->holes[0]->pixmap(), pictures::Empty()));
-        QCOMPARE(Background(frm->scoreBoxes[0]), QColor(Qt::red));
-        frm->sevenColorsAction->trigger();  // already in force
-        QVERIFY(frm->sevenColorsAction->isChecked());
+        Item(SevenColorsCaption)->trigger();
+        QVERIFY(Item(SevenColorsCaption)->isChecked() && !Item(SixColorsCaption)->isChecked());
+        QVERIFY(PaletteColor(6)->isVisible());
+        QCOMPARE(Frame(PaletteName)->height(), 249);
+        QVERIFY(SamePicture(Hole(0)->pixmap(), pictures.Empty()));
+        QCOMPARE(Background(ScoreBox(0)), QColor(Qt::red));
+        Item(SevenColorsCaption)->trigger();  // already in force
+        QVERIFY(Item(SevenColorsCaption)->isChecked());
         QVERIFY(host->messages.empty());
 
         Place(6);
+        const std::size_t drawn = random->Used();
         random->Queue({7, 6, 5, 4}, 8);
-        input::Click(frm->blanksBox, Qt::LeftButton);
-        QVERIFY(frm->blanksBox->isChecked() && !frm->repeatsBox->isChecked());
-        QCOMPARE(frm->Game().Secret(), (Pattern{7, 6, 5, 4}));
-        QCOMPARE(frm->Game().Board()[0], 6);  // the peg stays
-        QCOMPARE(QApplication::focusWidget(), frm->checkButton);
+        input::Click(BlanksBox(), Qt::LeftButton);
+        QVERIFY(BlanksBox()->isChecked() && !RepeatsBox()->isChecked());
+        QCOMPARE(random->Used(), drawn + 4);         // a new secret
+        QCOMPARE(Peg(0), QStringLiteral("yellow"));  // the peg stays
+        QCOMPARE(QApplication::focusWidget(), CheckButton());
     }
 
-    // Peg symbols: chosen from the menu by keys, on every peg of the board, the palette, the drag
-    // and the result window; nothing else changes; remembered for the next run; off again,
+    // Peg symbols: chosen from the menu by keys, on every peg of the board, the palette and the
+    // result window; nothing else changes; remembered for the next run; off again,
     // every picture is as before, pixel for pixel.
     void pegSymbolsAreShownEverywhereAndRemembered() {
         QSettings().clear();
         PlaceRow({2, 1});
         Guess();  // refused: a game stays as it is through every switch
-        const QPixmap plain = frm->holes[0]->pixmap();
+        const QPixmap plain = Hole(0)->pixmap();
         QVERIFY(input::Activate(frm.get()));
         input::Key(frm.get(), Qt::Key_O, Qt::AltModifier);
         QTRY_VERIFY(QApplication::activePopupWidget());
         input::Key(QApplication::activePopupWidget(), Qt::Key_S);
-        QVERIFY(frm->pegSymbolsAction->isChecked());
-        QVERIFY(
-            SamePicture(frm->holes[0]->pixmap(), QPixmap(QStringLiteral(":/assets/peg2s.xpm"))));
-        QVERIFY(!SamePicture(frm->holes[0]->pixmap(), plain));
+        QVERIFY(Item(PegSymbolsCaption)->isChecked());
+        QVERIFY(SamePicture(Hole(0)->pixmap(), QPixmap(QStringLiteral(":/assets/peg2s.xpm"))));
+        QVERIFY(!SamePicture(Hole(0)->pixmap(), plain));
         for (int i = 0; i < MaxColors; ++i) {
-            QVERIFY(SamePicture(frm->paletteColors[i]->pixmap(),
+            QVERIFY(SamePicture(PaletteColor(i)->pixmap(),
                                 QPixmap(QStringLiteral(":/assets/peg%1s.xpm").arg(i))));
         }
-        QVERIFY(SamePicture(frm->holes[2]->pixmap(), pictures::Empty()));  // the empty hole stays
-        input::Click(frm->paletteColors[4]);
-        input::Click(frm->holes[1]);
-        QCOMPARE(drags.size(), size_t(2));  // the picture that follows the pointer
-        QVERIFY(SamePicture(dragPictures[0], QPixmap(QStringLiteral(":/assets/peg4s.xpm"))));
-        QVERIFY(SamePicture(dragPictures[1], QPixmap(QStringLiteral(":/assets/peg1s.xpm"))));
-        ResultDialog result(ResultFor(false, {3, 4, 5, 0}, 6));
-        QVERIFY(SamePicture(result.secretPegs[1]->pixmap(), pictures::Peg(4)));
+        QVERIFY(SamePicture(Hole(2)->pixmap(), pictures.Empty()));  // the empty hole stays
+        ResultDialog result(ResultFor(false, {3, 4, 5, 0}, 6), layout, pictures);
+        QVERIFY(SamePicture(Find<QLabel>(&result, "secret peg 2: cyan")->pixmap(),
+                            QPixmap(QStringLiteral(":/assets/peg4s.xpm"))));
         QCOMPARE(host->messages.size(), size_t(1));  // only the refused row's
-        QCOMPARE(frm->Game().RowPattern(0), (Pattern{2, 1, 6, 6}));
+        QCOMPARE(Pegs().mid(0, 4), (QStringList{"red", "blue", "empty", "empty"}));
         QCOMPARE(QSettings().value(QStringLiteral("PegSymbols")).toBool(), true);
 
         frm.reset();  // the next run
         OpenWindow(std::make_unique<StatsFile>(folder.path().toStdString()));
-        QVERIFY(frm->pegSymbolsAction->isChecked());
-        QVERIFY(SamePicture(frm->paletteColors[0]->pixmap(),
-                            QPixmap(QStringLiteral(":/assets/peg0s.xpm"))));
-        frm->pegSymbolsAction->trigger();
-        QVERIFY(SamePicture(frm->paletteColors[0]->pixmap(),
-                            QPixmap(QStringLiteral(":/assets/peg0.xpm"))));
+        QVERIFY(Item(PegSymbolsCaption)->isChecked());
+        QVERIFY(
+            SamePicture(PaletteColor(0)->pixmap(), QPixmap(QStringLiteral(":/assets/peg0s.xpm"))));
+        Item(PegSymbolsCaption)->trigger();
+        QVERIFY(
+            SamePicture(PaletteColor(0)->pixmap(), QPixmap(QStringLiteral(":/assets/peg0.xpm"))));
         QCOMPARE(QSettings().value(QStringLiteral("PegSymbols")).toBool(), false);
         QSettings().clear();
     }
@@ -339,7 +317,8 @@ class GameWindowTest : public QObject, private GameRig {
         palette.setColor(QPalette::Button, button);
         palette.setColor(QPalette::Window, button.lightness() > 128 ? Qt::black : Qt::white);
         QApplication::setPalette(palette);
-        const QColor painted = GameWindow::IndicatorColor(Indicator::Empty);
+        Item(SixColorsCaption)->trigger();  // the window paints again
+        const QColor painted = Background(ScoreBox(4));
         QApplication::setPalette(before);
         QCOMPARE(painted.rgb(), empty.rgb());
         const int nearer = empty.toHsl().lightness() + (button.lightness() > 128 ? 1 : -1);
@@ -378,14 +357,14 @@ class GameWindowTest : public QObject, private GameRig {
     }
 
     void firstRowWinShowsTheResultAndStartsAFreshGame() {
-        frm->keepStatsAction->trigger();  // statistics off: no log-in after a game
+        Item(KeepStatsCaption)->trigger();  // statistics off: no log-in after a game
         PlaceRow({0, 1, 2, 3});
         Guess();
         QCOMPARE(host->results.size(), size_t(1));
         // The fresh game is painted: options open, the board empty, row 0 marked.
-        QVERIFY(frm->repeatsBox->isEnabled() && frm->blanksBox->isEnabled());
-        QVERIFY(SamePicture(frm->holes[0]->pixmap(), pictures::Empty()));
-        QCOMPARE(Background(frm->scoreBoxes[0]), QColor(Qt::red));
+        QVERIFY(RepeatsBox()->isEnabled() && BlanksBox()->isEnabled());
+        QVERIFY(SamePicture(Hole(0)->pixmap(), pictures.Empty()));
+        QCOMPARE(Background(ScoreBox(0)), QColor(Qt::red));
     }
 };
 

@@ -11,7 +11,7 @@
 #include "text_fits.h"
 #include "ui/game_window.h"
 #include "ui/help_viewer.h"
-#include "ui/image_control.h"
+#include "ui/peg_hole.h"
 #include "ui/pictures.h"
 #include "ui/result_dialog.h"
 #include "ui/twips.h"
@@ -28,29 +28,29 @@ class HiDpiTest : public QObject, private GameRig {
         scratch.Reset();
         OpenWindow(std::make_unique<StatsFile>(scratch.folder.path().toStdString()));
         QCOMPARE(frm->centralWidget()->size(), QSize(291, 452));
-        QCOMPARE(frm->holes[0]->geometry(), QRect(8, 376, 32, 32));
+        QCOMPARE(Hole(0)->geometry(), QRect(8, 376, 32, 32));
         // The screen, 1600 × 1200 device pixels, is 800 × 600 at this scale: the window is drawn
         // as designed, and wholly on it.
         const QRect screen = frm->screen()->availableGeometry();
         QVERIFY2(screen.contains(frm->frameGeometry()), qPrintable(QDebug::toString(screen)));
 
-        input::Click(frm->paletteColors[2], Qt::RightButton);
-        const QPixmap hole = frm->holes[0]->pixmap();
+        input::Click(PaletteColor(2), Qt::RightButton);
+        const QPixmap hole = Hole(0)->pixmap();
         QCOMPARE(hole.devicePixelRatio(), 2.0);
         QCOMPARE(hole.size(), QSize(64, 64));
         QCOMPARE(hole.toImage(), QImage(QStringLiteral(":/assets/peg2@2x.xpm"))
                                      .convertToFormat(hole.toImage().format()));
-        QCOMPARE(frm->paletteColors[5]->pixmap().size(), QSize(64, 64));
-        QCOMPARE(frm->statisticsButton->pixmap().size(), QSize(64, 64));
+        QCOMPARE(PaletteColor(5)->pixmap().size(), QSize(64, 64));
+        QCOMPARE(pictures.StatsChart().size(), QSize(64, 64));
         QCOMPARE(DragHotSpot(hole), QPoint(16, 16));  // the peg's centre, in logical pixels
 
         // On screen the peg is drawn one device pixel for one: no colour appears that the
         // design, the hole's background or its border does not have (scaling up would blend
         // new ones in), and the body keeps every pixel of the double-size design.
-        const QImage shot = frm->holes[0]->grab().toImage();
+        const QImage shot = Hole(0)->grab().toImage();
         QCOMPARE(shot.size(), QSize(64, 64));
         const QImage design(QStringLiteral(":/assets/peg2@2x.xpm"));
-        QSet<QRgb> allowed{frm->holes[0]->palette().color(QPalette::Window).rgb(),
+        QSet<QRgb> allowed{Hole(0)->palette().color(QPalette::Window).rgb(),
                            QColor(Qt::black).rgb()};
         QSet<QRgb> seen;
         int designRed = 0, shotRed = 0;
@@ -65,11 +65,11 @@ class HiDpiTest : public QObject, private GameRig {
         QVERIFY((seen - allowed).isEmpty());
         QCOMPARE(shotRed, designRed);
 
-        frm->helpContentsAction->trigger();  // a help window larger than the screen is fitted
-        QVERIFY(screen.contains(frm->HelpWindow()->frameGeometry()));
+        Item(ContentsCaption)->trigger();  // a help window larger than the screen is fitted
+        QVERIFY(screen.contains(HelpWindow()->frameGeometry()));
 
-        ResultDialog result(ResultFor(true, {0, 1, 6, 3}, 6));
-        QCOMPARE(result.secretPegs[0]->pixmap().size(), QSize(64, 64));
+        ResultDialog result(ResultFor(true, {0, 1, 6, 3}, 6), layout, pictures);
+        QCOMPARE(Find<QLabel>(&result, "secret peg 1: black")->pixmap().size(), QSize(64, 64));
         QVERIFY(!frm->windowIcon().pixmap(QSize(32, 32)).isNull());
     }
 
@@ -78,13 +78,14 @@ class HiDpiTest : public QObject, private GameRig {
     void aScreenTooSmallDrawsEveryWindowSmaller() {
         OpenWindow(std::make_unique<StatsFile>(std::filesystem::path()));
         QVERIFY(frm->screen()->availableGeometry().contains(frm->frameGeometry()));
-        QVERIFY(LayoutScale() < 0.8 && frm->holes[0]->width() == Twips(480));
-        input::Click(frm->paletteColors[2], Qt::RightButton);
-        QCOMPARE(frm->holes[0]->pixmap().deviceIndependentSize().toSize(), frm->holes[0]->size());
-        QCOMPARE(frm->checkButton->font().pointSizeF(), 30 * LayoutScale());
+        QVERIFY(layout.Scale() < 0.8 && Hole(0)->width() == layout.Px(480));
+        input::Click(PaletteColor(2), Qt::RightButton);
+        QCOMPARE(Hole(0)->pixmap().deviceIndependentSize().toSize(), Hole(0)->size());
+        QCOMPARE(CheckButton()->font().pointSizeF(), 30 * layout.Scale());
         QCOMPARE(ClippedCaptions(frm.get()), QStringList());
-        ResultDialog result(ResultFor(true, {0, 1, 6, 3}, 6));
-        QCOMPARE(result.secretPegs[0]->pixmap().size(), frm->holes[0]->size() * 2);
+        ResultDialog result(ResultFor(true, {0, 1, 6, 3}, 6), layout, pictures);
+        QCOMPARE(Find<QLabel>(&result, "secret peg 1: black")->pixmap().size(),
+                 Hole(0)->size() * 2);
     }
 };
 

@@ -35,7 +35,7 @@ class LoginDialogTest : public QObject, private DialogRig {
 
     void captionsAndLayout() {
         LoginChoice choice = Login();
-        LoginDialog frm(choice);
+        LoginDialog frm(choice, layout);
         QCOMPARE(frm.windowTitle(), QStringLiteral("¿Quién Es Usted?"));
         QCOMPARE(frm.explanation->text(),
                  QStringLiteral("We need your name if you want us to keep stats on you."));
@@ -55,7 +55,7 @@ class LoginDialogTest : public QObject, private DialogRig {
         Players({"ann", "bob"});
         LogIn(session, Player("zed"));
         LoginChoice choice = Login();
-        LoginDialog frm(choice);
+        LoginDialog frm(choice, layout);
         QCOMPARE(frm.nameBox->count(), 3);
         QCOMPARE(frm.nameBox->itemText(2), QStringLiteral("ZED"));
         QCOMPARE(frm.nameBox->currentIndex(), 2);
@@ -64,7 +64,7 @@ class LoginDialogTest : public QObject, private DialogRig {
 
         session = PlayerSession();
         LoginChoice nobody = Login();
-        LoginDialog offering(nobody);
+        LoginDialog offering(nobody, layout);
         QCOMPARE(offering.nameBox->currentIndex(), -1);
         QVERIFY(offering.noStatsButton->isVisibleTo(&offering) &&
                 offering.noStatsButton->isEnabled());
@@ -75,7 +75,7 @@ class LoginDialogTest : public QObject, private DialogRig {
     void typeAheadAsTyped() {
         Players({"bob", "boris"});
         LoginChoice choice = Login();
-        LoginDialog frm(choice);
+        LoginDialog frm(choice, layout);
         Open(frm);
         input::Type(&frm, QStringLiteral("b"));
         QCOMPARE(Shown(frm), QStringLiteral("BOB"));
@@ -93,7 +93,7 @@ class LoginDialogTest : public QObject, private DialogRig {
 
     void tabMovesTheFocusAndTypesNothing() {
         LoginChoice choice = Login();
-        LoginDialog frm(choice);
+        LoginDialog frm(choice, layout);
         Open(frm);
         input::Type(&frm, QStringLiteral("a"));
         input::Key(&frm, Qt::Key_Tab);
@@ -110,7 +110,7 @@ class LoginDialogTest : public QObject, private DialogRig {
     // box presses OK, and Escape leaves with nothing changed.
     void okClosesOnlyWhenTheNameIsTaken() {
         LoginChoice choice = Login();
-        LoginDialog frm(choice);
+        LoginDialog frm(choice, layout);
         Open(frm);
         input::Type(&frm, QStringLiteral("   "));
         input::Click(frm.okButton);
@@ -123,7 +123,7 @@ class LoginDialogTest : public QObject, private DialogRig {
         QCOMPARE(choice.Outcome().Player, Player("   x"));
 
         LoginChoice closed = Login();
-        LoginDialog second(closed);
+        LoginDialog second(closed, layout);
         Open(second);
         input::Type(&second, QStringLiteral("bob"));
         input::Key(&second, Qt::Key_Escape);
@@ -146,7 +146,7 @@ class LoginDialogTest : public QObject, private DialogRig {
         QFETCH(int, key);
         if (loggedIn) LogIn(session, Player("ann"));
         LoginChoice choice = Login();
-        LoginDialog frm(choice);
+        LoginDialog frm(choice, layout);
         Open(frm);
         QPushButton* button = loggedIn ? frm.cancelButton : frm.noStatsButton;
         if (key == 0) {
@@ -166,7 +166,7 @@ class LoginDialogTest : public QObject, private DialogRig {
     void oddInputIsShownAsTypedUntilRefused() {
         Players({"ann", "bob"});
         LoginChoice choice = Login();
-        LoginDialog frm(choice);
+        LoginDialog frm(choice, layout);
         Open(frm);
         input::Type(&frm, QStringLiteral("Zo\U0001F600\u05E9\u05DC"));     // an emoji, Hebrew
         QCOMPARE(Shown(frm), QStringLiteral("ZO\U0001F600\u05E9\u05DC"));  // as typed

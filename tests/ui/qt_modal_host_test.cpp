@@ -11,10 +11,10 @@
 #include <functional>
 #include <utility>
 
-#include "../stats/stats_files.h"
 #include "input.h"
 #include "play/login_choice.h"
 #include "play/stats_browser.h"
+#include "rigs.h"
 #include "stats/player_name.h"
 #include "stats/stats_file.h"
 
@@ -39,7 +39,7 @@ MessageRequest Request(MsgButtons buttons, MsgIcon icon, Answer def) {
 
 }  // namespace
 
-class QtModalHostTest : public QObject {
+class QtModalHostTest : public QObject, private WindowLook {
     Q_OBJECT
 
     QTimer watchdog;
@@ -59,7 +59,7 @@ class QtModalHostTest : public QObject {
 
     // The text is shown as it is written, spaces kept, never read as formatting.
     void okBoxShowsWhatWasAskedAsWrittenAndEscapeAnswersOk() {
-        QtModalHost host;
+        QtModalHost host(layout, pictures);
         MessageRequest request = Request(MsgButtons::Ok, MsgIcon::None, Answer::Ok);
         request.Text = "Stats for <i>x</i>&amp;  will be permanently deleted!";
         const Answer answer = Ask(host, request, [](QMessageBox* box) {
@@ -78,7 +78,7 @@ class QtModalHostTest : public QObject {
     // A folder name wider than the screen is broken across lines, not cut off, and Copy still
     // gives the path as it was written.
     void aPathWiderThanTheScreenWrapsAndCopiesAsWritten() {
-        QtModalHost host;
+        QtModalHost host(layout, pictures);
         const QString path =
             "/home/" + QStringLiteral("Statistikdatei_Nr_1😀").repeated(14) + "/stats.dat";
         MessageRequest request = Request(MsgButtons::Ok, MsgIcon::Exclamation, Answer::Ok);
@@ -97,7 +97,7 @@ class QtModalHostTest : public QObject {
     }
 
     void okCancelDefaultsToCancelAndEscapeCancels() {
-        QtModalHost host;
+        QtModalHost host(layout, pictures);
         Answer answer =
             Ask(host, Request(MsgButtons::OkCancel, MsgIcon::Exclamation, Answer::Cancel),
                 [](QMessageBox* box) {
@@ -115,7 +115,7 @@ class QtModalHostTest : public QObject {
         QTemporaryDir folder;
         StatsFile stats(folder.path().toStdString());
         QVERIFY(stats.RecordGame(Player("ann"), {0, 0, true, 4}).Ok());
-        QtModalHost host;
+        QtModalHost host(layout, pictures);
         QStringList shown;
         const auto answer = [&shown](Qt::Key key) {
             QTimer::singleShot(0, [&shown, key] {
@@ -137,7 +137,7 @@ class QtModalHostTest : public QObject {
     }
 
     void yesNoCannotBeDismissedWithoutAnAnswer() {
-        QtModalHost host;
+        QtModalHost host(layout, pictures);
         Answer answer = Ask(host, Request(MsgButtons::YesNo, MsgIcon::Exclamation, Answer::Yes),
                             [](QMessageBox* box) {
                                 QCOMPARE(box->defaultButton(), box->button(QMessageBox::Yes));

@@ -10,14 +10,28 @@
 #include "input.h"
 #include "play/messages.h"
 #include "play/speech.h"
+#include "rigs.h"
 #include "text_fits.h"
 #include "ui/dialog_style.h"
 #include "ui/pictures.h"
+#include "ui/twips.h"
 
 using namespace vella;
 
 class ResultDialogTest : public QObject {
     Q_OBJECT
+
+  private:
+    Layout layout;
+    Pictures pictures{layout, false};
+
+    // The controls as a person or a screen reader finds them.
+    static QLabel* Message(ResultDialog& frm, const ResultRequest& request) {
+        return Find<QLabel>(&frm, QString::fromStdString(request.Spoken));
+    }
+    static QPushButton* Button(ResultDialog& frm, const ResultRequest& request) {
+        return Find<QPushButton>(&frm, QString::fromStdString(request.Button));
+    }
 
   private slots:
     // The mid-end's words, as given; a won game's message large and blinking, a lost game's
@@ -26,69 +40,67 @@ class ResultDialogTest : public QObject {
         for (const bool won : {true, false}) {
             const ResultRequest request =
                 ResultFor(won, won ? Pattern{0, 6, 2, 5} : Pattern{6, 1, 6, 3}, won ? 7 : 6);
-            ResultDialog frm(request);
+            ResultDialog frm(request, layout, pictures);
+            frm.show();
+            QLabel* message = Message(frm, request);
             QCOMPARE(frm.windowTitle(), QString::fromStdString(request.Title));
-            QCOMPARE(frm.message->text(), QString::fromStdString(request.Message));
-            QCOMPARE(frm.okButton->text(), QString::fromStdString(request.Button));
-            QCOMPARE(frm.message->font().pointSize(), won ? 24 : 10);
-            QVERIFY(frm.message->font().bold());
-            QCOMPARE(frm.message->palette().color(QPalette::WindowText), QColor(255, 255, 0));
-            QCOMPARE(frm.blinkTimer->isActive(), won);
+            QCOMPARE(message->text(), QString::fromStdString(request.Message));
+            QCOMPARE(message->font().pointSize(), won ? 24 : 10);
+            QVERIFY(message->font().bold());
+            QCOMPARE(message->palette().color(QPalette::WindowText), QColor(255, 255, 0));
             for (int i = 0; i < 4; ++i) {
                 const ColorCode code = request.Secret[i];
-                QCOMPARE(frm.secretPegs[i]->pixmap().toImage(),
-                         (code == request.BlankCode ? pictures::Empty() : pictures::Peg(code))
-                             .toImage());
-                QCOMPARE(frm.secretPegs[i]->geometry(), QRect(28 + 40 * i, 24, 32, 32));
+                QLabel* peg = Find<QLabel>(&frm, QString::fromStdString(request.PegNames[i]));
+                QCOMPARE(
+                    peg->pixmap().toImage(),
+                    (code == request.BlankCode ? pictures.Empty() : pictures.Peg(code)).toImage());
+                QCOMPARE(peg->geometry(), QRect(28 + 40 * i, 24, 32, 32));
             }
+            // A win blinks: hidden after 500 ms, shown again 800 ms later; a loss does not.
+            QTest::qWait(700);
+            QCOMPARE(message->isVisible(), !won);
+            if (won) QTRY_VERIFY_WITH_TIMEOUT(message->isVisible(), 1000);
         }
     }
 
     void layoutAndFonts() {
-        ResultDialog frm(ResultFor(true, {0, 1, 2, 3}, 6));
-        QCOMPARE(frm.message->alignment(), Qt::AlignCenter);
-        QCOMPARE(frm.okButton->font().pointSizeF(), 13.5);
-        QCOMPARE(frm.secretGroup->title(), QStringLiteral("The Secret Pattern"));
+        const ResultRequest request = ResultFor(true, {0, 1, 2, 3}, 6);
+        ResultDialog frm(request, layout, pictures);
+        auto* secretGroup = frm.findChild<QGroupBox*>();
+        QCOMPARE(Message(frm, request)->alignment(), Qt::AlignCenter);
+        QCOMPARE(Button(frm, request)->font().pointSizeF(), 13.5);
+        QCOMPARE(secretGroup->title(), QStringLiteral("The Secret Pattern"));
         // Every text in the dialogs' one family and width; only sizes and weights differ.
-        for (QWidget* text :
-             std::initializer_list<QWidget*>{frm.message, frm.okButton, frm.secretGroup}) {
-            QCOMPARE(text->font().family(), DialogFont().family());
-            QCOMPARE(text->font().stretch(), DialogFont().stretch());
+        for (QWidget* text : std::initializer_list<QWidget*>{Message(frm, request),
+                                                             Button(frm, request), secretGroup}) {
+            QCOMPARE(text->font().family(), DialogFont(layout).family());
+            QCOMPARE(text->font().stretch(), DialogFont(layout).stretch());
         }
-        QCOMPARE(frm.secretGroup->font().pointSize(), 8);
-        QCOMPARE(frm.blinkTimer->interval(), 500);
+        QCOMPARE(secretGroup->font().pointSize(), 8);
         QCOMPARE(frm.size(), QSize(229, 188));
-        QCOMPARE(frm.okButton->geometry(), QRect(8, 144, 209, 33));
+        QCOMPARE(Button(frm, request)->geometry(), QRect(8, 144, 209, 33));
         QCOMPARE(ClippedCaptions(&frm).join(QStringLiteral("; ")), QString());
     }
 
-    void labelBlinksHiddenFiveHundredShownEightHundred() {
-        ResultDialog frm(ResultFor(true, {0, 1, 2, 3}, 6));
-        frm.show();
-        QVERIFY(frm.message->isVisible());
-        frm.onBlink();
-        QVERIFY(!frm.message->isVisible());
-        QCOMPARE(frm.blinkTimer->interval(), 500);
-        frm.onBlink();
-        QVERIFY(frm.message->isVisible());
-        QCOMPARE(frm.blinkTimer->interval(), 800);
-        QTRY_VERIFY_WITH_TIMEOUT(!frm.message->isVisible(), 2000);  // the real timer ticks too
-    }
-
+    // Closing stops the blink: the message stays as it was.
     void onlyTheButtonTakesFocusAndEnterOrSpaceCloses() {
         for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
-            ResultDialog frm(ResultFor(true, {0, 1, 2, 3}, 6));
+            const ResultRequest request = ResultFor(true, {0, 1, 2, 3}, 6);
+            ResultDialog frm(request, layout, pictures);
             frm.show();
             QVERIFY(input::Activate(&frm));
-            QCOMPARE(QApplication::focusWidget(), frm.okButton);
+            QCOMPARE(QApplication::focusWidget(), Button(frm, request));
             input::Key(&frm, key);
             QTRY_VERIFY(!frm.isVisible());
             QCOMPARE(frm.result(), int(QDialog::Accepted));
-            QVERIFY(!frm.blinkTimer->isActive());
+            QLabel* message = Message(frm, request);
+            QTest::qWait(600);
+            QVERIFY(!message->isHidden());
         }
-        ResultDialog frm(ResultFor(false, {0, 1, 2, 3}, 6));
+        const ResultRequest request = ResultFor(false, {0, 1, 2, 3}, 6);
+        ResultDialog frm(request, layout, pictures);
         for (QWidget* w : frm.findChildren<QWidget*>()) {
-            if (w != frm.okButton) QCOMPARE(w->focusPolicy(), Qt::NoFocus);
+            if (w != Button(frm, request)) QCOMPARE(w->focusPolicy(), Qt::NoFocus);
         }
     }
 };

@@ -2,17 +2,29 @@
 // windows, and the real game window over them.
 #pragma once
 
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
 #include <QtTest>
 #include <memory>
 #include <optional>
 
 #include "../stats/faulty_files.h"
+#include "play/captions.h"
 #include "play/login_choice.h"
+#include "play/speech.h"
 #include "play/stats_browser.h"
 #include "scripted_host.h"
 #include "stats/player_name.h"
 #include "stats/stats_file.h"
 #include "ui/game_window.h"
+#include "ui/help_viewer.h"
+#include "ui/peg_hole.h"
+#include "ui/pictures.h"
+#include "ui/settings.h"
+#include "ui/twips.h"
 
 // A scratch folder for one window test's statistics files, emptied before each test.
 struct ScratchStats {
@@ -26,8 +38,14 @@ struct ScratchStats {
     }
 };
 
+// What every window is drawn with: the layout as designed, pegs without symbols.
+struct WindowLook {
+    vella::Layout layout;
+    vella::Pictures pictures{layout, false};
+};
+
 // The dialogs' surroundings: a scratch statistics file, a scripted host, a fresh session.
-struct DialogRig : ScratchStats {
+struct DialogRig : ScratchStats, WindowLook {
     ScriptedHost host;
     vella::PlayerSession session;
 
@@ -53,8 +71,34 @@ struct DialogRig : ScratchStats {
     }
 };
 
+// The control of `window` that a person or a screen reader knows as `name`: by its text, its
+// accessible name or its object name. Fails the test where there is none.
+template <class Control = QWidget>
+Control* Find(QWidget* window, const QString& name) {
+    for (Control* control : window->findChildren<Control*>()) {
+        const auto* button = qobject_cast<const QAbstractButton*>(control);
+        if (control->accessibleName() == name || control->objectName() == name ||
+            (button && button->text() == name))
+            return control;
+    }
+    QTest::qFail(qPrintable(QStringLiteral("no control named ") + name), __FILE__, __LINE__);
+    return nullptr;
+}
+
+// The menu item of `window` captioned `caption`, as a person reads it in its menu.
+inline QAction* MenuItem(QWidget* window, const QString& caption) {
+    for (QMenu* menu : window->findChildren<QMenu*>()) {
+        if (menu->title() == caption) return menu->menuAction();
+        for (QAction* item : menu->actions()) {
+            if (item->text() == caption) return item;
+        }
+    }
+    QTest::qFail(qPrintable(QStringLiteral("no menu item ") + caption), __FILE__, __LINE__);
+    return nullptr;
+}
+
 // The real game window over scripted modal windows, with a known first secret.
-struct GameRig {
+struct GameRig : WindowLook {
     FaultyFiles files;
     std::unique_ptr<vella::StatsFile> stats;
     std::unique_ptr<ScriptedHost> host;
@@ -68,8 +112,33 @@ struct GameRig {
         host = std::make_unique<ScriptedHost>();
         random = std::make_unique<ScriptedRandom>(std::vector<double>{}, true);
         if (firstSecret) random->Queue(*firstSecret, 6);
-        frm = std::make_unique<vella::GameWindow>(*host, *random, *stats);
+        layout = vella::Layout();
+        pictures.SetPegSymbols(vella::settings::PegSymbols());
+        frm = std::make_unique<vella::GameWindow>(*host, *random, *stats, layout, pictures);
         frm->show();
         QVERIFY(QTest::qWaitForWindowExposed(frm.get()));
     }
+
+    // The game window's controls, as a person or a screen reader finds them.
+    vella::PegHole* Hole(int i) {
+        return Find<vella::PegHole>(frm.get(), QStringLiteral("hole%1").arg(i));
+    }
+    QLabel* ScoreBox(int i) { return Find<QLabel>(frm.get(), QStringLiteral("score%1").arg(i)); }
+    vella::PegHole* PaletteColor(int color) {
+        return Find<vella::PegHole>(
+            frm.get(), QString::fromStdString(vella::PalettePegName(vella::ColorCode(color))));
+    }
+    QPushButton* CheckButton() { return Find<QPushButton>(frm.get(), vella::CheckButtonName); }
+    QAbstractButton* StatisticsButton() {
+        return Find<QAbstractButton>(frm.get(), vella::StatisticsButtonName);
+    }
+    QCheckBox* RepeatsBox() { return Find<QCheckBox>(frm.get(), vella::RepeatsCaption); }
+    QCheckBox* BlanksBox() { return Find<QCheckBox>(frm.get(), vella::BlanksCaption); }
+    QAction* Item(const char* caption) { return MenuItem(frm.get(), QString::fromUtf8(caption)); }
+    QMenu* Menu(const char* caption) { return Item(caption)->menu(); }
+    QFrame* Frame(const char* name) { return Find<QFrame>(frm.get(), QString::fromUtf8(name)); }
+    // The help window, while it is open.
+    QWidget* HelpWindow() { return frm->findChild<vella::HelpViewer*>(); }
+    // What hole `i` holds, as a screen reader names it: "red", "empty".
+    QString Peg(int i) { return Hole(i)->accessibleName().section(QStringLiteral(": "), 1); }
 };

@@ -55,12 +55,12 @@ class StatisticsDialogTest : public QObject, private DialogRig {
     void captionsAndLayout() {
         Record("ann", 0, 0, true, 4);
         auto browser = Browse();
-        StatisticsDialog frm(*browser);
+        StatisticsDialog frm(*browser, layout);
         const QRect designed = frm.playerBox->geometry();
         // The longest name a file holds shows whole in the font in use, in the box and its list.
         Record("christopher smith", 0, 0, true, 4);
         auto longer = Browse();
-        StatisticsDialog wide(*longer);
+        StatisticsDialog wide(*longer, layout);
         const int needed = QFontMetrics(wide.playerBox->font())
                                .horizontalAdvance(QStringLiteral("CHRISTOPHER SMI"));
         QStyleOptionComboBox option;
@@ -114,7 +114,7 @@ class StatisticsDialogTest : public QObject, private DialogRig {
         Record("ann", 0, 0, false, 7);  // 3 wins in 4 games, 22 moves
         Record("ann", 1, 3, false, 10);
         auto browser = Browse();
-        StatisticsDialog frm(*browser);
+        StatisticsDialog frm(*browser, layout);
         Open(frm);
         QCOMPARE(Column(frm, 0), (QStringList{"4", "3", "75%", "5.5", "4", "6"}));
         QCOMPARE(Column(frm, 1), (QStringList{"0", "-", "-", "-", "-", "-"}));
@@ -144,7 +144,7 @@ class StatisticsDialogTest : public QObject, private DialogRig {
         Record("bob", 0, 2, true, 8);
         LogIn(session, Player("bob"));
         auto browser = Browse(GameType::Repeats);
-        StatisticsDialog frm(*browser);
+        StatisticsDialog frm(*browser, layout);
         QCOMPARE(Items(frm.playerBox), (QStringList{"ANN", "BOB"}));
         QCOMPARE(frm.playerBox->currentIndex(), 1);
         QVERIFY(frm.viewButtons[2]->isChecked());
@@ -163,7 +163,7 @@ class StatisticsDialogTest : public QObject, private DialogRig {
         AnnBobCarlWithBobLoggedIn();
         {
             auto browser = Browse();
-            StatisticsDialog frm(*browser);
+            StatisticsDialog frm(*browser, layout);
             Open(frm);
             host.answers = {Answer::Ok};
             input::Click(frm.deleteButton);
@@ -176,7 +176,7 @@ class StatisticsDialogTest : public QObject, private DialogRig {
         QVERIFY(StatsFile(folder.path().toStdString()).RemovePlayer(0, Player("ANN")).Ok());
         host.answers = {Answer::Ok};
         auto browser = Browse();  // on the only player
-        StatisticsDialog last(*browser);
+        StatisticsDialog last(*browser, layout);
         Open(last);
         input::Click(last.deleteButton);
         QVERIFY(!QFileInfo::exists(folder.filePath("stats.dat")));
@@ -188,7 +188,7 @@ class StatisticsDialogTest : public QObject, private DialogRig {
         Record("ann", 0, 0, true, 3);
         Record("bob", 0, 0, true, 4);
         auto browser = Browse();
-        StatisticsDialog frm(*browser);
+        StatisticsDialog frm(*browser, layout);
         Open(frm);
         frm.playerBox->setFocus();
         input::Key(&frm, Qt::Key_Tab);

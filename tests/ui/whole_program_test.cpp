@@ -16,7 +16,7 @@
 #include "stats/stats_files.h"
 #include "ui/game_window.h"
 #include "ui/help_viewer.h"
-#include "ui/image_control.h"
+#include "ui/peg_hole.h"
 
 using namespace vella;
 
@@ -28,16 +28,12 @@ class WholeProgramTest : public QObject, private GameRig {
     QString home;
 
     void PlayRow(Pattern row) {
-        for (ColorCode c : row) input::Click(frm->paletteColors[c], Qt::RightButton);
-        input::Click(frm->checkButton, Qt::LeftButton);
+        for (ColorCode c : row) input::Click(PaletteColor(c), Qt::RightButton);
+        input::Click(CheckButton(), Qt::LeftButton);
     }
-    void Win() { PlayRow(frm->Game().Secret()); }
+    // Ten rows that are not the secret 0 1 2 3.
     void Lose() {
-        for (int row = 0; row < RowCount; ++row) PlayRow(Wrong());
-    }
-    Pattern Wrong() const {
-        const Pattern s = frm->Game().Secret();
-        return {s[1], s[0], s[3], s[2]};
+        for (int row = 0; row < RowCount; ++row) PlayRow({1, 0, 3, 2});
     }
     static QByteArray Bytes(const char* name) {
         QFile f(name);
@@ -51,8 +47,9 @@ class WholeProgramTest : public QObject, private GameRig {
         QDir(folder.path()).removeRecursively();
         QDir().mkpath(folder.path());
         QVERIFY(QDir::setCurrent(folder.path()));
-        OpenWindow(
-            std::make_unique<StatsFile>(std::filesystem::path(), files));  // as in the program
+        // The working directory, as in the program.
+        OpenWindow(std::make_unique<StatsFile>(std::filesystem::path(), files),
+                   Pattern{0, 1, 2, 3});
     }
 
     void cleanup() {
@@ -62,18 +59,19 @@ class WholeProgramTest : public QObject, private GameRig {
 
     void wonGameLogInLostGameExit() {
         host->loginScript = {ScriptedHost::CloseWindow(), ScriptedHost::LogInAs("smith")};
-        Win();                                     // on the first row
+        PlayRow({0, 1, 2, 3});                     // won on the first row
         QCOMPARE(host->logins.size(), size_t(2));  // closed without a choice: asked again
         QCOMPARE(frm->windowTitle(), QStringLiteral("Current Player: Smith"));
-        QCOMPARE(frm->logInAction->text(), QStringLiteral("&New Player..."));
-        frm->sevenColorsAction->trigger();
-        input::Click(frm->repeatsBox, Qt::LeftButton);
+        QVERIFY(Item("&New Player..."));
+        Item(SevenColorsCaption)->trigger();
+        random->Queue({0, 1, 2, 3}, 7);  // the secret drawn for the new rules
+        input::Click(RepeatsBox(), Qt::LeftButton);
         Lose();
         int renames = 0;  // Exit closes the window, which runs the shutdown step once
         files.Fail([&renames](FaultyFiles::Step step) {
             return (renames += step == FaultyFiles::Step::Rename), 0;
         });
-        frm->exitAction->trigger();
+        Item(ExitCaption)->trigger();
         files.Fail(nullptr);
         QCOMPARE(renames, 1);
 
@@ -87,44 +85,44 @@ class WholeProgramTest : public QObject, private GameRig {
     }
 
     void helpAndAbout() {
-        frm->aboutAction->trigger();
+        Item(AboutCaption)->trigger();
         QVERIFY(host->LastText().rfind("Vellacode " VELLACODE_VERSION " by ", 0) == 0);
         QVERIFY(host->LastMessage().Icon == MsgIcon::None);
 
-        frm->helpContentsAction->trigger();
-        HelpViewer* help = frm->HelpWindow();
+        Item(ContentsCaption)->trigger();
+        QWidget* help = HelpWindow();
+        auto* text = help->findChild<QTextBrowser*>();
         QVERIFY(help && help->isVisible() && !help->isModal());
         // A window to assistive technology, titled with its caption.
         QAccessibleInterface* window = QAccessible::queryAccessibleInterface(help);
         QCOMPARE(window->role(), QAccessible::Window);
         QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Vellacode Help"));
-        QVERIFY(help->Browser()->toPlainText().contains(QStringLiteral("Vellacode Help")));
-        QVERIFY(help->Browser()->toPlainText().contains(QStringLiteral("Playing a game")));
+        QVERIFY(text->toPlainText().contains(QStringLiteral("Vellacode Help")));
+        QVERIFY(text->toPlainText().contains(QStringLiteral("Playing a game")));
         help->move(help->pos() + QPoint(40, 30));  // where the player puts it, it stays
         const QPoint put = help->pos();
-        frm->helpContentsAction->trigger();  // brought to the front, not opened twice
-        QCOMPARE(frm->HelpWindow(), help);
+        Item(ContentsCaption)->trigger();  // brought to the front, not opened twice
+        QCOMPARE(HelpWindow(), help);
         QCOMPARE(help->pos(), put);
         // Named by its page's heading; the keys move a caret only for a screen reader.
-        QCOMPARE(help->Browser()->accessibleName(), QStringLiteral("Vellacode Help"));
-        QVERIFY(!(help->Browser()->textInteractionFlags() & Qt::TextSelectableByKeyboard));
+        QCOMPARE(text->accessibleName(), QStringLiteral("Vellacode Help"));
+        QVERIFY(!(text->textInteractionFlags() & Qt::TextSelectableByKeyboard));
         QVERIFY(input::Activate(help));
         input::Key(help, Qt::Key_Tab);  // the first link, followed with Enter
         input::Key(help, Qt::Key_Return);
-        QVERIFY(
-            help->Browser()->toPlainText().contains(QStringLiteral("Backspace takes out the peg")));
-        QCOMPARE(help->Browser()->accessibleName(), QStringLiteral("Playing a game"));
+        QVERIFY(text->toPlainText().contains(QStringLiteral("Backspace takes out the peg")));
+        QCOMPARE(text->accessibleName(), QStringLiteral("Playing a game"));
         input::Key(help, Qt::Key_Escape);  // Escape closes it, and so does Ctrl+W below
-        QTRY_VERIFY(frm->HelpWindow() == nullptr);
+        QTRY_VERIFY(HelpWindow() == nullptr);
 
         QVERIFY(input::Activate(frm.get()));
         input::Key(frm.get(), Qt::Key_F1);  // F1 opens it too, on the contents page
-        QVERIFY(frm->HelpWindow() && frm->HelpWindow()->isVisible());
-        QVERIFY(frm->HelpWindow()->Browser()->source().toString().endsWith(
+        QVERIFY(HelpWindow() && HelpWindow()->isVisible());
+        QVERIFY(HelpWindow()->findChild<QTextBrowser*>()->source().toString().endsWith(
             QStringLiteral("contents.html")));
-        QVERIFY(input::Activate(frm->HelpWindow()));
-        input::Key(frm->HelpWindow(), Qt::Key_W, Qt::ControlModifier);
-        QTRY_VERIFY(frm->HelpWindow() == nullptr);
+        QVERIFY(input::Activate(HelpWindow()));
+        input::Key(HelpWindow(), Qt::Key_W, Qt::ControlModifier);
+        QTRY_VERIFY(HelpWindow() == nullptr);
     }
 
     // The game's frame is 300 x 480 at 100, 50; the help window is 480 x 520.

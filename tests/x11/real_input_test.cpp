@@ -12,9 +12,9 @@
 #include "stats/player_name.h"
 #include "ui/game_window.h"
 #include "ui/help_viewer.h"
-#include "ui/image_control.h"
 #include "ui/login_dialog.h"
 #include "ui/peg_drag.h"
+#include "ui/peg_hole.h"
 #include "ui/pictures.h"
 #include "ui/statistics_dialog.h"
 #include "xtest_input.h"
@@ -63,7 +63,7 @@ class RealInputTest : public QObject, private DialogRig {
     void logInTypeAheadTabEnterAndEscape() {
         Players({"bob", "boris"});
         LoginChoice choice = Login();
-        LoginDialog frm(choice);
+        LoginDialog frm(choice, layout);
         Activate(&frm);
         Send([](XTestInput& x) { x.Type("b"); });
         QCOMPARE(frm.nameBox->currentText(), QStringLiteral("BOB"));
@@ -83,7 +83,7 @@ class RealInputTest : public QObject, private DialogRig {
         QCOMPARE(choice.Outcome().Player, Player("bob"));
 
         LoginChoice second = Login();
-        LoginDialog again(second);
+        LoginDialog again(second, layout);
         Activate(&again);
         Send([](XTestInput& x) {
             x.Type("z");
@@ -96,7 +96,7 @@ class RealInputTest : public QObject, private DialogRig {
     // Every paste goes through the type-ahead: Ctrl+V, Shift+Insert and the middle button.
     void pastesAreTypedIntoTheNameBox() {
         LoginChoice choice = Login();
-        LoginDialog frm(choice);
+        LoginDialog frm(choice, layout);
         Activate(&frm);
         QApplication::clipboard()->setText(QStringLiteral("ann"));
         Send([](XTestInput& x) { x.Tap(XK_v, {XK_Control_L}); });
@@ -112,7 +112,7 @@ class RealInputTest : public QObject, private DialogRig {
 
     void enterOnAFocusedNoKeepStatsDeclines() {
         LoginChoice choice = Login();
-        LoginDialog frm(choice);
+        LoginDialog frm(choice, layout);
         Activate(&frm);
         Send([](XTestInput& x) {
             x.Type("ann");
@@ -127,7 +127,7 @@ class RealInputTest : public QObject, private DialogRig {
     void enterOnAFocusedDeletePlayerAsksFirst() {
         Players({"ann", "bob"});
         auto browser = Browse();
-        StatisticsDialog frm(*browser);
+        StatisticsDialog frm(*browser, layout);
         Activate(&frm);
         frm.playerBox->setFocus();
         host.answers.push_back(Answer::Cancel);
@@ -146,11 +146,11 @@ class RealInputTest : public QObject, private DialogRig {
         GameWindow& frm = *game.frm;
         Activate(&frm);
 
-        const QPoint blue = Centre(frm.paletteColors[Color::Blue]);
-        const QPoint hole1 = Centre(frm.holes[1]);
-        const QPoint hole3 = Centre(frm.holes[3]);
+        const QPoint blue = Centre(game.PaletteColor(Color::Blue));
+        const QPoint hole1 = Centre(game.Hole(1));
+        const QPoint hole3 = Centre(game.Hole(3));
         // The dragged peg's picture is round: the screen just inside its corner stays as it was.
-        const QPoint corner = hole1 - DragHotSpot(pictures::Peg(Color::Blue)) + QPoint(2, 2);
+        const QPoint corner = hole1 - DragHotSpot(game.pictures.Peg(Color::Blue)) + QPoint(2, 2);
         unsigned long before = 0, during = 0;
         Send([&](XTestInput& x) {
             before = x.PixelAt(corner);
@@ -161,7 +161,7 @@ class RealInputTest : public QObject, private DialogRig {
             during = x.PixelAt(corner);
             x.Button(1, false);
         });
-        QCOMPARE(frm.Game().Board()[1], Color::Blue);
+        QCOMPARE(game.Peg(1), QStringLiteral("blue"));
         QCOMPARE(during, before);
 
         Send([&](XTestInput& x) {
@@ -170,11 +170,11 @@ class RealInputTest : public QObject, private DialogRig {
             x.GlideTo(hole1, hole3);
             x.Button(1, false);
         });
-        QCOMPARE(frm.Game().Board()[1], frm.Game().BlankCode());
-        QCOMPARE(frm.Game().Board()[3], Color::Blue);
+        QCOMPARE(game.Peg(1), QStringLiteral("empty"));
+        QCOMPARE(game.Peg(3), QStringLiteral("blue"));
 
-        Send([&](XTestInput& x) { x.Click(Centre(frm.paletteColors[Color::Red]), 3); });
-        QCOMPARE(frm.Game().Board()[0], Color::Red);
+        Send([&](XTestInput& x) { x.Click(Centre(game.PaletteColor(Color::Red)), 3); });
+        QCOMPARE(game.Peg(0), QStringLiteral("red"));
     }
 
     void helpIsAWindowBesideTheGame() {
@@ -182,7 +182,7 @@ class RealInputTest : public QObject, private DialogRig {
         game.OpenWindow(std::make_unique<StatsFile>(folder.path().toStdString()));
         Activate(game.frm.get());
         Send([](XTestInput& x) { x.Tap(XK_F1); });
-        HelpViewer* help = game.frm->HelpWindow();
+        QWidget* help = game.HelpWindow();
         QVERIFY(help);
         QTRY_VERIFY(help->isVisible());
         QAccessibleInterface* window = QAccessible::queryAccessibleInterface(help);
