@@ -11,17 +11,8 @@ name=$2
 version=6.4.2+dfsg-10
 
 echo "Building Qt for Windows from Debian's qt6-base $version: this takes about an hour." >&2
-sudo=""
-[ "$(id -u)" -ne 0 ] && sudo="sudo"
-packages=(g++-mingw-w64-x86-64-posix qt6-base-dev qt6-base-dev-tools cmake ninja-build dpkg-dev
-  xz-utils)
-missing=()
-for p in "${packages[@]}"; do dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p"); done
-if [ "${#missing[@]}" -gt 0 ]; then
-  $sudo apt-get update >&2
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends \
-    "${missing[@]}" >&2
-fi
+"$(dirname "$0")/install-missing.sh" g++-mingw-w64-x86-64-posix qt6-base-dev qt6-base-dev-tools \
+  cmake ninja-build dpkg-dev xz-utils
 
 mkdir -p "$cache"
 work=$(mktemp -d "$cache/build.XXXXXX")

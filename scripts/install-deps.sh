@@ -20,14 +20,4 @@ if [ "${1:-}" = windows ]; then
     nsis unzip xvfb xdotool openbox)
 fi
 
-missing=()
-for p in "${packages[@]}"; do
-  dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
-done
-[ "${#missing[@]}" -eq 0 ] && exit 0
-
-sudo=""
-[ "$(id -u)" -ne 0 ] && sudo="sudo"
-echo "Installing: ${missing[*]}"
-$sudo apt-get update
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+exec "$(dirname "$0")/install-missing.sh" "${packages[@]}"

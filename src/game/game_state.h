@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "game/colors.h"
+#include "game/rules.h"
 #include "game/secret.h"
 
 namespace vella {

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "game/colors.h"
+#include "game/rules.h"
 
 namespace vella {
 

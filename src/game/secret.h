@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <random>
 
-#include "game/colors.h"
+#include "game/rules.h"
 
 namespace vella {
 

@@ -11,9 +11,6 @@
 
 namespace vella {
 
-// What the program is, as its command-line help says.
-inline constexpr char ProgramDescription[] = "Vellacode: find the hidden pattern of four pegs.";
-
 // The game window's caption: "Vellacode", or "Current Player: " and the display name (UTF-8).
 std::string MainCaption(const PlayerSession& session);
 

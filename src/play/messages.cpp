@@ -12,8 +12,8 @@ MessageRequest Plain(std::string text) {
     return MessageRequest{std::move(text)};
 }
 
-// A "Woah!" question, with the exclamation icon.
-MessageRequest Woah(std::string text, MsgButtons buttons, Answer defaultButton) {
+// A question titled "Woah!", with the exclamation icon.
+MessageRequest Question(std::string text, MsgButtons buttons, Answer defaultButton) {
     return MessageRequest{std::move(text), "Woah!", buttons, MsgIcon::Exclamation, defaultButton};
 }
 
@@ -64,19 +64,19 @@ MessageRequest FinishYourGameFirst(const PlayerName& player) {
 }
 
 MessageRequest StopKeepingStatsQuestion(const PlayerName& player) {
-    return Woah("Are you sure you want to do this " + player.Display() +
-                    "?  Stats for current game will be discarded!",
-                MsgButtons::OkCancel, Answer::Cancel);
+    return Question("Are you sure you want to do this " + player.Display() +
+                        "?  Stats for current game will be discarded!",
+                    MsgButtons::OkCancel, Answer::Cancel);
 }
 
 MessageRequest ExitDuringGameQuestion() {
-    return Woah("Wouldn't you like to finish your game first?", MsgButtons::YesNo, Answer::Yes);
+    return Question("Wouldn't you like to finish your game first?", MsgButtons::YesNo, Answer::Yes);
 }
 
 MessageRequest DeletePlayerQuestion(const PlayerName& player) {
-    return Woah("Are you sure you want to do this?  Stats for " + player.Text() +
-                    " will be permanently deleted!",
-                MsgButtons::OkCancel, Answer::Cancel);
+    return Question("Are you sure you want to do this?  Stats for " + player.Text() +
+                        " will be permanently deleted!",
+                    MsgButtons::OkCancel, Answer::Cancel);
 }
 
 MessageRequest ListReadAgain(const std::filesystem::path& file) {

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "game/colors.h"
+#include "game/rules.h"
 #include "play/modal_host.h"
 #include "stats/player_name.h"
 #include "stats/status.h"

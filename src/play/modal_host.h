@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "game/colors.h"
+#include "game/rules.h"
 #include "play/player_session.h"
 
 namespace vella {

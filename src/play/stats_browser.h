@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "game/colors.h"
+#include "game/rules.h"
 #include "play/modal_host.h"
 #include "stats/stats_figures.h"
 

@@ -18,9 +18,10 @@ inline constexpr int CellCount = 8;
 inline constexpr std::int16_t NoWinBest = 11;
 inline constexpr std::int16_t NoWinWorst = 0;
 
-// s = colour set (0 six colours, 1 seven), t = game type 0..3.
-constexpr int CellIndex(int s, int t) {
-    return 2 * t + s;
+// The cell of a table that counts the games of colour set `colorSet` (0 six colours, 1 seven)
+// and game type `gameType` (0..3).
+constexpr int CellOf(int colorSet, int gameType) {
+    return 2 * gameType + colorSet;
 }
 
 struct PlayerRec {

@@ -18,7 +18,7 @@ std::int32_t Plus(std::int32_t count, std::int32_t more) {
 }  // namespace
 
 void AddGame(PlayerRec& rec, const FinishedGame& game) {
-    const int cell = CellIndex(game.ColorSetIdx, game.GameType);
+    const int cell = CellOf(game.ColorSetIdx, game.GameType);
     rec.NumGames[cell] = Plus(rec.NumGames[cell], 1);
     if (game.Won) {
         rec.Wins[cell] = Plus(rec.Wins[cell], 1);

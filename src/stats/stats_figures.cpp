@@ -82,9 +82,9 @@ StatsView ComputeView(const PlayerRec& rec, int view) {
     for (int s = 0; s < 2; ++s) {
         Totals column;
         if (view == TotalsByColorsView) {
-            for (int t = 0; t < 4; ++t) column.Add(rec, CellIndex(s, t));
+            for (int t = 0; t < 4; ++t) column.Add(rec, CellOf(s, t));
         } else {
-            const int cell = CellIndex(s, view);
+            const int cell = CellOf(s, view);
             column.Games = rec.NumGames[cell];
             column.Wins = rec.Wins[cell];
             column.Moves = rec.TotMoves[cell];

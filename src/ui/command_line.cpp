@@ -5,7 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "play/captions.h"
+#include "play/usage.h"
 
 namespace vella {
 namespace {
@@ -59,20 +59,17 @@ QStringList WithoutQtOptions(const QStringList& arguments) {
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QString::fromUtf8(ProgramDescription) +
-                                     QStringLiteral("\nThe statistics files stats.dat and "
-                                                    "stats.bak are kept in the current folder "
-                                                    "unless an option names another."));
+    parser.setApplicationDescription(QString::fromUtf8(ProgramDescription) + QLatin1Char('\n') +
+                                     QString::fromUtf8(StatsFolderDescription));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption folder(
-        {QStringLiteral("f"), QStringLiteral("stats-folder")},
-        QStringLiteral("Keep the statistics files in <folder>, created when missing."),
-        QStringLiteral("folder"));
+    const QCommandLineOption folder({QStringLiteral("f"), QStringLiteral("stats-folder")},
+                                    QString::fromUtf8(StatsFolderOption),
+                                    QString::fromUtf8(StatsFolderValue));
     const UserFolder perUser = UserStatsFolder();
     const QCommandLineOption user(
         {QStringLiteral("u"), QStringLiteral("user-folder")},
-        QStringLiteral("Keep the statistics files in the per-user data folder (%1).")
+        QString::fromUtf8(UserFolderOption)
             .arg(perUser.Path ? QString::fromStdU16String(perUser.Path->u16string())
                               : perUser.Missing));
     parser.addOption(folder);
@@ -81,8 +78,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     CommandLine line;
     const auto fail = [&](const QString& why) {
         line.ExitCode = 2;
-        line.Output = why + QStringLiteral("\nTry '%1 --help' for the options.\n")
-                                .arg(QFileInfo(arguments.value(0)).fileName());
+        line.Output =
+            why + QString::fromUtf8(TryHelpHint).arg(QFileInfo(arguments.value(0)).fileName());
         return line;
     };
     const bool parsed = parser.parse(WithoutQtOptions(arguments));
@@ -94,25 +91,23 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     }
     if (parser.isSet(version)) {
         line.ExitCode = 0;
-        line.Output = QStringLiteral("Vellacode %1\n").arg(QStringLiteral(VELLACODE_VERSION));
+        line.Output = QString::fromUtf8(VersionAnswer).arg(QStringLiteral(VELLACODE_VERSION));
         return line;
     }
     if (!parsed) return fail(parser.errorText());
     if (!parser.positionalArguments().isEmpty()) {
-        return fail(QStringLiteral("Unexpected argument: %1")
-                        .arg(parser.positionalArguments().constFirst()));
+        return fail(
+            QString::fromUtf8(UnexpectedArgument).arg(parser.positionalArguments().constFirst()));
     }
     if (parser.isSet(folder) && parser.isSet(user)) {
-        return fail(QStringLiteral("Name one statistics folder, not both."));
+        return fail(QString::fromUtf8(TwoStatsFolders));
     }
     if (parser.isSet(folder)) {
         const QString named = parser.value(folder);
-        if (named.isEmpty()) return fail(QStringLiteral("The statistics folder has no name."));
+        if (named.isEmpty()) return fail(QString::fromUtf8(UnnamedStatsFolder));
         line.StatsFolder = std::filesystem::path(named.toStdU16String());
     } else if (parser.isSet(user)) {
-        if (!perUser.Path)
-            return fail(QStringLiteral("There is no per-user data folder: ") + perUser.Missing +
-                        QLatin1Char('.'));
+        if (!perUser.Path) return fail(QString::fromUtf8(NoUserFolder).arg(perUser.Missing));
         line.StatsFolder = perUser.Path;
     }
     return line;

@@ -233,7 +233,7 @@ void GameWindow::closeEvent(QCloseEvent* event) {
 }
 
 void GameWindow::CloseFromOutside() {
-    ending_ = Play::Ending::FromOutside;
+    ending_ = GameController::Ending::FromOutside;
     close();
 }
 

@@ -1,12 +1,12 @@
 // The game window: board, scores, palette, "?" button, options and menus. A view over the
-// mid-end (Play): its handlers forward the person's input there, and it paints what the game
-// state and the player session hold whenever they change.
+// mid-end (GameController): its handlers forward the person's input there, and it paints what the
+// game state and the player session hold whenever they change.
 #pragma once
 
 #include <QMainWindow>
 #include <QPointer>
 
-#include "play/play.h"
+#include "play/game_controller.h"
 
 class QCheckBox;
 class QPushButton;
@@ -39,7 +39,7 @@ class GameWindow : public QMainWindow {
     void CloseFromOutside();
     // The program is being ended from outside and the process ends next (a signal, the loss of
     // the display), perhaps on another thread: only the shutdown step, which shows nothing.
-    void QuitFromOutside() { play_.Quit(Play::Ending::FromOutside); }
+    void QuitFromOutside() { play_.Quit(GameController::Ending::FromOutside); }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -69,10 +69,10 @@ class GameWindow : public QMainWindow {
     void Paint();
     void BeginDrag(const DragSource& source, const QPixmap& image);
 
-    Play play_;
+    GameController play_;
     const Layout& layout_;
     Pictures& pictures_;
-    Play::Ending ending_ = Play::Ending::WindowClosed;
+    GameController::Ending ending_ = GameController::Ending::WindowClosed;
     QPointer<HelpViewer> help_;
 
     BoardView* board_ = nullptr;

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <cstdio>
 
+#include "play/usage.h"
 #include "ui/command_line.h"
 #include "ui/launch.h"
 
@@ -22,7 +23,7 @@ UserFolder UserStatsFolder() {
     QString data = qEnvironmentVariable("XDG_DATA_HOME");
     if (!QDir::isAbsolutePath(data)) {
         const QString home = qEnvironmentVariable("HOME");
-        if (!QDir::isAbsolutePath(home)) return {std::nullopt, QStringLiteral("HOME is not set")};
+        if (!QDir::isAbsolutePath(home)) return {std::nullopt, QString::fromUtf8(NoHome)};
         data = home + QStringLiteral("/.local/share");
     }
     return {std::filesystem::path(QDir::cleanPath(data).toStdU16String()) / "vellacode", {}};

@@ -12,6 +12,7 @@
 
 #include <string>
 
+#include "play/usage.h"
 #include "ui/command_line.h"
 #include "ui/launch.h"
 
@@ -51,7 +52,7 @@ UserFolder UserStatsFolder() {
     std::optional<std::filesystem::path> folder;
     if (SUCCEEDED(found) && roaming && *roaming) folder = std::filesystem::path(roaming);
     CoTaskMemFree(roaming);
-    if (!folder) return {std::nullopt, QStringLiteral("Windows names no roaming data folder")};
+    if (!folder) return {std::nullopt, QString::fromUtf8(NoRoamingFolder)};
     return {*folder / L"Vellacode", {}};
 }
 

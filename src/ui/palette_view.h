@@ -5,7 +5,7 @@
 #include <QFrame>
 #include <array>
 
-#include "game/colors.h"
+#include "game/rules.h"
 
 namespace vella {
 

@@ -6,7 +6,7 @@
 
 #include "play/speech.h"
 #include "ui/accessible_names.h"
-#include "ui/screen_fit.h"
+#include "ui/contrast.h"
 #include "ui/twips.h"
 
 namespace vella {

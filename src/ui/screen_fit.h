@@ -1,8 +1,7 @@
-// Where a window goes and how an empty score box is told apart: two rules of the view that keep
-// every window on its screen and every score readable, whatever the screen and the palette.
+// Fitting windows to their screen: where a window goes, and how much smaller than designed a
+// layout must be drawn to fit.
 #pragma once
 
-#include <QColor>
 #include <QRect>
 #include <QSize>
 
@@ -15,12 +14,5 @@ QRect FitOnScreen(const QRect& wanted, const QRect& available);
 // The fewest twips per logical pixel, and never fewer than designed, that fit a layout of
 // `twips` into `room` logical pixels.
 int TwipsPerPixelToFit(const QSize& twips, const QSize& room);
-
-// The contrast ratio of two colours, from 1 to 21 (WCAG 2).
-double ContrastRatio(const QColor& a, const QColor& b);
-
-// The colour of an empty score box: `button` where it has a contrast of 3 or more against both a
-// white and a black box, otherwise the nearest shade of it (same hue and saturation) that has.
-QColor EmptyIndicatorColor(const QColor& button);
 
 }  // namespace vella

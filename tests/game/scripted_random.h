@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "game/colors.h"
+#include "game/rules.h"
 #include "game/secret.h"
 
 // The r that draws `code` out of a range of n.

@@ -1,12 +1,11 @@
 // Every flow of the game window, run on the mid-end with a scripted person: what is asked and
 // shown, in which order, and the bytes the statistics files end with.
-#include "play/play.h"
-
 #include <gtest/gtest.h>
 
 #include "../stats/faulty_files.h"
 #include "../stats/stats_files.h"
 #include "play/captions.h"
+#include "play/game_controller.h"
 #include "play/messages.h"
 #include "play/speech.h"
 #include "scripted_host.h"
@@ -25,7 +24,7 @@ class Flows : public ::testing::Test {
     StatsFile stats{folder.Path(), files};
     ScriptedHost host;
     ScriptedRandom random{{}, true};
-    Play play{host, random, stats};
+    GameController play{host, random, stats};
     std::vector<std::string> shown;  // the main window's caption at each repaint
     std::vector<std::string> said;   // every sentence for a player who cannot see the board
 
@@ -43,7 +42,7 @@ class Flows : public ::testing::Test {
     // Exit as the window takes it: the question, then the shutdown step as the window closes.
     bool Exit() {
         if (!play.MayExit()) return false;
-        play.Quit(Play::Ending::WindowClosed);
+        play.Quit(GameController::Ending::WindowClosed);
         return true;
     }
     void Win() { PlayRow(play.Game().Secret()); }
@@ -106,7 +105,7 @@ TEST_F(Flows, WonGameLogInLostGameAndTheFilesAfterwards) {
     EXPECT_TRUE(Exit());
 
     PlayerRec expected = FreshRecord(Player("smith"));
-    const int standardSix = CellIndex(0, 0), repeatsSeven = CellIndex(1, 2);  // the file's cells
+    const int standardSix = CellOf(0, 0), repeatsSeven = CellOf(1, 2);  // the file's cells
     expected.NumGames[standardSix] = expected.Wins[standardSix] = 1;
     expected.TotMoves[standardSix] = expected.Best[standardSix] = expected.Worst[standardSix] = 1;
     expected.NumGames[repeatsSeven] = 1;
@@ -214,7 +213,7 @@ TEST_F(Flows, ExitDuringAGameAsksFirst) {
 // A game that is over is recorded once, however the program ends; a game under way is not.
 TEST_F(Flows, AGameOverIsRecordedOnceHoweverTheProgramEnds) {
     // Ended while the log-in window asks who played: unrecorded, and nobody is asked again.
-    host.loginScript = {[this](LoginChoice&) { play.Quit(Play::Ending::FromOutside); }};
+    host.loginScript = {[this](LoginChoice&) { play.Quit(GameController::Ending::FromOutside); }};
     Win();
     EXPECT_EQ(host.logins.size(), 1u);
     EXPECT_FALSE(Exists("stats.dat"));
@@ -222,7 +221,7 @@ TEST_F(Flows, AGameOverIsRecordedOnceHoweverTheProgramEnds) {
     host.loginScript = {ScriptedHost::LogInAs("ann")};
     play.ChangePlayer();
     host.whileResultShown = [this] {
-        play.Quit(Play::Ending::FromOutside);
+        play.Quit(GameController::Ending::FromOutside);
         EXPECT_EQ(Last(host.log), "result: lost");  // nothing to say
     };
     Lose();
@@ -230,7 +229,7 @@ TEST_F(Flows, AGameOverIsRecordedOnceHoweverTheProgramEnds) {
     EXPECT_EQ(ReadBytes(folder / "stats.bak"), Dat());
     host.whileResultShown = nullptr;
     PlayRow(Wrong());
-    play.Quit(Play::Ending::FromOutside);
+    play.Quit(GameController::Ending::FromOutside);
     EXPECT_EQ(RecordsIn(stats.DatPath()).at(0).NumGames[0], 1);
     EXPECT_TRUE(host.messages.empty());
 }

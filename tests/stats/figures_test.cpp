@@ -24,7 +24,7 @@ void ExpectColumn(const ColumnFigures& actual, const ColumnFigures& expected) {
 
 TEST(Figures, SixColourStandardGamesOnly) {
     PlayerRec rec = FreshRecord(Player("A"));
-    const int c = CellIndex(0, 0);
+    const int c = CellOf(0, 0);
     rec.NumGames[c] = 4;
     rec.Wins[c] = 3;
     rec.TotMoves[c] = 22;
@@ -38,8 +38,8 @@ TEST(Figures, SixColourStandardGamesOnly) {
 
 TEST(Figures, GamesButNoWins) {
     PlayerRec rec = FreshRecord(Player("A"));
-    rec.NumGames[CellIndex(1, 2)] = 3;
-    rec.TotMoves[CellIndex(1, 2)] = 30;
+    rec.NumGames[CellOf(1, 2)] = 3;
+    rec.TotMoves[CellOf(1, 2)] = 30;
     ExpectColumn(ComputeView(rec, 2).Columns[1], Col("3", "0", "0%", "10.0", "-", "-"));
 }
 

@@ -39,9 +39,9 @@ TEST(PlayerRec, FreshRecordOfAStandardGameWonInFourIsByteExact) {
 
 TEST(PlayerRec, CellsLieAtTableOffsetPlusTwoTPlusSTimesSize) {
     PlayerRec rec = FreshRecord(Player("X"));
-    rec.Best[CellIndex(1, 2)] = 0x1234;
-    rec.NumGames[CellIndex(1, 3)] = -2;
-    rec.Worst[CellIndex(0, 1)] = 9;
+    rec.Best[CellOf(1, 2)] = 0x1234;
+    rec.NumGames[CellOf(1, 3)] = -2;
+    rec.Worst[CellOf(0, 1)] = 9;
     const RecordBytes b = EncodeRecord(rec);
     EXPECT_EQ(b[121], 0x34);
     EXPECT_EQ(b[122], 0x12);
@@ -67,13 +67,13 @@ TEST(Recording, BestAndWorstFollowWinsOnlyAndLossesAddMoves) {
     };
     PlayerRec rec = FreshRecord(Player("SMITH"));
     AddGame(rec, FinishedGame{0, 0, true, 5});
-    EXPECT_EQ(cell(rec, CellIndex(0, 0)), (std::vector<int>{1, 1, 5, 5, 5}));
+    EXPECT_EQ(cell(rec, CellOf(0, 0)), (std::vector<int>{1, 1, 5, 5, 5}));
     AddGame(rec, FinishedGame{1, 2, false, 10});
-    EXPECT_EQ(cell(rec, CellIndex(1, 2)), (std::vector<int>{1, 0, 10, 11, 0}));
+    EXPECT_EQ(cell(rec, CellOf(1, 2)), (std::vector<int>{1, 0, 10, 11, 0}));
 
     PlayerRec wins = FreshRecord(Player("A"));
     for (std::int16_t moves : {7, 3, 9}) AddGame(wins, FinishedGame{1, 3, true, moves});
-    EXPECT_EQ(cell(wins, CellIndex(1, 3)), (std::vector<int>{3, 3, 19, 3, 9}));
+    EXPECT_EQ(cell(wins, CellOf(1, 3)), (std::vector<int>{3, 3, 19, 3, 9}));
     EXPECT_TRUE(CouldBePlayed(rec) && CouldBePlayed(wins) && CouldBePlayed(PlayerRec{}));
 
     // Figures no games give, each in a cell of its own.
@@ -88,7 +88,7 @@ TEST(Recording, BestAndWorstFollowWinsOnlyAndLossesAddMoves) {
     };
     for (std::size_t i = 0; i < spoils.size(); ++i) {
         PlayerRec spoilt = wins;
-        spoils[i](spoilt, CellIndex(1, 3));
+        spoils[i](spoilt, CellOf(1, 3));
         EXPECT_FALSE(CouldBePlayed(spoilt)) << i;
     }
 }

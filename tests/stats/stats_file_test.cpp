@@ -80,10 +80,10 @@ TEST_F(StatsFileTest, RecordingFindsTheLastRecordOfThePlayerOrAppends) {
     ASSERT_TRUE(stats.RecordGame(Player("jones"), FinishedGame{0, 0, true, 2}).Ok());
     auto all = RecordsIn(stats.DatPath());
     ASSERT_EQ(all.size(), 2u);
-    EXPECT_EQ(all[0].NumGames[CellIndex(0, 0)], 1);
-    EXPECT_EQ(all[0].Best[CellIndex(0, 0)], 5);
-    EXPECT_EQ(all[0].TotMoves[CellIndex(1, 2)], 10);
-    EXPECT_EQ(all[0].Best[CellIndex(1, 2)], 11);
+    EXPECT_EQ(all[0].NumGames[CellOf(0, 0)], 1);
+    EXPECT_EQ(all[0].Best[CellOf(0, 0)], 5);
+    EXPECT_EQ(all[0].TotMoves[CellOf(1, 2)], 10);
+    EXPECT_EQ(all[0].Best[CellOf(1, 2)], 11);
     EXPECT_EQ(all[1].Name, "JONES          ");
 
     // A deleted player gets a fresh record at the end.
@@ -92,8 +92,8 @@ TEST_F(StatsFileTest, RecordingFindsTheLastRecordOfThePlayerOrAppends) {
     all = RecordsIn(stats.DatPath());
     ASSERT_EQ(all.size(), 2u);
     EXPECT_EQ(all[1].Name, "SMITH          ");
-    EXPECT_EQ(all[1].NumGames[CellIndex(0, 0)], 1);
-    EXPECT_EQ(all[1].NumGames[CellIndex(1, 2)], 0);
+    EXPECT_EQ(all[1].NumGames[CellOf(0, 0)], 1);
+    EXPECT_EQ(all[1].NumGames[CellOf(1, 2)], 0);
 
     // Two records of one name (an old file's): the game goes to the last, the first is kept.
     const auto twice = RecordsOf({"smith", "jones", "smith"});

@@ -15,6 +15,7 @@
 #include "play/speech.h"
 #include "rigs.h"
 #include "text_fits.h"
+#include "ui/contrast.h"
 #include "ui/peg_drag.h"
 #include "ui/pictures.h"
 #include "ui/result_dialog.h"

@@ -79,8 +79,8 @@ class WholeProgramTest : public QObject, private GameRig {
         // options reached the file: one record, its two cells, and the backup.
         const auto all = RecordsIn(stats->DatPath());
         QCOMPARE(all.size(), size_t(1));
-        QCOMPARE(all[0].Wins[CellIndex(0, 0)], 1);
-        QCOMPARE(all[0].TotMoves[CellIndex(1, 2)], 10);
+        QCOMPARE(all[0].Wins[CellOf(0, 0)], 1);
+        QCOMPARE(all[0].TotMoves[CellOf(1, 2)], 10);
         QCOMPARE(Bytes("stats.bak"), Bytes("stats.dat"));
     }
 

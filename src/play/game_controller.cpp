@@ -1,5 +1,5 @@
 // The mid-end of the game window.
-#include "play/play.h"
+#include "play/game_controller.h"
 
 #include <algorithm>
 #include <utility>
@@ -13,16 +13,16 @@
 
 namespace vella {
 
-Play::Play(ModalHost& host, RandomSource& random, StatsFile& stats)
+GameController::GameController(ModalHost& host, RandomSource& random, StatsFile& stats)
     : host_(host), stats_(stats), game_(random) {}
 
-void Play::StartUp() {
+void GameController::StartUp() {
     game_.StartUp();
     session_ = PlayerSession{};
     Changed();
 }
 
-void Play::Submit() {
+void GameController::Submit() {
     reviewed_ = -1;
     const int row = game_.CurRow();
     const SubmitResult result = game_.Submit();
@@ -44,30 +44,30 @@ void Play::Submit() {
     NewGame();
 }
 
-void Play::NewGame() {
+void GameController::NewGame() {
     game_.NewGame();
     Changed();
 }
 
-void Play::AllowRepeats(bool allowed) {
+void GameController::AllowRepeats(bool allowed) {
     GameOptions options = Options();
     options.RepeatsAllowed = allowed;
     ChangeOptions(options);
 }
 
-void Play::AllowBlanks(bool allowed) {
+void GameController::AllowBlanks(bool allowed) {
     GameOptions options = Options();
     options.BlanksAllowed = allowed;
     ChangeOptions(options);
 }
 
-void Play::ChangeColorSet(ColorSet colorSet) {
+void GameController::ChangeColorSet(ColorSet colorSet) {
     GameOptions options = Options();
     options.Colors = colorSet;
     ChangeOptions(options);
 }
 
-void Play::ChangeOptions(const GameOptions& options) {
+void GameController::ChangeOptions(const GameOptions& options) {
     if (game_.SetOptions(options) == RulesChange::Refused) {
         host_.Message(Refusal(WaitRefusal));
     }
@@ -76,31 +76,31 @@ void Play::ChangeOptions(const GameOptions& options) {
     Changed();
 }
 
-void Play::HoleChanged(int hole) {
+void GameController::HoleChanged(int hole) {
     reviewed_ = -1;
     Changed();
     Say(HoleText(game_, hole));
 }
 
-void Play::PlaceColor(ColorCode color) {
+void GameController::PlaceColor(ColorCode color) {
     const int hole = game_.PlaceColor(color);
     if (hole >= 0) HoleChanged(hole);
 }
 
-void Play::EmptyHole(int hole) {
+void GameController::EmptyHole(int hole) {
     if (game_.EmptyHole(hole)) HoleChanged(hole);
 }
 
-void Play::Drop(int target, const DragSource& source) {
+void GameController::Drop(int target, const DragSource& source) {
     if (game_.DropOnHole(target, source)) HoleChanged(target);
 }
 
-void Play::TakeBackLast() {
+void GameController::TakeBackLast() {
     const int hole = game_.LastFilledHole();
     if (hole >= 0) EmptyHole(hole);
 }
 
-void Play::Review(int step) {
+void GameController::Review(int step) {
     const int current = game_.CurRow();
     const int from = reviewed_ < 0 ? current : reviewed_;
     reviewed_ = std::clamp(from + step, 0, current);
@@ -109,7 +109,7 @@ void Play::Review(int step) {
 
 // Closing the log-in window without a choice leaves both conditions as they were, so it opens
 // again: the game is recorded under a name or not at all.
-void Play::FinishGameStats() {
+void GameController::FinishGameStats() {
     while (unrecorded_ && session_.KeepStats && !session_.LoggedIn()) {
         Apply(AskWhoIsPlaying());
         Changed();
@@ -118,13 +118,13 @@ void Play::FinishGameStats() {
     if (!recorded.Ok()) host_.Message(GameNotRecorded(recorded));
 }
 
-Status Play::RecordFinishedGame() {
+Status GameController::RecordFinishedGame() {
     const std::optional<FinishedGame> game = std::exchange(unrecorded_, std::nullopt);
     if (!game || !session_.KeepStats || !session_.LoggedIn()) return {};
     return stats_.RecordGame(session_.Player, *game);
 }
 
-bool Play::Apply(const LoginOutcome& outcome) {
+bool GameController::Apply(const LoginOutcome& outcome) {
     switch (outcome.How) {
         case LoginOutcome::Kind::Chosen:
             return LogIn(session_, outcome.Player);
@@ -138,13 +138,13 @@ bool Play::Apply(const LoginOutcome& outcome) {
     return false;
 }
 
-void Play::CheckStatistics() {
+void GameController::CheckStatistics() {
     if (!session_.KeepStats) return;
     const Status recordable = stats_.CheckRecordable();
     if (!recordable.Ok()) host_.Message(GamesCannotBeRecordedHere(recordable));
 }
 
-LoginOutcome Play::AskWhoIsPlaying() {
+LoginOutcome GameController::AskWhoIsPlaying() {
     auto names = stats_.ReadNames();
     if (!names.Ok()) {
         host_.Message(FailureMessage(names.Error));
@@ -156,7 +156,7 @@ LoginOutcome Play::AskWhoIsPlaying() {
     return choice.Outcome();
 }
 
-void Play::OpenStatistics() {
+void GameController::OpenStatistics() {
     const Result<int> count = stats_.DeleteWhenEmpty();
     if (!count.Ok()) {
         host_.Message(FailureMessage(count.Error));
@@ -170,7 +170,7 @@ void Play::OpenStatistics() {
     if (browser.Open(session_.Player, GetGameType(Options()))) host_.RunStatistics(browser);
 }
 
-void Play::ChangePlayer() {
+void GameController::ChangePlayer() {
     if (game_.InGame() && session_.LoggedIn() && session_.KeepStats) {
         host_.Message(FinishYourGameFirst(session_.Player));
         return;
@@ -181,7 +181,7 @@ void Play::ChangePlayer() {
     if (changed) NewGame();
 }
 
-void Play::ToggleKeepStats() {
+void GameController::ToggleKeepStats() {
     if (!session_.KeepStats) {
         session_.KeepStats = true;
     } else if (!game_.InGame() ||
@@ -192,11 +192,11 @@ void Play::ToggleKeepStats() {
     Changed();
 }
 
-bool Play::MayExit() {
+bool GameController::MayExit() {
     return !game_.InGame() || host_.Message(ExitDuringGameQuestion()) != Answer::Yes;
 }
 
-void Play::Quit(Ending ending) {
+void GameController::Quit(Ending ending) {
     const Status recorded = RecordFinishedGame();
     const Result<int> backup = stats_.Backup();
     for (const MessageRequest& failure :
@@ -211,7 +211,7 @@ void Play::Quit(Ending ending) {
     }
 }
 
-void Play::About() {
+void GameController::About() {
     host_.Message(AboutMessage());
 }
 

@@ -16,9 +16,9 @@ namespace vella {
 
 class StatsFile;
 
-class Play {
+class GameController {
   public:
-    Play(ModalHost& host, RandomSource& random, StatsFile& stats);
+    GameController(ModalHost& host, RandomSource& random, StatsFile& stats);
 
     // Called whenever what the window shows has changed, before any window opens over it.
     std::function<void()> Changed = [] {};

@@ -1,5 +1,5 @@
 // The game type of a pair of options.
-#include "game/colors.h"
+#include "game/rules.h"
 
 namespace vella {
 
