@@ -309,6 +309,10 @@ TEST_F(Flows, FileFailuresAreReportedAndThePlayGoesOn) {
     EXPECT_TRUE(host.statsOpenings.empty());
     EXPECT_TRUE(Exit());
     EXPECT_EQ(host.LastText().rfind("The statistics could not be backed up.", 0), 0u);
+    host.messages.clear();
+    play.Quit(GameController::Ending::FromOutside);  // nothing may be shown: the console hears it
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(Last(host.log).rfind("console: The statistics could not be backed up.", 0), 0u);
     EXPECT_TRUE(std::filesystem::is_directory(folder / "stats.dat"));
 }
 

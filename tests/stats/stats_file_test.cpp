@@ -61,6 +61,7 @@ TEST_F(StatsFileTest, ShortLastRecordReadsZeroFilled) {
     EXPECT_EQ(last->Best[7], 0);
     EXPECT_FALSE(stats.ReadPlayer(0, b).Value);  // another player's place
     EXPECT_FALSE(stats.ReadPlayer(2, b).Value);
+    EXPECT_FALSE(stats.ReadPlayer(2, PlayerName::FromField(std::string(15, '\0'))).Value);
 }
 
 TEST_F(StatsFileTest, RemovingRecordTwoOfThreeKeepsTheOthersByteForByte) {
