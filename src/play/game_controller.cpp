@@ -34,12 +34,17 @@ void GameController::Submit() {
     Say(ScoreText(game_, row));
     if (!result.GameOver) return;
 
-    // The game is over, and is recorded however the program goes on: after the result window,
-    // or at the shutdown step should the program be ended while that window is open.
+    // The game is over. A player logged in has it recorded at once, before the result window
+    // waits for them, so that a crash or a power cut while it is open loses nothing; the window
+    // and what became of the recording follow. With nobody logged in it is recorded after the
+    // result window and the log-in question, or at the shutdown step should the program be
+    // ended first.
     unrecorded_ = FinishedGame{static_cast<std::int16_t>(Options().Colors),
                                static_cast<std::int16_t>(GetGameType(Options())), game_.Won(),
                                game_.CurRow()};
+    const Status recorded = session_.LoggedIn() ? RecordFinishedGame() : Status{};
     host_.ShowResult(ResultFor(game_.Won(), game_.Secret(), game_.BlankCode()));
+    if (!recorded.Ok()) host_.Message(GameNotRecorded(recorded));
     FinishGameStats();
     NewGame();
 }

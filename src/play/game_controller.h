@@ -36,8 +36,9 @@ class GameController {
     // The first state of a run: six colours, an empty board, a fresh secret, nobody logged in.
     void StartUp();
 
-    // "?": refuses a malformed row, or scores it; at the end of a game shows the result, records
-    // the game (asking who is playing while nobody is), and starts the next one.
+    // "?": refuses a malformed row, or scores it; at the end of a game records it for the player
+    // logged in, shows the result (asking who is playing while nobody is, and recording it
+    // then), and starts the next one.
     void Submit();
 
     // "Allow Repeated Colors" and "Allow Blanks": the next secret follows the options.
@@ -74,8 +75,8 @@ class GameController {
     // failure is shown in a message box; or from outside (a signal, the end of the session, the
     // loss of the display), where nothing may be shown.
     enum class Ending { WindowClosed, FromOutside };
-    // The shutdown step, the last thing a run does: a game that is over but not yet recorded
-    // (the program ended while the result window was open) is recorded for the player logged in;
+    // The shutdown step, the last thing a run does: a game that is over but not yet recorded is
+    // recorded for the player logged in, should there be one;
     // then an empty statistics file is deleted, otherwise it is backed up. A failure is shown in
     // a message box where the window was closed, and written to the console otherwise.
     void Quit(Ending ending);

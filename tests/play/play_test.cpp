@@ -210,17 +210,20 @@ TEST_F(Flows, ExitDuringAGameAsksFirst) {
     EXPECT_EQ(backup, Dat());
 }
 
-// A game that is over is recorded once, however the program ends; a game under way is not.
+// A game that is over is recorded once, however the program ends; a game under way is not. A
+// player logged in has it recorded before the result window waits, so that a crash or a power
+// cut while it is open loses nothing.
 TEST_F(Flows, AGameOverIsRecordedOnceHoweverTheProgramEnds) {
     // Ended while the log-in window asks who played: unrecorded, and nobody is asked again.
     host.loginScript = {[this](LoginChoice&) { play.Quit(GameController::Ending::FromOutside); }};
     Win();
     EXPECT_EQ(host.logins.size(), 1u);
     EXPECT_FALSE(Exists("stats.dat"));
-    // Ended while the result window is open: recorded, then backed up.
+    // Ended while the result window is open: recorded already, then backed up.
     host.loginScript = {ScriptedHost::LogInAs("ann")};
     play.ChangePlayer();
     host.whileResultShown = [this] {
+        EXPECT_EQ(RecordsIn(stats.DatPath()).size(), 1u);
         play.Quit(GameController::Ending::FromOutside);
         EXPECT_EQ(Last(host.log), "result: lost");  // nothing to say
     };
