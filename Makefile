@@ -20,13 +20,18 @@ configure: deps
 build: configure
 	@cmake --build --preset default -j $(JOBS)
 
-run: build
-	build/src/vellacode
+# The game alone, built quietly, started with the per-user statistics folder (as the desktop
+# entry starts it), so that the checkout stays as it is.
+run: configure
+	@echo "Building the game; the build's messages go to build/make-run.log."
+	@cmake --build --preset default --target vellacode -j $(JOBS) >build/make-run.log 2>&1 || \
+	  { tail -n 40 build/make-run.log; exit 1; }
+	build/src/vellacode --user-folder
 
 # The quick loop: the unit, window and real-display tests of the ordinary build; not the
 # installation and package checks.
 check: build
-	ctest --preset default -j $(JOBS) -LE install
+	ctest --preset default -j $(JOBS) -LE install --output-on-failure
 
 # Every test: the quick loop, the installation and package checks, the whole suite again under
 # the sanitizers, a short run of each fuzz target, the source format, the Qt-free libraries and
@@ -40,12 +45,12 @@ test-debian13:
 	@scripts/test-debian13.sh
 
 test-install: build
-	ctest --preset default -L install
+	ctest --preset default -L install --output-on-failure
 
 test-sanitize: deps
 	@cmake --preset sanitize >/dev/null
 	@cmake --build --preset sanitize -j $(JOBS)
-	ctest --preset sanitize -j $(JOBS) -LE install
+	ctest --preset sanitize -j $(JOBS) -LE install --output-on-failure
 
 format-check: deps
 	@clang-format --dry-run -Werror $(SOURCES) && echo "format: every source file as .clang-format says"
@@ -56,7 +61,7 @@ deps-windows:
 test-windows: deps-windows
 	@cmake --preset windows >/dev/null
 	@cmake --build --preset windows -j $(JOBS)
-	ctest --preset windows
+	ctest --preset windows --output-on-failure
 
 # The whole program for 64-bit Windows: one static, stripped vellacode.exe with the program's
 # icon and version information, built with static Qt for Windows (found by scripts/qt-windows.sh),

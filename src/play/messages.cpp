@@ -9,12 +9,15 @@ namespace vella {
 namespace {
 
 MessageRequest Plain(std::string text) {
-    return MessageRequest{std::move(text)};
+    MessageRequest plain;
+    plain.Text = std::move(text);
+    return plain;
 }
 
 // A question titled "Woah!", with the exclamation icon.
 MessageRequest Question(std::string text, MsgButtons buttons, Answer defaultButton) {
-    return MessageRequest{std::move(text), "Woah!", buttons, MsgIcon::Exclamation, defaultButton};
+    return MessageRequest{std::move(text),      "Woah!",       buttons,
+                          MsgIcon::Exclamation, defaultButton, {}};
 }
 
 std::string ChangedSinceListed(const std::filesystem::path& file, const char* then) {
@@ -24,8 +27,8 @@ std::string ChangedSinceListed(const std::filesystem::path& file, const char* th
 }  // namespace
 
 MessageRequest FailureMessage(std::string reason) {
-    return MessageRequest{std::move(reason), "Vellacode", MsgButtons::Ok, MsgIcon::Exclamation,
-                          Answer::Ok};
+    return MessageRequest{std::move(reason),    "Vellacode", MsgButtons::Ok,
+                          MsgIcon::Exclamation, Answer::Ok,  {}};
 }
 
 MessageRequest GameNotRecorded(const Status& failure) {
@@ -111,12 +114,18 @@ MessageRequest UnstorableName(const std::u32string& unstorable) {
                  "with those.");
 }
 
+// The credit line as designed, and below it the notice the licence asks an interactive program
+// to show.
 MessageRequest AboutMessage() {
-    // One line, naming the licence as well.
-    return Plain("Vellacode " VELLACODE_VERSION
-                 " by the Vellacode developers, published by the Vellacode project, 2026; free "
-                 "software under the GNU General Public License, version 3 or later "
-                 "(GPL-3.0-or-later)");
+    MessageRequest about = Plain("Vellacode " VELLACODE_VERSION
+                                 " by the Vellacode developers, published by the Vellacode "
+                                 "project, 2026");
+    about.Detail =
+        "Copyright (C) 2026 the Vellacode developers.\n"
+        "Vellacode comes with ABSOLUTELY NO WARRANTY. It is free software, and you are welcome to "
+        "redistribute it under the terms of the GNU General Public License, version 3 or later "
+        "(GPL-3.0-or-later): https://www.gnu.org/licenses/gpl-3.0.html";
+    return about;
 }
 
 ResultRequest ResultFor(bool won, const Pattern& secret, ColorCode blankCode) {

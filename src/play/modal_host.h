@@ -24,6 +24,7 @@ struct MessageRequest {
     MsgButtons Buttons = MsgButtons::Ok;
     MsgIcon Icon = MsgIcon::None;
     Answer Default = Answer::Ok;
+    std::string Detail;  // shown below the text, smaller; empty: none
 };
 
 // The result window, as ResultFor words it.

@@ -105,6 +105,7 @@ Answer QtModalHost::Message(const MessageRequest& request) {
     box.written = text;
     // A player's name or a folder's is shown as written, never taken for formatting.
     box.setTextFormat(Qt::PlainText);
+    if (!request.Detail.empty()) box.setInformativeText(QString::fromStdString(request.Detail));
     switch (request.Buttons) {
         case MsgButtons::Ok:
             box.setStandardButtons(QMessageBox::Ok);

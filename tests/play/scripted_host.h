@@ -67,7 +67,7 @@ class ScriptedHost final : public vella::ModalHost {
     std::string LastText() const { return messages.empty() ? std::string() : messages.back().Text; }
     // The last message; with none, an empty one with no title, so a check fails, not crashes.
     vella::MessageRequest LastMessage() const {
-        return messages.empty() ? vella::MessageRequest{{}, {}} : messages.back();
+        return messages.empty() ? vella::MessageRequest{{}, {}, {}, {}, {}, {}} : messages.back();
     }
 
     // The person's acts in the log-in window: typing a name key by key and pressing OK, choosing

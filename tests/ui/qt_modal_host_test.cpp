@@ -34,7 +34,7 @@ Answer Ask(QtModalHost& host, const MessageRequest& request,
 }
 
 MessageRequest Request(MsgButtons buttons, MsgIcon icon, Answer def) {
-    return MessageRequest{"Text  with two spaces", "Woah!", buttons, icon, def};
+    return MessageRequest{"Text  with two spaces", "Woah!", buttons, icon, def, {}};
 }
 
 }  // namespace
@@ -62,12 +62,14 @@ class QtModalHostTest : public QObject, private WindowLook {
         QtModalHost host(layout, pictures);
         MessageRequest request = Request(MsgButtons::Ok, MsgIcon::None, Answer::Ok);
         request.Text = "Stats for <i>x</i>&amp;  will be permanently deleted!";
+        request.Detail = "Below it";
         const Answer answer = Ask(host, request, [](QMessageBox* box) {
             QCOMPARE(box->windowTitle(), QStringLiteral("Woah!"));
             auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
             QVERIFY(label && label->textFormat() == Qt::PlainText);
             QCOMPARE(label->text(),
                      QStringLiteral("Stats for <i>x</i>&amp;  will be permanently deleted!"));
+            QCOMPARE(box->informativeText(), QStringLiteral("Below it"));
             QCOMPARE(box->icon(), QMessageBox::NoIcon);
             QCOMPARE(box->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
             input::Key(box, Qt::Key_Escape);
