@@ -135,7 +135,8 @@ Result<int> StatsFile::Backup() {
     if (!fileio::Exists(system_, DatPath())) {
         // A lock file left behind without statistics goes, under its own lock.
         auto lock = Lock(fileio::Need::Read);
-        if (lock.Ok() && !fileio::Exists(system_, DatPath())) lock.Value.RemoveFile();
+        if (!lock.Ok()) return Result<int>::Failure(lock);
+        if (!fileio::Exists(system_, DatPath())) lock.Value.RemoveFile();
         return {};
     }
     auto lock = Lock(fileio::Need::Write);

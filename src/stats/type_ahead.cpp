@@ -20,6 +20,10 @@ TypeAhead::TypeAhead(const std::vector<PlayerName>& entries, int playerCount)
 }
 
 bool TypeAhead::KeyPress(char32_t key) {
+    if (key == Delete) {
+        box_ = Box{Typed(), static_cast<int>(typedText_.size()), 0};
+        return true;
+    }
     const bool backspace = key == Backspace;
     if (!backspace && IsControl(key)) return false;
 

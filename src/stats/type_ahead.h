@@ -24,9 +24,11 @@ class TypeAhead {
     TypeAhead(const std::vector<PlayerName>& entries, int playerCount);
 
     static constexpr char32_t Backspace = 8;
+    // Delete, as an edit box takes it: a completion shown is taken away, leaving what was typed.
+    static constexpr char32_t Delete = 0x7F;
 
-    // One key as a Unicode code point. Backspace edits; a printable character is appended in
-    // upper case; any other control character changes nothing and returns false.
+    // One key as a Unicode code point. Backspace and Delete edit; a printable character is
+    // appended in upper case; any other control character changes nothing and returns false.
     bool KeyPress(char32_t key);
 
     // The characters typed so far that a stored name cannot hold (Windows-1252 has no place for

@@ -142,6 +142,9 @@ bool LoginDialog::NameKey(QKeyEvent* key) {
         case Qt::Key_Backspace:
             onKeyTyped(TypeAhead::Backspace);
             return true;
+        case Qt::Key_Delete:
+            onKeyTyped(TypeAhead::Delete);
+            return true;
         case Qt::Key_Tab:
         case Qt::Key_Backtab:
             return false;  // focus movement, never a character
@@ -156,7 +159,7 @@ bool LoginDialog::NameKey(QKeyEvent* key) {
     // (Ctrl+Alt stays, since Windows reports AltGr that way).
     const Qt::KeyboardModifiers mods = key->modifiers();
     if ((mods & Qt::ControlModifier) && !(mods & Qt::AltModifier)) return true;
-    if (key->text().isEmpty()) return false;  // movement keys, Delete
+    if (key->text().isEmpty()) return false;  // movement keys
     TypeText(key->text());
     return true;
 }

@@ -76,13 +76,19 @@ TEST(TypeAhead, BackspaceEditsTheTypedTextWithoutCompleting) {
     EXPECT_EQ(ahead.Shown().Text, "B");
     EXPECT_EQ(ahead.Shown().SelStart, 1);
     EXPECT_EQ(ahead.Shown().SelLength, 0);
+    // Delete takes a completion away, as an edit box deletes a selection: "BO" beside "BOB".
+    ahead.KeyPress(U'o');
+    EXPECT_EQ(ahead.Shown().SelLength, 1);
+    ASSERT_TRUE(ahead.KeyPress(TypeAhead::Delete));
+    EXPECT_EQ(ahead.Shown().Text, "BO");
+    EXPECT_EQ(ahead.Shown().SelLength, 0);
 }
 
-// C0 controls, DEL and the C1 controls are ignored; the printable characters either side of
-// them are typed.
+// C0 controls and the C1 controls are ignored; the printable characters either side of them are
+// typed.
 TEST(TypeAhead, ControlCharactersAreIgnored) {
     TypeAhead ahead(Names({"BOB"}), 1);
-    for (char32_t key : {0x00, 0x0D, 0x16, 0x1B, 0x1F, 0x7F, 0x85, 0x9F}) {
+    for (char32_t key : {0x00, 0x0D, 0x16, 0x1B, 0x1F, 0x85, 0x9F}) {
         EXPECT_FALSE(ahead.KeyPress(key)) << std::hex << unsigned(key);
     }
     EXPECT_EQ(ahead.Shown().Text, "");

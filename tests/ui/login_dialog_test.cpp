@@ -83,6 +83,13 @@ class LoginDialogTest : public QObject, private DialogRig {
         QCOMPARE(Edit(frm)->cursorPosition(), 3);
         input::Key(&frm, Qt::Key_Backspace);
         QCOMPARE(Shown(frm), QString());
+        input::Type(&frm, QStringLiteral("bo"));  // Delete takes the completion away
+        input::Key(&frm, Qt::Key_Delete);
+        QCOMPARE(Shown(frm), QStringLiteral("BO"));
+        QVERIFY(choice.Ok());  // what OK takes
+        QCOMPARE(choice.Outcome().Player, Player("bo"));
+        input::Key(&frm, Qt::Key_Backspace);
+        input::Key(&frm, Qt::Key_Backspace);
         // Chords and editing keys never reach the name.
         for (Qt::Key key : {Qt::Key_V, Qt::Key_X, Qt::Key_A, Qt::Key_Z})
             input::Key(&frm, key, Qt::ControlModifier);
