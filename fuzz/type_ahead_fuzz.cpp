@@ -1,5 +1,6 @@
-// Fuzz target: the log-in type-ahead fed any key sequence over any list of names. The box must
-// always show the typed text or a listed name, with the selection inside it.
+// Fuzz target: the log-in type-ahead fed any key sequence (Backspace and Delete among them) over
+// any list of names. The box must always show the typed text or a listed name, with the
+// selection inside it.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -30,7 +31,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (; at + 3 <= size; at += 3) {
         const char32_t key = (data[at] | (data[at + 1] << 8) | (data[at + 2] << 16)) % 0x110000;
         if (!ahead.KeyPress(key)) continue;
-        typed = key == vella::TypeAhead::Backspace ? std::max(0, typed - 1) : typed + 1;
+        if (key == vella::TypeAhead::Backspace) {
+            typed = std::max(0, typed - 1);
+        } else if (key != vella::TypeAhead::Delete) {  // Delete takes away a completion only
+            ++typed;
+        }
         const auto& box = ahead.Shown();
         const int length = Characters(box.Text);
         if (box.SelStart != typed || box.SelLength < 0 || box.SelStart + box.SelLength > length)
