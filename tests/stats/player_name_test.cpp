@@ -19,14 +19,12 @@ TEST(PlayerNames, TheFieldIsUpperCaseCutOrPaddedToFifteenAndNeedsAVisibleCharact
         {"smith", "SMITH          "},
         {"abcdefghijklmnopqrst", "ABCDEFGHIJKLMNO"},
         {" bob", " BOB           "},
-        {"o'neil", "O'NEIL         "},
         {"jos\xC3\xA9", "JOS\xC9           "},  // é, in the code page
         {"", "(refused)"},
         {"               ", "(refused)"},
         {"\x7F\xC2\xA0\xC3\xBF\x1F", "(refused)"},  // DEL, no-break space, ÿ, a control
         {"               x", "(refused)"},          // the visible one lies past the cut
-        {"  a", "  A            "},
-        {"\xC2\xA1", "\xA1              "},  // ¡
+        {"\xC2\xA1", "\xA1              "},         // ¡
     };
     for (const auto& [typed, field] : typedToField) EXPECT_EQ(FieldOf(typed), field) << typed;
     EXPECT_EQ(PlayerName::FromTyped("Smith"), PlayerName::FromTyped("SMITH"));
@@ -36,7 +34,6 @@ TEST(PlayerNames, TheFieldIsUpperCaseCutOrPaddedToFifteenAndNeedsAVisibleCharact
 TEST(PlayerNames, TextDropsThePaddingAndDisplayLowersAllButTheFirst) {
     const std::vector<std::array<std::string, 3>> fieldTextDisplay = {
         {"O'NEIL         ", "O'NEIL", "O'neil"},
-        {"MARY-ANN       ", "MARY-ANN", "Mary-ann"},
         {"ABCDEFGHIJKLMNO", "ABCDEFGHIJKLMNO", "Abcdefghijklmno"},
         {" BOB           ", " BOB", " bob"},
         {"               ", "", " "},
@@ -58,13 +55,12 @@ TEST(PlayerNames, CodePageRoundTripsEveryByteAndReplacesWhatItCannotHold) {
     std::string all;
     for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
     EXPECT_EQ(Utf8ToAnsi(AnsiToUtf8(all)), all);
-    EXPECT_EQ(AnsiToUtf8("\x80"), "\xE2\x82\xAC");     // the euro sign
-    EXPECT_EQ(Utf8ToAnsi("\xE4\xB8\xAD"), "?");        // a CJK character
-    EXPECT_EQ(Utf8ToAnsi("\xF0\x9F\x98\x80!"), "?!");  // an emoji
-    EXPECT_EQ(Utf8ToAnsi("\xFF\x41"), "?A");           // broken UTF-8
-    EXPECT_EQ(AnsiUpper('\x9A'), '\x8A');              // š
-    EXPECT_EQ(AnsiLower('\x8A'), '\x9A');
-    EXPECT_EQ(AnsiUpper('\xF7'), '\xF7');  // ÷ has no case
+    EXPECT_EQ(AnsiToUtf8("\x80"), "\xE2\x82\xAC");  // the euro sign
+    EXPECT_EQ(Utf8ToAnsi("\xE4\xB8\xAD\xF0\x9F\x98\x80!\xFF\x41"),
+              "?"
+              "?!?A");  // CJK, emoji, broken
+    EXPECT_EQ(std::string({AnsiUpper('\x9A'), AnsiLower('\x8A'), AnsiUpper('\xF7')}),
+              "\x8A\x9A\xF7");  // š, Š, and ÷ without case
 }
 
 }  // namespace

@@ -21,18 +21,16 @@ using namespace vella;
 // How long the result message stays as it is between its turns, from when the window is made.
 struct Blinks : QObject {
     QElapsedTimer clock;
-    QList<qint64> turns;  // when it was hidden or shown again
+    QList<qint64> steps;
+    qint64 last = 0;
 
     Blinks() { clock.start(); }
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Hide || (event->type() == QEvent::Show && !turns.isEmpty()))
-            turns << clock.elapsed();
+        if (event->type() == QEvent::Hide || (event->type() == QEvent::Show && last)) {
+            steps << clock.elapsed() - last;
+            last = clock.elapsed();
+        }
         return false;
-    }
-    QList<qint64> Steps() const {
-        QList<qint64> steps;
-        for (int i = 0; i < turns.size(); ++i) steps << turns[i] - (i ? turns[i - 1] : 0);
-        return steps;
     }
 };
 
@@ -80,7 +78,7 @@ class ResultDialogTest : public QObject {
             // loss does not. A busy machine may only make a step longer (a coarse timer may fire
             // up to 5 % early).
             QTest::qWait(2000);
-            const QList<qint64> steps = blinks.Steps();
+            const QList<qint64> steps = blinks.steps;
             QVERIFY2(won ? steps.size() >= 3 : steps.isEmpty(),
                      qPrintable(QDebug::toString(steps)));
             if (won) QVERIFY(steps[0] >= 475 && steps[1] >= 475 && steps[2] >= 760);
