@@ -101,7 +101,7 @@ class FolderLock {
     FolderLock(FolderLock&& other) noexcept;
     FolderLock& operator=(FolderLock&& other) noexcept;
 
-    State Held() const { return state_; }
+    State Standing() const { return state_; }
 
     // Removes the lock file while it is held (the statistics are gone): a copy that waited for
     // it finds that it holds a file no longer there, and takes the lock again. Nothing where the

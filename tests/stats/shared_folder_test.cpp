@@ -305,7 +305,7 @@ TEST(SharedFolder, ALockFileRemovedWhileWaitedForIsTakenAfresh) {
     first.Value.RemoveFile();
     first.Value = fileio::FolderLock();
     waiting.join();
-    ASSERT_EQ(second.Held(), fileio::FolderLock::State::Held);
+    ASSERT_EQ(second.Standing(), fileio::FolderLock::State::Held);
     const auto third = fileio::FolderLock::Acquire(System(), lock, dat, fileio::Need::Write,
                                                    std::chrono::milliseconds(200));
     EXPECT_FALSE(third.Ok());
