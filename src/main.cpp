@@ -1,9 +1,7 @@
 // Vellacode: reads the command line, creates the application and the game window.
 #include <QApplication>
-#include <QTimer>
 
 #include "game/secret.h"
-#include "play/messages.h"
 #include "stats/file_io.h"
 #include "stats/stats_file.h"
 #include "ui/command_line.h"
@@ -44,15 +42,8 @@ int main(int argc, char* argv[]) {
     host.SetParent(&window);
     vella::EndFromOutside(
         &window, [&window] { window.CloseFromOutside(); }, [&window] { window.QuitFromOutside(); });
-    window.show();
-    // Once the window shows: where the statistics cannot be kept, the player hears so now, not
-    // after a game; the game goes on, and each statistics operation says what it could not do.
-    QTimer::singleShot(0, &window, [&host, &unusable, &window] {
-        if (!unusable.Ok()) {
-            host.Message(vella::FailureMessage(unusable.Error));
-        } else {
-            window.CheckStatistics();
-        }
-    });
+    // Where the statistics cannot be kept, the player hears so as the window shows, not after
+    // a game; each statistics operation then says what it could not do.
+    window.Open(unusable);
     return app.exec();
 }

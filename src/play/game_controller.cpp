@@ -143,7 +143,11 @@ bool GameController::Apply(const LoginOutcome& outcome) {
     return false;
 }
 
-void GameController::CheckStatistics() {
+void GameController::CheckStatistics(const Status& folder) {
+    if (!folder.Ok()) {
+        host_.Message(FailureMessage(folder.Error));
+        return;
+    }
     if (!session_.KeepStats) return;
     const Status recordable = stats_.CheckRecordable();
     if (!recordable.Ok()) host_.Message(GamesCannotBeRecordedHere(recordable));

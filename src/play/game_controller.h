@@ -59,8 +59,9 @@ class GameController {
     void Review(int step);
 
     // While statistics are kept: says at once, before a game is played for nothing, why games
-    // cannot be recorded in the statistics folder. Done at start-up and at every log-in.
-    void CheckStatistics();
+    // cannot be recorded in the statistics folder. Done at start-up and at every log-in;
+    // `folder` is what became of preparing the folder at start-up, said instead where it failed.
+    void CheckStatistics(const Status& folder = {});
 
     // The statistics picture: "No stats to show!" or the statistics window.
     void OpenStatistics();

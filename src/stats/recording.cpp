@@ -1,31 +1,27 @@
 // Adding a finished game to a player's record.
 #include "stats/recording.h"
 
-#include <algorithm>
+#include <climits>
 #include <cstdint>
 
 namespace vella {
 
-namespace {
-
-// A damaged or ancient record may already hold the largest count; it stays there rather than
-// wrapping round to a negative number.
-std::int32_t Plus(std::int32_t count, std::int32_t more) {
-    const std::int64_t sum = static_cast<std::int64_t>(count) + more;
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(sum, INT32_MIN, INT32_MAX));
-}
-
-}  // namespace
-
-void AddGame(PlayerRec& rec, const FinishedGame& game) {
+bool AddGame(PlayerRec& rec, const FinishedGame& game) {
     const int cell = CellOf(game.ColorSetIdx, game.GameType);
-    rec.NumGames[cell] = Plus(rec.NumGames[cell], 1);
+    const auto full = [](std::int32_t count, std::int32_t more) {
+        return count > INT32_MAX - more;
+    };
+    if (full(rec.NumGames[cell], 1) || full(rec.TotMoves[cell], game.Moves) ||
+        (game.Won && full(rec.Wins[cell], 1)))
+        return false;
+    ++rec.NumGames[cell];
+    rec.TotMoves[cell] += game.Moves;
     if (game.Won) {
-        rec.Wins[cell] = Plus(rec.Wins[cell], 1);
+        ++rec.Wins[cell];
         if (rec.Worst[cell] < game.Moves) rec.Worst[cell] = game.Moves;
         if (rec.Best[cell] > game.Moves) rec.Best[cell] = game.Moves;
     }
-    rec.TotMoves[cell] = Plus(rec.TotMoves[cell], game.Moves);
+    return true;
 }
 
 bool CouldBePlayed(const PlayerRec& rec) {

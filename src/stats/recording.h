@@ -14,8 +14,10 @@ struct FinishedGame {
     std::int16_t Moves = 0;  // rows used, 1..10
 };
 
-// A lost game changes only the games and the total moves of its cell.
-void AddGame(PlayerRec& rec, const FinishedGame& game);
+// A lost game changes only the games and the total moves of its cell. A cell whose counts
+// cannot take one more game (a damaged record, or one of two billion games) is left as it is,
+// and false returned.
+bool AddGame(PlayerRec& rec, const FinishedGame& game);
 
 // Whether some sequence of finished games gives the record's figures: in every cell no negative
 // count, no more wins than games, no fewer moves than wins, and, once a game is won, a best and

@@ -33,6 +33,13 @@ bool RecordIs(const std::vector<unsigned char>& bytes, std::int64_t index, const
     return !field.empty();
 }
 
+// The bytes after the last record that counts (a tail of 1..71 bytes, too short to count). A
+// file with no record at all holds no player and counts as empty.
+std::uint64_t StrayBytes(std::uint64_t length) {
+    const auto count = StatsFile::CountFor(length);
+    return count == 0 ? 0 : length - std::min<std::uint64_t>(length, OffsetOf(count));
+}
+
 }  // namespace
 
 StatsFile::StatsFile(fs::path folder, fileio::FileSystem& system)
@@ -61,6 +68,25 @@ Result<StatsFile::Bytes> StatsFile::Read(Missing missing) {
 
 Result<fileio::Contents> StatsFile::Load() {
     return fileio::ReadAll(system_, DatPath(), MaxLength);
+}
+
+Result<fileio::Contents> StatsFile::LoadForChange() {
+    auto loaded = Load();
+    if (loaded.Ok()) {
+        const Status end = CheckEnd(loaded.Value.Data.size());
+        if (!end.Ok()) return Result<fileio::Contents>::Failure(end);
+    }
+    return loaded;
+}
+
+Status StatsFile::CheckEnd(std::uint64_t length) const {
+    const std::uint64_t stray = StrayBytes(length);
+    if (stray == 0) return {};
+    return Status{"The end of " + fileio::Shown(DatPath()) + " is damaged: its last " +
+                  std::to_string(stray) + (stray == 1 ? " byte is" : " bytes are") +
+                  " not a whole player's record. The file is left as it is; games are recorded "
+                  "in it again once those bytes are removed or it is replaced by its backup, "
+                  "stats.bak."};
 }
 
 Status StatsFile::Rewrite(const Bytes& bytes) {
@@ -96,7 +122,7 @@ Result<std::optional<int>> StatsFile::RemovePlayer(int index, const PlayerName& 
     using Answer = Result<std::optional<int>>;
     const auto lock = Lock(fileio::Need::Write);
     if (!lock.Ok()) return Answer::Failure(lock);
-    auto loaded = Load();
+    auto loaded = LoadForChange();
     if (!loaded.Ok()) return Answer::Failure(loaded);
     Bytes& bytes = loaded.Value.Data;
     if (!RecordIs(bytes, index, name)) return Answer{};  // changed since it was listed
@@ -141,7 +167,7 @@ Result<int> StatsFile::Backup() {
     }
     auto lock = Lock(fileio::Need::Write);
     if (!lock.Ok()) return Result<int>::Failure(lock);
-    auto loaded = Load();
+    auto loaded = LoadForChange();
     if (!loaded.Ok()) return Result<int>::Failure(loaded);
     const Bytes& bytes = loaded.Value.Data;
     const auto count = CountFor(bytes.size());
@@ -162,7 +188,7 @@ Status StatsFile::CheckRecordable() {
     const auto lock = Lock(fileio::Need::Read);
     if (!lock.Ok()) return lock;
     Status found = fileio::CheckLockFile(system_, LockPath(), DatPath());
-    if (found.Ok()) found = Load();
+    if (found.Ok()) found = LoadForChange();
     if (found.Ok()) found = fileio::CheckReplaceable(system_, DatPath());
     return found;
 }
@@ -170,7 +196,7 @@ Status StatsFile::CheckRecordable() {
 Status StatsFile::RecordGame(const PlayerName& name, const FinishedGame& game) {
     const auto lock = Lock(fileio::Need::Write);
     if (!lock.Ok()) return lock;
-    auto loaded = Load();
+    auto loaded = LoadForChange();
     if (!loaded.Ok()) return loaded;
     Bytes& bytes = loaded.Value.Data;
     const auto count = CountFor(bytes.size());
@@ -188,11 +214,12 @@ Status StatsFile::RecordGame(const PlayerName& name, const FinishedGame& game) {
     }
     PlayerRec rec =
         at < count ? DecodeRecord(std::span(bytes).subspan(OffsetOf(at))) : FreshRecord(name);
-    AddGame(rec, game);
+    if (!AddGame(rec, game)) {
+        return Status{"The statistics of \"" + name.Text() + "\" in " + fileio::Shown(DatPath()) +
+                      " already count as many games or moves as they can."};
+    }
     const RecordBytes encoded = EncodeRecord(rec);
-    // A new record replaces a stray tail too short to count; the bytes after a record
-    // rewritten in place stay as they were.
-    if (at == count) bytes.resize(OffsetOf(at));
+    // The bytes after a record rewritten in place stay as they were.
     bytes.resize(std::max(bytes.size(), OffsetOf(at + 1)), 0);
     std::copy(encoded.begin(), encoded.end(), bytes.begin() + OffsetOf(at));
     return Rewrite(bytes);

@@ -64,7 +64,8 @@ class StatsFile {
     Status CheckRecordable();
 
     // Adds a finished game to the last record of `name`, or appends a fresh record while the
-    // file holds fewer than MaxRecords.
+    // file holds fewer than MaxRecords. Refused, and nothing written, where the record cannot
+    // count one more game or the file ends in a part record too short to count.
     Status RecordGame(const PlayerName& name, const FinishedGame& game);
 
     std::filesystem::path DatPath() const { return folder_ / "stats.dat"; }
@@ -86,6 +87,12 @@ class StatsFile {
 
     // stats.dat's bytes, refused beyond MaxLength; the caller holds the lock.
     Result<fileio::Contents> Load();
+
+    // Load() for an operation that writes or deletes: refused where the file's records are
+    // followed by a part record too short to count, which no write may overwrite or drop.
+    Result<fileio::Contents> LoadForChange();
+    // Why a file of `length` bytes is not to be changed; success where it ends in a whole record.
+    Status CheckEnd(std::uint64_t length) const;
 
     // Replaces stats.dat by `bytes`, written aside and renamed over.
     Status Rewrite(const Bytes& bytes);

@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QFont>
 #include <QGuiApplication>
+#include <QMainWindow>
 #include <QScreen>
 #include <QStyleOptionComboBox>
 #include <QTimer>
@@ -94,8 +95,16 @@ class FitWhenShown final : public QObject {
 }  // namespace
 
 void PlaceClientArea(QWidget* window, const Layout& layout, int left, int top, int above) {
+    // A window owned by the game window goes as far from it as designed, wherever it stands.
+    QPoint shift;
+    if (const auto* owner = qobject_cast<const QMainWindow*>(window->parentWidget());
+        owner && owner->centralWidget()) {
+        shift = owner->centralWidget()->mapToGlobal(QPoint(0, 0)) -
+                QPoint(layout.Px(GameClientLeft), layout.Px(GameClientTop));
+    }
     window->adjustSize();
-    window->setGeometry(QRect(QPoint(layout.Px(left), layout.Px(top) - above), window->size()));
+    window->setGeometry(
+        QRect(shift + QPoint(layout.Px(left), layout.Px(top) - above), window->size()));
     FitWindow(window);
     window->installEventFilter(new FitWhenShown(window));
 }

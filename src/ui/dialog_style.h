@@ -28,8 +28,15 @@ void FixDialog(QDialog* dialog, const Layout& layout, int width, int height);
 // use, up to the right edge `rightmost`; its drop-down list is as wide as that entry needs.
 void FitToEntries(QComboBox* box, const QRect& designed, int rightmost);
 
+// Where the design puts the game window's client area on the screen, in twips.
+inline constexpr int GameClientLeft = 2835;
+inline constexpr int GameClientTop = 1710;
+
 // Puts the top left corner of a top-level window's client area (below its title bar, and for
-// the main window below its menu bar: `above` pixels) at the given screen position in twips.
+// the main window below its menu bar: `above` pixels) at the given screen position in twips, as
+// designed for a game window at its own designed place: a window the game window owns is placed
+// as far from it as designed, wherever the game window stands. Each is then moved wholly onto
+// its screen where it does not fit.
 void PlaceClientArea(QWidget* window, const Layout& layout, int left, int top, int above = 0);
 
 }  // namespace vella

@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTimer>
 
 #include "play/captions.h"
 #include "play/speech.h"
@@ -55,8 +56,7 @@ GameWindow::GameWindow(ModalHost& host, RandomSource& random, StatsFile& stats, 
     play_.StartUp();
 
     QMainWindow::layout()->setSizeConstraint(QLayout::SetFixedSize);
-    // The client area below the menu bar starts at 2835, 1710 twips on the screen.
-    PlaceClientArea(this, layout_, 2835, 1710, menuBar()->sizeHint().height());
+    PlaceClientArea(this, layout_, GameClientLeft, GameClientTop, menuBar()->sizeHint().height());
     checkButton_->setFocus();
 }
 
@@ -230,6 +230,11 @@ void GameWindow::closeEvent(QCloseEvent* event) {
     play_.Quit(ending_);
     if (help_) help_->close();
     event->accept();
+}
+
+void GameWindow::Open(const Status& folder) {
+    show();
+    QTimer::singleShot(0, this, [this, folder] { play_.CheckStatistics(folder); });
 }
 
 void GameWindow::CloseFromOutside() {

@@ -31,8 +31,9 @@ class GameWindow : public QMainWindow {
                Pictures& pictures, QWidget* parent = nullptr);
     ~GameWindow() override;
 
-    // Said once the window shows, where games cannot be recorded.
-    void CheckStatistics() { play_.CheckStatistics(); }
+    // Shows the window; once it shows, the player hears whether games cannot be recorded:
+    // `folder` is what became of preparing the statistics folder. The game goes on either way.
+    void Open(const Status& folder);
 
     // The program is being ended from outside while it goes on running (the end of the
     // session): the window closes, and the shutdown step shows nothing.

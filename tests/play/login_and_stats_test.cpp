@@ -189,13 +189,17 @@ TEST_F(Browsing, AChangedFileIsListedAgain) {
     EXPECT_EQ(Best(), "5");
     EXPECT_EQ(host.messages.size(), 1u);
 
-    // Delete Player on a player deleted meanwhile: nothing is deleted, and the list follows.
+    // Delete Player after another copy moved the player: nothing is deleted, and the list
+    // read again lands on the player whose deletion was asked, not the one opened on.
+    ASSERT_TRUE(stats.RecordGame(Player("dan"), {0, 0, true, 5}).Ok());
+    ASSERT_TRUE(browser.Open(Player("bob"), GameType::Standard));
+    browser.Select(2);
     ASSERT_TRUE(StatsFile(folder.Path()).RemovePlayer(1, Player("CARL")).Ok());
     host.answers = {Answer::Ok};
     EXPECT_FALSE(browser.DeleteSelected());
     EXPECT_EQ(host.LastText(), NothingDeleted(stats.DatPath()).Text);
-    EXPECT_EQ(Texts(browser.Players()), Names({"bob"}));
-    EXPECT_EQ(browser.Selected(), 0);
+    EXPECT_EQ(Texts(browser.Players()), Names({"bob", "dan"}));
+    EXPECT_EQ(browser.Selected(), 1);
 }
 
 // A record no games could give is named as damaged, once each time it is chosen, and its

@@ -21,7 +21,9 @@ std::vector<unsigned char> ManyRecords(int count) {
     return RecordsOf(names);
 }
 
-TEST(DamagedFiles, TailsOfEveryLengthCountReadAndRepairOnRemoval) {
+// A part record of 72 bytes or more counts, zero-filled, and is repaired by a change; a shorter
+// one is a damaged end: said wherever the file would be changed, and never overwritten.
+TEST(DamagedFiles, TailsOfEveryLengthAreReadOrReportedAndNeverLost) {
     TempFolder folder;
     StatsFile stats(folder.Path());
     const auto two = ManyRecords(2);
@@ -30,6 +32,21 @@ TEST(DamagedFiles, TailsOfEveryLengthCountReadAndRepairOnRemoval) {
         bytes.insert(bytes.end(), tail, 0xAB);
         WriteBytes(stats.DatPath(), bytes);
         EXPECT_EQ(PlayerCount(stats), count) << tail;
+        if (count == 2) {
+            const std::string said = "The end of \"" + stats.DatPath().string() +
+                                     "\" is damaged: its last " + std::to_string(tail) +
+                                     (tail == 1 ? " byte is" : " bytes are") +
+                                     " not a whole player's record.";
+            EXPECT_EQ(stats.CheckRecordable().Error.substr(0, said.size()), said);
+            for (const Status& refused :
+                 {stats.RecordGame(Player("P0"), FinishedGame{0, 0, true, 2}),
+                  stats.RecordGame(Player("NEW"), FinishedGame{0, 0, true, 2}),
+                  Status(stats.RemovePlayer(1, Player("P1"))), Status(stats.Backup())})
+                EXPECT_EQ(refused.Error.substr(0, said.size()), said);
+            EXPECT_EQ(ReadBytes(stats.DatPath()), bytes);
+            EXPECT_FALSE(fs::exists(stats.BakPath()));
+            continue;
+        }
         ASSERT_TRUE(stats.RecordGame(Player("P0"), FinishedGame{0, 0, true, 2}).Ok());
         ASSERT_TRUE(stats.RemovePlayer(1, Player("P1")).Ok());
         const auto after = ReadBytes(stats.DatPath());
@@ -56,11 +73,25 @@ TEST(DamagedFiles, ImpossibleCountsShowAsTheyAreAndNeverOverflow) {
     EXPECT_EQ(ComputeView(rec, GrandTotalView).Columns[0].Games,
               std::to_string(2LL - 5 + 2LL * INT32_MAX + INT32_MIN));
 
-    PlayerRec full = FreshRecord(Player("X"));
-    full.NumGames[0] = full.Wins[0] = full.TotMoves[0] = INT32_MAX;
-    AddGame(full, FinishedGame{0, 0, true, 4});
-    EXPECT_EQ(full.NumGames[0], INT32_MAX);
-    EXPECT_EQ(full.TotMoves[0], INT32_MAX);
+    // A record that cannot count one more game is left as it is, and the player told.
+    TempFolder folder;
+    StatsFile stats(folder.Path());
+    for (int i = 0; i < 3; ++i) {
+        PlayerRec full = FreshRecord(Player("X"));
+        full.NumGames[0] = i == 0 ? INT32_MAX : 1;
+        full.Wins[0] = i == 1 ? INT32_MAX : 1;
+        full.TotMoves[0] = i == 2 ? INT32_MAX - 3 : 1;
+        const RecordBytes b = EncodeRecord(full);
+        WriteBytes(stats.DatPath(), {b.begin(), b.end()});
+        EXPECT_EQ(stats.RecordGame(Player("X"), FinishedGame{0, 0, true, 4}).Error,
+                  "The statistics of \"X\" in \"" + stats.DatPath().string() +
+                      "\" already count as many games or moves as they can.");
+        EXPECT_EQ(ReadBytes(stats.DatPath()), std::vector<unsigned char>(b.begin(), b.end()));
+    }
+    PlayerRec last = FreshRecord(Player("X"));
+    last.TotMoves[0] = INT32_MAX - 4;
+    EXPECT_TRUE(AddGame(last, FinishedGame{0, 0, false, 4}));
+    EXPECT_EQ(last.TotMoves[0], INT32_MAX);
 }
 
 TEST(DamagedFiles, NamesWithControlBytesAndUnusedCodesAreListedAndMatchedExactly) {

@@ -72,8 +72,8 @@ TEST(Recording, BestAndWorstFollowWinsOnlyAndLossesAddMoves) {
     EXPECT_EQ(cell(rec, CellOf(1, 2)), (std::vector<int>{1, 0, 10, 11, 0}));
 
     PlayerRec wins = FreshRecord(Player("A"));
-    for (std::int16_t moves : {7, 3, 9}) AddGame(wins, FinishedGame{1, 3, true, moves});
-    EXPECT_EQ(cell(wins, CellOf(1, 3)), (std::vector<int>{3, 3, 19, 3, 9}));
+    for (std::int16_t moves : {7, 1, 10}) AddGame(wins, FinishedGame{1, 3, true, moves});
+    EXPECT_EQ(cell(wins, CellOf(1, 3)), (std::vector<int>{3, 3, 18, 1, 10}));
     EXPECT_TRUE(CouldBePlayed(rec) && CouldBePlayed(wins) && CouldBePlayed(PlayerRec{}));
 
     // Figures no games give, each in a cell of its own.

@@ -37,18 +37,6 @@ TEST_F(StatsFileTest, CountRoundsToTheNearestRecord) {
     }
 }
 
-TEST_F(StatsFileTest, AppendWritesOverStrayTailBytes) {
-    std::vector<unsigned char> bytes = RecordsOf({"A", "B", "C", "D", "E"});
-    bytes.insert(bytes.end(), 20, 0xEE);
-    WriteBytes(stats.DatPath(), bytes);
-    ASSERT_TRUE(stats.RecordGame(Player("F"), FinishedGame{0, 0, true, 4}).Ok());
-    const auto after = ReadBytes(stats.DatPath());
-    ASSERT_EQ(after.size(), 6u * RecordSize);
-    EXPECT_EQ(after[715], 'F');
-    EXPECT_EQ(std::vector(after.begin(), after.begin() + 715),
-              std::vector(bytes.begin(), bytes.begin() + 715));
-}
-
 TEST_F(StatsFileTest, ShortLastRecordReadsZeroFilled) {
     std::vector<unsigned char> bytes = RecordsOf({"A", "B"});
     bytes.resize(RecordSize + 100);

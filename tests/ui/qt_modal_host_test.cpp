@@ -5,6 +5,7 @@
 
 #include <QClipboard>
 #include <QLabel>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
@@ -13,6 +14,7 @@
 
 #include "input.h"
 #include "play/login_choice.h"
+#include "play/messages.h"
 #include "play/stats_browser.h"
 #include "rigs.h"
 #include "stats/player_name.h"
@@ -113,29 +115,46 @@ class QtModalHostTest : public QObject, private WindowLook {
         QVERIFY(answer == Answer::Ok);
     }
 
-    void logInAndStatisticsWindowsRunOverTheirViews() {
+    // The result, log-in and statistics windows run over their views, each where designed
+    // beside its game window: the game window as designed (client area at 189, 114), and moved.
+    void windowsRunOverTheirViewsBesideTheGameWindow() {
         QTemporaryDir folder;
         StatsFile stats(folder.path().toStdString());
         QVERIFY(stats.RecordGame(Player("ann"), {0, 0, true, 4}).Ok());
         QtModalHost host(layout, pictures);
+        QMainWindow game;
+        game.setCentralWidget(new QWidget);
+        host.SetParent(&game);
         QStringList shown;
-        const auto answer = [&shown](Qt::Key key) {
-            QTimer::singleShot(0, [&shown, key] {
+        QList<QPoint> places;
+        const auto answer = [&](Qt::Key key) {
+            QTimer::singleShot(0, [&, key] {
                 QWidget* window = QApplication::activeModalWidget();
                 QVERIFY(window);
                 shown << window->windowTitle();
+                places << window->geometry().topLeft();
                 input::Key(window, key);
             });
         };
-        LoginChoice choice(host, PlayerSession{}, stats.ReadNames().Value);
-        answer(Qt::Key_Return);  // the only player is preselected
-        host.RunLogin(choice);
-        QCOMPARE(choice.Outcome().Player, Player("ANN"));
-        StatsBrowser browser(host, stats);
-        QVERIFY(browser.Open({}, GameType::Standard));
-        answer(Qt::Key_Escape);
-        host.RunStatistics(browser);
-        QCOMPARE(shown, (QStringList{"¿Quién Es Usted?", "Player Stats"}));
+        for (const QPoint moved : {QPoint(0, 0), QPoint(100, 40)}) {
+            game.setGeometry(QRect(QPoint(189, 114) + moved, QSize(291, 452)));
+            game.show();
+            shown.clear();
+            places.clear();
+            answer(Qt::Key_Return);
+            host.ShowResult(ResultFor(true, {0, 1, 2, 3}, 6));
+            LoginChoice choice(host, PlayerSession{}, stats.ReadNames().Value);
+            answer(Qt::Key_Return);  // the only player is preselected
+            host.RunLogin(choice);
+            QCOMPARE(choice.Outcome().Player, Player("ANN"));
+            StatsBrowser browser(host, stats);
+            QVERIFY(browser.Open({}, GameType::Standard));
+            answer(Qt::Key_Escape);
+            host.RunStatistics(browser);
+            QCOMPARE(shown, (QStringList{"Congratulations!", "¿Quién Es Usted?", "Player Stats"}));
+            QCOMPARE(places, (QList<QPoint>{QPoint(220, 97) + moved, QPoint(235, 140) + moved,
+                                            QPoint(129, 142) + moved}));
+        }
     }
 
     void yesNoCannotBeDismissedWithoutAnAnswer() {

@@ -105,8 +105,10 @@ struct GameRig : WindowLook {
     std::unique_ptr<ScriptedRandom> random;
     std::unique_ptr<vella::GameWindow> frm;
 
+    // Opens the window as the program does; `folder` is what preparing the folder came to.
     void OpenWindow(std::unique_ptr<vella::StatsFile> file,
-                    std::optional<vella::Pattern> firstSecret = std::nullopt) {
+                    std::optional<vella::Pattern> firstSecret = std::nullopt,
+                    const vella::Status& folder = {}) {
         frm.reset();
         stats = std::move(file);
         host = std::make_unique<ScriptedHost>();
@@ -115,7 +117,7 @@ struct GameRig : WindowLook {
         layout = vella::Layout();
         pictures.SetPegSymbols(vella::settings::PegSymbols());
         frm = std::make_unique<vella::GameWindow>(*host, *random, *stats, layout, pictures);
-        frm->show();
+        frm->Open(folder);
         QVERIFY(QTest::qWaitForWindowExposed(frm.get()));
     }
 

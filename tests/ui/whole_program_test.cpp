@@ -2,6 +2,8 @@
 // working directory, through a whole run by mouse; the files are checked afterwards. Help and
 // About, and the built program itself, started as a process. Each flow is proven on the
 // mid-end (play_test); this shows that the window forwards to it and paints what it says.
+#include <private/qguiapplication_p.h>
+
 #include <QAccessible>
 #include <QCheckBox>
 #include <QProcess>
@@ -16,6 +18,7 @@
 #include "stats/stats_files.h"
 #include "ui/game_window.h"
 #include "ui/help_viewer.h"
+#include "ui/outside_end.h"
 #include "ui/peg_hole.h"
 
 using namespace vella;
@@ -81,6 +84,48 @@ class WholeProgramTest : public QObject, private GameRig {
         QCOMPARE(all.size(), size_t(1));
         QCOMPARE(all[0].Wins[CellOf(0, 0)], 1);
         QCOMPARE(all[0].TotMoves[CellOf(1, 2)], 10);
+        QCOMPARE(Bytes("stats.bak").size(), 143);
+        QCOMPARE(Bytes("stats.bak"), Bytes("stats.dat"));
+    }
+
+    // As the program starts, the player hears why games cannot be recorded, or why the folder
+    // could not be prepared.
+    void startUpSaysWhereGamesCannotBeRecorded() {
+        QVERIFY(QDir().mkdir(QStringLiteral("stats.lck")));
+        OpenWindow(std::make_unique<StatsFile>(std::filesystem::path(), files));
+        QTRY_COMPARE(host->messages.size(), size_t(1));
+        QVERIFY(host->LastText().starts_with("Games cannot be recorded here. Could not lock"));
+        OpenWindow(std::make_unique<StatsFile>(std::filesystem::path(), files), std::nullopt,
+                   Status{"Could not make the folder."});
+        QTRY_COMPARE(host->LastText(), std::string("Could not make the folder."));
+    }
+
+    // The window manager may move a window as it frames it: in its first seconds a window is
+    // moved back wholly onto the screen, and after them left where the player drags it.
+    void aWindowIsFittedAsItShowsAndThenLeftWhereThePlayerPutsIt() {
+        const QRect screen = frm->screen()->availableGeometry();
+        frm->move(screen.topLeft() - QPoint(100, 50));
+        QTRY_VERIFY(screen.contains(frm->frameGeometry()));
+        QTest::qWait(2100);
+        frm->move(screen.topLeft() - QPoint(100, 50));
+        QTest::qWait(100);
+        QVERIFY(frm->frameGeometry().left() < screen.left() - 90);
+    }
+
+    // The end of the session closes the window, which runs the shutdown step once (the backup)
+    // and asks nothing, though a game is under way.
+    void theEndOfTheSessionClosesTheWindow() {
+        EndFromOutside(
+            frm.get(), [this] { frm->CloseFromOutside(); },
+            [window = QPointer(frm.get())] {
+                if (window) window->QuitFromOutside();
+            });
+        PlayRow({1, 0, 3, 2});
+        WriteBytes("stats.dat", RecordsOf({"ann"}));
+        static_cast<QGuiApplicationPrivate*>(QObjectPrivate::get(qApp))->commitData();
+        QTRY_VERIFY(!frm->isVisible());
+        QVERIFY(host->messages.empty());
+        QCOMPARE(Bytes("stats.bak").size(), 143);
         QCOMPARE(Bytes("stats.bak"), Bytes("stats.dat"));
     }
 
