@@ -1,10 +1,26 @@
 # The Linux installation (program, desktop entry, AppStream metadata, icons, manual page) and the
 # Debian package that CPack makes of it, as the Windows download has cmake/windows_package.cmake.
 include(GNUInstallDirs)
-# Debian keeps games in /usr/games; the desktop entry runs the program by name, and that folder
-# is on every Debian user's PATH.
+# Debian keeps games in /usr/games, which is on every Debian user's PATH: installed there, the
+# desktop entry runs the program by name. Installed under another prefix (such as ~/.local, whose
+# games folder is on nobody's PATH) it runs it by its full path, decided as it is installed.
 install(TARGETS vellacode RUNTIME DESTINATION games)
-install(FILES data/org.vellacode.Vellacode.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(CODE "set(vellacode_entry \"${PROJECT_SOURCE_DIR}/data/org.vellacode.Vellacode.desktop\")
+              set(vellacode_applications \"${CMAKE_INSTALL_DATADIR}/applications\")")
+install(CODE [[
+    file(READ "${vellacode_entry}" entry)
+    if(NOT CMAKE_INSTALL_PREFIX STREQUAL "/usr")
+        # A quoted argument escapes " ` $ and \ with a backslash; the file's own string escape
+        # doubles every backslash, and a % is written %%.
+        set(program "${CMAKE_INSTALL_PREFIX}/games/vellacode")
+        string(REGEX REPLACE "([\"`$\\])" "\\\\\\\\\\1" program "${program}")
+        string(REPLACE "%" "%%" program "${program}")
+        string(REPLACE "Exec=vellacode " "Exec=\"${program}\" " entry "${entry}")
+    endif()
+    set(written "${CMAKE_CURRENT_BINARY_DIR}/org.vellacode.Vellacode.desktop")
+    file(WRITE "${written}" "${entry}")
+    file(INSTALL "${written}" DESTINATION "${CMAKE_INSTALL_PREFIX}/${vellacode_applications}")
+]])
 # The project's web page, for the AppStream metadata and the package; a packager sets it with
 # -DVELLACODE_HOMEPAGE=https://... . Without one, software centres show no link.
 set(VELLACODE_HOMEPAGE "" CACHE STRING "The project's web page, https://...")

@@ -25,7 +25,7 @@ inline constexpr char SevenColorsCaption[] = "&7 Colors";
 inline constexpr char KeepStatsCaption[] = "&Keep Stats";
 inline constexpr char PegSymbolsCaption[] = "Peg &Symbols";
 inline constexpr char PegSymbolsTip[] =
-    "Shows a symbol on every peg, so that the colours can be told apart without colour vision";
+    "Shows a symbol on every peg, so that the colors can be told apart without color vision";
 inline constexpr char HelpMenuCaption[] = "&Help";
 inline constexpr char ContentsCaption[] = "&Contents";
 inline constexpr char AboutCaption[] = "&About...";

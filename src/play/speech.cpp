@@ -54,7 +54,7 @@ std::string PalettePegName(ColorCode color) {
 }
 
 std::string PaletteKeyHint(ColorCode color) {
-    return "Key " + std::to_string(color + 1) + " places this colour";
+    return "Key " + std::to_string(color + 1) + " places this color";
 }
 
 std::string SecretPegName(const Pattern& secret, ColorCode blankCode, int k) {

@@ -32,7 +32,7 @@ std::string ScoreText(const GameState& game, int row);
 // for the row being filled.
 std::string RowSentence(const GameState& game, int row);
 
-// "red peg", and how to place it: "Key 1 places this colour".
+// "red peg", and how to place it: "Key 1 places this color".
 std::string PalettePegName(ColorCode color);
 std::string PaletteKeyHint(ColorCode color);
 

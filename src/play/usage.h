@@ -9,6 +9,7 @@ inline constexpr char ProgramDescription[] = "Vellacode: find the hidden pattern
 inline constexpr char StatsFolderDescription[] =
     "The statistics files stats.dat and stats.bak are kept in the current folder unless an "
     "option names another.";
+inline constexpr char HelpOption[] = "Displays help on commandline options.";
 inline constexpr char StatsFolderOption[] =
     "Keep the statistics files in <folder>, created when missing.";
 inline constexpr char StatsFolderValue[] = "folder";

@@ -61,7 +61,15 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QString::fromUtf8(ProgramDescription) + QLatin1Char('\n') +
                                      QString::fromUtf8(StatsFolderDescription));
-    const QCommandLineOption help = parser.addHelpOption();
+    // Qt's own help option would add --help-all, which lists Qt's options; the program's help
+    // names the ones it has.
+#ifdef Q_OS_WIN
+    const QStringList helpNames{QStringLiteral("?"), QStringLiteral("h"), QStringLiteral("help")};
+#else
+    const QStringList helpNames{QStringLiteral("h"), QStringLiteral("help")};
+#endif
+    const QCommandLineOption help(helpNames, QString::fromUtf8(HelpOption));
+    parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption folder({QStringLiteral("f"), QStringLiteral("stats-folder")},
                                     QString::fromUtf8(StatsFolderOption),
@@ -83,7 +91,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         return line;
     };
     const bool parsed = parser.parse(WithoutQtOptions(arguments));
-    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+    if (parser.isSet(help)) {
         line.ExitCode = 0;
         line.Output = parser.helpText().replace(QStringLiteral("<executable_name>"),
                                                 QFileInfo(arguments.value(0)).fileName());

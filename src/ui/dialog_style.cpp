@@ -2,13 +2,18 @@
 #include "ui/dialog_style.h"
 
 #include <QAbstractItemView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QFont>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMainWindow>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
+#include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QTimer>
 #include <algorithm>
@@ -107,6 +112,59 @@ void PlaceClientArea(QWidget* window, const Layout& layout, int left, int top, i
         QRect(shift + QPoint(layout.Px(left), layout.Px(top) - above), window->size()));
     FitWindow(window);
     window->installEventFilter(new FitWhenShown(window));
+}
+
+namespace {
+
+// The width `control` needs to show its caption whole in its own font; 0 where it has none.
+int CaptionWidth(const QWidget* control) {
+    QString caption;
+    int besides = 0;
+    const QStyle* style = control->style();
+    if (const auto* label = qobject_cast<const QLabel*>(control); label && !label->wordWrap()) {
+        caption = label->text();
+    } else if (const auto* box = qobject_cast<const QCheckBox*>(control)) {
+        caption = box->text();
+        besides = style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, control) +
+                  style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, control);
+    } else if (const auto* option = qobject_cast<const QRadioButton*>(control)) {
+        caption = option->text();
+        besides = style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, control) +
+                  style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, control);
+    } else if (const auto* button = qobject_cast<const QPushButton*>(control)) {
+        caption = button->text();
+    }
+    if (caption.isEmpty()) return 0;
+    // "&&" shows as "&"; a single "&" marks the access key and is not shown.
+    caption.replace(QStringLiteral("&&"), QStringLiteral("\x01"))
+        .remove(QLatin1Char('&'))
+        .replace(QChar(1), QLatin1Char('&'));
+    return besides + control->fontMetrics().horizontalAdvance(caption);
+}
+
+}  // namespace
+
+void ShowCaptionsWhole(QWidget* window) {
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        const int needed = CaptionWidth(control);
+        if (needed <= control->width()) continue;
+        int grown = needed - control->width();
+        control->resize(needed, control->height());
+        // Each frame round it, and then the window, grows where it no longer holds it, keeping
+        // a few pixels of its margin.
+        for (QWidget *inner = control, *outer = control->parentWidget(); inner != window && outer;
+             inner = outer, outer = outer->parentWidget()) {
+            const int margin = outer->width() - 1 - (inner->geometry().right() - grown);
+            const int width = inner->geometry().right() + 1 + std::clamp(margin, 0, 4);
+            if (width <= outer->width()) break;
+            grown = width - outer->width();
+            if (outer == window) {
+                window->setFixedWidth(width);
+            } else {
+                outer->resize(width, outer->height());
+            }
+        }
+    }
 }
 
 void FitToEntries(QComboBox* box, const QRect& designed, int rightmost) {

@@ -24,6 +24,12 @@ void SetFont(QWidget* control, const Layout& layout, double points, bool bold);
 // A fixed-size dialog without minimise and maximise boxes, its client area in twips.
 void FixDialog(QDialog* dialog, const Layout& layout, int width, int height);
 
+// Widens each label, button, check box and option button of `window` whose caption it would cut
+// off in its font (a font drawn smaller than designed is not always narrower in proportion, and
+// a translation may be longer), and the frames and the window round it where it then runs past
+// their right edge.
+void ShowCaptionsWhole(QWidget* window);
+
 // Places `box` at `designed`, wider where its longest entry would not show whole in the font in
 // use, up to the right edge `rightmost`; its drop-down list is as wide as that entry needs.
 void FitToEntries(QComboBox* box, const QRect& designed, int rightmost);

@@ -69,6 +69,7 @@ LoginDialog::LoginDialog(LoginChoice& choice, const Layout& layout, QWidget* par
 
     ShowChoice();
     nameBox->setFocus();
+    ShowCaptionsWhole(this);
     PlaceClientArea(this, layout, 3525, 2100);
 }
 

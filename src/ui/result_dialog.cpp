@@ -52,6 +52,7 @@ ResultDialog::ResultDialog(const ResultRequest& request, const Layout& layout,
     ShowOutcome(request, pictures);
     okButton_->setFocus();
     // The client area starts at 3300, 1455 twips on the screen.
+    ShowCaptionsWhole(this);
     PlaceClientArea(this, layout, 3300, 1455);
 }
 

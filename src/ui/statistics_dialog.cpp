@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 #include <tuple>
 
 #include "play/captions.h"
@@ -36,6 +37,21 @@ QFrame* MakeLine(QWidget* parent, const Layout& layout, int x1, int y, int x2) {
     return line;
 }
 
+// Shows `text` whole in `label`: wider than designed where it needs to be, up to `room` pixels
+// from its left edge, and beyond that (a count of many millions, or a damaged file's) in a
+// smaller font.
+void ShowWhole(QLabel* label, const QString& text, int designedWidth, int room) {
+    label->setFont(QFont());  // the window's
+    label->setText(text);
+    QFont font = label->font();
+    while (label->fontMetrics().horizontalAdvance(text) > room && font.pointSizeF() > 4) {
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+        label->setFont(font);
+    }
+    label->resize(std::clamp(label->fontMetrics().horizontalAdvance(text), designedWidth, room),
+                  label->height());
+}
+
 }  // namespace
 
 StatisticsDialog::StatisticsDialog(StatsBrowser& browser, const Layout& layout, QWidget* parent)
@@ -45,6 +61,7 @@ StatisticsDialog::StatisticsDialog(StatsBrowser& browser, const Layout& layout, 
     FixDialog(this, layout, 7065, 3225);
     BuildControls();
     Paint();
+    ShowCaptionsWhole(this);
     PlaceClientArea(this, layout, 1935, 2130);
 }
 
@@ -157,7 +174,10 @@ void StatisticsDialog::Paint() {
             QLabel* label = cells[row];
             label->setVisible(shown);
             if (!shown) continue;
-            label->setText(QString::fromStdString(*texts[row]));
+            // Each figure has the room up to the next column, or to the views' frame.
+            const int end = k == 0 && !figures.GrandTotal ? 3300 : 4140;
+            ShowWhole(label, QString::fromStdString(*texts[row]), layout_.Px(615),
+                      layout_.Px(end) - label->x());
             Rename(label, QString::fromStdString(browser_.FigureName(static_cast<int>(row), k)));
         }
     }

@@ -23,7 +23,11 @@ for size in 16 32 48 64 128 256; do
     [ "$width" -eq "$size" ] && [ "$height" -eq "$size" ] ||
         { echo "the ${size}px icon is ${width}x${height}"; exit 1; }
 done
-desktop-file-validate "$prefix/share/applications/org.vellacode.Vellacode.desktop"
+entry="$prefix/share/applications/org.vellacode.Vellacode.desktop"
+desktop-file-validate "$entry"
+# Outside /usr the entry names the program by its full path.
+grep -qx "Exec=\"$prefix/games/vellacode\" --user-folder" "$entry" ||
+    { echo "the desktop entry runs: $(grep '^Exec=' "$entry")"; exit 1; }
 # AppStream finds nothing to report, but for the missing web page of a build that was not given
 # one (-DVELLACODE_HOMEPAGE=...; AppStream 1.0 warns of it, 0.16 does not).
 metainfo="$prefix/share/metainfo/org.vellacode.Vellacode.metainfo.xml"

@@ -36,6 +36,7 @@ class CommandLineTest : public QObject {
             {"per user", {"--user-folder"}, -1, nullptr, ""},
             {"help", {"--help"}, 0, "", "--user-folder"},
             {"help wins", {"--bogus", "-h"}, 0, "", "--stats-folder <folder>"},
+            {"no Qt help", {"--help-all"}, 2, "", "Unknown option 'help-all'"},
             {"version", {"--version"}, 0, "", "Vellacode 1.0"},
             {"unknown", {"--bogus"}, 2, "", "Unknown option 'bogus'"},
             {"no value", {"-f"}, 2, "", "Missing value after '-f'"},

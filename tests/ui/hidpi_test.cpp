@@ -11,9 +11,11 @@
 #include "text_fits.h"
 #include "ui/game_window.h"
 #include "ui/help_viewer.h"
+#include "ui/login_dialog.h"
 #include "ui/peg_hole.h"
 #include "ui/pictures.h"
 #include "ui/result_dialog.h"
+#include "ui/statistics_dialog.h"
 #include "ui/twips.h"
 
 using namespace vella;
@@ -86,6 +88,30 @@ class HiDpiTest : public QObject, private GameRig {
         ResultDialog result(ResultFor(true, {0, 1, 6, 3}, 6), layout, pictures);
         QCOMPARE(Find<QLabel>(&result, "secret peg 1: black")->pixmap().size(),
                  Hole(0)->size() * 2);
+    }
+
+    // Every caption of every window shows whole however much smaller the windows are drawn:
+    // fonts are not narrower in exact proportion.
+    void everyCaptionIsWholeAtEveryLayoutScale() {
+        DialogRig rig;
+        rig.ResetDialogRig();
+        rig.Players({"ann"});
+        for (int twipsPerPixel = 15; twipsPerPixel <= 30; ++twipsPerPixel) {
+            rig.layout = Layout(twipsPerPixel);
+            auto browser = rig.Browse();
+            LoginChoice choice = rig.Login();
+            StatisticsDialog statistics(*browser, rig.layout);
+            LoginDialog login(choice, rig.layout);
+            ResultDialog result(ResultFor(false, {0, 1, 6, 3}, 6), rig.layout, rig.pictures);
+            for (QWidget* window : std::initializer_list<QWidget*>{&statistics, &login, &result}) {
+                QCOMPARE(ClippedCaptions(window).join(QStringLiteral("; ")), QString());
+                for (QWidget* control : window->findChildren<QWidget*>()) {
+                    const QRect place(control->mapTo(window, QPoint()), control->size());
+                    QVERIFY2(control->window() != window || window->rect().contains(place),
+                             qPrintable(control->objectName() + control->accessibleName()));
+                }
+            }
+        }
     }
 };
 

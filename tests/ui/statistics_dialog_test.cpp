@@ -15,6 +15,7 @@
 #include "input.h"
 #include "rigs.h"
 #include "stats/player_name.h"
+#include "stats/stats_files.h"
 #include "text_fits.h"
 
 using namespace vella;
@@ -137,6 +138,24 @@ class StatisticsDialogTest : public QObject, private DialogRig {
         QVERIFY(frm.gamesFigures[1]->isVisible() && frm.sixColorsHeader->isVisible() &&
                 frm.sevenColorsRule->isVisible());
         QVERIFY(!frm.totalHeader->isVisible());
+    }
+
+    // The largest counts a record holds, and their sums, show whole in every view.
+    void figuresAreNeverCut() {
+        PlayerRec rec = FreshRecord(Player("ann"));
+        rec.NumGames.fill(INT32_MAX);
+        rec.TotMoves.fill(INT32_MAX);
+        const RecordBytes bytes = EncodeRecord(rec);
+        WriteBytes(stats->DatPath(), {bytes.begin(), bytes.end()});
+        auto browser = Browse();
+        StatisticsDialog frm(*browser, layout);
+        Open(frm);
+        for (auto [view, games] :
+             {std::pair{0, "2147483647"}, {4, "8589934588"}, {5, "17179869176"}}) {
+            input::Click(frm.viewButtons[view]);
+            QCOMPARE(frm.gamesFigures[0]->text(), QString::fromLatin1(games));
+            QCOMPARE(ClippedCaptions(&frm).join(QStringLiteral("; ")), QString());
+        }
     }
 
     void opensOnTheBrowsersPlayerAndViewAndFollowsTheList() {

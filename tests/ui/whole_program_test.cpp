@@ -144,6 +144,11 @@ class WholeProgramTest : public QObject, private GameRig {
         QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Vellacode Help"));
         QVERIFY(text->toPlainText().contains(QStringLiteral("Vellacode Help")));
         QVERIFY(text->toPlainText().contains(QStringLiteral("Playing a game")));
+        for (const QString& page : QDir(QStringLiteral(":/assets/help")).entryList()) {
+            QFile html(QStringLiteral(":/assets/help/") + page);
+            QVERIFY(html.open(QIODevice::ReadOnly));  // spelt as the captions spell it
+            QVERIFY2(!html.readAll().contains("olour"), qPrintable(page));
+        }
         help->move(help->pos() + QPoint(40, 30));  // where the player puts it, it stays
         const QPoint put = help->pos();
         Item(ContentsCaption)->trigger();  // brought to the front, not opened twice
