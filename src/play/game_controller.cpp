@@ -109,7 +109,8 @@ void GameController::Review(int step) {
     const int current = game_.CurRow();
     const int from = reviewed_ < 0 ? current : reviewed_;
     reviewed_ = std::clamp(from + step, 0, current);
-    Say(RowSentence(game_, reviewed_));
+    Say(reviewed_ == from + step ? RowSentence(game_, reviewed_)
+                                 : RowSentenceAtEnd(game_, reviewed_));
 }
 
 // Closing the log-in window without a choice leaves both conditions as they were, so it opens

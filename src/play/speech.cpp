@@ -49,6 +49,10 @@ std::string RowSentence(const GameState& game, int row) {
            (row == game.CurRow() ? std::string("current row") : Score(game, row));
 }
 
+std::string RowSentenceAtEnd(const GameState& game, int row) {
+    return "No more rows. " + RowSentence(game, row);
+}
+
 std::string PalettePegName(ColorCode color) {
     return ColorWord(color, NoSecret) + " peg";
 }

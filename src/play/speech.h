@@ -31,6 +31,9 @@ std::string ScoreText(const GameState& game, int row);
 // "Row 3: red, empty, blue, blue; 1 black, 2 white", with "current row" in place of the score
 // for the row being filled.
 std::string RowSentence(const GameState& game, int row);
+// A row said again where review can go no further, past row 1 or the current row, so that
+// the key is heard: "No more rows. Row 1: …".
+std::string RowSentenceAtEnd(const GameState& game, int row);
 
 // "red peg", and how to place it: "Key 1 places this color".
 std::string PalettePegName(ColorCode color);

@@ -48,7 +48,6 @@ LoginDialog::LoginDialog(LoginChoice& choice, const Layout& layout, QWidget* par
     nameBox->lineEdit()->installEventFilter(this);
     nameBox->setAccessibleName(QString::fromUtf8(NameBoxName));
     connect(nameBox, &QComboBox::activated, this, &LoginDialog::onEntryChosen);
-    nameBox->setAccessibleDescription(explanation->text());
 
     okButton = new QPushButton(QString::fromUtf8(OkCaption), this);
     okButton->setGeometry(layout.Rect(120, 1440, 1215, 375));
@@ -89,13 +88,31 @@ void LoginDialog::ShowChoice() {
 bool LoginDialog::onKeyTyped(char32_t key) {
     const std::optional<TypeAhead::Box> box = choice_.Key(key);
     if (!box) return false;
-    const QString text = QString::fromStdString(box->Text);
     // The box counts characters; the line edit counts UTF-16 units, two for some characters.
-    const int start = static_cast<int>(
-        QString::fromStdU32String(text.toStdU32String().substr(0, box->SelStart)).size());
-    nameBox->setEditText(text);
-    nameBox->lineEdit()->setCursorPosition(start);
-    if (box->SelLength > 0) nameBox->lineEdit()->setSelection(start, text.size() - start);
+    const std::u32string characters = QString::fromStdString(box->Text).toStdU32String();
+    const auto units = [&characters](int count) {
+        return static_cast<int>(QString::fromStdU32String(characters.substr(0, count)).size());
+    };
+    const bool typed = key != TypeAhead::Backspace && key != TypeAhead::Delete;
+    const QString text = QString::fromStdU32String(characters);
+    const int start = units(box->SelStart);
+    // Only what the key changed is rewritten, from the key's own place on (a typed character
+    // replaces what stood there, as typing over a selection does), so that a screen reader
+    // says the letter taken away or the text put in, as in any edit box.
+    QLineEdit* edit = nameBox->lineEdit();
+    const QString old = edit->text();
+    int from = units(box->SelStart - (typed ? 1 : 0));
+    for (int i = 0; i < from; ++i) {
+        if (i >= old.size() || old[i] != text[i]) from = i;
+    }
+    if (old.size() > from) {
+        edit->setSelection(from, static_cast<int>(old.size()) - from);
+        edit->del();
+    }
+    edit->setCursorPosition(from);
+    if (text.size() > from) edit->insert(text.mid(from));
+    edit->setCursorPosition(start);
+    if (box->SelLength > 0) edit->setSelection(start, static_cast<int>(text.size()) - start);
     return true;
 }
 

@@ -372,10 +372,10 @@ TEST_F(Flows, ScoresAreSaidAndRowsReadBack) {
     EXPECT_EQ(said, (std::vector<std::string>{
                         "Row 2: black, blue, magenta, cyan; 2 black, 0 white",
                         "Row 1: blue, black, cyan, magenta; 0 black, 2 white",
-                        "Row 1: blue, black, cyan, magenta; 0 black, 2 white",
+                        "No more rows. Row 1: blue, black, cyan, magenta; 0 black, 2 white",
                         "Row 2: black, blue, magenta, cyan; 2 black, 0 white",
                         "Row 3: cyan, empty, empty, empty; current row",
-                        "Row 3: cyan, empty, empty, empty; current row",
+                        "No more rows. Row 3: cyan, empty, empty, empty; current row",
                         "Row 2: black, blue, magenta, cyan; 2 black, 0 white",
                         "Row 1: blue, black, cyan, magenta; 0 black, 2 white", "Row 3, hole 2: red",
                         "Row 2: black, blue, magenta, cyan; 2 black, 0 white"}));

@@ -64,7 +64,37 @@ void Hear(QAccessibleEvent* event) {
             text = said->message();
     }
 #endif
+    if (event->type() == QAccessible::TextRemoved)
+        text = static_cast<QAccessibleTextRemoveEvent*>(event)->textRemoved();
+    if (event->type() == QAccessible::TextInserted)
+        text = static_cast<QAccessibleTextInsertEvent*>(event)->textInserted();
     heard << Heard{event->type(), event->object(), about, text};
+}
+
+// Turns on the platform's accessibility, as a screen reader's arrival does, and has every event
+// it would be sent recorded in `heard`, while it lives.
+struct Listening {
+    QPlatformAccessibility* platform =
+        QGuiApplicationPrivate::platformIntegration()->accessibility();
+    Listening() {
+        heard.clear();
+        platform->setActive(true);
+        QAccessible::installUpdateHandler(Hear);
+    }
+    ~Listening() {
+        QAccessible::installUpdateHandler(nullptr);
+        platform->setActive(false);
+    }
+};
+
+// What the text events of `heard` say was taken out ("-B") and put in ("+B").
+QStringList Edits() {
+    QStringList edits;
+    for (const Heard& h : heard) {
+        if (h.type == QAccessible::TextRemoved) edits << QStringLiteral("-") + h.text;
+        if (h.type == QAccessible::TextInserted) edits << QStringLiteral("+") + h.text;
+    }
+    return edits;
 }
 
 // Holds back each key the platform delivers until told, as Qt's bridge to a screen reader does
@@ -167,18 +197,12 @@ class AccessibilityTest : public QObject, private GameRig {
     // with the keyboard's focus left where it was: by Qt's announcement where it has one,
     // otherwise as the focus of an object that carries no role word (a filler).
     void changesAreAnnounced() {
-        heard.clear();
-        // As a screen reader's arrival does: the platform's accessibility turns on, and every
-        // event it would be sent comes here.
-        QPlatformAccessibility* platform =
-            QGuiApplicationPrivate::platformIntegration()->accessibility();
-        platform->setActive(true);
-        QAccessible::installUpdateHandler(Hear);
-        Key(Qt::Key_6);  // magenta into hole 1
-        Key(Qt::Key_Backspace);
-        QTest::qWait(50);
-        QAccessible::installUpdateHandler(nullptr);
-        platform->setActive(false);
+        {
+            Listening screenReader;
+            Key(Qt::Key_6);  // magenta into hole 1
+            Key(Qt::Key_Backspace);
+            QTest::qWait(50);
+        }
         const auto named = [](QObject* hole) {
             return std::count_if(heard.begin(), heard.end(), [hole](const Heard& h) {
                 return h.type == QAccessible::NameChanged && h.object == hole;
@@ -212,12 +236,20 @@ class AccessibilityTest : public QObject, private GameRig {
         LoginDialog login(choice, layout);
         login.show();
         QVERIFY(QTest::qWaitForWindowActive(&login));
-        input::Type(&login, QStringLiteral("bob"));
+        {  // each key is heard as the edit it makes: the letter put in or taken out
+            Listening screenReader;
+            input::Type(&login, QStringLiteral("bob"));
+            input::Key(&login, Qt::Key_Backspace);
+            input::Type(&login, QStringLiteral("b"));
+            QCOMPARE(Edits(), (QStringList{"+B", "+O", "+B", "-B", "+B"}));
+        }
         // Named as a screen reader reads it: the typed text is the box's value, not its name.
         const auto spoken = [](QWidget* box, QAccessible::Text t) {
             return QAccessible::queryAccessibleInterface(box)->text(t);
         };
         QCOMPARE(spoken(login.nameBox, QAccessible::Name), QStringLiteral("User ID"));
+        // The window's explanation is read with the window, and not again with the box.
+        QCOMPARE(spoken(login.nameBox, QAccessible::Description), QString());
         QCOMPARE(spoken(login.nameBox, QAccessible::Value), QStringLiteral("BOB"));
 
         stats->RecordGame(Player("ann"), FinishedGame{0, 0, true, 4});

@@ -88,6 +88,10 @@ class LoginDialogTest : public QObject, private DialogRig {
         QCOMPARE(Shown(frm), QStringLiteral("BO"));
         QVERIFY(choice.Ok());  // what OK takes
         QCOMPARE(choice.Outcome().Player, Player("bo"));
+        input::Key(&frm, Qt::Key_Home);  // cursor keys move and select, as in any edit box
+        QCOMPARE(Edit(frm)->cursorPosition(), 0);
+        input::Key(&frm, Qt::Key_End, Qt::ShiftModifier);
+        QCOMPARE(Edit(frm)->selectedText(), QStringLiteral("BO"));
         input::Key(&frm, Qt::Key_Backspace);
         input::Key(&frm, Qt::Key_Backspace);
         // Chords and editing keys never reach the name.

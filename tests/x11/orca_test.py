@@ -117,9 +117,24 @@ def settle(quiet=0.5, seconds=20):
         time.sleep(0.05)
 
 
-def press(key, expect):
-    """Presses `key` once Orca is idle and waits, up to a minute on a busy machine, until Orca
-    has said `expect` since."""
+def active_window(title, seconds=60):
+    """Waits until the window manager has given the keyboard to the window titled `title`: on a
+    busy machine a window may show, and Orca speak of it, before its keys reach it."""
+    deadline = time.time() + seconds
+    while time.time() < deadline:
+        name = subprocess.run(["xdotool", "getactivewindow", "getwindowname"], env=env,
+                              capture_output=True, text=True).stdout.strip()
+        if re.match(title, name):
+            return
+        time.sleep(0.1)
+    sys.exit("The window %r never had the keyboard; %r had it" % (title, name))
+
+
+def press(key, expect, window=None):
+    """Presses `key` once Orca is idle (and `window`, where given, has the keyboard) and waits, up
+    to a minute on a busy machine, until Orca has said `expect` since."""
+    if window:
+        active_window(window)
     settle()
     before = len(spoken())
     subprocess.run(["xdotool", "key", key], env=env, check=True)
@@ -179,14 +194,19 @@ try:
     # A window that opens at a key is spoken; the control focused in it may not be, when Orca
     # takes the key after the window has opened. Tab and Shift+Tab have Orca say it.
     press("Return", r"^¿Quién Es Usted\? dialog")
-    press("Tab", r"^OK button")
+    press("Tab", r"^OK button", window=r"^¿Quién Es Usted\?$")
     press("shift+Tab", r"^User ID editable combo box")
     for key in "bob":
         press(key, r"^%s ?$" % key)  # the key echoed
+    press("BackSpace", r"^backspace")
+    b_taken = wait_for(r"^(B|cap b)$", seconds=10, required=False)
+    press("b", r"^b ?$")
     press("Return", r"^Current Player: Bob")
     said = sentences()
     check(follows(said, "alert Vellacode", "You left some blanks.  Try your guess again"),
           "the message box")
+    check(b_taken, "the letter Backspace took out of the name")
+    check(sum("We need your name" in line for line in said) == 1, "the log-in window's prompt once")
 
     # One peg by key, taken out again, then rows of four different colours until the game ends,
     # with the rows read back after the third row is filled.
@@ -197,9 +217,10 @@ try:
     for row, guess in enumerate(guesses):
         for hole, key in enumerate(guess):
             press(key, r"^Row %d, hole %d: " % (row + 1, hole + 1))
-        if row == 2:
-            for key in ("Down", "Down", "Up"):
-                press(key, r"^Row \d: \w+, ")
+        if row == 2:  # past row 1 and past the current row, each end is said again
+            for key, said_row in (("Down", "Row 2"), ("Down", "Row 1"), ("Down", "No more rows. Row 1"),
+                                  ("Up", "Row 2"), ("Up", "Row 3"), ("Up", "No more rows. Row 3")):
+                press(key, r"^%s: \w+, " % said_row)
         if press("Return", r"^Row %d: \d black" % (row + 1)).startswith("Row %d: 4" % (row + 1)):
             break
     result = wait_for(r"The pattern was")
@@ -210,8 +231,11 @@ try:
     check(row < 2 or follows(said, "Row 3, hole 4: magenta",
                   "Row 2: blue, red, green, cyan; %s" % score_of(said, 2),
                   "Row 1: black, blue, red, green; %s" % score_of(said, 1),
-                  "Row 2: blue, red, green, cyan; %s" % score_of(said, 2)),
-          "rows read back with Down, Down, Up")
+                  "No more rows. Row 1: black, blue, red, green; %s" % score_of(said, 1),
+                  "Row 2: blue, red, green, cyan; %s" % score_of(said, 2),
+                  "Row 3: red, green, cyan, magenta; current row",
+                  "No more rows. Row 3: red, green, cyan, magenta; current row"),
+          "rows read back with Down, Down, Down, Up, Up, Up")
     check(re.match(r"(Better Luck Next Time dialog I'm Sorry\. You Didn't Win This Time\.|"
                    r"Congratulations! dialog You Won!!) The pattern was", result),
           "the result: " + result)
@@ -231,7 +255,8 @@ try:
 
     # The help, read from its heading on; then the statistics window from the keyboard, where
     # another view's figures are read as it is chosen.
-    press("Return", r"^Check this row button")  # the result window closes
+    # The result window closes.
+    press("Return", r"^Check this row button", window=r"^(Congratulations!|Better Luck Next Time)$")
     press("alt+h", r"^Contents")
     press("c", r"^Vellacode Help frame")  # the help, read line by line
     press("Down", r"^Vellacode hides a pattern of four pegs\. Find it in ten guesses or fewer$")
@@ -239,7 +264,12 @@ try:
     press("Tab", r"^Allow Blanks check box")
     press("Tab", r"^Allow Repeated Colors check box")
     press("Tab", r"^Shows the players' statistics")
-    press("Return", r"^Player Stats dialog")
+    opened = press("Return", r"^Player Stats dialog")
+    active_window(r"^Player Stats$")
+    # Each figure once, with its row and its column.
+    check(re.search(r"Percent Games Won, 6 Colors: \d+% Percent Games Won, 7 Colors: ", opened)
+          and not re.search(r"(\b[A-Z][a-z]+(?: [A-Za-z()]+)*) \1,", opened),
+          "the figures as the statistics window opens: " + opened)
     press("Tab", r"^Delete Player button")
     press("shift+Tab", r"^BOB combo box")
     press("Tab", r"^Delete Player button")
