@@ -13,6 +13,7 @@ packages=(
   desktop-file-utils appstream dpkg-dev file lintian
   xvfb libx11-dev libxtst-dev
   orca at-spi2-core dbus openbox xdotool
+  qt6-wayland weston
 )
 
 if [ "${1:-}" = windows ]; then

@@ -46,6 +46,10 @@ QPoint DragHotSpot(const QPixmap& image) {
 }
 
 void KeepDragOutline(const QPixmap& image) {
+    // Only X11 draws the picture in a window of its own that needs the cut. Under Wayland the
+    // compositor draws it with its transparency, and a cut would give it an input region of its
+    // own, over which the compositor would offer the drop to the picture instead of the hole.
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) return;
     const QSize size = image.deviceIndependentSize().toSize();
     const QImage outline = image.mask().toImage();
     if (outline.isNull()) return;

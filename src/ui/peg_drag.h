@@ -20,8 +20,8 @@ std::optional<DragSource> DecodeDrag(const QMimeData* data);
 // Where the pointer holds a dragged picture: its centre, at any device-pixel ratio.
 QPoint DragHotSpot(const QPixmap& image);
 
-// Keeps the outline of a drag's picture once the drag has begun. Without a compositor Qt cuts
-// the picture's window to the outline before showing it, and showing it undoes the cut: the
+// Keeps the outline of a drag's picture once the drag has begun, on X11. Without a compositor Qt
+// cuts the picture's window to the outline before showing it, and showing it undoes the cut: the
 // picture would sit on an opaque square. Call it just before QDrag::exec().
 void KeepDragOutline(const QPixmap& image);
 

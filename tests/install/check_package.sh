@@ -15,6 +15,7 @@ depends=$(echo "$info" | sed -n 's/^ Depends: //p')
 for lib in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 libc6; do
     echo "$depends" | grep -q "$lib" || { echo "missing dependency $lib in: $depends"; exit 1; }
 done
+echo "$info" | grep -q '^ Recommends: qt6-wayland$' || { echo "qt6-wayland is not recommended"; exit 1; }
 contents=$(dpkg-deb --contents "$deb")
 # The desktop entry runs the program by name, from /usr/games.
 command=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$(dirname "$0")/../../data/org.vellacode.Vellacode.desktop")
