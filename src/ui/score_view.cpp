@@ -39,7 +39,10 @@ ScoreView::ScoreView(const Layout& layout, QWidget* parent) : QFrame(parent) {
         box->setObjectName(QStringLiteral("score%1").arg(i));
         const int left = k % 2 == 0 ? 120 : 360;
         const int top = (k < 2 ? 480 : 240) + 600 * (RowCount - 1 - row);
-        box->setGeometry(layout.Rect(left, top, 255, 255));
+        // The boxes of a row share their inner lines: each reaches to where the next begins,
+        // whatever the scale, so that every line is as wide as the others.
+        const int x = layout.Px(left), y = layout.Px(top);
+        box->setGeometry(x, y, layout.Px(left + 240) - x + 1, layout.Px(top + 240) - y + 1);
         box->setFrameStyle(QFrame::Box | QFrame::Plain);
         box->setAutoFillBackground(true);
         boxes_[i] = box;

@@ -15,6 +15,7 @@
 #include "ui/peg_hole.h"
 #include "ui/pictures.h"
 #include "ui/result_dialog.h"
+#include "ui/score_view.h"
 #include "ui/statistics_dialog.h"
 #include "ui/twips.h"
 
@@ -90,8 +91,8 @@ class HiDpiTest : public QObject, private GameRig {
                  Hole(0)->size() * 2);
     }
 
-    // Every caption of every window shows whole however much smaller the windows are drawn:
-    // fonts are not narrower in exact proportion.
+    // Every caption of every window shows whole however much smaller the windows are drawn
+    // (fonts are not narrower in exact proportion), and the score boxes' lines stay even.
     void everyCaptionIsWholeAtEveryLayoutScale() {
         DialogRig rig;
         rig.ResetDialogRig();
@@ -103,6 +104,13 @@ class HiDpiTest : public QObject, private GameRig {
             StatisticsDialog statistics(*browser, rig.layout);
             LoginDialog login(choice, rig.layout);
             ResultDialog result(ResultFor(false, {0, 1, 6, 3}, 6), rig.layout, rig.pictures);
+            // The score boxes of a row share their inner lines, as wide as the outer ones.
+            ScoreView scores(rig.layout, nullptr);
+            const auto box = [&scores](int k) {
+                return scores.findChild<QLabel*>(QStringLiteral("score%1").arg(k))->geometry();
+            };
+            QCOMPARE(box(0).right(), box(1).left());
+            QCOMPARE(box(2).bottom(), box(0).top());
             for (QWidget* window : std::initializer_list<QWidget*>{&statistics, &login, &result}) {
                 QCOMPARE(ClippedCaptions(window).join(QStringLiteral("; ")), QString());
                 for (QWidget* control : window->findChildren<QWidget*>()) {
