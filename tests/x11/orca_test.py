@@ -170,7 +170,7 @@ try:
     tries = []  # why each try failed, with what Orca said and the program printed
     for attempt in range(3):
         orca, game = start(["orca", "--debug-file=" + log], PYTHONPATH=stub), "not started"
-        if wait_for(r"^Screen reader on", seconds=40, required=False):
+        if wait_for(r"^Screen reader on", seconds=90, required=False):
             time.sleep(1)
             game = start([program, "--stats-folder", work], QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
             if wait_for(r"^Check this row button", required=False):

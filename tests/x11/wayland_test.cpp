@@ -108,11 +108,12 @@ class WaylandTest : public QObject {
             Pause(500);
         }
         x.Tap(XK_s, {XK_Alt_L});
-        Pause(300);
+        Pause(500);
+        const auto menu = Shot(display);
         x.Tap(XK_l);
         const QString dat = folder.filePath(QStringLiteral("stats.dat"));
-        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(dat), 10000);
-        Pause(500);
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(dat) && Shot(display) != menu, 30000);
+        Pause(1000);
         x.Type("ann");
         x.Tap(XK_Return);
         Pause(500);
@@ -143,7 +144,7 @@ class WaylandTest : public QObject {
             Pause(200);
             x.Tap(XK_Return);
             // A game that ends is recorded at once, before the result window waits.
-            for (int waited = 0; waited < 1500 && QFileInfo(dat).size() == 0; waited += 100)
+            for (int waited = 0; waited < 3000 && QFileInfo(dat).size() == 0; waited += 100)
                 Pause(100);
             if (QFileInfo(dat).size() > 0) break;
         }
@@ -152,23 +153,31 @@ class WaylandTest : public QObject {
         QCOMPARE(recorded.left(15), QByteArray("ANN            "));
         QCOMPARE(recorded.mid(15, 4), QByteArray("\x01\0\0\0", 4));  // one standard game
 
-        // The result window takes Return; the statistics window opens from the picture, reached
-        // by Tab, and closes with Escape; then Stuff > Exit.
-        const auto before = Shot(display);
+        // The result window takes Return; the statistics window opens from the picture and
+        // closes with Escape; then Stuff > Exit. Each step waits for the screen to show it.
+        const auto changes = [display](const std::vector<unsigned long>& before) {
+            for (int waited = 0; waited < 30000; waited += 100) {
+                if (Shot(display) != before) return true;
+                Pause(100);
+            }
+            return false;
+        };
+        auto before = Shot(display);
         x.Tap(XK_Return);
-        QTRY_VERIFY_WITH_TIMEOUT(Shot(display) != before, 5000);
-        Pause(500);
-        for (int i = 0; i < 3; ++i) x.Tap(XK_Tab);
-        const auto statistics = Shot(display);
-        x.Tap(XK_Return);
-        QTRY_VERIFY_WITH_TIMEOUT(Shot(display) != statistics, 5000);
-        Pause(500);
+        QVERIFY(changes(before));
+        Pause(1000);
+        refocus();
+        before = Shot(display);
+        x.Click(*cyan + QPoint(-2, -180), 1);  // the statistics picture
+        QVERIFY(changes(before));
+        Pause(1000);
         x.Tap(XK_Escape);
-        Pause(500);
+        Pause(1000);
+        refocus();
         x.Tap(XK_s, {XK_Alt_L});
-        Pause(300);
+        Pause(500);
         x.Tap(XK_x);
-        QVERIFY(program.waitForFinished(10000));
+        QVERIFY(program.waitForFinished(30000));
         QCOMPARE(program.exitCode(), 0);
         QCOMPARE(Bytes(dat), recorded);
         QCOMPARE(Bytes(folder.filePath(QStringLiteral("stats.bak"))), recorded);
