@@ -84,6 +84,7 @@ class WaylandTest : public QObject {
         env.insert(QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("vellacode"));
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
         program.setProcessEnvironment(env);
+        program.setProcessChannelMode(QProcess::ForwardedErrorChannel);  // its faults, if any
         program.start(QStringLiteral(VELLACODE_EXE), {QStringLiteral("-f"), folder.path()});
 
         XTestInput x;
