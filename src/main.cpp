@@ -6,6 +6,7 @@
 #include "stats/stats_file.h"
 #include "ui/command_line.h"
 #include "ui/game_window.h"
+#include "ui/language.h"
 #include "ui/late_alt_filter.h"
 #include "ui/launch.h"
 #include "ui/outside_end.h"
@@ -14,16 +15,30 @@
 #include "ui/settings.h"
 #include "ui/twips.h"
 
+namespace {
+
+// Reads the command line in the player's language with an application object of its own that
+// needs no display, so that --help, --version and every mistake answer on a terminal without
+// one; only a valid command line starts the game.
+vella::CommandLine ReadCommandLine(int argc, char* argv[], vella::PlayerLanguage& language) {
+    QCoreApplication reading(argc, argv);
+    language.Install();
+    return vella::ParseCommandLine(vella::LaunchArguments(argc, argv));
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
-    // The command line is read before the application exists, so that --help, --version and
-    // every mistake answer on a terminal without a display; only a valid one starts the game.
-    const vella::CommandLine line = vella::ParseCommandLine(vella::LaunchArguments(argc, argv));
+    vella::PlayerLanguage language(
+        vella::ChooseLanguage(vella::PreferredLanguages(vella::LaunchArguments(argc, argv))));
+    const vella::CommandLine line = ReadCommandLine(argc, argv, language);
     if (line.ExitCode) {
         vella::WriteToConsole(line.Output, *line.ExitCode != 0);
         return *line.ExitCode;
     }
 
     QApplication app(argc, argv);
+    language.Install();
     QApplication::setApplicationName(QStringLiteral("Vellacode"));
     QApplication::setOrganizationName(QStringLiteral("Vellacode"));
     QApplication::setApplicationVersion(QStringLiteral(VELLACODE_VERSION));

@@ -9,10 +9,11 @@
 
 #include "game/rules.h"
 #include "game/secret.h"
+#include "text/text.h"
 
 namespace vella {
 
-inline constexpr std::string_view WaitRefusal = "Please wait until this game is over.";
+inline constexpr Text WaitRefusal = VC_TEXT("Game", "Please wait until this game is over.");
 
 // What a score indicator shows.
 enum class Indicator { Empty, Current, White, Black };

@@ -13,11 +13,11 @@ CheckOutcome CheckGuess(const Pattern& row, const Pattern& secret, const GameOpt
 
     for (int k = 0; k < RowLength; ++k) {
         if (!options.BlanksAllowed && row[k] == blankCode) {
-            return CheckOutcome{std::string(BlanksRefusal)};
+            return CheckOutcome{Tr(BlanksRefusal)};
         }
         if (!options.RepeatsAllowed &&
             std::find(row.begin(), row.begin() + k, row[k]) != row.begin() + k) {
-            return CheckOutcome{std::string(RepeatsRefusal)};
+            return CheckOutcome{Tr(RepeatsRefusal)};
         }
         if (row[k] == secret[k]) {
             ++outcome.Blacks;

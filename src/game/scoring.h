@@ -5,15 +5,17 @@
 #include <string_view>
 
 #include "game/rules.h"
+#include "text/text.h"
 
 namespace vella {
 
-inline constexpr std::string_view BlanksRefusal = "You left some blanks.  Try your guess again.";
-inline constexpr std::string_view RepeatsRefusal =
-    "You repeated some colors.  Try your guess again";
+inline constexpr Text BlanksRefusal =
+    VC_TEXT("Game", "You left some blanks.  Try your guess again.");
+inline constexpr Text RepeatsRefusal =
+    VC_TEXT("Game", "You repeated some colors.  Try your guess again");
 
 struct CheckOutcome {
-    std::string Refusal;  // the message to show; empty when the row was scored
+    std::string Refusal;  // the message to show, translated; empty when the row was scored
     std::int16_t Blacks = 0;
     std::int16_t Whites = 0;
 

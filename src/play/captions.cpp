@@ -5,16 +5,18 @@ namespace vella {
 
 std::string MainCaption(const PlayerSession& session) {
     if (!session.LoggedIn()) return "Vellacode";
-    return "Current Player: " + session.Player.Display();
+    return Fill(Tr("Captions", "Current Player: %1"), {session.Player.Display()});
 }
 
 std::string UserIdCaption(const PlayerSession& session) {
-    return session.LoggedIn() ? "&New Player..." : "&Log In...";
+    return session.LoggedIn() ? Tr("Captions", "&New Player...") : Tr("Captions", "&Log In...");
 }
 
-const char* ColumnHeader(const StatsView& figures, int k) {
-    static constexpr std::array<const char*, 3> headers{"6 Colors", "7 Colors", "Totals"};
-    return headers[figures.GrandTotal ? 2 : k];
+std::string ColumnHeader(const StatsView& figures, int k) {
+    static constexpr std::array<Text, 3> headers{VC_TEXT("Captions", "6 Colors"),
+                                                 VC_TEXT("Captions", "7 Colors"),
+                                                 VC_TEXT("Captions", "Totals")};
+    return Tr(headers[figures.GrandTotal ? 2 : k]);
 }
 
 }  // namespace vella

@@ -74,7 +74,7 @@ void GameController::ChangeColorSet(ColorSet colorSet) {
 
 void GameController::ChangeOptions(const GameOptions& options) {
     if (game_.SetOptions(options) == RulesChange::Refused) {
-        host_.Message(Refusal(WaitRefusal));
+        host_.Message(Refusal(Tr(WaitRefusal)));
     }
     // A menu item or check box toggles its own check mark; the rules decide it, so repaint in
     // any case.

@@ -8,16 +8,18 @@
 #include <string>
 
 #include "game/game_state.h"
+#include "text/text.h"
 
 namespace vella {
 
 // The game window's parts.
-inline constexpr char CheckButtonName[] = "Check this row";
-inline constexpr char BoardName[] = "Board";
-inline constexpr char ScoresName[] = "Scores";
-inline constexpr char PaletteName[] = "Colors";
-inline constexpr char StatisticsButtonName[] = "Statistics";
-inline constexpr char StatisticsButtonDescription[] = "Shows the players' statistics";
+inline constexpr Text CheckButtonName = VC_TEXT("Speech", "Check this row");
+inline constexpr Text BoardName = VC_TEXT("Speech", "Board");
+inline constexpr Text ScoresName = VC_TEXT("Speech", "Scores");
+inline constexpr Text PaletteName = VC_TEXT("Speech", "Colors");
+inline constexpr Text StatisticsButtonName = VC_TEXT("Speech", "Statistics");
+inline constexpr Text StatisticsButtonDescription =
+    VC_TEXT("Speech", "Shows the players' statistics");
 
 // "black" … "yellow", or "empty" for the blank and anything that is not a colour in play.
 std::string ColorWord(ColorCode code, ColorCode blankCode);

@@ -78,19 +78,20 @@ void StatsBrowser::ShowFigures(Listing listing) {
 }
 
 std::string StatsBrowser::FiguresSentence() const {
-    std::string sentence = ViewNames[view_];
+    std::string sentence = Tr(ViewNames[view_]);
     for (int k = 0; k < (figures_.GrandTotal ? 1 : 2); ++k) {
         sentence += std::string(". ") + ColumnHeader(figures_, k) + ":";
         const auto rows = figures_.Columns[k].Rows();
         for (std::size_t row = 0; row < rows.size(); ++row) {
-            sentence += std::string(row == 0 ? " " : ", ") + RowCaptions[row] + " " + *rows[row];
+            sentence +=
+                std::string(row == 0 ? " " : ", ") + Tr(RowCaptions[row]) + " " + *rows[row];
         }
     }
     return sentence + ".";
 }
 
 std::string StatsBrowser::FigureName(int row, int column) const {
-    return std::string(RowCaptions[row]) + ", " + ColumnHeader(figures_, column) + ": " +
+    return Tr(RowCaptions[row]) + ", " + ColumnHeader(figures_, column) + ": " +
            *figures_.Columns[column].Rows()[row];
 }
 

@@ -11,9 +11,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
-Status Failure(const char* what, const fs::path& path, const Problem& problem) {
-    return Status{std::string("Could not ") + what + " " + Shown(path) + ": " +
-                  problem.ReasonAt(path) + "."};
+// What a step could not do, each with %1 for the file and %2 for the reason.
+constexpr Text CouldNotOpen = VC_TEXT("Files", "Could not open %1: %2.");
+constexpr Text CouldNotRead = VC_TEXT("Files", "Could not read %1: %2.");
+constexpr Text CouldNotWrite = VC_TEXT("Files", "Could not write %1: %2.");
+constexpr Text CouldNotCreate = VC_TEXT("Files", "Could not create %1: %2.");
+constexpr Text CouldNotDelete = VC_TEXT("Files", "Could not delete %1: %2.");
+
+Status Failure(Text sentence, const fs::path& path, const Problem& problem) {
+    return Status{Fill(Tr(sentence), {Shown(path), problem.ReasonAt(path)})};
 }
 
 // Opens an existing regular file without following a link or waiting on a special file. No
@@ -28,7 +34,7 @@ Fd OpenRegular(FileSystem& system, const fs::path& path, Problem& problem, std::
         return {};
     }
     if (!system.RegularLength(f.fd, length)) {
-        problem.Kind = "something other than a file";
+        problem.Kind = &OtherThere;
         return {};
     }
     return f;
@@ -40,8 +46,10 @@ unsigned NewMode(const Seen& like) {
 }
 
 Status TooLarge(const fs::path& path) {
-    return Status{"Could not read " + Shown(path) +
-                  ": it is too large to be a statistics file, and was left alone."};
+    return Status{
+        Fill(Tr("Files",
+                "Could not read %1: it is too large to be a statistics file, and was left alone."),
+             {Shown(path)})};
 }
 
 Status WriteAndSync(FileSystem& system, int fd, const fs::path& path,
@@ -49,31 +57,56 @@ Status WriteAndSync(FileSystem& system, int fd, const fs::path& path,
     for (std::size_t done = 0; done < bytes.size();) {
         const long n = system.Write(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return Failure("write", path, {n < 0 ? errno : ENOSPC});
+        if (n <= 0) return Failure(CouldNotWrite, path, {n < 0 ? errno : ENOSPC});
         done += static_cast<std::size_t>(n);
     }
-    if (system.Sync(fd) != 0) return Failure("write", path, {errno});
+    if (system.Sync(fd) != 0) return Failure(CouldNotWrite, path, {errno});
     return {};
 }
 
 Status FlushFolder(FileSystem& system, const fs::path& changed) {
     const int error = system.SyncFolder(changed);
     if (error == 0) return {};
-    Status unconfirmed{"The disk did not confirm the change to " + Shown(changed) + ": " +
-                       Problem{error}.Reason() + "."};
+    Status unconfirmed{Fill(Tr("Files", "The disk did not confirm the change to %1: %2."),
+                            {Shown(changed), Problem{error}.Reason()})};
     unconfirmed.Unconfirmed = true;
     return unconfirmed;
 }
 
+// The system's sentences about the errors a statistics file meets, for the catalogues.
+[[maybe_unused]] constexpr Text SystemSentences[] = {
+    VC_TEXT("Files", "Permission denied"),
+    VC_TEXT("Files", "Operation not permitted"),
+    VC_TEXT("Files", "No space left on device"),
+    VC_TEXT("Files", "Disk quota exceeded"),
+    VC_TEXT("Files", "Read-only file system"),
+    VC_TEXT("Files", "No such file or directory"),
+    VC_TEXT("Files", "Input/output error"),
+    VC_TEXT("Files", "File exists"),
+    VC_TEXT("Files", "Not a directory"),
+    VC_TEXT("Files", "Is a directory"),
+    VC_TEXT("Files", "Too many open files"),
+    VC_TEXT("Files", "File name too long"),
+    VC_TEXT("Files", "Device or resource busy"),
+    VC_TEXT("Files", "Too many levels of symbolic links"),
+    VC_TEXT("Files", "Resource temporarily unavailable"),
+    VC_TEXT("Files", "No locks available"),
+};
+
 }  // namespace
 
+std::string SystemSentence(const std::string& sentence) {
+    return Tr("Files", sentence.c_str());
+}
+
 std::string Problem::ReasonAt(const fs::path& path) const {
-    if (Error == ENOTDIR) return Shown(path.parent_path()) + " is not a folder";
+    if (Error == ENOTDIR)
+        return Fill(Tr("Files", "%1 is not a folder"), {Shown(path.parent_path())});
     return Reason();
 }
 
 std::string Problem::Reason() const {
-    if (Kind) return std::string("it is ") + Kind + ", not a file, and was left alone";
+    if (Kind) return Tr(*Kind);
     return ErrorText(Error);
 }
 
@@ -87,7 +120,7 @@ Result<Contents> ReadAll(FileSystem& system, const fs::path& path, std::uint64_t
     Problem problem;
     std::uint64_t length = 0;
     Fd f = OpenRegular(system, path, problem, length);
-    if (problem) return Result<Contents>::Failure(Failure("open", path, problem));
+    if (problem) return Result<Contents>::Failure(Failure(CouldNotOpen, path, problem));
     if (f.fd < 0) return {};
     if (length > limit) return Result<Contents>::Failure(TooLarge(path));
     // The file may grow while it is read: read on to its end, but never past the limit.
@@ -101,7 +134,7 @@ Result<Contents> ReadAll(FileSystem& system, const fs::path& path, std::uint64_t
         }
         const long n = system.Read(f.fd, data.data() + got, data.size() - got);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return Result<Contents>::Failure(Failure("read", path, {errno}));
+        if (n < 0) return Result<Contents>::Failure(Failure(CouldNotRead, path, {errno}));
         if (n == 0) break;
         got += static_cast<std::size_t>(n);
     }
@@ -114,7 +147,7 @@ Result<std::optional<std::uint64_t>> Length(FileSystem& system, const fs::path& 
     Problem problem;
     std::uint64_t length = 0;
     const Fd f = OpenRegular(system, path, problem, length);
-    if (problem) return Answer::Failure(Failure("open", path, problem));
+    if (problem) return Answer::Failure(Failure(CouldNotOpen, path, problem));
     if (f.fd < 0) return {};
     return Answer{{}, length};
 }
@@ -125,17 +158,17 @@ bool Exists(FileSystem& system, const fs::path& path) {
 
 Status CreateEmpty(FileSystem& system, const fs::path& path) {
     const Seen seen = system.Look(path);
-    if (seen.Trouble) return Failure("create", path, seen.Trouble);
+    if (seen.Trouble) return Failure(CouldNotCreate, path, seen.Trouble);
     if (seen.Exists) return {};
     Fd made{system, system.Open(path, Access::CreateNew, 0666)};
-    if (made.fd < 0 && errno != EEXIST) return Failure("create", path, {errno});
+    if (made.fd < 0 && errno != EEXIST) return Failure(CouldNotCreate, path, {errno});
     return {};
 }
 
 Status CheckWritable(FileSystem& system, const fs::path& path) {
     const Seen seen = system.Look(path);
-    if (seen.Trouble) return Failure("write", path, seen.Trouble);
-    if (seen.Exists && !system.MayWrite(path, seen)) return Failure("write", path, {EACCES});
+    if (seen.Trouble) return Failure(CouldNotWrite, path, seen.Trouble);
+    if (seen.Exists && !system.MayWrite(path, seen)) return Failure(CouldNotWrite, path, {EACCES});
     return {};
 }
 
@@ -143,7 +176,7 @@ Status CheckReplaceable(FileSystem& system, const fs::path& path) {
     Status replaceable = CheckWritable(system, path);
     const fs::path folder = path.parent_path().empty() ? fs::path(".") : path.parent_path();
     if (replaceable.Ok() && !system.MayWriteFolder(folder)) {
-        replaceable = Failure("write", path, {EACCES});
+        replaceable = Failure(CouldNotWrite, path, {EACCES});
     }
     return replaceable;
 }
@@ -155,21 +188,21 @@ Status WriteAside(FileSystem& system, const fs::path& aside, const fs::path& to,
     // Failures name the file being written, not the one it is written to first, unless
     // something in the way at `aside` is to blame.
     const Seen old = system.Look(aside);
-    if (old.Trouble.Error != 0) return Failure("write", to, old.Trouble);
+    if (old.Trouble.Error != 0) return Failure(CouldNotWrite, to, old.Trouble);
     if (old.Exists && system.Unlink(aside) != 0 && errno != ENOENT) {
         return Status{"Could not write " + Shown(to) + ": " + Shown(aside) + " is in the way (" +
                       (old.Trouble ? old.Trouble : Problem{errno}).Reason() + ")."};
     }
     const Seen model = system.Look(like);
     Fd f{system, system.Open(aside, Access::CreateNew, NewMode(model))};
-    if (f.fd < 0) return Failure("write", to, {errno});
+    if (f.fd < 0) return Failure(CouldNotWrite, to, {errno});
     system.KeepPermissions(f.fd, model);
     Status written = WriteAndSync(system, f.fd, to, bytes);
-    if (written.Ok() && f.Close() != 0) written = Failure("write", to, {errno});
+    if (written.Ok() && f.Close() != 0) written = Failure(CouldNotWrite, to, {errno});
     if (written.Ok()) {
         const int error = system.Rename(aside, to);
         if (error == 0) return FlushFolder(system, to);
-        written = Failure("write", to, {error});
+        written = Failure(CouldNotWrite, to, {error});
     }
     f.Close();
     system.Unlink(aside);
@@ -178,10 +211,10 @@ Status WriteAside(FileSystem& system, const fs::path& aside, const fs::path& to,
 
 Status Remove(FileSystem& system, const fs::path& path) {
     const Seen seen = system.Look(path);
-    if (seen.Trouble) return Failure("delete", path, seen.Trouble);
+    if (seen.Trouble) return Failure(CouldNotDelete, path, seen.Trouble);
     if (!seen.Exists) return {};
     const int error = system.Delete(path);
-    if (error != 0 && error != ENOENT) return Failure("delete", path, {error});
+    if (error != 0 && error != ENOENT) return Failure(CouldNotDelete, path, {error});
     return FlushFolder(system, path);
 }
 
@@ -192,8 +225,8 @@ namespace {
 Status LockRefusal(FileSystem& system, const fs::path& lockFile, const fs::path& dataFile,
                    const Problem& problem) {
     if (problem.Error == EROFS || !system.MayWrite(dataFile, system.Look(dataFile))) return {};
-    return Status{"Could not lock " + Shown(dataFile) + " with " + Shown(lockFile) + ": " +
-                  problem.ReasonAt(lockFile) + "."};
+    return Status{Fill(Tr("Files", "Could not lock %1 with %2: %3."),
+                       {Shown(dataFile), Shown(lockFile), problem.ReasonAt(lockFile)})};
 }
 
 // What became of opening the lock file.
@@ -221,7 +254,7 @@ Opened OpenLockFile(FileSystem& system, const fs::path& lockFile, const fs::path
     if (f.fd < 0) {
         problem.Error = errno;
     } else if (!system.RegularLength(f.fd, length)) {
-        problem.Kind = "something other than a file";
+        problem.Kind = &OtherThere;
     }
     return problem ? Opened::NoFile : Opened::File;
 }
@@ -259,8 +292,9 @@ Result<FolderLock> FolderLock::Acquire(FileSystem& system, const fs::path& lockF
         int error = 0;
         switch (system.Lock(f.fd, lockFile, deadline, error)) {
             case LockResult::InUse:
-                return Answer::Failure(Status{"Could not open " + Shown(dataFile) +
-                                              ": it is in use by another copy of Vellacode."});
+                return Answer::Failure(Status{Fill(
+                    Tr("Files", "Could not open %1: it is in use by another copy of Vellacode."),
+                    {Shown(dataFile)})});
             case LockResult::Failed:
                 return refused({error});
             case LockResult::Locked:
@@ -307,14 +341,16 @@ Status PrepareFolder(FileSystem& system, const fs::path& folder) {
     std::error_code error;
     const fs::file_status status = fs::status(folder, error);  // a link to a folder will do
     if (fs::exists(status) && !fs::is_directory(status)) {
-        return Status{"Could not keep the statistics in " + Shown(folder) +
-                      ": it is not a folder."};
+        return Status{Fill(Tr("Files", "Could not keep the statistics in %1: it is not a folder."),
+                           {Shown(folder)})};
     }
     if (!fs::exists(status) && !fs::create_directories(folder, error)) {
-        return Status{"Could not create the folder " + Shown(folder) + ": " + error.message() +
-                      "."};
+        return Status{Fill(Tr("Files", "Could not create the folder %1: %2."),
+                           {Shown(folder), SystemSentence(error.message())})};
     }
-    if (!system.MayWriteFolder(folder)) return Failure("keep the statistics in", folder, {EACCES});
+    if (!system.MayWriteFolder(folder))
+        return Failure(VC_TEXT("Files", "Could not keep the statistics in %1: %2."), folder,
+                       {EACCES});
     return {};
 }
 

@@ -19,13 +19,13 @@ namespace {
 
 constexpr int OpenFlags = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
 
-const char* Describe(mode_t mode) {
-    if (S_ISLNK(mode)) return "a symbolic link";
-    if (S_ISDIR(mode)) return "a folder";
-    if (S_ISFIFO(mode)) return "a named pipe";
-    if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
-    if (S_ISSOCK(mode)) return "a socket";
-    return "something other than a file";
+const Text* Describe(mode_t mode) {
+    if (S_ISLNK(mode)) return &SymbolicLinkThere;
+    if (S_ISDIR(mode)) return &FolderThere;
+    if (S_ISFIFO(mode)) return &NamedPipeThere;
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return &DeviceThere;
+    if (S_ISSOCK(mode)) return &SocketThere;
+    return &OtherThere;
 }
 
 fs::path FolderOf(const fs::path& file) {
@@ -85,7 +85,7 @@ PlatformFileSystem& PlatformFileSystem::Instance() {
 }
 
 std::string ErrorText(int error) {
-    return std::error_code(error, std::generic_category()).message();
+    return SystemSentence(std::error_code(error, std::generic_category()).message());
 }
 
 Seen PlatformFileSystem::Look(const fs::path& path) {

@@ -76,8 +76,8 @@ PlatformFileSystem& PlatformFileSystem::Instance() {
 }
 
 std::string ErrorText(int error) {
-    if (error == EBUSY) return "it is open in another program";  // see Patiently
-    return std::error_code(error, std::generic_category()).message();
+    if (error == EBUSY) return Tr("Files", "it is open in another program");  // see Patiently
+    return SystemSentence(std::error_code(error, std::generic_category()).message());
 }
 
 // Windows has no named pipes, devices or sockets among files; a link or junction is a reparse
@@ -92,9 +92,9 @@ Seen PlatformFileSystem::Look(const fs::path& path) {
     }
     seen.Exists = true;
     if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) {
-        seen.Trouble.Kind = "a symbolic link";
+        seen.Trouble.Kind = &SymbolicLinkThere;
     } else if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
-        seen.Trouble.Kind = "a folder";
+        seen.Trouble.Kind = &FolderThere;
     } else if (attributes & FILE_ATTRIBUTE_READONLY) {
         seen.Mode = 0444;
     }

@@ -9,15 +9,31 @@
 #include <filesystem>
 #include <string>
 
+#include "text/text.h"
+
 namespace vella::fileio {
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
+// What lies at a path instead of a file, as the reason a step gives.
+inline constexpr Text SymbolicLinkThere =
+    VC_TEXT("Files", "it is a symbolic link, not a file, and was left alone");
+inline constexpr Text FolderThere =
+    VC_TEXT("Files", "it is a folder, not a file, and was left alone");
+inline constexpr Text NamedPipeThere =
+    VC_TEXT("Files", "it is a named pipe, not a file, and was left alone");
+inline constexpr Text DeviceThere =
+    VC_TEXT("Files", "it is a device, not a file, and was left alone");
+inline constexpr Text SocketThere =
+    VC_TEXT("Files", "it is a socket, not a file, and was left alone");
+inline constexpr Text OtherThere =
+    VC_TEXT("Files", "it is something other than a file, not a file, and was left alone");
+
 // Why a step failed: an error number, or what lies at the path instead of a file.
 struct Problem {
     int Error = 0;
-    const char* Kind = nullptr;  // "a symbolic link", "a folder", …
+    const Text* Kind = nullptr;  // &SymbolicLinkThere, &FolderThere, …
 
     explicit operator bool() const { return Error != 0 || Kind != nullptr; }
     std::string Reason() const;
@@ -25,8 +41,11 @@ struct Problem {
     std::string ReasonAt(const fs::path& path) const;
 };
 
-// The platform's sentence for an error number.
+// The platform's sentence for an error number, in the player's language where it has one.
 std::string ErrorText(int error);
+// A sentence of the system's about an error, in the player's language where the catalogues
+// have it: the system writes it in English unless its own locale says otherwise.
+std::string SystemSentence(const std::string& sentence);
 
 // What lies at a path, looked at without opening it or following a link.
 struct Seen {

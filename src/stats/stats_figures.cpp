@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "text/text.h"
+
 namespace vella {
 namespace {
 
@@ -59,15 +61,16 @@ ColumnFigures Fill(const Totals& t, bool singlePrecision) {
 
 std::string FormatPercent(double ratio) {
     char text[64];
-    std::snprintf(text, sizeof text, "%.0f%%", RoundHalfAway(ratio * 100.0) + 0.0);
-    return text;
+    std::snprintf(text, sizeof text, "%.0f", RoundHalfAway(ratio * 100.0) + 0.0);
+    //: A percentage in the statistics window: "50%"; "50 %" where a space comes before the sign.
+    return Fill(Tr("Figures", "%1%"), {text});
 }
 
 std::string FormatOneDecimal(double value) {
     const double tenths = RoundHalfAway(value * 10.0);
     char text[64];
     std::snprintf(text, sizeof text, "%.1f", tenths / 10.0 + 0.0);
-    return text;
+    return WithDecimalPoint(text);
 }
 
 StatsView ComputeView(const PlayerRec& rec, int view) {

@@ -28,7 +28,8 @@ struct StatsView {
 StatsView ComputeView(const PlayerRec& rec, int view);
 
 // "0%": times 100, no decimals; "0.0": one decimal. Halves round away from zero, judged on the
-// value's 15 significant decimal digits, with a full stop as decimal separator.
+// value's 15 significant decimal digits; the sign and the decimal point are the player's
+// language's ("0 %", "0,0").
 std::string FormatPercent(double ratio);
 std::string FormatOneDecimal(double value);
 

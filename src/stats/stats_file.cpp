@@ -5,6 +5,8 @@
 #include <span>
 #include <utility>
 
+#include "text/text.h"
+
 namespace vella {
 namespace fs = std::filesystem;
 
@@ -82,11 +84,21 @@ Result<fileio::Contents> StatsFile::LoadForChange() {
 Status StatsFile::CheckEnd(std::uint64_t length) const {
     const std::uint64_t stray = StrayBytes(length);
     if (stray == 0) return {};
-    return Status{"The end of " + fileio::Shown(DatPath()) + " is damaged: its last " +
-                  std::to_string(stray) + (stray == 1 ? " byte is" : " bytes are") +
-                  " not a whole player's record. The file is left as it is; games are recorded "
-                  "in it again once those bytes are removed or it is replaced by its backup, "
-                  "stats.bak."};
+    const std::string file = fileio::Shown(DatPath());
+    if (stray == 1) {
+        return Status{Fill(Tr("Files",
+                              "The end of %1 is damaged: its last %2 byte is not a whole "
+                              "player's record. The file is left as it is; games are "
+                              "recorded in it again once those bytes are removed or it "
+                              "is replaced by its backup, stats.bak."),
+                           {file, "1"})};
+    }
+    return Status{Fill(Tr("Files",
+                          "The end of %1 is damaged: its last %2 bytes are not a whole "
+                          "player's record. The file is left as it is; games are "
+                          "recorded in it again once those bytes are removed or it is "
+                          "replaced by its backup, stats.bak."),
+                       {file, std::to_string(stray)})};
 }
 
 Status StatsFile::Rewrite(const Bytes& bytes) {
@@ -208,15 +220,18 @@ Status StatsFile::RecordGame(const PlayerName& name, const FinishedGame& game) {
         }
     }
     if (at == count && count >= MaxRecords) {
-        return Status{"Could not add a player to " + fileio::Shown(DatPath()) +
-                      ": it already holds " + std::to_string(MaxRecords) +
-                      " players, as many as it can."};
+        return Status{Fill(Tr("Files",
+                              "Could not add a player to %1: it already holds %2 "
+                              "players, as many as it can."),
+                           {fileio::Shown(DatPath()), std::to_string(MaxRecords)})};
     }
     PlayerRec rec =
         at < count ? DecodeRecord(std::span(bytes).subspan(OffsetOf(at))) : FreshRecord(name);
     if (!AddGame(rec, game)) {
-        return Status{"The statistics of \"" + name.Text() + "\" in " + fileio::Shown(DatPath()) +
-                      " already count as many games or moves as they can."};
+        return Status{Fill(Tr("Files",
+                              "The statistics of \"%1\" in %2 already count as many "
+                              "games or moves as they can."),
+                           {name.Text(), fileio::Shown(DatPath())})};
     }
     const RecordBytes encoded = EncodeRecord(rec);
     // The bytes after a record rewritten in place stay as they were.

@@ -3,6 +3,7 @@
 
 #include "play/speech.h"
 #include "ui/accessible_names.h"
+#include "ui/language.h"
 #include "ui/peg_hole.h"
 #include "ui/pictures.h"
 #include "ui/twips.h"
@@ -12,7 +13,7 @@ namespace vella {
 BoardView::BoardView(const Layout& layout, QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Box | QFrame::Sunken);
     setGeometry(layout.Rect(60, 120, 2595, 6255));
-    setAccessibleName(QString::fromUtf8(BoardName));
+    setAccessibleName(Caption(BoardName));
     for (int i = 0; i < HoleCount; ++i) {
         const int row = i / RowLength;
         const int k = i % RowLength;

@@ -2,10 +2,12 @@
 #include "ui/command_line.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 #include "play/usage.h"
+#include "ui/language.h"
 
 namespace vella {
 namespace {
@@ -55,12 +57,34 @@ QStringList WithoutQtOptions(const QStringList& arguments) {
     return kept;
 }
 
+QString Said(Text text) {
+    return QString::fromStdString(Tr(text));
+}
+
+const QString LanguageName = QStringLiteral("language");
+
+// "en, de, es, …": the codes --language takes.
+QString LanguageCodes() {
+    return QStringLiteral("en, ") + ShippedLanguages.join(QStringLiteral(", "));
+}
+
 }  // namespace
+
+QStringList PreferredLanguages(const QStringList& arguments) {
+    const QString option = QStringLiteral("--") + LanguageName;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] == option && i + 1 < arguments.size()) return {arguments[i + 1]};
+        if (arguments[i].startsWith(option + QLatin1Char('='))) {
+            return {arguments[i].mid(option.size() + 1)};
+        }
+    }
+    return QLocale::system().uiLanguages();
+}
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QString::fromUtf8(ProgramDescription) + QLatin1Char('\n') +
-                                     QString::fromUtf8(StatsFolderDescription));
+    parser.setApplicationDescription(Said(ProgramDescription) + QLatin1Char('\n') +
+                                     Said(StatsFolderDescription));
     // Qt's own help option would add --help-all, which lists Qt's options; the program's help
     // names the ones it has.
 #ifdef Q_OS_WIN
@@ -68,54 +92,66 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
 #else
     const QStringList helpNames{QStringLiteral("h"), QStringLiteral("help")};
 #endif
-    const QCommandLineOption help(helpNames, QString::fromUtf8(HelpOption));
+    const QCommandLineOption help(helpNames, Said(HelpOption));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption folder({QStringLiteral("f"), QStringLiteral("stats-folder")},
-                                    QString::fromUtf8(StatsFolderOption),
-                                    QString::fromUtf8(StatsFolderValue));
+                                    Said(StatsFolderOption), Said(StatsFolderValue));
     const UserFolder perUser = UserStatsFolder();
     const QCommandLineOption user(
         {QStringLiteral("u"), QStringLiteral("user-folder")},
-        QString::fromUtf8(UserFolderOption)
+        Said(UserFolderOption)
             .arg(perUser.Path ? QString::fromStdU16String(perUser.Path->u16string())
                               : perUser.Missing));
+    const QCommandLineOption language(LanguageName, Said(LanguageOption).arg(LanguageCodes()),
+                                      Said(LanguageValue));
     parser.addOption(folder);
     parser.addOption(user);
+    parser.addOption(language);
 
     CommandLine line;
     const auto fail = [&](const QString& why) {
         line.ExitCode = 2;
-        line.Output =
-            why + QString::fromUtf8(TryHelpHint).arg(QFileInfo(arguments.value(0)).fileName());
+        line.Output = why + Said(TryHelpHint).arg(QFileInfo(arguments.value(0)).fileName());
         return line;
     };
     const bool parsed = parser.parse(WithoutQtOptions(arguments));
     if (parser.isSet(help)) {
         line.ExitCode = 0;
-        line.Output = parser.helpText().replace(QStringLiteral("<executable_name>"),
-                                                QFileInfo(arguments.value(0)).fileName());
+        // The usage line names the program as the application object has it, or by a
+        // placeholder where there is none; the help names it by its file name.
+        const QString named = QCoreApplication::instance() ? QCoreApplication::arguments().value(0)
+                                                           : QStringLiteral("<executable_name>");
+        line.Output = parser.helpText();
+        const qsizetype at = line.Output.indexOf(named);
+        if (at >= 0)
+            line.Output.replace(at, named.size(), QFileInfo(arguments.value(0)).fileName());
         return line;
     }
     if (parser.isSet(version)) {
         line.ExitCode = 0;
-        line.Output = QString::fromUtf8(VersionAnswer).arg(QStringLiteral(VELLACODE_VERSION));
+        line.Output = Said(VersionAnswer).arg(QStringLiteral(VELLACODE_VERSION));
         return line;
     }
     if (!parsed) return fail(parser.errorText());
     if (!parser.positionalArguments().isEmpty()) {
-        return fail(
-            QString::fromUtf8(UnexpectedArgument).arg(parser.positionalArguments().constFirst()));
+        return fail(Said(UnexpectedArgument).arg(parser.positionalArguments().constFirst()));
+    }
+    if (parser.isSet(language)) {
+        const QString code = parser.value(language);
+        if (code != QLatin1String("en") && !ShippedLanguages.contains(code)) {
+            return fail(Said(UnknownLanguage).arg(code, LanguageCodes()));
+        }
     }
     if (parser.isSet(folder) && parser.isSet(user)) {
-        return fail(QString::fromUtf8(TwoStatsFolders));
+        return fail(Said(TwoStatsFolders));
     }
     if (parser.isSet(folder)) {
         const QString named = parser.value(folder);
-        if (named.isEmpty()) return fail(QString::fromUtf8(UnnamedStatsFolder));
+        if (named.isEmpty()) return fail(Said(UnnamedStatsFolder));
         line.StatsFolder = std::filesystem::path(named.toStdU16String());
     } else if (parser.isSet(user)) {
-        if (!perUser.Path) return fail(QString::fromUtf8(NoUserFolder).arg(perUser.Missing));
+        if (!perUser.Path) return fail(Said(NoUserFolder).arg(perUser.Missing));
         line.StatsFolder = perUser.Path;
     }
     return line;

@@ -1,4 +1,4 @@
-// The command line: where the statistics files are kept, --help and --version.
+// The command line: where the statistics files are kept, the language, --help and --version.
 #pragma once
 
 #include <QString>
@@ -21,6 +21,10 @@ struct CommandLine {
 // the options Qt takes for itself (-platform, -display, -style …) are passed over. --help and
 // --version win over any fault in the rest.
 CommandLine ParseCommandLine(const QStringList& arguments);
+
+// The languages the player prefers, best first: the one --language names in `arguments`, else
+// the system's (QLocale::uiLanguages(), which heeds LANGUAGE even in the C locale).
+QStringList PreferredLanguages(const QStringList& arguments);
 
 // The per-user data folder's statistics folder: on Linux $XDG_DATA_HOME/vellacode, by default
 // ~/.local/share/vellacode (a relative XDG_DATA_HOME is ignored, as the base-directory rules

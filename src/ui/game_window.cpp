@@ -20,6 +20,7 @@
 #include "ui/board_view.h"
 #include "ui/dialog_style.h"
 #include "ui/help_viewer.h"
+#include "ui/language.h"
 #include "ui/palette_view.h"
 #include "ui/peg_drag.h"
 #include "ui/picture_button.h"
@@ -32,10 +33,6 @@ namespace vella {
 namespace {
 
 constexpr QSize ClientTwips(4365, 6780);
-
-QString Caption(const char* text) {
-    return QString::fromUtf8(text);
-}
 
 }  // namespace
 

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "play/captions.h"
+#include "ui/language.h"
 #include "ui/pictures.h"
 
 namespace vella {
@@ -18,7 +19,7 @@ constexpr int Gap = 8;  // between the game's frame and the viewer's
 }  // namespace
 
 HelpViewer::HelpViewer(QWidget* owner) : QMainWindow(owner, Qt::Window) {
-    setWindowTitle(QString::fromUtf8(HelpTitle));
+    setWindowTitle(Caption(HelpTitle));
     setWindowIcon(Pictures::ProgramIcon());
     setAttribute(Qt::WA_DeleteOnClose);
     browser_ = new QTextBrowser(this);

@@ -5,6 +5,7 @@
 
 #include "play/usage.h"
 #include "ui/command_line.h"
+#include "ui/language.h"
 #include "ui/launch.h"
 
 namespace vella {
@@ -23,7 +24,7 @@ UserFolder UserStatsFolder() {
     QString data = qEnvironmentVariable("XDG_DATA_HOME");
     if (!QDir::isAbsolutePath(data)) {
         const QString home = qEnvironmentVariable("HOME");
-        if (!QDir::isAbsolutePath(home)) return {std::nullopt, QString::fromUtf8(NoHome)};
+        if (!QDir::isAbsolutePath(home)) return {std::nullopt, Caption(NoHome)};
         data = home + QStringLiteral("/.local/share");
     }
     return {std::filesystem::path(QDir::cleanPath(data).toStdU16String()) / "vellacode", {}};

@@ -14,6 +14,7 @@
 
 #include "play/usage.h"
 #include "ui/command_line.h"
+#include "ui/language.h"
 #include "ui/launch.h"
 
 namespace vella {
@@ -52,7 +53,7 @@ UserFolder UserStatsFolder() {
     std::optional<std::filesystem::path> folder;
     if (SUCCEEDED(found) && roaming && *roaming) folder = std::filesystem::path(roaming);
     CoTaskMemFree(roaming);
-    if (!folder) return {std::nullopt, QString::fromUtf8(NoRoamingFolder)};
+    if (!folder) return {std::nullopt, Caption(NoRoamingFolder)};
     return {*folder / L"Vellacode", {}};
 }
 

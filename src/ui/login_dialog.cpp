@@ -13,6 +13,7 @@
 #include "play/captions.h"
 #include "play/login_choice.h"
 #include "ui/dialog_style.h"
+#include "ui/language.h"
 #include "ui/named_combo_box.h"
 #include "ui/pictures.h"
 #include "ui/twips.h"
@@ -21,17 +22,17 @@ namespace vella {
 
 LoginDialog::LoginDialog(LoginChoice& choice, const Layout& layout, QWidget* parent)
     : QDialog(parent), choice_(choice) {
-    setWindowTitle(QString::fromUtf8(LoginTitle));
+    setWindowTitle(Caption(LoginTitle));
     setWindowIcon(Pictures::LoginIcon());
     FixDialog(this, layout, 2910, 1935);
 
-    explanation = new QLabel(QString::fromUtf8(LoginExplanation), this);
+    explanation = new QLabel(Caption(LoginExplanation), this);
     explanation->setGeometry(layout.Rect(120, 120, 2655, 495));
     explanation->setAlignment(Qt::AlignCenter);
     explanation->setWordWrap(true);
     explanation->setFrameStyle(QFrame::Box | QFrame::Plain);
 
-    prompt = new QLabel(QString::fromUtf8(LoginPrompt), this);
+    prompt = new QLabel(Caption(LoginPrompt), this);
     prompt->setGeometry(layout.Rect(120, 720, 2655, 255));
 
     // Named "User ID" however much has been typed into it.
@@ -46,19 +47,19 @@ LoginDialog::LoginDialog(LoginChoice& choice, const Layout& layout, QWidget* par
     nameBox->lineEdit()->setAttribute(Qt::WA_InputMethodEnabled, false);
     nameBox->installEventFilter(this);
     nameBox->lineEdit()->installEventFilter(this);
-    nameBox->setAccessibleName(QString::fromUtf8(NameBoxName));
+    nameBox->setAccessibleName(Caption(NameBoxName));
     connect(nameBox, &QComboBox::activated, this, &LoginDialog::onEntryChosen);
 
-    okButton = new QPushButton(QString::fromUtf8(OkCaption), this);
+    okButton = new QPushButton(Caption(OkCaption), this);
     okButton->setGeometry(layout.Rect(120, 1440, 1215, 375));
     okButton->setDefault(true);
     connect(okButton, &QPushButton::clicked, this, &LoginDialog::onOk);
 
-    cancelButton = new QPushButton(QString::fromUtf8(CancelCaption), this);
+    cancelButton = new QPushButton(Caption(CancelCaption), this);
     cancelButton->setGeometry(layout.Rect(1440, 1440, 1335, 375));
     connect(cancelButton, &QPushButton::clicked, this, &LoginDialog::onCancel);
 
-    noStatsButton = new QPushButton(QString::fromUtf8(NoKeepStatsCaption), this);
+    noStatsButton = new QPushButton(Caption(NoKeepStatsCaption), this);
     noStatsButton->setGeometry(layout.Rect(1440, 1440, 1335, 375));
     connect(noStatsButton, &QPushButton::clicked, this, &LoginDialog::onNoKeepStats);
 

@@ -2,6 +2,7 @@
 #include "ui/palette_view.h"
 
 #include "play/speech.h"
+#include "ui/language.h"
 #include "ui/peg_hole.h"
 #include "ui/pictures.h"
 #include "ui/twips.h"
@@ -17,7 +18,7 @@ constexpr int SevenColorHeight = 3735;
 PaletteView::PaletteView(const Layout& layout, QWidget* parent) : QFrame(parent), layout_(layout) {
     setFrameStyle(QFrame::Box | QFrame::Sunken);
     setGeometry(layout.Rect(3540, 840, 735, SevenColorHeight));
-    setAccessibleName(QString::fromUtf8(PaletteName));
+    setAccessibleName(Caption(PaletteName));
     for (int i = 0; i < MaxColors; ++i) {
         const auto color = static_cast<ColorCode>(i);
         auto* peg = new PegHole(i, this);

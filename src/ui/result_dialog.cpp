@@ -8,6 +8,7 @@
 
 #include "play/captions.h"
 #include "ui/dialog_style.h"
+#include "ui/language.h"
 #include "ui/pictures.h"
 #include "ui/twips.h"
 
@@ -28,7 +29,7 @@ ResultDialog::ResultDialog(const ResultRequest& request, const Layout& layout,
     message_->setPalette(yellow);
     SetFont(message_, layout, 24, true);
 
-    auto* secretGroup = new QGroupBox(QString::fromUtf8(SecretCaption), this);
+    auto* secretGroup = new QGroupBox(Caption(SecretCaption), this);
     secretGroup->setGeometry(layout.Rect(120, 840, 3135, 1095));
     for (int i = 0; i < RowLength; ++i) {
         auto* image = new QLabel(secretGroup);

@@ -7,6 +7,7 @@
 #include "play/speech.h"
 #include "ui/accessible_names.h"
 #include "ui/contrast.h"
+#include "ui/language.h"
 #include "ui/twips.h"
 
 namespace vella {
@@ -31,7 +32,7 @@ QColor Colour(Indicator state) {
 ScoreView::ScoreView(const Layout& layout, QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Box | QFrame::Sunken);
     setGeometry(layout.Rect(2700, 120, 735, 6255));
-    setAccessibleName(QString::fromUtf8(ScoresName));
+    setAccessibleName(Caption(ScoresName));
     for (int i = 0; i < HoleCount; ++i) {
         const int row = i / RowLength;
         const int k = i % RowLength;

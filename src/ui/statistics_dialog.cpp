@@ -13,6 +13,7 @@
 #include "play/stats_browser.h"
 #include "ui/accessible_names.h"
 #include "ui/dialog_style.h"
+#include "ui/language.h"
 #include "ui/named_combo_box.h"
 #include "ui/pictures.h"
 #include "ui/twips.h"
@@ -56,7 +57,7 @@ void ShowWhole(QLabel* label, const QString& text, int designedWidth, int room) 
 
 StatisticsDialog::StatisticsDialog(StatsBrowser& browser, const Layout& layout, QWidget* parent)
     : QDialog(parent), browser_(browser), layout_(layout) {
-    setWindowTitle(QString::fromUtf8(StatisticsTitle));
+    setWindowTitle(Caption(StatisticsTitle));
     setWindowIcon(Pictures::StatsIcon());
     FixDialog(this, layout, 7065, 3225);
     BuildControls();
@@ -66,21 +67,20 @@ StatisticsDialog::StatisticsDialog(StatsBrowser& browser, const Layout& layout, 
 }
 
 void StatisticsDialog::BuildControls() {
-    playerPrompt =
-        MakeLabel(this, QString::fromUtf8(SelectPlayerCaption), layout_.Rect(240, 165, 1095, 255));
+    playerPrompt = MakeLabel(this, Caption(SelectPlayerCaption), layout_.Rect(240, 165, 1095, 255));
     // Named by the player shown.
     playerBox = new NamedComboBox(this, [](const QComboBox& box) { return box.currentText(); });
     playerBox->setGeometry(layout_.Rect(1320, 120, 1575, 315));
     SetFont(playerBox, layout_, 8.25, true);
     connect(playerBox, &QComboBox::currentIndexChanged, this, &StatisticsDialog::onPlayerChosen);
-    playerBox->setAccessibleDescription(QString::fromUtf8(SelectPlayerDescription));
+    playerBox->setAccessibleDescription(Caption(SelectPlayerDescription));
 
-    deleteButton = new QPushButton(QString::fromUtf8(DeletePlayerCaption), this);
+    deleteButton = new QPushButton(Caption(DeletePlayerCaption), this);
     deleteButton->setGeometry(layout_.Rect(240, 600, 1335, 270));
     connect(deleteButton, &QPushButton::clicked, this, &StatisticsDialog::onDeletePlayer);
 
-    const auto header = [this](const char* text, int left) {
-        return MakeLabel(this, QString::fromUtf8(text), layout_.Rect(left, 720, 855, 255),
+    const auto header = [this](const std::string& text, int left) {
+        return MakeLabel(this, QString::fromStdString(text), layout_.Rect(left, 720, 855, 255),
                          Qt::AlignHCenter | Qt::AlignTop);
     };
     const StatsView columns{}, total{true, {}};
@@ -101,8 +101,7 @@ void StatisticsDialog::BuildControls() {
     for (std::size_t row = 0; row < rows.size(); ++row) {
         const auto& [caption, width, figures] = rows[row];
         const int top = 1080 + 360 * static_cast<int>(row);
-        *caption = MakeLabel(this, QString::fromUtf8(RowCaptions[row]),
-                             layout_.Rect(120, top, width, 255));
+        *caption = MakeLabel(this, Caption(RowCaptions[row]), layout_.Rect(120, top, width, 255));
         for (int k = 0; k < 2; ++k) {
             (*figures)[k] = MakeLabel(this, QStringLiteral("0"),
                                       layout_.Rect(k == 0 ? 2280 : 3360, top, 615, 255));
@@ -114,7 +113,7 @@ void StatisticsDialog::BuildControls() {
 
     BuildViewChoice();
 
-    coolButton = new QPushButton(QString::fromUtf8(CoolCaption), this);
+    coolButton = new QPushButton(Caption(CoolCaption), this);
     coolButton->setGeometry(layout_.Rect(4200, 2760, 2655, 375));
     coolButton->setDefault(true);
     connect(coolButton, &QPushButton::clicked, this, &StatisticsDialog::onCool);
@@ -123,7 +122,7 @@ void StatisticsDialog::BuildControls() {
 
 // The six views to choose from: each game type, each colour count, and everything.
 void StatisticsDialog::BuildViewChoice() {
-    viewGroup = new QGroupBox(QString::fromUtf8(ViewChoiceCaption), this);
+    viewGroup = new QGroupBox(Caption(ViewChoiceCaption), this);
     viewGroup->setGeometry(layout_.Rect(4200, 120, 2655, 2535));
     const std::array<QRect, ViewNames.size()> places{
         layout_.Rect(120, 240, 2055, 375),  layout_.Rect(120, 600, 2055, 375),
@@ -132,8 +131,7 @@ void StatisticsDialog::BuildViewChoice() {
     for (int i = 0; i < 6; ++i) {
         // "&&" shows as one ampersand, not as a mnemonic.
         auto* option = new QRadioButton(
-            QString::fromUtf8(ViewNames[i]).replace(QLatin1Char('&'), QStringLiteral("&&")),
-            viewGroup);
+            Caption(ViewNames[i]).replace(QLatin1Char('&'), QStringLiteral("&&")), viewGroup);
         option->setGeometry(places[i]);
         connect(option, &QRadioButton::toggled, this, [this, i](bool on) {
             if (on) onViewChosen(i);

@@ -50,7 +50,7 @@ TEST_F(GameFlow, RefusedRowChangesNothingAndDoesNotLockTheOptions) {
     Fill({1, 1, 2, 3});
     const auto board = game.Board();
     const SubmitResult result = game.Submit();
-    EXPECT_EQ(result.Refusal, RepeatsRefusal);
+    EXPECT_EQ(result.Refusal, RepeatsRefusal.Source);
     EXPECT_FALSE(game.InGame());
     EXPECT_EQ(game.CurRow(), 0);
     EXPECT_EQ(game.Board(), board);

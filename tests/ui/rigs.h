@@ -21,6 +21,7 @@
 #include "stats/stats_file.h"
 #include "ui/game_window.h"
 #include "ui/help_viewer.h"
+#include "ui/language.h"
 #include "ui/peg_hole.h"
 #include "ui/pictures.h"
 #include "ui/settings.h"
@@ -85,6 +86,11 @@ Control* Find(QWidget* window, const QString& name) {
     return nullptr;
 }
 
+template <class Control = QWidget>
+Control* Find(QWidget* window, vella::Text name) {
+    return Find<Control>(window, vella::Caption(name));
+}
+
 // The menu item of `window` captioned `caption`, as a person reads it in its menu.
 inline QAction* MenuItem(QWidget* window, const QString& caption) {
     for (QMenu* menu : window->findChildren<QMenu*>()) {
@@ -136,9 +142,10 @@ struct GameRig : WindowLook {
     }
     QCheckBox* RepeatsBox() { return Find<QCheckBox>(frm.get(), vella::RepeatsCaption); }
     QCheckBox* BlanksBox() { return Find<QCheckBox>(frm.get(), vella::BlanksCaption); }
-    QAction* Item(const char* caption) { return MenuItem(frm.get(), QString::fromUtf8(caption)); }
-    QMenu* Menu(const char* caption) { return Item(caption)->menu(); }
-    QFrame* Frame(const char* name) { return Find<QFrame>(frm.get(), QString::fromUtf8(name)); }
+    QAction* Item(const QString& caption) { return MenuItem(frm.get(), caption); }
+    QAction* Item(vella::Text caption) { return Item(vella::Caption(caption)); }
+    QMenu* Menu(vella::Text caption) { return Item(caption)->menu(); }
+    QFrame* Frame(vella::Text name) { return Find<QFrame>(frm.get(), vella::Caption(name)); }
     // The help window, while it is open.
     QWidget* HelpWindow() { return frm->findChild<vella::HelpViewer*>(); }
     // What hole `i` holds, as a screen reader names it: "red", "empty".

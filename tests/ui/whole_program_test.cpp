@@ -65,7 +65,7 @@ class WholeProgramTest : public QObject, private GameRig {
         PlayRow({0, 1, 2, 3});                     // won on the first row
         QCOMPARE(host->logins.size(), size_t(2));  // closed without a choice: asked again
         QCOMPARE(frm->windowTitle(), QStringLiteral("Current Player: Smith"));
-        QVERIFY(Item("&New Player..."));
+        QVERIFY(Item(QStringLiteral("&New Player...")));
         Item(SevenColorsCaption)->trigger();
         random->Queue({0, 1, 2, 3}, 7);  // the secret drawn for the new rules
         input::Click(RepeatsBox(), Qt::LeftButton);
