@@ -7,6 +7,7 @@ SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 
 .PHONY: all deps deps-windows configure build run check test test-install test-sanitize \
 	test-windows test-windows-program test-debian13 windows package-windows format-check fuzz \
+	translations \
 	fuzz-ci bench package screenshot screenshot-windows clean
 
 all: build
@@ -27,6 +28,11 @@ run: configure
 	@cmake --build --preset default --target vellacode -j $(JOBS) >build/make-run.log 2>&1 || \
 	  { tail -n 40 build/make-run.log; exit 1; }
 	build/src/vellacode --user-folder
+
+# The catalogues in translations/ brought up to date with the texts the sources mark (lupdate);
+# then translate what is new in Qt Linguist.
+translations: configure
+	@cmake --build --preset default --target translations
 
 # The quick loop: the unit, window and real-display tests of the ordinary build; not the
 # installation and package checks.

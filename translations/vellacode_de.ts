@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>&amp;Stuff</source>
-        <extracomment>The game menu (new game, log in, exit): a casual word for "things".</extracomment>
+        <extracomment>The game menu (new game, log in, exit): a casual word for &quot;things&quot;.</extracomment>
         <translation>&amp;Spiel</translation>
     </message>
     <message>
@@ -50,7 +50,7 @@
     </message>
     <message>
         <source>&amp;Keep Stats</source>
-        <extracomment>Whether the finished games are recorded in the player's statistics.</extracomment>
+        <extracomment>Whether the finished games are recorded in the player&apos;s statistics.</extracomment>
         <translation>Statistik &amp;führen</translation>
     </message>
     <message>
@@ -92,7 +92,7 @@
     </message>
     <message>
         <source>¿Quién Es Usted?</source>
-        <extracomment>The log-in window's title, in Spanish in the English program ("Who are you?"): a joke.</extracomment>
+        <extracomment>The log-in window&apos;s title, in Spanish in the English program (&quot;Who are you?&quot;): a joke.</extracomment>
         <translation>¿Quién Es Usted?</translation>
     </message>
     <message>
@@ -100,7 +100,7 @@
         <translation>Wir brauchen deinen Namen, wenn wir deine Statistik führen sollen.</translation>
     </message>
     <message>
-        <source>Type your "User ID"</source>
+        <source>Type your &quot;User ID&quot;</source>
         <translation>Gib deinen „Spielernamen“ ein</translation>
     </message>
     <message>
@@ -138,7 +138,7 @@
     </message>
     <message>
         <source>Cool</source>
-        <extracomment>Closes the statistics window: a casual "fine, done".</extracomment>
+        <extracomment>Closes the statistics window: a casual &quot;fine, done&quot;.</extracomment>
         <translation>Cool</translation>
     </message>
     <message>
@@ -163,7 +163,7 @@
     </message>
     <message>
         <source>Totals For 6 &amp; 7 Colors</source>
-        <extracomment>The "&amp;" here is the word "and", not an access letter: keep it as a single "&amp;&amp;" would not be.</extracomment>
+        <extracomment>The &quot;&amp;&quot; here is the word &quot;and&quot;, not an access letter: keep it as a single &quot;&amp;&amp;&quot; would not be.</extracomment>
         <translation>Summen für 6 &amp; 7 Farben</translation>
     </message>
     <message>
@@ -221,7 +221,7 @@
     </message>
     <message>
         <source>folder</source>
-        <extracomment>The name of the value of --stats-folder in the help: "--stats-folder &lt;folder&gt;".</extracomment>
+        <extracomment>The name of the value of --stats-folder in the help: &quot;--stats-folder &lt;folder&gt;&quot;.</extracomment>
         <translation>ordner</translation>
     </message>
     <message>
@@ -229,13 +229,13 @@
         <translation>Die Statistikdateien im Datenordner des Benutzers führen (%1).</translation>
     </message>
     <message>
-        <source>Speak &lt;code&gt;, one of %1, instead of the system's language.</source>
-        <extracomment>%1: the languages, as their codes: "en, de, es, fr, it, nl, pt_BR".</extracomment>
+        <source>Speak &lt;code&gt;, one of %1, instead of the system&apos;s language.</source>
+        <extracomment>%1: the languages, as their codes: &quot;en, de, es, fr, it, nl, pt_BR&quot;.</extracomment>
         <translation>&lt;code&gt; sprechen, einen von %1, statt der Sprache des Systems.</translation>
     </message>
     <message>
         <source>code</source>
-        <extracomment>The name of the value of --language in the help: "--language &lt;code&gt;".</extracomment>
+        <extracomment>The name of the value of --language in the help: &quot;--language &lt;code&gt;&quot;.</extracomment>
         <translation>code</translation>
     </message>
     <message>
@@ -246,7 +246,7 @@
     </message>
     <message>
         <source>
-Try '%1 --help' for the options.
+Try &apos;%1 --help&apos; for the options.
 </source>
         <translation>
 Mit „%1 --help“ werden die Optionen gezeigt.
@@ -269,13 +269,13 @@ Mit „%1 --help“ werden die Optionen gezeigt.
         <translation>Es gibt keinen Datenordner des Benutzers: %1.</translation>
     </message>
     <message>
-        <source>There is no language "%1"; the languages are %2.</source>
+        <source>There is no language &quot;%1&quot;; the languages are %2.</source>
         <extracomment>%1: the code given, %2: the codes the program speaks.</extracomment>
         <translation>Es gibt keine Sprache „%1“; die Sprachen sind %2.</translation>
     </message>
     <message>
         <source>HOME is not set</source>
-        <extracomment>Completes "There is no per-user data folder: %1."</extracomment>
+        <extracomment>Completes &quot;There is no per-user data folder: %1.&quot;</extracomment>
         <translation>HOME ist nicht gesetzt</translation>
     </message>
     <message>
@@ -287,7 +287,7 @@ Mit „%1 --help“ werden die Optionen gezeigt.
     <name>Figures</name>
     <message>
         <source>%1%</source>
-        <extracomment>A percentage in the statistics window: "50%"; "50 %" where a space comes before the sign.</extracomment>
+        <extracomment>A percentage in the statistics window: &quot;50%&quot;; &quot;50 %&quot; where a space comes before the sign.</extracomment>
         <translation>%1 %</translation>
     </message>
 </context>
@@ -438,11 +438,11 @@ Mit „%1 --help“ werden die Optionen gezeigt.
         <translation>dort liegt etwas anderes als eine Datei; es wurde nicht angerührt</translation>
     </message>
     <message>
-        <source>The end of %1 is damaged: its last %2 byte is not a whole player's record. The file is left as it is; games are recorded in it again once those bytes are removed or it is replaced by its backup, stats.bak.</source>
+        <source>The end of %1 is damaged: its last %2 byte is not a whole player&apos;s record. The file is left as it is; games are recorded in it again once those bytes are removed or it is replaced by its backup, stats.bak.</source>
         <translation>Das Ende von %1 ist beschädigt: Das letzte %2 Byte ist kein ganzer Spielereintrag. Die Datei bleibt, wie sie ist; Spiele werden wieder darin festgehalten, sobald diese Bytes entfernt sind oder die Datei durch ihre Sicherung stats.bak ersetzt ist.</translation>
     </message>
     <message>
-        <source>The end of %1 is damaged: its last %2 bytes are not a whole player's record. The file is left as it is; games are recorded in it again once those bytes are removed or it is replaced by its backup, stats.bak.</source>
+        <source>The end of %1 is damaged: its last %2 bytes are not a whole player&apos;s record. The file is left as it is; games are recorded in it again once those bytes are removed or it is replaced by its backup, stats.bak.</source>
         <translation>Das Ende von %1 ist beschädigt: Die letzten %2 Bytes sind kein ganzer Spielereintrag. Die Datei bleibt, wie sie ist; Spiele werden wieder darin festgehalten, sobald diese Bytes entfernt sind oder die Datei durch ihre Sicherung stats.bak ersetzt ist.</translation>
     </message>
     <message>
@@ -450,7 +450,7 @@ Mit „%1 --help“ werden die Optionen gezeigt.
         <translation>Konnte keinen Spieler zu %1 hinzufügen: Die Datei fasst schon %2 Spieler, so viele sie kann.</translation>
     </message>
     <message>
-        <source>The statistics of "%1" in %2 already count as many games or moves as they can.</source>
+        <source>The statistics of &quot;%1&quot; in %2 already count as many games or moves as they can.</source>
         <translation>Die Statistik von „%1“ in %2 zählt schon so viele Spiele oder Züge, wie sie fassen kann.</translation>
     </message>
 </context>
@@ -513,7 +513,7 @@ Mit „%1 --help“ werden die Optionen gezeigt.
         <translation>Willst du das wirklich, %1?  Die Statistik des laufenden Spiels wird verworfen!</translation>
     </message>
     <message>
-        <source>Wouldn't you like to finish your game first?</source>
+        <source>Wouldn&apos;t you like to finish your game first?</source>
         <translation>Möchtest du dein Spiel nicht erst zu Ende spielen?</translation>
     </message>
     <message>
@@ -529,7 +529,7 @@ Mit „%1 --help“ werden die Optionen gezeigt.
         <translation>Der Spieler konnte nicht gelöscht werden. %1 hat sich geändert, seit die Spieler aufgelistet wurden; es wurde nichts gelöscht.</translation>
     </message>
     <message>
-        <source>The statistics of "%1" in %2 are damaged: no games could give them. They are not shown, and the file is left as it is.</source>
+        <source>The statistics of &quot;%1&quot; in %2 are damaged: no games could give them. They are not shown, and the file is left as it is.</source>
         <translation>Die Statistik von „%1“ in %2 ist beschädigt: Kein Spiel könnte diese Werte ergeben. Sie wird nicht gezeigt, und die Datei bleibt, wie sie ist.</translation>
     </message>
     <message>
@@ -537,7 +537,7 @@ Mit „%1 --help“ werden die Optionen gezeigt.
         <translation>Bitte gib einen gültigen Namen mit höchstens 15 Zeichen ein</translation>
     </message>
     <message>
-        <source>These characters cannot be kept in a player's name: %1. The statistics keep Western European letters only; please type the name with those.</source>
+        <source>These characters cannot be kept in a player&apos;s name: %1. The statistics keep Western European letters only; please type the name with those.</source>
         <translation>Diese Zeichen können in einem Spielernamen nicht gespeichert werden: %1. Die Statistik kennt nur westeuropäische Buchstaben; bitte gib den Namen damit ein.</translation>
     </message>
     <message>
@@ -559,7 +559,7 @@ Vellacode wird OHNE JEDE GEWÄHRLEISTUNG bereitgestellt. Es ist freie Software, 
         <translation>Gewonnen!!</translation>
     </message>
     <message>
-        <source>I'm Cool</source>
+        <source>I&apos;m Cool</source>
         <extracomment>Closes the result window after a won game: a boast.</extracomment>
         <translation>Bin ich gut</translation>
     </message>
@@ -568,7 +568,7 @@ Vellacode wird OHNE JEDE GEWÄHRLEISTUNG bereitgestellt. Es ist freie Software, 
         <translation>Mehr Glück beim nächsten Mal</translation>
     </message>
     <message>
-        <source>I'm Sorry.  You Didn't Win This Time.</source>
+        <source>I&apos;m Sorry.  You Didn&apos;t Win This Time.</source>
         <translation>Tut mir leid.  Diesmal hast du nicht gewonnen.</translation>
     </message>
     <message>
@@ -581,12 +581,12 @@ Vellacode wird OHNE JEDE GEWÄHRLEISTUNG bereitgestellt. Es ist freie Software, 
     <name>Speech</name>
     <message>
         <source>, </source>
-        <extracomment>Between the colors of a row read out: "red, empty, blue, blue".</extracomment>
+        <extracomment>Between the colors of a row read out: &quot;red, empty, blue, blue&quot;.</extracomment>
         <translation>, </translation>
     </message>
     <message>
         <source>black</source>
-        <extracomment>The colors as said of a hole or a secret peg: "Row 1, hole 2: red".</extracomment>
+        <extracomment>The colors as said of a hole or a secret peg: &quot;Row 1, hole 2: red&quot;.</extracomment>
         <translation>schwarz</translation>
     </message>
     <message>
@@ -708,7 +708,7 @@ Vellacode wird OHNE JEDE GEWÄHRLEISTUNG bereitgestellt. Es ist freie Software, 
         <translation>Statistik</translation>
     </message>
     <message>
-        <source>Shows the players' statistics</source>
+        <source>Shows the players&apos; statistics</source>
         <translation>Zeigt die Statistik der Spieler</translation>
     </message>
 </context>

@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>&amp;Stuff</source>
-        <extracomment>The game menu (new game, log in, exit): a casual word for "things".</extracomment>
+        <extracomment>The game menu (new game, log in, exit): a casual word for &quot;things&quot;.</extracomment>
         <translation>&amp;Partida</translation>
     </message>
     <message>
@@ -50,7 +50,7 @@
     </message>
     <message>
         <source>&amp;Keep Stats</source>
-        <extracomment>Whether the finished games are recorded in the player's statistics.</extracomment>
+        <extracomment>Whether the finished games are recorded in the player&apos;s statistics.</extracomment>
         <translation>&amp;Guardar estadísticas</translation>
     </message>
     <message>
@@ -92,7 +92,7 @@
     </message>
     <message>
         <source>¿Quién Es Usted?</source>
-        <extracomment>The log-in window's title, in Spanish in the English program ("Who are you?"): a joke.</extracomment>
+        <extracomment>The log-in window&apos;s title, in Spanish in the English program (&quot;Who are you?&quot;): a joke.</extracomment>
         <translation>¿Quién Es Usted?</translation>
     </message>
     <message>
@@ -100,7 +100,7 @@
         <translation>Necesitamos su nombre si quiere que guardemos sus estadísticas.</translation>
     </message>
     <message>
-        <source>Type your "User ID"</source>
+        <source>Type your &quot;User ID&quot;</source>
         <translation>Escriba su «nombre de jugador»</translation>
     </message>
     <message>
@@ -138,7 +138,7 @@
     </message>
     <message>
         <source>Cool</source>
-        <extracomment>Closes the statistics window: a casual "fine, done".</extracomment>
+        <extracomment>Closes the statistics window: a casual &quot;fine, done&quot;.</extracomment>
         <translation>Genial</translation>
     </message>
     <message>
@@ -163,7 +163,7 @@
     </message>
     <message>
         <source>Totals For 6 &amp; 7 Colors</source>
-        <extracomment>The "&amp;" here is the word "and", not an access letter: keep it as a single "&amp;&amp;" would not be.</extracomment>
+        <extracomment>The &quot;&amp;&quot; here is the word &quot;and&quot;, not an access letter: keep it as a single &quot;&amp;&amp;&quot; would not be.</extracomment>
         <translation>Totales para 6 y 7 colores</translation>
     </message>
     <message>
@@ -221,7 +221,7 @@
     </message>
     <message>
         <source>folder</source>
-        <extracomment>The name of the value of --stats-folder in the help: "--stats-folder &lt;folder&gt;".</extracomment>
+        <extracomment>The name of the value of --stats-folder in the help: &quot;--stats-folder &lt;folder&gt;&quot;.</extracomment>
         <translation>carpeta</translation>
     </message>
     <message>
@@ -229,13 +229,13 @@
         <translation>Guardar los archivos de estadísticas en la carpeta de datos del usuario (%1).</translation>
     </message>
     <message>
-        <source>Speak &lt;code&gt;, one of %1, instead of the system's language.</source>
-        <extracomment>%1: the languages, as their codes: "en, de, es, fr, it, nl, pt_BR".</extracomment>
+        <source>Speak &lt;code&gt;, one of %1, instead of the system&apos;s language.</source>
+        <extracomment>%1: the languages, as their codes: &quot;en, de, es, fr, it, nl, pt_BR&quot;.</extracomment>
         <translation>Hablar &lt;código&gt;, uno de %1, en lugar del idioma del sistema.</translation>
     </message>
     <message>
         <source>code</source>
-        <extracomment>The name of the value of --language in the help: "--language &lt;code&gt;".</extracomment>
+        <extracomment>The name of the value of --language in the help: &quot;--language &lt;code&gt;&quot;.</extracomment>
         <translation>código</translation>
     </message>
     <message>
@@ -246,7 +246,7 @@
     </message>
     <message>
         <source>
-Try '%1 --help' for the options.
+Try &apos;%1 --help&apos; for the options.
 </source>
         <translation>
 Pruebe «%1 --help» para ver las opciones.
@@ -269,13 +269,13 @@ Pruebe «%1 --help» para ver las opciones.
         <translation>No hay carpeta de datos del usuario: %1.</translation>
     </message>
     <message>
-        <source>There is no language "%1"; the languages are %2.</source>
+        <source>There is no language &quot;%1&quot;; the languages are %2.</source>
         <extracomment>%1: the code given, %2: the codes the program speaks.</extracomment>
         <translation>No existe el idioma «%1»; los idiomas son %2.</translation>
     </message>
     <message>
         <source>HOME is not set</source>
-        <extracomment>Completes "There is no per-user data folder: %1."</extracomment>
+        <extracomment>Completes &quot;There is no per-user data folder: %1.&quot;</extracomment>
         <translation>HOME no está definida</translation>
     </message>
     <message>
@@ -287,7 +287,7 @@ Pruebe «%1 --help» para ver las opciones.
     <name>Figures</name>
     <message>
         <source>%1%</source>
-        <extracomment>A percentage in the statistics window: "50%"; "50 %" where a space comes before the sign.</extracomment>
+        <extracomment>A percentage in the statistics window: &quot;50%&quot;; &quot;50 %&quot; where a space comes before the sign.</extracomment>
         <translation>%1 %</translation>
     </message>
 </context>
@@ -438,11 +438,11 @@ Pruebe «%1 --help» para ver las opciones.
         <translation>es algo distinto de un archivo, y no se ha tocado</translation>
     </message>
     <message>
-        <source>The end of %1 is damaged: its last %2 byte is not a whole player's record. The file is left as it is; games are recorded in it again once those bytes are removed or it is replaced by its backup, stats.bak.</source>
+        <source>The end of %1 is damaged: its last %2 byte is not a whole player&apos;s record. The file is left as it is; games are recorded in it again once those bytes are removed or it is replaced by its backup, stats.bak.</source>
         <translation>El final de %1 está dañado: su último byte (%2) no es un registro de jugador completo. El archivo se deja tal como está; las partidas se volverán a guardar en él cuando se quiten esos bytes o se sustituya por su copia de seguridad, stats.bak.</translation>
     </message>
     <message>
-        <source>The end of %1 is damaged: its last %2 bytes are not a whole player's record. The file is left as it is; games are recorded in it again once those bytes are removed or it is replaced by its backup, stats.bak.</source>
+        <source>The end of %1 is damaged: its last %2 bytes are not a whole player&apos;s record. The file is left as it is; games are recorded in it again once those bytes are removed or it is replaced by its backup, stats.bak.</source>
         <translation>El final de %1 está dañado: sus últimos %2 bytes no son un registro de jugador completo. El archivo se deja tal como está; las partidas se volverán a guardar en él cuando se quiten esos bytes o se sustituya por su copia de seguridad, stats.bak.</translation>
     </message>
     <message>
@@ -450,7 +450,7 @@ Pruebe «%1 --help» para ver las opciones.
         <translation>No se pudo añadir un jugador a %1: ya tiene %2 jugadores, todos los que caben.</translation>
     </message>
     <message>
-        <source>The statistics of "%1" in %2 already count as many games or moves as they can.</source>
+        <source>The statistics of &quot;%1&quot; in %2 already count as many games or moves as they can.</source>
         <translation>Las estadísticas de «%1» en %2 ya cuentan tantas partidas o jugadas como pueden.</translation>
     </message>
 </context>
@@ -513,7 +513,7 @@ Pruebe «%1 --help» para ver las opciones.
         <translation>¿Seguro que quiere hacer esto, %1?  ¡Se descartarán las estadísticas de la partida en curso!</translation>
     </message>
     <message>
-        <source>Wouldn't you like to finish your game first?</source>
+        <source>Wouldn&apos;t you like to finish your game first?</source>
         <translation>¿No preferiría terminar primero su partida?</translation>
     </message>
     <message>
@@ -529,7 +529,7 @@ Pruebe «%1 --help» para ver las opciones.
         <translation>No se pudo borrar el jugador. %1 ha cambiado desde que se listaron sus jugadores; no se ha borrado nada.</translation>
     </message>
     <message>
-        <source>The statistics of "%1" in %2 are damaged: no games could give them. They are not shown, and the file is left as it is.</source>
+        <source>The statistics of &quot;%1&quot; in %2 are damaged: no games could give them. They are not shown, and the file is left as it is.</source>
         <translation>Las estadísticas de «%1» en %2 están dañadas: ninguna partida podría darlas. No se muestran, y el archivo se deja tal como está.</translation>
     </message>
     <message>
@@ -537,7 +537,7 @@ Pruebe «%1 --help» para ver las opciones.
         <translation>Escriba un nombre válido de 15 caracteres como máximo</translation>
     </message>
     <message>
-        <source>These characters cannot be kept in a player's name: %1. The statistics keep Western European letters only; please type the name with those.</source>
+        <source>These characters cannot be kept in a player&apos;s name: %1. The statistics keep Western European letters only; please type the name with those.</source>
         <translation>Estos caracteres no caben en un nombre de jugador: %1. Las estadísticas solo guardan letras de Europa occidental; escriba el nombre con ellas.</translation>
     </message>
     <message>
@@ -559,7 +559,7 @@ Vellacode se ofrece SIN NINGUNA GARANTÍA. Es software libre, y puede redistribu
         <translation>¡¡Ha ganado!!</translation>
     </message>
     <message>
-        <source>I'm Cool</source>
+        <source>I&apos;m Cool</source>
         <extracomment>Closes the result window after a won game: a boast.</extracomment>
         <translation>Soy un genio</translation>
     </message>
@@ -568,7 +568,7 @@ Vellacode se ofrece SIN NINGUNA GARANTÍA. Es software libre, y puede redistribu
         <translation>Más suerte la próxima vez</translation>
     </message>
     <message>
-        <source>I'm Sorry.  You Didn't Win This Time.</source>
+        <source>I&apos;m Sorry.  You Didn&apos;t Win This Time.</source>
         <translation>Lo siento.  Esta vez no ha ganado.</translation>
     </message>
     <message>
@@ -581,12 +581,12 @@ Vellacode se ofrece SIN NINGUNA GARANTÍA. Es software libre, y puede redistribu
     <name>Speech</name>
     <message>
         <source>, </source>
-        <extracomment>Between the colors of a row read out: "red, empty, blue, blue".</extracomment>
+        <extracomment>Between the colors of a row read out: &quot;red, empty, blue, blue&quot;.</extracomment>
         <translation>, </translation>
     </message>
     <message>
         <source>black</source>
-        <extracomment>The colors as said of a hole or a secret peg: "Row 1, hole 2: red".</extracomment>
+        <extracomment>The colors as said of a hole or a secret peg: &quot;Row 1, hole 2: red&quot;.</extracomment>
         <translation>negro</translation>
     </message>
     <message>
@@ -708,7 +708,7 @@ Vellacode se ofrece SIN NINGUNA GARANTÍA. Es software libre, y puede redistribu
         <translation>Estadísticas</translation>
     </message>
     <message>
-        <source>Shows the players' statistics</source>
+        <source>Shows the players&apos; statistics</source>
         <translation>Muestra las estadísticas de los jugadores</translation>
     </message>
 </context>

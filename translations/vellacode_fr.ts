@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>&amp;Stuff</source>
-        <extracomment>The game menu (new game, log in, exit): a casual word for "things".</extracomment>
+        <extracomment>The game menu (new game, log in, exit): a casual word for &quot;things&quot;.</extracomment>
         <translation>&amp;Partie</translation>
     </message>
     <message>
@@ -50,7 +50,7 @@
     </message>
     <message>
         <source>&amp;Keep Stats</source>
-        <extracomment>Whether the finished games are recorded in the player's statistics.</extracomment>
+        <extracomment>Whether the finished games are recorded in the player&apos;s statistics.</extracomment>
         <translation>&amp;Tenir les statistiques</translation>
     </message>
     <message>
@@ -92,7 +92,7 @@
     </message>
     <message>
         <source>¿Quién Es Usted?</source>
-        <extracomment>The log-in window's title, in Spanish in the English program ("Who are you?"): a joke.</extracomment>
+        <extracomment>The log-in window&apos;s title, in Spanish in the English program (&quot;Who are you?&quot;): a joke.</extracomment>
         <translation>¿Quién Es Usted?</translation>
     </message>
     <message>
@@ -100,7 +100,7 @@
         <translation>Il nous faut votre nom si vous voulez que nous tenions vos statistiques.</translation>
     </message>
     <message>
-        <source>Type your "User ID"</source>
+        <source>Type your &quot;User ID&quot;</source>
         <translation>Tapez votre « nom de joueur »</translation>
     </message>
     <message>
@@ -138,7 +138,7 @@
     </message>
     <message>
         <source>Cool</source>
-        <extracomment>Closes the statistics window: a casual "fine, done".</extracomment>
+        <extracomment>Closes the statistics window: a casual &quot;fine, done&quot;.</extracomment>
         <translation>Cool</translation>
     </message>
     <message>
@@ -163,7 +163,7 @@
     </message>
     <message>
         <source>Totals For 6 &amp; 7 Colors</source>
-        <extracomment>The "&amp;" here is the word "and", not an access letter: keep it as a single "&amp;&amp;" would not be.</extracomment>
+        <extracomment>The &quot;&amp;&quot; here is the word &quot;and&quot;, not an access letter: keep it as a single &quot;&amp;&amp;&quot; would not be.</extracomment>
         <translation>Totaux pour 6 &amp; 7 couleurs</translation>
     </message>
     <message>
@@ -213,29 +213,29 @@
     </message>
     <message>
         <source>Displays help on commandline options.</source>
-        <translation>Affiche l'aide sur les options de la ligne de commande.</translation>
+        <translation>Affiche l&apos;aide sur les options de la ligne de commande.</translation>
     </message>
     <message>
         <source>Keep the statistics files in &lt;folder&gt;, created when missing.</source>
-        <translation>Garder les fichiers de statistiques dans &lt;dossier&gt;, créé s'il manque.</translation>
+        <translation>Garder les fichiers de statistiques dans &lt;dossier&gt;, créé s&apos;il manque.</translation>
     </message>
     <message>
         <source>folder</source>
-        <extracomment>The name of the value of --stats-folder in the help: "--stats-folder &lt;folder&gt;".</extracomment>
+        <extracomment>The name of the value of --stats-folder in the help: &quot;--stats-folder &lt;folder&gt;&quot;.</extracomment>
         <translation>dossier</translation>
     </message>
     <message>
         <source>Keep the statistics files in the per-user data folder (%1).</source>
-        <translation>Garder les fichiers de statistiques dans le dossier de données de l'utilisateur (%1).</translation>
+        <translation>Garder les fichiers de statistiques dans le dossier de données de l&apos;utilisateur (%1).</translation>
     </message>
     <message>
-        <source>Speak &lt;code&gt;, one of %1, instead of the system's language.</source>
-        <extracomment>%1: the languages, as their codes: "en, de, es, fr, it, nl, pt_BR".</extracomment>
-        <translation>Parler &lt;code&gt;, l'une des langues %1, au lieu de la langue du système.</translation>
+        <source>Speak &lt;code&gt;, one of %1, instead of the system&apos;s language.</source>
+        <extracomment>%1: the languages, as their codes: &quot;en, de, es, fr, it, nl, pt_BR&quot;.</extracomment>
+        <translation>Parler &lt;code&gt;, l&apos;une des langues %1, au lieu de la langue du système.</translation>
     </message>
     <message>
         <source>code</source>
-        <extracomment>The name of the value of --language in the help: "--language &lt;code&gt;".</extracomment>
+        <extracomment>The name of the value of --language in the help: &quot;--language &lt;code&gt;&quot;.</extracomment>
         <translation>code</translation>
     </message>
     <message>
@@ -246,7 +246,7 @@
     </message>
     <message>
         <source>
-Try '%1 --help' for the options.
+Try &apos;%1 --help&apos; for the options.
 </source>
         <translation>
 Essayez « %1 --help » pour voir les options.
@@ -262,32 +262,32 @@ Essayez « %1 --help » pour voir les options.
     </message>
     <message>
         <source>The statistics folder has no name.</source>
-        <translation>Le dossier de statistiques n'a pas de nom.</translation>
+        <translation>Le dossier de statistiques n&apos;a pas de nom.</translation>
     </message>
     <message>
         <source>There is no per-user data folder: %1.</source>
-        <translation>Il n'y a pas de dossier de données de l'utilisateur : %1.</translation>
+        <translation>Il n&apos;y a pas de dossier de données de l&apos;utilisateur : %1.</translation>
     </message>
     <message>
-        <source>There is no language "%1"; the languages are %2.</source>
+        <source>There is no language &quot;%1&quot;; the languages are %2.</source>
         <extracomment>%1: the code given, %2: the codes the program speaks.</extracomment>
-        <translation>La langue « %1 » n'existe pas ; les langues sont %2.</translation>
+        <translation>La langue « %1 » n&apos;existe pas ; les langues sont %2.</translation>
     </message>
     <message>
         <source>HOME is not set</source>
-        <extracomment>Completes "There is no per-user data folder: %1."</extracomment>
-        <translation>HOME n'est pas défini</translation>
+        <extracomment>Completes &quot;There is no per-user data folder: %1.&quot;</extracomment>
+        <translation>HOME n&apos;est pas défini</translation>
     </message>
     <message>
         <source>Windows names no roaming data folder</source>
-        <translation>Windows n'indique aucun dossier de données itinérant</translation>
+        <translation>Windows n&apos;indique aucun dossier de données itinérant</translation>
     </message>
 </context>
 <context>
     <name>Figures</name>
     <message>
         <source>%1%</source>
-        <extracomment>A percentage in the statistics window: "50%"; "50 %" where a space comes before the sign.</extracomment>
+        <extracomment>A percentage in the statistics window: &quot;50%&quot;; &quot;50 %&quot; where a space comes before the sign.</extracomment>
         <translation>%1 %</translation>
     </message>
 </context>
@@ -295,7 +295,7 @@ Essayez « %1 --help » pour voir les options.
     <name>Files</name>
     <message>
         <source>Could not open %1: %2.</source>
-        <translation>Impossible d'ouvrir %1 : %2.</translation>
+        <translation>Impossible d&apos;ouvrir %1 : %2.</translation>
     </message>
     <message>
         <source>Could not read %1: %2.</source>
@@ -303,7 +303,7 @@ Essayez « %1 --help » pour voir les options.
     </message>
     <message>
         <source>Could not write %1: %2.</source>
-        <translation>Impossible d'écrire %1 : %2.</translation>
+        <translation>Impossible d&apos;écrire %1 : %2.</translation>
     </message>
     <message>
         <source>Could not create %1: %2.</source>
@@ -315,11 +315,11 @@ Essayez « %1 --help » pour voir les options.
     </message>
     <message>
         <source>Could not read %1: it is too large to be a statistics file, and was left alone.</source>
-        <translation>Impossible de lire %1 : il est trop grand pour être un fichier de statistiques, et n'a pas été touché.</translation>
+        <translation>Impossible de lire %1 : il est trop grand pour être un fichier de statistiques, et n&apos;a pas été touché.</translation>
     </message>
     <message>
         <source>The disk did not confirm the change to %1: %2.</source>
-        <translation>Le disque n'a pas confirmé la modification de %1 : %2.</translation>
+        <translation>Le disque n&apos;a pas confirmé la modification de %1 : %2.</translation>
     </message>
     <message>
         <source>Permission denied</source>
@@ -347,7 +347,7 @@ Essayez « %1 --help » pour voir les options.
     </message>
     <message>
         <source>Input/output error</source>
-        <translation>Erreur d'entrée/sortie</translation>
+        <translation>Erreur d&apos;entrée/sortie</translation>
     </message>
     <message>
         <source>File exists</source>
@@ -355,7 +355,7 @@ Essayez « %1 --help » pour voir les options.
     </message>
     <message>
         <source>Not a directory</source>
-        <translation>N'est pas un dossier</translation>
+        <translation>N&apos;est pas un dossier</translation>
     </message>
     <message>
         <source>Is a directory</source>
@@ -387,7 +387,7 @@ Essayez « %1 --help » pour voir les options.
     </message>
     <message>
         <source>%1 is not a folder</source>
-        <translation>%1 n'est pas un dossier</translation>
+        <translation>%1 n&apos;est pas un dossier</translation>
     </message>
     <message>
         <source>Could not lock %1 with %2: %3.</source>
@@ -395,11 +395,11 @@ Essayez « %1 --help » pour voir les options.
     </message>
     <message>
         <source>Could not open %1: it is in use by another copy of Vellacode.</source>
-        <translation>Impossible d'ouvrir %1 : il est utilisé par une autre copie de Vellacode.</translation>
+        <translation>Impossible d&apos;ouvrir %1 : il est utilisé par une autre copie de Vellacode.</translation>
     </message>
     <message>
         <source>Could not keep the statistics in %1: it is not a folder.</source>
-        <translation>Impossible de garder les statistiques dans %1 : ce n'est pas un dossier.</translation>
+        <translation>Impossible de garder les statistiques dans %1 : ce n&apos;est pas un dossier.</translation>
     </message>
     <message>
         <source>Could not create the folder %1: %2.</source>
@@ -415,43 +415,43 @@ Essayez « %1 --help » pour voir les options.
     </message>
     <message>
         <source>it is a symbolic link, not a file, and was left alone</source>
-        <translation>c'est un lien symbolique, pas un fichier, et il n'a pas été touché</translation>
+        <translation>c&apos;est un lien symbolique, pas un fichier, et il n&apos;a pas été touché</translation>
     </message>
     <message>
         <source>it is a folder, not a file, and was left alone</source>
-        <translation>c'est un dossier, pas un fichier, et il n'a pas été touché</translation>
+        <translation>c&apos;est un dossier, pas un fichier, et il n&apos;a pas été touché</translation>
     </message>
     <message>
         <source>it is a named pipe, not a file, and was left alone</source>
-        <translation>c'est un tube nommé, pas un fichier, et il n'a pas été touché</translation>
+        <translation>c&apos;est un tube nommé, pas un fichier, et il n&apos;a pas été touché</translation>
     </message>
     <message>
         <source>it is a device, not a file, and was left alone</source>
-        <translation>c'est un périphérique, pas un fichier, et il n'a pas été touché</translation>
+        <translation>c&apos;est un périphérique, pas un fichier, et il n&apos;a pas été touché</translation>
     </message>
     <message>
         <source>it is a socket, not a file, and was left alone</source>
-        <translation>c'est un socket, pas un fichier, et il n'a pas été touché</translation>
+        <translation>c&apos;est un socket, pas un fichier, et il n&apos;a pas été touché</translation>
     </message>
     <message>
         <source>it is something other than a file, not a file, and was left alone</source>
-        <translation>c'est autre chose qu'un fichier, et il n'a pas été touché</translation>
+        <translation>c&apos;est autre chose qu&apos;un fichier, et il n&apos;a pas été touché</translation>
     </message>
     <message>
-        <source>The end of %1 is damaged: its last %2 byte is not a whole player's record. The file is left as it is; games are recorded in it again once those bytes are removed or it is replaced by its backup, stats.bak.</source>
-        <translation>La fin de %1 est endommagée : son dernier octet (%2) n'est pas un enregistrement de joueur complet. Le fichier est laissé tel quel ; les parties y seront de nouveau enregistrées une fois ces octets supprimés ou le fichier remplacé par sa sauvegarde, stats.bak.</translation>
+        <source>The end of %1 is damaged: its last %2 byte is not a whole player&apos;s record. The file is left as it is; games are recorded in it again once those bytes are removed or it is replaced by its backup, stats.bak.</source>
+        <translation>La fin de %1 est endommagée : son dernier octet (%2) n&apos;est pas un enregistrement de joueur complet. Le fichier est laissé tel quel ; les parties y seront de nouveau enregistrées une fois ces octets supprimés ou le fichier remplacé par sa sauvegarde, stats.bak.</translation>
     </message>
     <message>
-        <source>The end of %1 is damaged: its last %2 bytes are not a whole player's record. The file is left as it is; games are recorded in it again once those bytes are removed or it is replaced by its backup, stats.bak.</source>
+        <source>The end of %1 is damaged: its last %2 bytes are not a whole player&apos;s record. The file is left as it is; games are recorded in it again once those bytes are removed or it is replaced by its backup, stats.bak.</source>
         <translation>La fin de %1 est endommagée : ses %2 derniers octets ne forment pas un enregistrement de joueur complet. Le fichier est laissé tel quel ; les parties y seront de nouveau enregistrées une fois ces octets supprimés ou le fichier remplacé par sa sauvegarde, stats.bak.</translation>
     </message>
     <message>
         <source>Could not add a player to %1: it already holds %2 players, as many as it can.</source>
-        <translation>Impossible d'ajouter un joueur à %1 : il contient déjà %2 joueurs, le maximum possible.</translation>
+        <translation>Impossible d&apos;ajouter un joueur à %1 : il contient déjà %2 joueurs, le maximum possible.</translation>
     </message>
     <message>
-        <source>The statistics of "%1" in %2 already count as many games or moves as they can.</source>
-        <translation>Les statistiques de « %1 » dans %2 comptent déjà autant de parties ou de coups qu'elles le peuvent.</translation>
+        <source>The statistics of &quot;%1&quot; in %2 already count as many games or moves as they can.</source>
+        <translation>Les statistiques de « %1 » dans %2 comptent déjà autant de parties ou de coups qu&apos;elles le peuvent.</translation>
     </message>
 </context>
 <context>
@@ -478,11 +478,11 @@ Essayez « %1 --help » pour voir les options.
     </message>
     <message>
         <source>This game was recorded, but it may be lost if the computer stops now. %1</source>
-        <translation>Cette partie a été enregistrée, mais elle peut être perdue si l'ordinateur s'arrête maintenant. %1</translation>
+        <translation>Cette partie a été enregistrée, mais elle peut être perdue si l&apos;ordinateur s&apos;arrête maintenant. %1</translation>
     </message>
     <message>
         <source>This game was not recorded. %1</source>
-        <translation>Cette partie n'a pas été enregistrée. %1</translation>
+        <translation>Cette partie n&apos;a pas été enregistrée. %1</translation>
     </message>
     <message>
         <source>Games cannot be recorded here. %1</source>
@@ -490,11 +490,11 @@ Essayez « %1 --help » pour voir les options.
     </message>
     <message>
         <source>The statistics could not be backed up. %1</source>
-        <translation>Les statistiques n'ont pas pu être sauvegardées. %1</translation>
+        <translation>Les statistiques n&apos;ont pas pu être sauvegardées. %1</translation>
     </message>
     <message>
         <source>The player could not be deleted. %1</source>
-        <translation>Le joueur n'a pas pu être supprimé. %1</translation>
+        <translation>Le joueur n&apos;a pas pu être supprimé. %1</translation>
     </message>
     <message>
         <source>No stats to show!</source>
@@ -502,7 +502,7 @@ Essayez « %1 --help » pour voir les options.
     </message>
     <message>
         <source>Please finish your game first--we are keeping stats on you %1!</source>
-        <translation>Finissez d'abord votre partie, nous tenons vos statistiques, %1 !</translation>
+        <translation>Finissez d&apos;abord votre partie, nous tenons vos statistiques, %1 !</translation>
     </message>
     <message>
         <source>Not So Fast!</source>
@@ -513,8 +513,8 @@ Essayez « %1 --help » pour voir les options.
         <translation>Voulez-vous vraiment faire cela, %1 ?  Les statistiques de la partie en cours seront perdues !</translation>
     </message>
     <message>
-        <source>Wouldn't you like to finish your game first?</source>
-        <translation>Ne voulez-vous pas d'abord finir votre partie ?</translation>
+        <source>Wouldn&apos;t you like to finish your game first?</source>
+        <translation>Ne voulez-vous pas d&apos;abord finir votre partie ?</translation>
     </message>
     <message>
         <source>Are you sure you want to do this?  Stats for %1 will be permanently deleted!</source>
@@ -522,14 +522,14 @@ Essayez « %1 --help » pour voir les options.
     </message>
     <message>
         <source>%1 has changed since its players were listed; the list now shows them as they are.</source>
-        <translation>%1 a changé depuis que ses joueurs ont été listés ; la liste les montre maintenant tels qu'ils sont.</translation>
+        <translation>%1 a changé depuis que ses joueurs ont été listés ; la liste les montre maintenant tels qu&apos;ils sont.</translation>
     </message>
     <message>
         <source>The player could not be deleted. %1 has changed since its players were listed; nothing was deleted.</source>
-        <translation>Le joueur n'a pas pu être supprimé. %1 a changé depuis que ses joueurs ont été listés ; rien n'a été supprimé.</translation>
+        <translation>Le joueur n&apos;a pas pu être supprimé. %1 a changé depuis que ses joueurs ont été listés ; rien n&apos;a été supprimé.</translation>
     </message>
     <message>
-        <source>The statistics of "%1" in %2 are damaged: no games could give them. They are not shown, and the file is left as it is.</source>
+        <source>The statistics of &quot;%1&quot; in %2 are damaged: no games could give them. They are not shown, and the file is left as it is.</source>
         <translation>Les statistiques de « %1 » dans %2 sont endommagées : aucune partie ne pourrait les donner. Elles ne sont pas affichées, et le fichier est laissé tel quel.</translation>
     </message>
     <message>
@@ -537,8 +537,8 @@ Essayez « %1 --help » pour voir les options.
         <translation>Veuillez saisir un nom valide de 15 caractères au plus</translation>
     </message>
     <message>
-        <source>These characters cannot be kept in a player's name: %1. The statistics keep Western European letters only; please type the name with those.</source>
-        <translation>Ces caractères ne peuvent pas figurer dans un nom de joueur : %1. Les statistiques ne gardent que les lettres d'Europe occidentale ; veuillez taper le nom avec celles-ci.</translation>
+        <source>These characters cannot be kept in a player&apos;s name: %1. The statistics keep Western European letters only; please type the name with those.</source>
+        <translation>Ces caractères ne peuvent pas figurer dans un nom de joueur : %1. Les statistiques ne gardent que les lettres d&apos;Europe occidentale ; veuillez taper le nom avec celles-ci.</translation>
     </message>
     <message>
         <source>Vellacode %1 by the Vellacode developers, published by the Vellacode project, 2026</source>
@@ -548,7 +548,7 @@ Essayez « %1 --help » pour voir les options.
         <source>Copyright (C) 2026 the Vellacode developers.
 Vellacode comes with ABSOLUTELY NO WARRANTY. It is free software, and you are welcome to redistribute it under the terms of the GNU General Public License, version 3 or later (GPL-3.0-or-later): https://www.gnu.org/licenses/gpl-3.0.html</source>
         <translation>Copyright (C) 2026 les développeurs de Vellacode.
-Vellacode est fourni SANS AUCUNE GARANTIE. C'est un logiciel libre, et vous pouvez le redistribuer selon les termes de la Licence publique générale GNU, version 3 ou ultérieure (GPL-3.0-or-later) : https://www.gnu.org/licenses/gpl-3.0.html</translation>
+Vellacode est fourni SANS AUCUNE GARANTIE. C&apos;est un logiciel libre, et vous pouvez le redistribuer selon les termes de la Licence publique générale GNU, version 3 ou ultérieure (GPL-3.0-or-later) : https://www.gnu.org/licenses/gpl-3.0.html</translation>
     </message>
     <message>
         <source>Congratulations!</source>
@@ -559,7 +559,7 @@ Vellacode est fourni SANS AUCUNE GARANTIE. C'est un logiciel libre, et vous pouv
         <translation>Gagné !!</translation>
     </message>
     <message>
-        <source>I'm Cool</source>
+        <source>I&apos;m Cool</source>
         <extracomment>Closes the result window after a won game: a boast.</extracomment>
         <translation>Je suis trop fort</translation>
     </message>
@@ -568,8 +568,8 @@ Vellacode est fourni SANS AUCUNE GARANTIE. C'est un logiciel libre, et vous pouv
         <translation>Plus de chance la prochaine fois</translation>
     </message>
     <message>
-        <source>I'm Sorry.  You Didn't Win This Time.</source>
-        <translation>Désolé.  Vous n'avez pas gagné cette fois.</translation>
+        <source>I&apos;m Sorry.  You Didn&apos;t Win This Time.</source>
+        <translation>Désolé.  Vous n&apos;avez pas gagné cette fois.</translation>
     </message>
     <message>
         <source>I Will Try Harder</source>
@@ -581,12 +581,12 @@ Vellacode est fourni SANS AUCUNE GARANTIE. C'est un logiciel libre, et vous pouv
     <name>Speech</name>
     <message>
         <source>, </source>
-        <extracomment>Between the colors of a row read out: "red, empty, blue, blue".</extracomment>
+        <extracomment>Between the colors of a row read out: &quot;red, empty, blue, blue&quot;.</extracomment>
         <translation>, </translation>
     </message>
     <message>
         <source>black</source>
-        <extracomment>The colors as said of a hole or a secret peg: "Row 1, hole 2: red".</extracomment>
+        <extracomment>The colors as said of a hole or a secret peg: &quot;Row 1, hole 2: red&quot;.</extracomment>
         <translation>noir</translation>
     </message>
     <message>
@@ -708,7 +708,7 @@ Vellacode est fourni SANS AUCUNE GARANTIE. C'est un logiciel libre, et vous pouv
         <translation>Statistiques</translation>
     </message>
     <message>
-        <source>Shows the players' statistics</source>
+        <source>Shows the players&apos; statistics</source>
         <translation>Affiche les statistiques des joueurs</translation>
     </message>
 </context>

@@ -142,27 +142,42 @@ int CaptionWidth(const QWidget* control) {
     return besides + control->fontMetrics().horizontalAdvance(caption);
 }
 
+// Each frame round `inner`, and then `window`, grows where it no longer holds it after `inner`
+// grew or moved `grown` pixels to the right, keeping a few pixels of its margin. A frame of
+// fixed size stays fixed, at its new size.
+void GrowAround(QWidget* inner, int grown, QWidget* window) {
+    for (QWidget* outer = inner->parentWidget(); inner != window && outer;
+         inner = outer, outer = outer->parentWidget()) {
+        const int margin = outer->width() - 1 - (inner->geometry().right() - grown);
+        const int width = inner->geometry().right() + 1 + std::clamp(margin, 0, 4);
+        if (width <= outer->width()) break;
+        grown = width - outer->width();
+        if (outer == window || outer->minimumWidth() == outer->maximumWidth()) {
+            outer->setFixedWidth(width);
+        } else {
+            outer->resize(width, outer->height());
+        }
+    }
+}
+
 }  // namespace
 
 void ShowCaptionsWhole(QWidget* window) {
     for (QWidget* control : window->findChildren<QWidget*>()) {
         const int needed = CaptionWidth(control);
         if (needed <= control->width()) continue;
-        int grown = needed - control->width();
+        const QRect before = control->geometry();
         control->resize(needed, control->height());
-        // Each frame round it, and then the window, grows where it no longer holds it, keeping
-        // a few pixels of its margin.
-        for (QWidget *inner = control, *outer = control->parentWidget(); inner != window && outer;
-             inner = outer, outer = outer->parentWidget()) {
-            const int margin = outer->width() - 1 - (inner->geometry().right() - grown);
-            const int width = inner->geometry().right() + 1 + std::clamp(margin, 0, 4);
-            if (width <= outer->width()) break;
-            grown = width - outer->width();
-            if (outer == window) {
-                window->setFixedWidth(width);
-            } else {
-                outer->resize(width, outer->height());
-            }
+        GrowAround(control, needed - before.width(), window);
+        // What stands beside it on its line moves aside, keeping the gap between them.
+        for (QObject* object : control->parentWidget()->children()) {
+            auto* beside = qobject_cast<QWidget*>(object);
+            if (!beside || beside == control || beside->x() <= before.right() ||
+                beside->y() > before.bottom() || beside->geometry().bottom() < before.top())
+                continue;
+            const int shift = needed - before.width();
+            beside->move(beside->x() + shift, beside->y());
+            GrowAround(beside, shift, window);
         }
     }
 }

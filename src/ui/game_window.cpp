@@ -43,6 +43,7 @@ GameWindow::GameWindow(ModalHost& host, RandomSource& random, StatsFile& stats, 
     BuildMenus();
     layout.FitTo(screen(), ClientTwips, menuBar()->sizeHint().height());
     BuildControls();
+    ShowCaptionsWhole(this);
     BuildKeyboard();
     play_.Changed = [this] { Paint(); };
     play_.Say = [this](const std::string& sentence) {

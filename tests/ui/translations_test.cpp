@@ -1,0 +1,184 @@
+// Every language the program speaks: its catalogue complete and true to the English it
+// translates, and every window in it with no English left, its captions whole and its access
+// letters unique in each menu and window.
+#include <QAccessible>
+#include <QFile>
+#include <QGroupBox>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+#include "play/messages.h"
+#include "rigs.h"
+#include "stats/stats_figures.h"
+#include "text_fits.h"
+#include "ui/language.h"
+#include "ui/login_dialog.h"
+#include "ui/qt_modal_host.h"
+#include "ui/result_dialog.h"
+#include "ui/statistics_dialog.h"
+
+using namespace vella;
+
+namespace {
+
+// English source → translation, as the catalogue of `code` holds them; an unfinished
+// translation counts as none.
+QHash<QString, QString> Catalogue(const QString& code) {
+    QFile file(QStringLiteral(VELLACODE_SOURCE_DIR "/translations/vellacode_%1.ts").arg(code));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    QHash<QString, QString> entries;
+    QXmlStreamReader xml(&file);
+    QString source;
+    while (xml.readNextStartElement() || !xml.atEnd()) {
+        if (xml.name() == QLatin1String("source")) source = xml.readElementText();
+        if (xml.name() == QLatin1String("translation")) {
+            const bool finished = xml.attributes().value(QLatin1String("type")).isEmpty();
+            const QString translation = xml.readElementText();
+            entries.insert(source, finished ? translation : QString());
+        }
+    }
+    return entries;
+}
+
+// The %1 … %9 of a text, and its access letters ("&S"; "&&" and "& " are an ampersand).
+QStringList Arguments(const QString& text) {
+    QStringList found;
+    for (const auto& match : QRegularExpression(QStringLiteral("%\\d")).globalMatch(text))
+        found << match.captured();
+    found.sort();
+    return found;
+}
+QString AccessLetters(const QString& text) {
+    QString letters;
+    for (const auto& match : QRegularExpression(QStringLiteral("&&|&(\\S)")).globalMatch(text))
+        letters += match.captured(1).toLower();
+    return letters;
+}
+
+// Each caption of `window` a person reads, and each name a screen reader says.
+QStringList Captions(QWidget* window) {
+    QStringList captions{window->windowTitle()};
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        captions << w->accessibleName() << w->toolTip();
+        if (auto* label = qobject_cast<QLabel*>(w)) captions << label->text();
+        if (auto* button = qobject_cast<QAbstractButton*>(w)) captions << button->text();
+        if (auto* group = qobject_cast<QGroupBox*>(w)) captions << group->title();
+        for (QAction* action : w->actions()) captions << action->text() << action->statusTip();
+    }
+    return captions;
+}
+
+// Access letters that two captions of one menu or window share.
+QStringList SharedAccessLetters(const QStringList& captions) {
+    QStringList shared;
+    QString seen;
+    for (const QString& caption : captions) {
+        for (const QChar letter : AccessLetters(caption)) {
+            if (seen.contains(letter)) shared << caption;
+            seen += letter;
+        }
+    }
+    return shared;
+}
+
+}  // namespace
+
+class TranslationsTest : public QObject, private DialogRig {
+    Q_OBJECT
+
+    QHash<QString, QString> catalogue;
+    std::unique_ptr<PlayerLanguage> language;
+
+    // What `window` shows that is still the English of a text with a translation of its own.
+    QStringList English(QWidget* window) const {
+        QStringList left;
+        for (const QString& caption : Captions(window)) {
+            const auto found = catalogue.constFind(caption);
+            if (found != catalogue.cend() && *found != caption) left << caption;
+        }
+        return left;
+    }
+    void CheckWindow(QWidget* window) {
+        QCOMPARE(English(window).join(QStringLiteral("; ")), QString());
+        QCOMPARE(ClippedCaptions(window).join(QStringLiteral("; ")), QString());
+        QStringList controls;
+        for (auto* button : window->findChildren<QAbstractButton*>()) controls << button->text();
+        QCOMPARE(SharedAccessLetters(controls).join(QStringLiteral("; ")), QString());
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            const QRect place(control->mapTo(window, QPoint()), control->size());
+            QVERIFY2(control->window() != window || !control->isVisibleTo(window) ||
+                         window->rect().contains(place),
+                     qPrintable(control->objectName() + control->accessibleName()));
+        }
+    }
+
+  private slots:
+    void cleanup() { language.reset(); }
+
+    void everyLanguage_data() {
+        QTest::addColumn<QString>("code");
+        for (const QString& code : ShippedLanguages) QTest::newRow(qPrintable(code)) << code;
+    }
+    void everyLanguage() {
+        QFETCH(QString, code);
+        // The catalogue: every text translated, with the same arguments and access letters.
+        catalogue = Catalogue(code);
+        QVERIFY(catalogue.size() > 100);
+        for (auto entry = catalogue.cbegin(); entry != catalogue.cend(); ++entry) {
+            const QString what = entry.key() + QStringLiteral(" => ") + entry.value();
+            QVERIFY2(!entry.value().isEmpty(), qPrintable(what));
+            QVERIFY2(Arguments(entry.key()) == Arguments(entry.value()), qPrintable(what));
+            QVERIFY2(AccessLetters(entry.key()).size() == AccessLetters(entry.value()).size(),
+                     qPrintable(what));
+        }
+
+        language = std::make_unique<PlayerLanguage>(code);
+        QVERIFY(language->Loaded());
+        language->Install();
+        // Numbers as the language writes them.
+        QCOMPARE(QString::fromStdString(FormatOneDecimal(4.25)),
+                 QLatin1Char('4') + QLocale(code).decimalPoint() + QLatin1Char('3'));
+        QCOMPARE(QString::fromStdString(FormatPercent(0.5)),
+                 catalogue.value(QStringLiteral("%1%")).arg(50));
+
+        // The game window and its menus.
+        ResetDialogRig();
+        GameRig game;
+        game.OpenWindow(std::make_unique<StatsFile>(folder.path().toStdString()));
+        CheckWindow(game.frm.get());
+        QStringList bar;
+        for (QAction* menu : game.frm->menuBar()->actions()) {
+            bar << menu->text();
+            QStringList items;
+            for (QAction* item : menu->menu()->actions()) items << item->text();
+            QCOMPARE(SharedAccessLetters(items).join(QStringLiteral("; ")), QString());
+        }
+        QCOMPARE(SharedAccessLetters(bar).join(QStringLiteral("; ")), QString());
+
+        // The log-in, statistics and result windows, with a player's figures.
+        Players({"ann"});
+        auto browser = Browse();
+        LoginChoice choice = Login();
+        StatisticsDialog statistics(*browser, layout);
+        LoginDialog login(choice, layout);
+        ResultDialog result(ResultFor(true, {0, 1, 6, 3}, 6), layout, pictures);
+        for (QWidget* window : std::initializer_list<QWidget*>{&statistics, &login, &result})
+            CheckWindow(window);
+
+        // A question, with Qt's own buttons in the language too.
+        QtModalHost host(layout, pictures);
+        QTimer::singleShot(0, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            CheckWindow(box);
+            box->reject();
+        });
+        host.Message(DeletePlayerQuestion(Player("ann")));
+    }
+};
+
+QTEST_MAIN(TranslationsTest)
+#include "translations_test.moc"
