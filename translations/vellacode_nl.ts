@@ -198,7 +198,7 @@
     </message>
     <message>
         <source>Vellacode Help</source>
-        <translation>Vellacode Help</translation>
+        <translation>Hulp bij Vellacode</translation>
     </message>
 </context>
 <context>

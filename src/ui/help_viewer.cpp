@@ -2,6 +2,7 @@
 #include "ui/help_viewer.h"
 
 #include <QAccessible>
+#include <QFile>
 #include <QScreen>
 #include <QShortcut>
 #include <QTextBrowser>
@@ -59,7 +60,11 @@ QRect HelpViewer::Beside(const QRect& owner, const QSize& size, const QRect& scr
 }
 
 void HelpViewer::ShowContents() {
-    browser_->setSource(QUrl(QStringLiteral("qrc:/assets/help/contents.html")));
+    // The pages in the player's language where they are translated; their links stay there.
+    QString folder = QStringLiteral(":/assets/help/") + InstalledLanguage();
+    if (!QFile::exists(folder + QStringLiteral("/contents.html")))
+        folder = QStringLiteral(":/assets/help");
+    browser_->setSource(QUrl(QStringLiteral("qrc") + folder + QStringLiteral("/contents.html")));
     // With a screen reader the arrow keys move a caret through the text, which it reads line by
     // line; without one they scroll, and no caret is drawn.
     Qt::TextInteractionFlags reading = Qt::TextBrowserInteraction;

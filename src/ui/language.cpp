@@ -8,6 +8,16 @@ namespace vella {
 
 const QStringList ShippedLanguages = QStringLiteral(VELLACODE_LANGUAGES).split(QLatin1Char(','));
 
+namespace {
+
+QString installed = QStringLiteral("en");
+
+}  // namespace
+
+QString InstalledLanguage() {
+    return installed;
+}
+
 QString ChooseLanguage(const QStringList& preferred) {
     for (QString tag : preferred) {
         tag.replace(QLatin1Char('-'), QLatin1Char('_'));
@@ -33,6 +43,7 @@ PlayerLanguage::PlayerLanguage(const QString& code) : code_(code), locale_(code)
 
 PlayerLanguage::~PlayerLanguage() {
     UseLanguage(nullptr);
+    installed = QStringLiteral("en");
     if (QCoreApplication::instance()) {
         QCoreApplication::removeTranslator(&qt_);
         QCoreApplication::removeTranslator(&own_);
@@ -41,6 +52,7 @@ PlayerLanguage::~PlayerLanguage() {
 
 void PlayerLanguage::Install() {
     UseLanguage(this);
+    installed = code_;
     if (code_ == QLatin1String("en")) return;
     QLocale::setDefault(locale_);
     if (QCoreApplication::instance()) {

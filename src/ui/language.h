@@ -43,6 +43,10 @@ class PlayerLanguage : public Language {
     QTranslator qt_;
 };
 
+// The code of the language installed last ("en" before any): the help's pages are in a folder
+// of that name where they are translated.
+QString InstalledLanguage();
+
 // `text` in the player's language, for a window.
 inline QString Caption(Text text) {
     return QString::fromStdString(Tr(text));

@@ -157,6 +157,8 @@ class TranslationsTest : public QObject, private DialogRig {
             QCOMPARE(SharedAccessLetters(items).join(QStringLiteral("; ")), QString());
         }
         QCOMPARE(SharedAccessLetters(bar).join(QStringLiteral("; ")), QString());
+        game.Item(ContentsCaption)->trigger();  // the help, on its page in the language
+        CheckWindow(game.HelpWindow());
 
         // The log-in, statistics and result windows, with a player's figures.
         Players({"ann"});
@@ -167,6 +169,15 @@ class TranslationsTest : public QObject, private DialogRig {
         ResultDialog result(ResultFor(true, {0, 1, 6, 3}, 6), layout, pictures);
         for (QWidget* window : std::initializer_list<QWidget*>{&statistics, &login, &result})
             CheckWindow(window);
+
+        // The help's pages, each translated.
+        for (const QString& page : QDir(QStringLiteral(":/assets/help")).entryList(QDir::Files)) {
+            QFile english(QStringLiteral(":/assets/help/") + page);
+            QFile translated(QStringLiteral(":/assets/help/%1/").arg(code) + page);
+            QVERIFY2(english.open(QIODevice::ReadOnly) && translated.open(QIODevice::ReadOnly),
+                     qPrintable(page));
+            QVERIFY2(english.readAll() != translated.readAll(), qPrintable(page));
+        }
 
         // A question, with Qt's own buttons in the language too.
         QtModalHost host(layout, pictures);

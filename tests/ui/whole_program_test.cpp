@@ -144,7 +144,7 @@ class WholeProgramTest : public QObject, private GameRig {
         QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Vellacode Help"));
         QVERIFY(text->toPlainText().contains(QStringLiteral("Vellacode Help")));
         QVERIFY(text->toPlainText().contains(QStringLiteral("Playing a game")));
-        for (const QString& page : QDir(QStringLiteral(":/assets/help")).entryList()) {
+        for (const QString& page : QDir(QStringLiteral(":/assets/help")).entryList(QDir::Files)) {
             QFile html(QStringLiteral(":/assets/help/") + page);
             QVERIFY(html.open(QIODevice::ReadOnly));  // spelt as the captions spell it
             QVERIFY2(!html.readAll().contains("olour"), qPrintable(page));
