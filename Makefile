@@ -107,6 +107,7 @@ package: build
 screenshot: build
 	scripts/screenshot.sh build/src/vellacode docs/screenshot.png
 	scripts/screenshot.sh build/src/vellacode docs/screenshot-symbols.png symbols
+	LANGUAGE=de scripts/screenshot.sh build/src/vellacode docs/screenshot-de.png
 
 # The Windows program under Wine, in the middle of a game.
 screenshot-windows: windows

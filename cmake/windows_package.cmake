@@ -26,7 +26,7 @@ add_custom_target(windows_package
     COMMAND ${CMAKE_COMMAND} -E rm -f ${VELLACODE_ZIP}
     COMMAND ${CMAKE_COMMAND} -E chdir ${CMAKE_BINARY_DIR}/package
             ${CMAKE_COMMAND} -E tar cf ${VELLACODE_ZIP} --format=zip ${VELLACODE_FOLDER}
-    COMMAND ${VELLACODE_MAKENSIS} -V2 ${CMAKE_BINARY_DIR}/installer.nsi
+    COMMAND ${VELLACODE_MAKENSIS} -V2 -INPUTCHARSET UTF8 ${CMAKE_BINARY_DIR}/installer.nsi
     DEPENDS vellacode
     BYPRODUCTS ${VELLACODE_ZIP} ${VELLACODE_SETUP}
     COMMENT "The Windows download: ${VELLACODE_FOLDER}.zip and ${VELLACODE_FOLDER}-setup.exe"
