@@ -4,6 +4,8 @@
 
 #include <QtTest>
 
+#include "ui/language.h"
+
 using namespace vella;
 
 // The per-user folder here: from XDG_DATA_HOME on Linux, the roaming data folder on Windows.
@@ -49,6 +51,12 @@ class CommandLineTest : public QObject {
              "x",
              ""},
             {"one dash, no such option", {"-bogus"}, 2, "", "Unknown options"},
+            {"a language", {"--language", "pt_BR", "-f", "x"}, -1, "x", ""},
+            {"no such language",
+             {"--language", "xx"},
+             2,
+             "",
+             "There is no language \"xx\"; the languages are en, de, es, fr, it, nl, pt_BR."},
         };
         for (const Case& c : cases) {
             const CommandLine line =
@@ -59,6 +67,23 @@ class CommandLineTest : public QObject {
             QVERIFY2(line.Output.contains(QString::fromUtf8(c.said)), qPrintable(line.Output));
             if (c.exitCode == 2) QVERIFY(line.Output.contains(QStringLiteral("vellacode --help")));
         }
+    }
+
+    // The first language the player prefers that the program speaks, English where none is;
+    // --language names it instead of the system.
+    void choosesTheLanguage() {
+        const auto choose = [](const char* preferred) {
+            return ChooseLanguage(QString::fromLatin1(preferred).split(QLatin1Char(' ')));
+        };
+        QCOMPARE(choose("de-DE de-Latn-DE de"), QStringLiteral("de"));
+        QCOMPARE(choose("ja-JP pt-BR pt"), QStringLiteral("pt_BR"));
+        QCOMPARE(choose("pt-PT fr"), QStringLiteral("pt_BR"));
+        QCOMPARE(choose("en-GB de"), QStringLiteral("en"));
+        QCOMPARE(choose("ja C"), QStringLiteral("en"));
+        QCOMPARE(PreferredLanguages({"vellacode", "-f", "x", "--language", "it"}),
+                 QStringList{"it"});
+        QCOMPARE(PreferredLanguages({"vellacode", "--language=nl"}), QStringList{"nl"});
+        QCOMPARE(PreferredLanguages({"vellacode"}), QLocale::system().uiLanguages());
     }
 
 #ifndef Q_OS_WIN

@@ -105,7 +105,16 @@ class TranslationsTest : public QObject, private DialogRig {
         QCOMPARE(English(window).join(QStringLiteral("; ")), QString());
         QCOMPARE(ClippedCaptions(window).join(QStringLiteral("; ")), QString());
         QStringList controls;
-        for (auto* button : window->findChildren<QAbstractButton*>()) controls << button->text();
+        const auto buttons = window->findChildren<QAbstractButton*>();
+        for (auto* button : buttons) {
+            controls << button->text();
+            for (auto* other : buttons) {  // a widened caption pushed what stood beside it
+                QVERIFY2(button == other || button->parentWidget() != other->parentWidget() ||
+                             button->y() != other->y() || button->x() == other->x() ||
+                             !button->geometry().intersects(other->geometry()),
+                         qPrintable(button->text() + QStringLiteral(" / ") + other->text()));
+            }
+        }
         QCOMPARE(SharedAccessLetters(controls).join(QStringLiteral("; ")), QString());
         for (QWidget* control : window->findChildren<QWidget*>()) {
             const QRect place(control->mapTo(window, QPoint()), control->size());

@@ -4,7 +4,8 @@
 # Usage: wine_rig.sh CHECK WINE PROGRAM WORK ARGUMENTS..., where CHECK ARGUMENTS is one of:
 #  console VERSION: a windowed, stripped program needing no DLL beyond Windows' own; from a console
 #    --version answers, and a mistake typed in Unicode is named as typed and exits with 2.
-#  game LINUX_PROGRAM (on Xvfb): the checks at the end, played with keys the server delivers.
+#  game LINUX_PROGRAM (on Xvfb): the checks at the end, played with keys the server delivers;
+#    and, with a German user interface, the game in German.
 #  download ZIP SETUP (on Xvfb): the zip's files; the silent installer, its Start-menu entry and
 #    the silent uninstaller, which leaves the statistics.
 set -u
@@ -132,6 +133,18 @@ case $check in
       fail "a file written by one program was not read the same by the other"
     FOLDER=$work/linux ROWS=1 ended "$wine" wineboot --end-session --kill
     FOLDER=$work/linux ROWS=0 ended "$wine" taskkill /im vellacode.exe
+    # With a German user interface the game speaks German: the menu's keys and the caption.
+    mkdir -p "$work/german"
+    (cd "$work/german" && LC_ALL=de_DE.UTF-8 exec "$wine" "$exe" >/dev/null 2>&1) &
+    german=$!
+    window Vellacode
+    keys alt+s Return  # Spiel, Anmelden...
+    window "¿Quién Es Usted\\?"
+    xdotool type --delay 80 Bob
+    keys Return
+    window "Aktueller Spieler: Bob"
+    keys alt+s b  # Spiel, Beenden
+    ends "$german" Beenden
     ;;
   download)
     zip=$1 setup=$2

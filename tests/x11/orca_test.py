@@ -6,9 +6,10 @@ window manager, the accessibility bus and Orca, whose debug log records what it 
 Speech and braille are stubbed out, since a test machine has neither device. Checks that a message
 box, a menu and the log-in window are spoken; that each peg placed and taken out, each score,
 each row read back and the secret are spoken, with no role word after them, and every spoken
-score agrees with the spoken secret; that the help is read line by line; and that the statistics
-window opens from the keyboard and speaks the figures of the view chosen. The same checks hold
-for Orca 43 (Debian 12) and 48 (Debian 13). Each key is pressed once Orca is idle, and the next
+score agrees with the spoken secret; that the help is read line by line; that the statistics
+window opens from the keyboard and speaks the figures of the view chosen; and that, started with
+LANGUAGE=de, the game speaks German. The same checks hold for Orca 43 (Debian 12) and 48
+(Debian 13). Each key is pressed once Orca is idle, and the next
 waits until Orca has said what the key should make it say, however busy the machine.
 """
 import os
@@ -279,6 +280,29 @@ try:
     said = sentences()
     check(follows(said, "Statistics button", "Shows the players' statistics"),
           "the statistics picture as a button")
+
+    # The game again with LANGUAGE=de: a message, a menu, a placed peg and the statistics window
+    # are spoken in German (Orca's own role words stay in its language).
+    stop(game)
+    before = len(spoken())
+    game = start([program, "--stats-folder", work], QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+                 LANGUAGE="de")
+    wait_for(r"^Diese Reihe prüfen button", seconds=60, after=before)
+    press("Return", r"Du hast Lücken gelassen\.  Versuch es noch einmal", window=r"^Vellacode$")
+    press("Return", r"^Diese Reihe prüfen button")
+    press("alt+s", r"^Anmelden\.\.\.")
+    settle()
+    subprocess.run(["xdotool", "key", "Escape"], env=env, check=True)
+    press("Escape", r"^Diese Reihe prüfen button")
+    press("3", r"^Reihe 1, Loch 1: rot$")
+    for key in ("Tab", "Tab"):
+        settle()
+        subprocess.run(["xdotool", "key", key], env=env, check=True)
+    press("Tab", r"^Zeigt die Statistik der Spieler")
+    opened = press("Return", r"^Spielerstatistik dialog")
+    check(re.search(r"Gewonnen in Prozent, 6 Farben: ", opened),
+          "the statistics window in German: " + opened)
+    press("Escape", r"^Diese Reihe prüfen button")
 finally:
     for process in reversed(started):
         stop(process)
