@@ -129,13 +129,14 @@ class TranslationsTest : public QObject, private DialogRig {
 
     void everyLanguage_data() {
         QTest::addColumn<QString>("code");
-        for (const QString& code : ShippedLanguages) QTest::newRow(qPrintable(code)) << code;
+        for (const QString& code : QStringList{"en"} + ShippedLanguages)
+            QTest::newRow(qPrintable(code)) << code;
     }
     void everyLanguage() {
         QFETCH(QString, code);
         // The catalogue: every text translated, with the same arguments and access letters.
         catalogue = Catalogue(code);
-        QVERIFY(catalogue.size() > 100);
+        QVERIFY(code == QLatin1String("en") || catalogue.size() > 100);
         for (auto entry = catalogue.cbegin(); entry != catalogue.cend(); ++entry) {
             const QString what = entry.key() + QStringLiteral(" => ") + entry.value();
             QVERIFY2(!entry.value().isEmpty(), qPrintable(what));
@@ -151,7 +152,7 @@ class TranslationsTest : public QObject, private DialogRig {
         QCOMPARE(QString::fromStdString(FormatOneDecimal(4.25)),
                  QLatin1Char('4') + QLocale(code).decimalPoint() + QLatin1Char('3'));
         QCOMPARE(QString::fromStdString(FormatPercent(0.5)),
-                 catalogue.value(QStringLiteral("%1%")).arg(50));
+                 catalogue.value(QStringLiteral("%1%"), QStringLiteral("%1%")).arg(50));
 
         // The game window and its menus.
         ResetDialogRig();
@@ -169,18 +170,24 @@ class TranslationsTest : public QObject, private DialogRig {
         game.Item(ContentsCaption)->trigger();  // the help, on its page in the language
         CheckWindow(game.HelpWindow());
 
-        // The log-in, statistics and result windows, with a player's figures.
+        // The log-in, statistics and result windows, with a player's figures, however much
+        // smaller they are drawn (fonts are not narrower in exact proportion).
         Players({"ann"});
-        auto browser = Browse();
-        LoginChoice choice = Login();
-        StatisticsDialog statistics(*browser, layout);
-        LoginDialog login(choice, layout);
-        ResultDialog result(ResultFor(true, {0, 1, 6, 3}, 6), layout, pictures);
-        for (QWidget* window : std::initializer_list<QWidget*>{&statistics, &login, &result})
-            CheckWindow(window);
+        for (int twipsPerPixel = 15; twipsPerPixel <= 30; ++twipsPerPixel) {
+            layout = Layout(twipsPerPixel);
+            auto browser = Browse();
+            LoginChoice choice = Login();
+            StatisticsDialog statistics(*browser, layout);
+            LoginDialog login(choice, layout);
+            ResultDialog result(ResultFor(false, {0, 1, 6, 3}, 6), layout, pictures);
+            for (QWidget* window : std::initializer_list<QWidget*>{&statistics, &login, &result})
+                CheckWindow(window);
+        }
+        layout = Layout();
 
         // The help's pages, each translated.
-        for (const QString& page : QDir(QStringLiteral(":/assets/help")).entryList(QDir::Files)) {
+        const QStringList pages = QDir(QStringLiteral(":/assets/help")).entryList(QDir::Files);
+        for (const QString& page : code == QLatin1String("en") ? QStringList() : pages) {
             QFile english(QStringLiteral(":/assets/help/") + page);
             QFile translated(QStringLiteral(":/assets/help/%1/").arg(code) + page);
             QVERIFY2(english.open(QIODevice::ReadOnly) && translated.open(QIODevice::ReadOnly),
