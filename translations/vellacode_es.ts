@@ -17,6 +17,7 @@
     </message>
     <message>
         <source>6 Colors</source>
+        <extracomment>The statistics window&apos;s column headers: games with 6 colors, with 7, and (in the total of all game types) the one column of totals.</extracomment>
         <translation>6 colores</translation>
     </message>
     <message>
@@ -241,6 +242,7 @@
     <message>
         <source>Vellacode %1
 </source>
+        <extracomment>What --version prints; %1 is the version number.</extracomment>
         <translation>Vellacode %1
 </translation>
     </message>
@@ -387,6 +389,7 @@ Pruebe «%1 --help» para ver las opciones.
     </message>
     <message>
         <source>%1 is not a folder</source>
+        <extracomment>The reason at the end of &quot;Could not open %1: %2.&quot; and the like; %1 is a folder.</extracomment>
         <translation>%1 no es una carpeta</translation>
     </message>
     <message>
@@ -411,10 +414,12 @@ Pruebe «%1 --help» para ver las opciones.
     </message>
     <message>
         <source>it is open in another program</source>
+        <extracomment>The reason at the end of &quot;Could not write %1: %2.&quot; and the like (see Patiently).</extracomment>
         <translation>está abierto en otro programa</translation>
     </message>
     <message>
         <source>it is a symbolic link, not a file, and was left alone</source>
+        <extracomment>The reason at the end of &quot;Could not open %1: %2.&quot; and the like, for the file named there.</extracomment>
         <translation>es un enlace simbólico, no un archivo, y no se ha tocado</translation>
     </message>
     <message>
@@ -637,6 +642,7 @@ Vellacode se ofrece SIN NINGUNA GARANTÍA. Es software libre, y puede redistribu
     </message>
     <message>
         <source>Row %1: %2; current row</source>
+        <extracomment>A row read back: %1 its number, %2 its colors (&quot;red, empty, blue, blue&quot;).</extracomment>
         <translation>Fila %1: %2; fila actual</translation>
     </message>
     <message>
@@ -693,6 +699,7 @@ Vellacode se ofrece SIN NINGUNA GARANTÍA. Es software libre, y puede redistribu
     </message>
     <message>
         <source>Board</source>
+        <extracomment>What a screen reader calls the game window&apos;s parts: the rows of holes, the score boxes beside them and the palette of colors.</extracomment>
         <translation>Tablero</translation>
     </message>
     <message>

@@ -17,6 +17,7 @@
     </message>
     <message>
         <source>6 Colors</source>
+        <extracomment>The statistics window&apos;s column headers: games with 6 colors, with 7, and (in the total of all game types) the one column of totals.</extracomment>
         <translation>6 kleuren</translation>
     </message>
     <message>
@@ -241,6 +242,7 @@
     <message>
         <source>Vellacode %1
 </source>
+        <extracomment>What --version prints; %1 is the version number.</extracomment>
         <translation>Vellacode %1
 </translation>
     </message>
@@ -387,6 +389,7 @@ Probeer „%1 --help” voor de opties.
     </message>
     <message>
         <source>%1 is not a folder</source>
+        <extracomment>The reason at the end of &quot;Could not open %1: %2.&quot; and the like; %1 is a folder.</extracomment>
         <translation>%1 is geen map</translation>
     </message>
     <message>
@@ -411,10 +414,12 @@ Probeer „%1 --help” voor de opties.
     </message>
     <message>
         <source>it is open in another program</source>
+        <extracomment>The reason at the end of &quot;Could not write %1: %2.&quot; and the like (see Patiently).</extracomment>
         <translation>het is geopend in een ander programma</translation>
     </message>
     <message>
         <source>it is a symbolic link, not a file, and was left alone</source>
+        <extracomment>The reason at the end of &quot;Could not open %1: %2.&quot; and the like, for the file named there.</extracomment>
         <translation>het is een symbolische koppeling, geen bestand, en is niet aangeraakt</translation>
     </message>
     <message>
@@ -637,6 +642,7 @@ Vellacode komt ZONDER ENIGE GARANTIE. Het is vrije software, en je mag het verde
     </message>
     <message>
         <source>Row %1: %2; current row</source>
+        <extracomment>A row read back: %1 its number, %2 its colors (&quot;red, empty, blue, blue&quot;).</extracomment>
         <translation>Rij %1: %2; huidige rij</translation>
     </message>
     <message>
@@ -693,6 +699,7 @@ Vellacode komt ZONDER ENIGE GARANTIE. Het is vrije software, en je mag het verde
     </message>
     <message>
         <source>Board</source>
+        <extracomment>What a screen reader calls the game window&apos;s parts: the rows of holes, the score boxes beside them and the palette of colors.</extracomment>
         <translation>Bord</translation>
     </message>
     <message>

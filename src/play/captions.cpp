@@ -13,6 +13,8 @@ std::string UserIdCaption(const PlayerSession& session) {
 }
 
 std::string ColumnHeader(const StatsView& figures, int k) {
+    //: The statistics window's column headers: games with 6 colors, with 7, and (in the total of
+    //: all game types) the one column of totals.
     static constexpr std::array<Text, 3> headers{VC_TEXT("Captions", "6 Colors"),
                                                  VC_TEXT("Captions", "7 Colors"),
                                                  VC_TEXT("Captions", "Totals")};

@@ -51,6 +51,7 @@ std::string ScoreText(const GameState& game, int row) {
 std::string RowSentence(const GameState& game, int row) {
     const std::string colors = Colors(game.RowPattern(row), game.BlankCode());
     if (row == game.CurRow()) {
+        //: A row read back: %1 its number, %2 its colors ("red, empty, blue, blue").
         return Fill(Tr("Speech", "Row %1: %2; current row"), {Number(row + 1), colors});
     }
     const RowScore score = game.Score(row);

@@ -14,6 +14,8 @@ namespace vella {
 
 // The game window's parts.
 inline constexpr Text CheckButtonName = VC_TEXT("Speech", "Check this row");
+//: What a screen reader calls the game window's parts: the rows of holes, the score boxes
+//: beside them and the palette of colors.
 inline constexpr Text BoardName = VC_TEXT("Speech", "Board");
 inline constexpr Text ScoresName = VC_TEXT("Speech", "Scores");
 inline constexpr Text PaletteName = VC_TEXT("Speech", "Colors");

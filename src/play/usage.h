@@ -26,6 +26,7 @@ inline constexpr Text LanguageOption =
     VC_TEXT("CommandLine", "Speak <code>, one of %1, instead of the system's language.");
 //: The name of the value of --language in the help: "--language <code>".
 inline constexpr Text LanguageValue = VC_TEXT("CommandLine", "code");
+//: What --version prints; %1 is the version number.
 inline constexpr Text VersionAnswer = VC_TEXT("CommandLine", "Vellacode %1\n");
 
 // The mistakes, each followed by the hint (%1: the program's name).

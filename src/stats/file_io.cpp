@@ -101,6 +101,7 @@ std::string SystemSentence(const std::string& sentence) {
 
 std::string Problem::ReasonAt(const fs::path& path) const {
     if (Error == ENOTDIR)
+        //: The reason at the end of "Could not open %1: %2." and the like; %1 is a folder.
         return Fill(Tr("Files", "%1 is not a folder"), {Shown(path.parent_path())});
     return Reason();
 }

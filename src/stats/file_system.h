@@ -17,6 +17,7 @@ namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
 // What lies at a path instead of a file, as the reason a step gives.
+//: The reason at the end of "Could not open %1: %2." and the like, for the file named there.
 inline constexpr Text SymbolicLinkThere =
     VC_TEXT("Files", "it is a symbolic link, not a file, and was left alone");
 inline constexpr Text FolderThere =
