@@ -414,7 +414,7 @@ Mit „%1 --help“ werden die Optionen gezeigt.
     </message>
     <message>
         <source>it is open in another program</source>
-        <extracomment>The reason at the end of &quot;Could not write %1: %2.&quot; and the like (see Patiently).</extracomment>
+        <extracomment>The reason at the end of &quot;Could not write %1: %2.&quot; and the like.</extracomment>
         <translation>sie ist in einem anderen Programm geöffnet</translation>
     </message>
     <message>

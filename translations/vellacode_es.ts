@@ -414,7 +414,7 @@ Pruebe «%1 --help» para ver las opciones.
     </message>
     <message>
         <source>it is open in another program</source>
-        <extracomment>The reason at the end of &quot;Could not write %1: %2.&quot; and the like (see Patiently).</extracomment>
+        <extracomment>The reason at the end of &quot;Could not write %1: %2.&quot; and the like.</extracomment>
         <translation>está abierto en otro programa</translation>
     </message>
     <message>

@@ -414,7 +414,7 @@ Essayez « %1 --help » pour voir les options.
     </message>
     <message>
         <source>it is open in another program</source>
-        <extracomment>The reason at the end of &quot;Could not write %1: %2.&quot; and the like (see Patiently).</extracomment>
+        <extracomment>The reason at the end of &quot;Could not write %1: %2.&quot; and the like.</extracomment>
         <translation>il est ouvert dans un autre programme</translation>
     </message>
     <message>

@@ -414,7 +414,7 @@ Prova «%1 --help» per le opzioni.
     </message>
     <message>
         <source>it is open in another program</source>
-        <extracomment>The reason at the end of &quot;Could not write %1: %2.&quot; and the like (see Patiently).</extracomment>
+        <extracomment>The reason at the end of &quot;Could not write %1: %2.&quot; and the like.</extracomment>
         <translation>è aperto in un altro programma</translation>
     </message>
     <message>

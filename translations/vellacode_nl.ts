@@ -414,7 +414,7 @@ Probeer „%1 --help” voor de opties.
     </message>
     <message>
         <source>it is open in another program</source>
-        <extracomment>The reason at the end of &quot;Could not write %1: %2.&quot; and the like (see Patiently).</extracomment>
+        <extracomment>The reason at the end of &quot;Could not write %1: %2.&quot; and the like.</extracomment>
         <translation>het is geopend in een ander programma</translation>
     </message>
     <message>

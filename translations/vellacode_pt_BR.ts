@@ -414,7 +414,7 @@ Tente &quot;%1 --help&quot; para ver as opções.
     </message>
     <message>
         <source>it is open in another program</source>
-        <extracomment>The reason at the end of &quot;Could not write %1: %2.&quot; and the like (see Patiently).</extracomment>
+        <extracomment>The reason at the end of &quot;Could not write %1: %2.&quot; and the like.</extracomment>
         <translation>está aberto em outro programa</translation>
     </message>
     <message>

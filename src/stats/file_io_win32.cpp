@@ -76,7 +76,8 @@ PlatformFileSystem& PlatformFileSystem::Instance() {
 }
 
 std::string ErrorText(int error) {
-    //: The reason at the end of "Could not write %1: %2." and the like (see Patiently).
+    // Another program holds the file open (see Patiently).
+    //: The reason at the end of "Could not write %1: %2." and the like.
     if (error == EBUSY) return Tr("Files", "it is open in another program");
     return SystemSentence(std::error_code(error, std::generic_category()).message());
 }
