@@ -121,7 +121,13 @@ int CaptionWidth(const QWidget* control) {
     QString caption;
     int besides = 0;
     const QStyle* style = control->style();
-    if (const auto* label = qobject_cast<const QLabel*>(control); label && !label->wordWrap()) {
+    if (const auto* label = qobject_cast<const QLabel*>(control); label && label->wordWrap()) {
+        // A text on several lines: as wide as it needs to be to fit the lines it has room for.
+        int width = control->width();
+        while (label->heightForWidth(width) > control->height() && width < 4 * control->width())
+            width += 4;
+        return width;
+    } else if (label) {
         caption = label->text();
     } else if (const auto* box = qobject_cast<const QCheckBox*>(control)) {
         caption = box->text();

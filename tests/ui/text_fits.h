@@ -1,5 +1,5 @@
-// Checks that no caption of a window is cut off: the text of every label, button, check box and
-// option button (with its indicator) fits the control's width.
+// Checks that no caption of a window is cut off: the text of every label (on the lines it has room
+// for, where it wraps), button, check box and option button (with its indicator) fits.
 #pragma once
 
 #include <QCheckBox>
@@ -31,8 +31,16 @@ inline QStringList ClippedCaptions(QWidget* window) {
     QStringList clipped;
     for (QWidget* w : window->findChildren<QWidget*>()) {
         QString caption;
-        if (auto* label = qobject_cast<QLabel*>(w); label && !label->wordWrap())
+        if (auto* label = qobject_cast<QLabel*>(w); label && label->wordWrap()) {
+            if (label->heightForWidth(w->width()) > w->height())
+                clipped << QStringLiteral("%1 (%2 lines' height > %3)")
+                               .arg(label->text())
+                               .arg(label->heightForWidth(w->width()))
+                               .arg(w->height());
+            continue;
+        } else if (label) {
             caption = label->text();
+        }
         if (auto* button = qobject_cast<QAbstractButton*>(w)) caption = button->text();
         if (caption.isEmpty()) continue;
         const int needed = NeededWidth(w, caption);
