@@ -73,7 +73,8 @@ Status FlushFolder(FileSystem& system, const fs::path& changed) {
     return unconfirmed;
 }
 
-// The system's sentences about the errors a statistics file meets, for the catalogues.
+// The system's sentences about the errors a statistics file meets, marked here for the
+// catalogues: SystemSentence looks up whichever the system gives.
 [[maybe_unused]] constexpr Text SystemSentences[] = {
     VC_TEXT("Files", "Permission denied"),
     VC_TEXT("Files", "Operation not permitted"),
@@ -100,9 +101,10 @@ std::string SystemSentence(const std::string& sentence) {
 }
 
 std::string Problem::ReasonAt(const fs::path& path) const {
-    if (Error == ENOTDIR)
+    if (Error == ENOTDIR) {
         //: The reason at the end of "Could not open %1: %2." and the like; %1 is a folder.
         return Fill(Tr("Files", "%1 is not a folder"), {Shown(path.parent_path())});
+    }
     return Reason();
 }
 
