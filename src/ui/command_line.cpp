@@ -57,10 +57,6 @@ QStringList WithoutQtOptions(const QStringList& arguments) {
     return kept;
 }
 
-QString Said(Text text) {
-    return QString::fromStdString(Tr(text));
-}
-
 const QString LanguageName = QStringLiteral("language");
 
 // "en, de, es, …": the codes --language takes.
@@ -83,8 +79,8 @@ QStringList PreferredLanguages(const QStringList& arguments) {
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(Said(ProgramDescription) + QLatin1Char('\n') +
-                                     Said(StatsFolderDescription));
+    parser.setApplicationDescription(Caption(ProgramDescription) + QLatin1Char('\n') +
+                                     Caption(StatsFolderDescription));
     // Qt's own help option would add --help-all, which lists Qt's options; the program's help
     // names the ones it has.
 #ifdef Q_OS_WIN
@@ -92,19 +88,19 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
 #else
     const QStringList helpNames{QStringLiteral("h"), QStringLiteral("help")};
 #endif
-    const QCommandLineOption help(helpNames, Said(HelpOption));
+    const QCommandLineOption help(helpNames, Caption(HelpOption));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption folder({QStringLiteral("f"), QStringLiteral("stats-folder")},
-                                    Said(StatsFolderOption), Said(StatsFolderValue));
+                                    Caption(StatsFolderOption), Caption(StatsFolderValue));
     const UserFolder perUser = UserStatsFolder();
     const QCommandLineOption user(
         {QStringLiteral("u"), QStringLiteral("user-folder")},
-        Said(UserFolderOption)
+        Caption(UserFolderOption)
             .arg(perUser.Path ? QString::fromStdU16String(perUser.Path->u16string())
                               : perUser.Missing));
-    const QCommandLineOption language(LanguageName, Said(LanguageOption).arg(LanguageCodes()),
-                                      Said(LanguageValue));
+    const QCommandLineOption language(LanguageName, Caption(LanguageOption).arg(LanguageCodes()),
+                                      Caption(LanguageValue));
     parser.addOption(folder);
     parser.addOption(user);
     parser.addOption(language);
@@ -112,7 +108,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     CommandLine line;
     const auto fail = [&](const QString& why) {
         line.ExitCode = 2;
-        line.Output = why + Said(TryHelpHint).arg(QFileInfo(arguments.value(0)).fileName());
+        line.Output = why + Caption(TryHelpHint).arg(QFileInfo(arguments.value(0)).fileName());
         return line;
     };
     const bool parsed = parser.parse(WithoutQtOptions(arguments));
@@ -130,28 +126,28 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     }
     if (parser.isSet(version)) {
         line.ExitCode = 0;
-        line.Output = Said(VersionAnswer).arg(QStringLiteral(VELLACODE_VERSION));
+        line.Output = Caption(VersionAnswer).arg(QStringLiteral(VELLACODE_VERSION));
         return line;
     }
     if (!parsed) return fail(parser.errorText());
     if (!parser.positionalArguments().isEmpty()) {
-        return fail(Said(UnexpectedArgument).arg(parser.positionalArguments().constFirst()));
+        return fail(Caption(UnexpectedArgument).arg(parser.positionalArguments().constFirst()));
     }
     if (parser.isSet(language)) {
         const QString code = parser.value(language);
         if (code != QLatin1String("en") && !ShippedLanguages.contains(code)) {
-            return fail(Said(UnknownLanguage).arg(code, LanguageCodes()));
+            return fail(Caption(UnknownLanguage).arg(code, LanguageCodes()));
         }
     }
     if (parser.isSet(folder) && parser.isSet(user)) {
-        return fail(Said(TwoStatsFolders));
+        return fail(Caption(TwoStatsFolders));
     }
     if (parser.isSet(folder)) {
         const QString named = parser.value(folder);
-        if (named.isEmpty()) return fail(Said(UnnamedStatsFolder));
+        if (named.isEmpty()) return fail(Caption(UnnamedStatsFolder));
         line.StatsFolder = std::filesystem::path(named.toStdU16String());
     } else if (parser.isSet(user)) {
-        if (!perUser.Path) return fail(Said(NoUserFolder).arg(perUser.Missing));
+        if (!perUser.Path) return fail(Caption(NoUserFolder).arg(perUser.Missing));
         line.StatsFolder = perUser.Path;
     }
     return line;

@@ -173,17 +173,17 @@ void ShowCaptionsWhole(QWidget* window) {
         const int needed = CaptionWidth(control);
         if (needed <= control->width()) continue;
         const QRect before = control->geometry();
+        const int grown = needed - before.width();
         control->resize(needed, control->height());
-        GrowAround(control, needed - before.width(), window);
+        GrowAround(control, grown, window);
         // What stands beside it on its line moves aside, keeping the gap between them.
         for (QObject* object : control->parentWidget()->children()) {
             auto* beside = qobject_cast<QWidget*>(object);
             if (!beside || beside == control || beside->x() <= before.right() ||
                 beside->y() > before.bottom() || beside->geometry().bottom() < before.top())
                 continue;
-            const int shift = needed - before.width();
-            beside->move(beside->x() + shift, beside->y());
-            GrowAround(beside, shift, window);
+            beside->move(beside->x() + grown, beside->y());
+            GrowAround(beside, grown, window);
         }
     }
 }
