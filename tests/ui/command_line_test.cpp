@@ -72,14 +72,13 @@ class CommandLineTest : public QObject {
     // The first language the player prefers that the program speaks, English where none is;
     // --language names it instead of the system.
     void choosesTheLanguage() {
-        const auto choose = [](const char* preferred) {
-            return ChooseLanguage(QString::fromLatin1(preferred).split(QLatin1Char(' ')));
-        };
-        QCOMPARE(choose("de-DE de-Latn-DE de"), QStringLiteral("de"));
-        QCOMPARE(choose("ja-JP pt-BR pt"), QStringLiteral("pt_BR"));
-        QCOMPARE(choose("pt-PT fr"), QStringLiteral("pt_BR"));
-        QCOMPARE(choose("en-GB de"), QStringLiteral("en"));
-        QCOMPARE(choose("ja C"), QStringLiteral("en"));
+        for (const auto& [preferred, chosen] : {std::pair{"de-DE de-Latn-DE de", "de"},
+                                                {"ja-JP pt-BR pt", "pt_BR"},
+                                                {"pt-PT fr", "pt_BR"},
+                                                {"en-GB de", "en"},
+                                                {"ja C", "en"}})
+            QCOMPARE(ChooseLanguage(QString::fromLatin1(preferred).split(' ')),
+                     QLatin1String(chosen));
         QCOMPARE(PreferredLanguages({"vellacode", "-f", "x", "--language", "it"}),
                  QStringList{"it"});
         QCOMPARE(PreferredLanguages({"vellacode", "--language=nl"}), QStringList{"nl"});

@@ -31,16 +31,10 @@ inline QStringList ClippedCaptions(QWidget* window) {
     QStringList clipped;
     for (QWidget* w : window->findChildren<QWidget*>()) {
         QString caption;
-        if (auto* label = qobject_cast<QLabel*>(w); label && label->wordWrap()) {
-            if (label->heightForWidth(w->width()) > w->height())
-                clipped << QStringLiteral("%1 (%2 lines' height > %3)")
-                               .arg(label->text())
-                               .arg(label->heightForWidth(w->width()))
-                               .arg(w->height());
-            continue;
-        } else if (label) {
-            caption = label->text();
-        }
+        auto* label = qobject_cast<QLabel*>(w);
+        if (label && label->wordWrap() && label->heightForWidth(w->width()) > w->height())
+            clipped << label->text() + QStringLiteral(" (cut at the bottom)");
+        if (label && !label->wordWrap()) caption = label->text();
         if (auto* button = qobject_cast<QAbstractButton*>(w)) caption = button->text();
         if (caption.isEmpty()) continue;
         const int needed = NeededWidth(w, caption);

@@ -4,9 +4,7 @@
 // nothing lands in the home folder itself. And the program ended from outside.
 #include <QProcess>
 #include <QtTest>
-#include <chrono>
 #include <csignal>
-#include <thread>
 
 #include "xtest_input.h"
 
@@ -29,7 +27,7 @@ QStringList DesktopCommand() {
 Window AwaitWindow(XTestInput& x, const char* part, int ms = 10000) {
     for (int waited = 0; waited < ms; waited += 50) {
         if (Window w = x.FindWindow(part)) return w;
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        Pause(50);
     }
     return 0;
 }
@@ -107,7 +105,7 @@ class DesktopEntryTest : public QObject {
                 for (int waited = 0; waited < 5000; waited += 50) {
                     frame = window ? x.FrameOf(window) : QRect();
                     if (!frame.isEmpty() && whole.contains(frame)) return true;
-                    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+                    Pause(50);
                 }
                 return false;
             };
@@ -121,7 +119,7 @@ class DesktopEntryTest : public QObject {
                 x.Tap(XK_Return);
                 for (int waited = 0; waited < 1000 && !result; waited += 100) {
                     result = find("^(Congratulations!|Better Luck Next Time)$", false);
-                    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+                    Pause(100);
                 }
             }
             QVERIFY2(result, "the game did not end in ten rows");
@@ -172,10 +170,6 @@ class DesktopEntryTest : public QObject {
         QTemporaryDir folder;
         QByteArray record(143, '\0');
         record.replace(0, 15, "ANN            ");
-        const auto bytes = [&](const char* name) {
-            QFile file(folder.filePath(QLatin1String(name)));
-            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("missing");
-        };
         QFile dat(folder.filePath(QStringLiteral("stats.dat")));
         QVERIFY(dat.open(QIODevice::WriteOnly) && dat.write(record) == 143);
         dat.close();
@@ -201,16 +195,16 @@ class DesktopEntryTest : public QObject {
             x.Focus(game);
             x.Type("1234");
             x.Tap(XK_Return);  // a game under way
-            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            Pause(300);
             ::kill(static_cast<pid_t>(program.processId()), signal);
         } else {
-            std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+            Pause(1500);
             server.kill();
         }
         QVERIFY(program.waitForFinished(10000));
         QCOMPARE(program.exitCode(), exitCode);
-        QCOMPARE(bytes("stats.dat"), record);
-        QCOMPARE(bytes("stats.bak"), record);
+        QCOMPARE(Bytes(folder.filePath("stats.dat")), record);
+        QCOMPARE(Bytes(folder.filePath("stats.bak")), record);
         server.waitForFinished();
     }
 };

@@ -157,7 +157,7 @@ class RealInputTest : public QObject, private DialogRig {
             x.MoveTo(blue);
             x.Button(1, true);  // the drag starts at the press
             x.GlideTo(blue, hole1);
-            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            Pause(300);
             during = x.PixelAt(corner);
             x.Button(1, false);
         });

@@ -5,8 +5,6 @@
 // Wayland does not let a program place its windows; each must still come up and take its keys.
 #include <QProcess>
 #include <QtTest>
-#include <chrono>
-#include <thread>
 #include <vector>
 
 #include "xtest_input.h"
@@ -49,15 +47,6 @@ Window OnlyWindow(Display* display) {
     const Window only = count == 1 ? children[0] : 0;
     if (children) XFree(children);
     return only;
-}
-
-QByteArray Bytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("missing");
-}
-
-void Pause(int ms) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
+#include <QFile>
 #include <QPoint>
 #include <QRect>
 #include <chrono>
@@ -158,3 +159,14 @@ class InputScript {
   private:
     std::thread thread_;
 };
+
+// Waits `ms` milliseconds, for what the server or the program does meanwhile.
+inline void Pause(int ms) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+// The bytes of the file at `path`, or "missing".
+inline QByteArray Bytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("missing");
+}
