@@ -202,7 +202,11 @@ try:
     press("BackSpace", r"^backspace")
     b_taken = wait_for(r"^(B|cap b)$", seconds=10, required=False)
     press("b", r"^b ?$")
-    press("Return", r"^Current Player: Bob")
+    # Orca 43 on a slow machine now and then takes the game window, as the log-in window closes,
+    # for not yet active, and names only the focused button. A person then asks Orca for the
+    # window's title (Orca+Keypad Enter), and so does the test.
+    if press("Return", r"^(Current Player: Bob|Check this row button)").startswith("Check"):
+        press("KP_Insert+KP_Enter", r"^Current Player: Bob$")
     said = sentences()
     check(follows(said, "alert Vellacode", "You left some blanks.  Try your guess again"),
           "the message box")
