@@ -75,7 +75,7 @@ class DesktopEntryTest : public QObject {
         const QString ready = folder.filePath(QStringLiteral("managed"));
         manager.start(QStringLiteral("openbox"),
                       {QStringLiteral("--startup"), QStringLiteral("touch ") + ready});
-        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(ready), 10000);  // managing the screen
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(ready), 30000);  // managing the screen
         const QStringList command = DesktopCommand();
         QCOMPARE(command.mid(1), QStringList{QStringLiteral("--user-folder")});
         program.setWorkingDirectory(home.path());

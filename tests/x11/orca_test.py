@@ -162,7 +162,7 @@ try:
     start(["openbox", "--startup", "touch " + managing])
     start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
     time.sleep(1)
-    deadline = time.time() + 10
+    deadline = time.time() + 30
     while not os.path.exists(managing) and time.time() < deadline:
         time.sleep(0.1)
     # Orca now and then hangs while it starts beside a new program, or starts slowly on a busy

@@ -86,7 +86,6 @@ class XTestInput {
         if (children) XFree(children);
         return found;
     }
-    // Gives `window` the keyboard, as a click on it or a window manager would.
     // The window's place on the screen with the frame a window manager drew round it; none
     // until the manager has framed it.
     QRect FrameOf(Window window) {
@@ -110,6 +109,7 @@ class XTestInput {
         return QRect(x - sides[0], y - sides[2], a.width + sides[0] + sides[1],
                      a.height + sides[2] + sides[3]);
     }
+    // Gives `window` the keyboard, as a click on it or a window manager would.
     void Focus(Window window) {
         XRaiseWindow(display_, window);
         XSetInputFocus(display_, window, RevertToParent, CurrentTime);
