@@ -14,20 +14,6 @@ using namespace vella;
 
 namespace {
 
-// The players' names as the file lists them.
-std::vector<std::string> Names(std::initializer_list<const char*> typed) {
-    std::vector<std::string> names;
-    for (const char* name : typed) names.push_back(Player(name).Text());
-    return names;
-}
-
-// The players of a file that lists `texts`.
-std::vector<PlayerName> Listed(const std::vector<std::string>& texts) {
-    std::vector<PlayerName> names;
-    for (const std::string& text : texts) names.push_back(Player(text));
-    return names;
-}
-
 TEST(Session, CaptionsFollowWhoIsLoggedIn) {
     PlayerSession session;
     EXPECT_EQ(MainCaption(session), "Vellacode");
@@ -43,7 +29,7 @@ TEST(Session, CaptionsFollowWhoIsLoggedIn) {
 
 TEST(LoginChoice, ListsPreselectsAndOffers) {
     struct Case {
-        std::vector<std::string> file;
+        std::vector<PlayerName> file;
         const char* player;  // logged in; empty: nobody
         bool keepStats;
         std::vector<std::string> entries;
@@ -52,17 +38,17 @@ TEST(LoginChoice, ListsPreselectsAndOffers) {
     };
     const Case cases[] = {
         {{}, "", true, {}, -1, true},
-        {Names({"ann"}), "", true, {"ANN"}, 0, true},
-        {Names({"ann", "bob"}), "", true, {"ANN", "BOB"}, -1, true},
-        {Names({"ann", "bob"}), "", false, {"ANN", "BOB"}, -1, false},
-        {Names({"ann", "bob"}), "bob", true, {"ANN", "BOB"}, 1, false},
-        {Names({"ann", "ann"}), "ann", true, {"ANN", "ANN"}, 1, false},
-        {Names({"zoë"}), "zed", true, {"ZOË", "ZED"}, 1, false},
+        {{Player("ANN")}, "", true, {"ANN"}, 0, true},
+        {{Player("ANN"), Player("BOB")}, "", true, {"ANN", "BOB"}, -1, true},
+        {{Player("ANN"), Player("BOB")}, "", false, {"ANN", "BOB"}, -1, false},
+        {{Player("ANN"), Player("BOB")}, "bob", true, {"ANN", "BOB"}, 1, false},
+        {{Player("ANN"), Player("ANN")}, "ann", true, {"ANN", "ANN"}, 1, false},
+        {{Player("ZOË")}, "zed", true, {"ZOË", "ZED"}, 1, false},
     };
     for (const Case& c : cases) {
         ScriptedHost host;
         const PlayerSession session{Player(c.player), c.keepStats};
-        const LoginChoice choice(host, session, Listed(c.file));
+        const LoginChoice choice(host, session, c.file);
         EXPECT_EQ(Texts(choice.Entries()), c.entries) << c.player;
         EXPECT_EQ(choice.Preselected(), c.preselected) << c.player;
         EXPECT_EQ(choice.OffersNoStats(), c.offersNoStats) << c.player;
@@ -73,7 +59,7 @@ TEST(LoginChoice, ListsPreselectsAndOffers) {
 // without a record.
 TEST(LoginChoice, TheBoxShowsTheTypeAhead) {
     ScriptedHost host;
-    LoginChoice choice(host, PlayerSession{Player("zed")}, Listed(Names({"bob", "zoë"})));
+    LoginChoice choice(host, PlayerSession{Player("zed")}, {Player("BOB"), Player("ZOË")});
     const auto box = choice.Key(U'z');
     ASSERT_TRUE(box);
     EXPECT_EQ(box->Text, "ZOË");
@@ -107,7 +93,7 @@ TEST(LoginChoice, OkTakesTheNameOrSaysWhyNot) {
     };
     for (const Case& c : cases) {
         ScriptedHost host;
-        LoginChoice choice(host, PlayerSession{}, Listed(Names({"ann"})));
+        LoginChoice choice(host, PlayerSession{}, {Player("ANN")});
         for (char32_t key : c.typed) choice.Key(key);
         if (c.chosen >= 0) choice.Pick(c.chosen);
         const bool taken = choice.Ok();
@@ -144,7 +130,7 @@ class Browsing : public ::testing::Test {
 TEST_F(Browsing, OpensOnThePlayerAndGameTypeAndFollowsChoices) {
     ASSERT_TRUE(stats.RecordGame(Player("BOB"), {1, 3, false, 10}).Ok());
     ASSERT_TRUE(browser.Open(Player("bob"), GameType::Repeats));
-    EXPECT_EQ(Texts(browser.Players()), Names({"ann", "bob", "carl"}));
+    EXPECT_EQ(Texts(browser.Players()), (std::vector<std::string>{"ANN", "BOB", "CARL"}));
     EXPECT_EQ(browser.Selected(), 1);
     EXPECT_EQ(browser.View(), 2);
     EXPECT_EQ(Best(), "-");
@@ -182,7 +168,7 @@ TEST_F(Browsing, AChangedFileIsListedAgain) {
     EXPECT_EQ(host.LastText(), "\"" + (folder / "stats.dat").string() +
                                    "\" has changed since its players were listed; the list now "
                                    "shows them as they are.");
-    EXPECT_EQ(Texts(browser.Players()), Names({"bob", "carl"}));
+    EXPECT_EQ(Texts(browser.Players()), (std::vector<std::string>{"BOB", "CARL"}));
     EXPECT_EQ(browser.Selected(), 1);
     EXPECT_EQ(browser.View(), 1);
     browser.ChooseView(0);
@@ -198,7 +184,7 @@ TEST_F(Browsing, AChangedFileIsListedAgain) {
     host.answers = {Answer::Ok};
     EXPECT_FALSE(browser.DeleteSelected());
     EXPECT_EQ(host.LastText(), NothingDeleted(stats.DatPath()).Text);
-    EXPECT_EQ(Texts(browser.Players()), Names({"bob", "dan"}));
+    EXPECT_EQ(Texts(browser.Players()), (std::vector<std::string>{"BOB", "DAN"}));
     EXPECT_EQ(browser.Selected(), 1);
 }
 
@@ -243,13 +229,13 @@ TEST_F(Browsing, DeletePlayerAndWhatFollows) {
         int selectedAfter;
         const char* games;  // the standard games of the player selected after
     };
-    const std::vector<std::string> three = Names({"ann", "bob", "carl"});
+    const std::vector<std::string> three = {"ANN", "BOB", "CARL"};
     const Case cases[] = {
         {three, 1, Answer::Cancel, false, three, 1, "2"},
-        {three, 1, Answer::Ok, false, Names({"ann", "carl"}), 0, "1"},
-        {three, 2, Answer::Ok, false, Names({"ann", "bob"}), 1, "2"},
+        {three, 1, Answer::Ok, false, {"ANN", "CARL"}, 0, "1"},
+        {three, 2, Answer::Ok, false, {"ANN", "BOB"}, 1, "2"},
         {three, 2, Answer::Ok, true, three, 2, "3"},
-        {Names({"bob"}), 0, Answer::Ok, false, {}, -1, "1"},
+        {{"BOB"}, 0, Answer::Ok, false, {}, -1, "1"},
     };
     for (const Case& c : cases) {
         TempFolder there;

@@ -15,22 +15,23 @@ std::vector<PlayerName> Names(std::initializer_list<const char*> typed) {
     return names;
 }
 
+// What the box shows: the text, where the selection starts and how long it is ("BOB 1+2").
+std::string Shows(const TypeAhead& ahead) {
+    const auto& shown = ahead.Shown();
+    return shown.Text + " " + std::to_string(shown.SelStart) + "+" +
+           std::to_string(shown.SelLength);
+}
+
 TEST(TypeAhead, CompletesToTheFirstMatchWithTheRemainderSelected) {
     TypeAhead ahead(Names({"BOB", "BORIS"}), 2);
     ASSERT_TRUE(ahead.KeyPress(U'b'));
-    EXPECT_EQ(ahead.Shown().Text, "BOB");
-    EXPECT_EQ(ahead.Shown().SelStart, 1);
-    EXPECT_EQ(ahead.Shown().SelLength, 2);
+    EXPECT_EQ(Shows(ahead), "BOB 1+2");
     ASSERT_TRUE(ahead.KeyPress(U'o'));
-    EXPECT_EQ(ahead.Shown().Text, "BOB");
-    EXPECT_EQ(ahead.Shown().SelStart, 2);
-    EXPECT_EQ(ahead.Shown().SelLength, 1);
+    EXPECT_EQ(Shows(ahead), "BOB 2+1");
     ASSERT_TRUE(ahead.KeyPress(U'r'));
-    EXPECT_EQ(ahead.Shown().Text, "BORIS");
+    EXPECT_EQ(Shows(ahead), "BORIS 3+2");
     ASSERT_TRUE(ahead.KeyPress(U'x'));
-    EXPECT_EQ(ahead.Shown().Text, "BORX");
-    EXPECT_EQ(ahead.Shown().SelStart, 4);
-    EXPECT_EQ(ahead.Shown().SelLength, 0);
+    EXPECT_EQ(Shows(ahead), "BORX 4+0");
 }
 
 // A name with letters the stored form cannot hold is never silently turned into question
@@ -59,8 +60,7 @@ TEST(TypeAhead, KnowsTheCharactersAStoredNameCannotHold) {
     // The box shows them as typed, and completes to no name.
     TypeAhead shown(Names({"ZO?"}), 1);
     for (char32_t key : {U'z', U'o', U'\U0001F600'}) shown.KeyPress(key);
-    EXPECT_EQ(shown.Shown().Text, "ZO\U0001F600");
-    EXPECT_EQ(shown.Shown().SelLength, 0);
+    EXPECT_EQ(Shows(shown), "ZO\U0001F600 3+0");
 }
 
 TEST(TypeAhead, BackspaceEditsTheTypedTextWithoutCompleting) {
@@ -73,15 +73,12 @@ TEST(TypeAhead, BackspaceEditsTheTypedTextWithoutCompleting) {
     ahead.KeyPress(U'b');
     ahead.KeyPress(U'o');
     ahead.KeyPress(TypeAhead::Backspace);
-    EXPECT_EQ(ahead.Shown().Text, "B");
-    EXPECT_EQ(ahead.Shown().SelStart, 1);
-    EXPECT_EQ(ahead.Shown().SelLength, 0);
+    EXPECT_EQ(Shows(ahead), "B 1+0");
     // Delete takes a completion away, as an edit box deletes a selection: "BO" beside "BOB".
     ahead.KeyPress(U'o');
     EXPECT_EQ(ahead.Shown().SelLength, 1);
     ASSERT_TRUE(ahead.KeyPress(TypeAhead::Delete));
-    EXPECT_EQ(ahead.Shown().Text, "BO");
-    EXPECT_EQ(ahead.Shown().SelLength, 0);
+    EXPECT_EQ(Shows(ahead), "BO 2+0");
 }
 
 // C0 controls and the C1 controls are ignored; the printable characters either side of them are
@@ -101,9 +98,7 @@ TEST(TypeAhead, TypedTextLongerThanTheEntryDoesNotMatchIt) {
     for (char32_t c : U"bob ") {
         if (c) ahead.KeyPress(c);
     }
-    EXPECT_EQ(ahead.Shown().Text, "BOB SMITH");
-    EXPECT_EQ(ahead.Shown().SelStart, 4);
-    EXPECT_EQ(ahead.Shown().SelLength, 5);
+    EXPECT_EQ(Shows(ahead), "BOB SMITH 4+5");
 }
 
 TEST(TypeAhead, EntriesBeyondPlayerCountAreNeverMatched) {

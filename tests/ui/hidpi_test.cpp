@@ -1,22 +1,18 @@
 // The game window at 200 %: the layout keeps its logical geometry and every picture is drawn
 // from its double-size design, pixel for pixel, never scaled up.
 #include <QLabel>
-#include <QPushButton>
 #include <QtTest>
 
 #include "input.h"
 #include "play/messages.h"
 #include "play/speech.h"
 #include "rigs.h"
-#include "text_fits.h"
 #include "ui/game_window.h"
 #include "ui/help_viewer.h"
-#include "ui/login_dialog.h"
 #include "ui/peg_hole.h"
 #include "ui/pictures.h"
 #include "ui/result_dialog.h"
 #include "ui/score_view.h"
-#include "ui/statistics_dialog.h"
 #include "ui/twips.h"
 
 using namespace vella;
@@ -85,7 +81,6 @@ class HiDpiTest : public QObject, private GameRig {
         input::Click(PaletteColor(2), Qt::RightButton);
         QCOMPARE(Hole(0)->pixmap().deviceIndependentSize().toSize(), Hole(0)->size());
         QCOMPARE(CheckButton()->font().pointSizeF(), 30 * layout.Scale());
-        QCOMPARE(ClippedCaptions(frm.get()), QStringList());
         ResultDialog result(ResultFor(true, {0, 1, 6, 3}, 6), layout, pictures);
         QCOMPARE(Find<QLabel>(&result, "secret peg 1: black")->pixmap().size(),
                  Hole(0)->size() * 2);

@@ -12,7 +12,6 @@
 #include "input.h"
 #include "rigs.h"
 #include "stats/player_name.h"
-#include "text_fits.h"
 
 using namespace vella;
 
@@ -48,7 +47,6 @@ class LoginDialogTest : public QObject, private DialogRig {
         QCOMPARE(frm.nameBox->geometry(), QRect(8, 64, 137, 21));
         QCOMPARE(frm.noStatsButton->geometry(), frm.cancelButton->geometry());
         QVERIFY(!frm.windowIcon().isNull());
-        QCOMPARE(ClippedCaptions(&frm).join(QStringLiteral("; ")), QString());
     }
 
     void showsWhatItsChoiceListsAndOffers() {

@@ -9,7 +9,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
-#include <functional>
 #include <utility>
 
 #include "input.h"
@@ -23,17 +22,6 @@
 using namespace vella;
 
 namespace {
-
-// Runs `act` on the message box once it is showing, then returns the host's answer.
-Answer Ask(QtModalHost& host, const MessageRequest& request,
-           std::function<void(QMessageBox*)> act) {
-    QTimer::singleShot(0, [act] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        QVERIFY(box);
-        act(box);
-    });
-    return host.Message(request);
-}
 
 MessageRequest Request(MsgButtons buttons, MsgIcon icon, Answer def) {
     return MessageRequest{"Text  with two spaces", "Woah!", buttons, icon, def, {}};

@@ -6,8 +6,10 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -24,6 +26,7 @@
 #include "ui/language.h"
 #include "ui/peg_hole.h"
 #include "ui/pictures.h"
+#include "ui/qt_modal_host.h"
 #include "ui/settings.h"
 #include "ui/twips.h"
 
@@ -89,6 +92,25 @@ Control* Find(QWidget* window, const QString& name) {
 template <class Control = QWidget>
 Control* Find(QWidget* window, vella::Text name) {
     return Find<Control>(window, vella::Caption(name));
+}
+
+// Runs `act` on the message box once it is showing, then returns the host's answer.
+inline vella::Answer Ask(vella::QtModalHost& host, const vella::MessageRequest& request,
+                         std::function<void(QMessageBox*)> act) {
+    QTimer::singleShot(0, [act] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        act(box);
+    });
+    return host.Message(request);
+}
+
+// The captions of a menu or menu bar's items, a separator as "-".
+inline QStringList MenuCaptions(QWidget* menu) {
+    QStringList captions;
+    for (QAction* action : menu->actions())
+        captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    return captions;
 }
 
 // The menu item of `window` captioned `caption`, as a person reads it in its menu.

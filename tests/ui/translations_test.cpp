@@ -34,28 +34,23 @@ QHash<QString, QString> Catalogue(const QString& code) {
     QString source;
     while (xml.readNextStartElement() || !xml.atEnd()) {
         if (xml.name() == QLatin1String("source")) source = xml.readElementText();
-        if (xml.name() == QLatin1String("translation")) {
-            const bool finished = xml.attributes().value(QLatin1String("type")).isEmpty();
-            const QString translation = xml.readElementText();
-            entries.insert(source, finished ? translation : QString());
-        }
+        if (xml.name() == QLatin1String("translation"))
+            entries.insert(source, xml.attributes().value(QLatin1String("type")).isEmpty()
+                                       ? xml.readElementText()
+                                       : QString());
     }
     return entries;
 }
 
-// The %1 … %9 of a text, and its access letters ("&S"; "&&" and "& " are an ampersand).
-QStringList Arguments(const QString& text) {
+// What `pattern` marks in a text, sorted: its %1 … %9, or its access letters ("&S"; "&&" and
+// "& " are an ampersand).
+const QString Argument = QStringLiteral("(%\\d)"), AccessLetter = QStringLiteral("&&|&(\\S)");
+QStringList Marks(const QString& text, const QString& pattern) {
     QStringList found;
-    for (const auto& match : QRegularExpression(QStringLiteral("%\\d")).globalMatch(text))
-        found << match.captured();
+    for (const auto& match : QRegularExpression(pattern).globalMatch(text))
+        if (match.hasCaptured(1)) found << match.captured(1).toLower();
     found.sort();
     return found;
-}
-QString AccessLetters(const QString& text) {
-    QString letters;
-    for (const auto& match : QRegularExpression(QStringLiteral("&&|&(\\S)")).globalMatch(text))
-        letters += match.captured(1).toLower();
-    return letters;
 }
 
 // Each caption of `window` a person reads, and each name a screen reader says.
@@ -71,17 +66,17 @@ QStringList Captions(QWidget* window) {
     return captions;
 }
 
-// Access letters that two captions of one menu or window share.
-QStringList SharedAccessLetters(const QStringList& captions) {
+// The captions of one menu or window that share an access letter with one before them.
+QString SharedAccessLetters(const QStringList& captions) {
     QStringList shared;
-    QString seen;
+    QStringList seen;
     for (const QString& caption : captions) {
-        for (const QChar letter : AccessLetters(caption)) {
+        for (const QString& letter : Marks(caption, AccessLetter)) {
             if (seen.contains(letter)) shared << caption;
-            seen += letter;
+            seen << letter;
         }
     }
-    return shared;
+    return shared.join(QStringLiteral("; "));
 }
 
 }  // namespace
@@ -97,16 +92,8 @@ class TranslationsTest : public QObject, private DialogRig {
         for (const QString& caption : Captions(window))
             QVERIFY2(catalogue.value(caption, caption) == caption, qPrintable(caption));
         QCOMPARE(ClippedCaptions(window).join(QStringLiteral("; ")), QString());
-        for (auto* menu : window->findChildren<QWidget*>()) {  // the menu bar and each menu
-            QStringList items;
-            for (QAction* item : menu->actions()) items << item->text();
-            if (qobject_cast<QMenu*>(menu) || qobject_cast<QMenuBar*>(menu))
-                QCOMPARE(SharedAccessLetters(items).join(QStringLiteral("; ")), QString());
-        }
-        QStringList controls;
         const auto buttons = window->findChildren<QAbstractButton*>();
         for (auto* button : buttons) {
-            controls << button->text();
             for (auto* other : buttons) {  // a widened caption pushed what stood beside it
                 QVERIFY2(button == other || button->parentWidget() != other->parentWidget() ||
                              button->y() != other->y() || button->x() == other->x() ||
@@ -114,13 +101,17 @@ class TranslationsTest : public QObject, private DialogRig {
                          qPrintable(button->text() + QStringLiteral(" / ") + other->text()));
             }
         }
-        QCOMPARE(SharedAccessLetters(controls).join(QStringLiteral("; ")), QString());
+        QStringList controls;
         for (QWidget* control : window->findChildren<QWidget*>()) {
+            if (qobject_cast<QMenu*>(control) || qobject_cast<QMenuBar*>(control))
+                QCOMPARE(SharedAccessLetters(MenuCaptions(control)), QString());
+            if (auto* button = qobject_cast<QAbstractButton*>(control)) controls << button->text();
             const QRect place(control->mapTo(window, QPoint()), control->size());
             QVERIFY2(control->window() != window || !control->isVisibleTo(window) ||
                          window->rect().contains(place),
                      qPrintable(control->objectName() + control->accessibleName()));
         }
+        QCOMPARE(SharedAccessLetters(controls), QString());
     }
 
   private slots:
@@ -139,8 +130,9 @@ class TranslationsTest : public QObject, private DialogRig {
         for (auto entry = catalogue.cbegin(); entry != catalogue.cend(); ++entry) {
             const QString what = entry.key() + QStringLiteral(" => ") + entry.value();
             QVERIFY2(!entry.value().isEmpty(), qPrintable(what));
-            QVERIFY2(Arguments(entry.key()) == Arguments(entry.value()) &&
-                         AccessLetters(entry.key()).size() == AccessLetters(entry.value()).size(),
+            QVERIFY2(Marks(entry.key(), Argument) == Marks(entry.value(), Argument) &&
+                         Marks(entry.key(), AccessLetter).size() ==
+                             Marks(entry.value(), AccessLetter).size(),
                      qPrintable(what));
         }
 
@@ -188,13 +180,10 @@ class TranslationsTest : public QObject, private DialogRig {
 
         // A question, with Qt's own buttons in the language too.
         QtModalHost host(layout, pictures);
-        QTimer::singleShot(0, [this] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            QVERIFY(box);
+        Ask(host, DeletePlayerQuestion(Player("ann")), [this](QMessageBox* box) {
             CheckWindow(box);
             box->reject();
         });
-        host.Message(DeletePlayerQuestion(Player("ann")));
     }
 };
 

@@ -175,22 +175,17 @@ class WholeProgramTest : public QObject, private GameRig {
         QTRY_VERIFY(HelpWindow() == nullptr);
     }
 
-    // The game's frame is 300 x 480 at 100, 50; the help window is 480 x 520.
-    void helpOpensBesideTheGame_data() {
-        QTest::addColumn<QRect>("screen");
-        QTest::addColumn<QRect>("expected");
-        QTest::newRow("room on the right") << QRect(0, 0, 1280, 1024) << QRect(408, 50, 480, 520);
-        QTest::newRow("room on the left only")
-            << QRect(-600, 0, 1000, 1024) << QRect(-388, 50, 480, 520);
-        QTest::newRow("no room: the wider side, kept on the screen")
-            << QRect(0, 0, 800, 600) << QRect(320, 50, 480, 520);
-        QTest::newRow("a short screen lifts it")
-            << QRect(0, 0, 1280, 540) << QRect(408, 20, 480, 520);
-    }
+    // The game's frame is 300 x 480 at 100, 50; the help window is 480 x 520. It opens on the
+    // right where there is room; on the left where only there is; with no room, on the wider
+    // side, kept on the screen; and a short screen lifts it.
     void helpOpensBesideTheGame() {
-        QFETCH(QRect, screen);
-        QFETCH(QRect, expected);
-        QCOMPARE(HelpViewer::Beside(QRect(100, 50, 300, 480), QSize(480, 520), screen), expected);
+        for (const auto& [screen, expected] :
+             {std::pair{QRect(0, 0, 1280, 1024), QRect(408, 50, 480, 520)},
+              {QRect(-600, 0, 1000, 1024), QRect(-388, 50, 480, 520)},
+              {QRect(0, 0, 800, 600), QRect(320, 50, 480, 520)},
+              {QRect(0, 0, 1280, 540), QRect(408, 20, 480, 520)}})
+            QCOMPARE(HelpViewer::Beside(QRect(100, 50, 300, 480), QSize(480, 520), screen),
+                     expected);
     }
 
     // The built program: on a terminal with no display at all, --version answers and a fault is
