@@ -20,18 +20,19 @@ namespace {
 // Reads the command line in the player's language with an application object of its own that
 // needs no display, so that --help, --version and every mistake answer on a terminal without
 // one; only a valid command line starts the game.
-vella::CommandLine ReadCommandLine(int argc, char* argv[], vella::PlayerLanguage& language) {
+vella::CommandLine ReadCommandLine(int argc, char* argv[], const QStringList& arguments,
+                                   vella::PlayerLanguage& language) {
     QCoreApplication reading(argc, argv);
     language.Install();
-    return vella::ParseCommandLine(vella::LaunchArguments(argc, argv));
+    return vella::ParseCommandLine(arguments);
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    vella::PlayerLanguage language(
-        vella::ChooseLanguage(vella::PreferredLanguages(vella::LaunchArguments(argc, argv))));
-    const vella::CommandLine line = ReadCommandLine(argc, argv, language);
+    const QStringList arguments = vella::LaunchArguments(argc, argv);
+    vella::PlayerLanguage language(vella::ChooseLanguage(vella::PreferredLanguages(arguments)));
+    const vella::CommandLine line = ReadCommandLine(argc, argv, arguments, language);
     if (line.ExitCode) {
         vella::WriteToConsole(line.Output, *line.ExitCode != 0);
         return *line.ExitCode;

@@ -14,6 +14,10 @@ void UseLanguage(const Language* language) {
     current = language;
 }
 
+const Language* CurrentLanguage() {
+    return current;
+}
+
 std::string Tr(const char* context, const char* source) {
     if (current) {
         std::string translated = current->Translate(context, source);

@@ -38,6 +38,8 @@ class Language {
 
 // Makes `language` the one every text is said in; nullptr: English. It must outlive its use.
 void UseLanguage(const Language* language);
+// The language installed last; nullptr: English.
+const Language* CurrentLanguage();
 
 // The text in the player's language.
 std::string Tr(const char* context, const char* source);

@@ -8,14 +8,9 @@ namespace vella {
 
 const QStringList ShippedLanguages = QStringLiteral(VELLACODE_LANGUAGES).split(QLatin1Char(','));
 
-namespace {
-
-QString installed = QStringLiteral("en");
-
-}  // namespace
-
 QString InstalledLanguage() {
-    return installed;
+    const auto* language = dynamic_cast<const PlayerLanguage*>(CurrentLanguage());
+    return language ? language->Code() : QStringLiteral("en");
 }
 
 QString ChooseLanguage(const QStringList& preferred) {
@@ -43,7 +38,6 @@ PlayerLanguage::PlayerLanguage(const QString& code) : code_(code), locale_(code)
 
 PlayerLanguage::~PlayerLanguage() {
     UseLanguage(nullptr);
-    installed = QStringLiteral("en");
     if (QCoreApplication::instance()) {
         QCoreApplication::removeTranslator(&qt_);
         QCoreApplication::removeTranslator(&own_);
@@ -52,7 +46,6 @@ PlayerLanguage::~PlayerLanguage() {
 
 void PlayerLanguage::Install() {
     UseLanguage(this);
-    installed = code_;
     if (code_ == QLatin1String("en")) return;
     QLocale::setDefault(locale_);
     if (QCoreApplication::instance()) {
